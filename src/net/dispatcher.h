@@ -1,0 +1,38 @@
+// Hands one queued line per call to the handler registered under the exact
+// command name. Plain C++: the Qt pump only decides when it is called.
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "net/inbox.h"
+
+namespace velmora::net {
+
+class Dispatcher {
+public:
+    using Handler = std::function<void(std::string_view payload, ConnectionId from)>;
+
+    // Handlers are compared in the order they are added.
+    void add(std::string name, Handler handler);
+    // Takes one line off the queue and handles it; false when the queue was empty.
+    bool dispatchOne(MessageQueue& queue);
+    // Handles one line. Lines with an empty or unknown name are dropped.
+    // A handler that hits a malformed number stops there; the reason goes to
+    // standard error and dispatch goes on with the next line.
+    void dispatch(const QueuedLine& line);
+
+    std::vector<std::string_view> names() const;
+
+private:
+    std::vector<std::pair<std::string, Handler>> table_;
+};
+
+// The command names each side handles, in the order they are compared.
+extern const std::vector<std::string_view> kHostCommands;    // twelve
+extern const std::vector<std::string_view> kClientCommands;  // twenty-five
+
+}  // namespace velmora::net
