@@ -1,0 +1,117 @@
+// TSock: an event-driven, non-blocking stream socket component. The owner sets
+// a host and a port name, opens or listens, sends text, and is told by events
+// when bytes arrive, when a connection waits, when the peer closed, and what
+// the component is doing (information events with a code and a text).
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <stdexcept>
+
+#include "net/inbox.h"
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace velmora::net {
+
+// Raised by operations with one of the fixed texts below.
+class ESockException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class SocketType { stStream, stDatagram };
+enum class LineBreak { lbCRLF, lbCR, lbLF, lbSmart };
+
+// Information codes passed to OnInfo.
+enum InfoCode {
+    InfoLookup = 0,
+    InfoConnect = 1,
+    InfoClose = 2,
+    InfoListen = 3,
+    InfoReceive = 4,
+    InfoSend = 5,
+    InfoAccept = 6,
+    InfoError = 7,
+};
+
+class TSock : public QObject {
+    Q_OBJECT
+public:
+    explicit TSock(QObject* parent = nullptr);
+    ~TSock() override;
+
+    // Stored properties; the game uses stream sockets, non-blocking, no auto-accept.
+    SocketType socketType = SocketType::stStream;
+    bool Blocking = false;
+    bool AutoAccept = false;
+    LineBreak lineBreak = LineBreak::lbSmart;  // stored only: bytes pass untouched
+    int BlockingTimeout = 0;
+    int Tag = 0;  // owned by the user of the component
+
+    QString HostName() const { return hostName_; }
+    QString PortName() const { return portName_; }
+    void SetHostName(const QString& name);
+    void SetPortName(const QString& name);
+    bool Listen() const { return listening_; }
+    void SetListen(bool on);  // true starts listening, false closes
+    bool Connected() const { return connected_; }
+
+    bool Open();
+    bool Accept(TSock*& place);
+    bool Send(const QByteArray& text);
+    QByteArray Receive();
+    bool Close();
+    // Close if listening or connected, then free the object.
+    void Destroy();
+
+    // Closes a misbehaving peer's connection soon, as though the peer had
+    // closed it (OnDisconnect, then "Socket Closed"), after saying why on
+    // standard error. Safe to call from inside this component's events.
+    void Drop(const QString& reason);
+
+    // Bytes queued and not yet taken by the platform, plus those the platform
+    // holds unsent. Beyond the send limit (0: none) the connection is dropped.
+    qint64 SendBacklog() const;
+    void SetSendLimit(qint64 bytes) { sendLimit_ = bytes; }
+
+    ConnectionId Id() const { return id_; }
+    quint16 LocalPort() const;  // the port actually bound or used; tests listen on "0"
+    static int HostLookups();   // name look-ups made so far (the rest came from the cache)
+
+    std::function<void(TSock*)> OnConnect;
+    std::function<void(TSock*)> OnDisconnect;
+    std::function<void(TSock*, int code, const QString& text)> OnInfo;
+    std::function<void(TSock*, int count)> OnRead;
+    std::function<void(TSock*)> OnWrite;
+    std::function<void(TSock*)> OnAccept;
+
+private:
+    void info(int code, const QString& text);
+    void attach(QTcpSocket* socket);
+    void detach();
+    void handToPlatform();
+    void readNotification();
+    void writeNotification();
+    void errorNotification(int qtError);
+    void peerClosed();
+    quint16 lookUpPort();
+
+    QString hostName_;
+    QString portName_;
+    QTcpServer* server_ = nullptr;
+    QTcpSocket* socket_ = nullptr;
+    bool connected_ = false;
+    bool listening_ = false;
+    bool dropping_ = false;
+    QByteArray received_;
+    QByteArray unsent_;
+    qint64 sendLimit_ = 0;
+    ConnectionId id_;
+};
+
+}  // namespace velmora::net
