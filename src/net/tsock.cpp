@@ -191,8 +191,8 @@ bool TSock::Accept(TSock*& place) {
 }
 
 bool TSock::Send(const QByteArray& text) {
-    if (!socket_) throw ESockException("Send - Socket Not Connected");
     if (listening_) throw ESockException("Send - Cannot Send On A Listener Socket");
+    if (!socket_) throw ESockException("Send - Socket Not Connected");
     if (dropping_) return true;  // the connection is on its way out
     unsent_.append(text);
     if (unsent_.isEmpty()) return true;
@@ -216,8 +216,8 @@ qint64 TSock::SendBacklog() const {
 }
 
 QByteArray TSock::Receive() {
-    if (!socket_ && received_.isEmpty()) throw ESockException("Receive - Socket Not Connected");
     if (listening_) throw ESockException("Receive - Cannot Receive On A Listener Socket");
+    if (!socket_ && received_.isEmpty()) throw ESockException("Receive - Socket Not Connected");
     QByteArray out;
     out.swap(received_);
     return out;

@@ -1,0 +1,81 @@
+#include "net/dispatcher.h"
+
+#include <gtest/gtest.h>
+
+#include "net/wire.h"
+
+using namespace velmora::net;
+
+namespace {
+struct Recorder {
+    Dispatcher d;
+    std::vector<std::string> calls;
+    Recorder() {
+        for (auto name : kHostCommands)
+            d.add(std::string(name), [this, name](std::string_view payload, ConnectionId from) {
+                calls.push_back(std::string(name) + "|" + std::string(payload) + "|" + std::to_string(from));
+            });
+    }
+    void run(const std::string& line, ConnectionId from = 0) { d.dispatch({line, from}); }
+};
+}  // namespace
+
+TEST(Dispatcher, CallsTheHandlerOfTheExactName) {
+    Recorder r;
+    r.run("CMD_chat+1+Ann: 2+2=4", 5);
+    r.run("CMD_chatter+1+x");  // merely begins with CMD_chat
+    r.run("cmd_chat+1+x");     // wrong case
+    r.run("CMD_nosuch+1+");
+    ASSERT_EQ(r.calls.size(), 1u);
+    EXPECT_EQ(r.calls[0], "CMD_chat|1+Ann: 2+2=4|5");
+}
+
+TEST(Dispatcher, DropsEmptyNamesAndBrokenHalves) {
+    Recorder r;
+    for (const char* line : {"", "CMD_full", "no plus here", "2+CMD_draw+", "+payload"}) r.run(line);
+    EXPECT_TRUE(r.calls.empty());
+}
+
+TEST(Dispatcher, OneLinePerCallInArrivalOrder) {
+    Recorder r;
+    MessageQueue q("");
+    q.push("CMD_draw+1+", 1);
+    q.push("CMD_discard+1+3+", 1);
+    q.push("CMD_draw+2+", 2);
+    EXPECT_TRUE(r.d.dispatchOne(q));  // the initial empty line
+    EXPECT_TRUE(r.calls.empty());
+    EXPECT_TRUE(r.d.dispatchOne(q));
+    EXPECT_EQ(r.calls.size(), 1u);
+    EXPECT_TRUE(r.d.dispatchOne(q));
+    EXPECT_TRUE(r.d.dispatchOne(q));
+    EXPECT_FALSE(r.d.dispatchOne(q));
+    EXPECT_EQ(r.calls, (std::vector<std::string>{"CMD_draw|1+|1", "CMD_discard|1+3+|1", "CMD_draw|2+|2"}));
+}
+
+TEST(Dispatcher, MalformedNumberStopsTheHandlerAndIsReported) {
+    Dispatcher d;
+    int before = 0, after = 0, next = 0;
+    d.add("CMD_draw", [&](std::string_view payload, ConnectionId) {
+        velmora::wire::FieldReader f(payload);
+        ++before;
+        f.nextInt();
+        ++after;
+    });
+    d.add("CMD_kickhim", [&](std::string_view, ConnectionId) { ++next; });
+    testing::internal::CaptureStderr();
+    d.dispatch({"CMD_draw+x+", 1});
+    d.dispatch({"CMD_kickhim+2+", 1});
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err, "'x' is not a valid integer value\n");
+    EXPECT_EQ(before, 1);
+    EXPECT_EQ(after, 0);
+    EXPECT_EQ(next, 1);
+}
+
+TEST(Dispatcher, AnyHandlerFaultIsContained) {
+    Dispatcher d;
+    d.add("CMD_draw", [](std::string_view, ConnectionId) { throw std::out_of_range("slot 12"); });
+    testing::internal::CaptureStderr();
+    d.dispatch({"CMD_draw+1+", 1});
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("slot 12"), std::string::npos);
+}
