@@ -1,0 +1,138 @@
+// Shuffling, taking cards, dealing, and the start of games and rounds.
+#include "host/table.h"
+
+#include "net/wire.h"
+
+namespace velmora::host {
+
+namespace {
+
+// Puts the card at a random empty position of the array's first n positions.
+void placeRandomly(std::array<int, kDeckSize + 1>& into, int n, int card, Random& random) {
+    int p = random.draw(n);
+    while (into[p] != 0) p = random.draw(n);
+    into[p] = card;
+}
+
+}  // namespace
+
+void Table::shufflecards() {
+    deck.fill(0);
+    discards.fill(0);
+    for (int i = 0; i < 4; ++i) placeRandomly(deck, kDeckSize, kSkip, random);
+    for (int copy = 0; copy < 2; ++copy)
+        for (int c = 1; c <= 52; ++c) placeRandomly(deck, kDeckSize, c, random);
+    deckpos = 0;
+    discardcount = 0;
+}
+
+// The face-up card stays behind as the pile's only entry: every client keeps
+// showing it, so it must not also go into the new deck. Only the cards beneath
+// it are shuffled into the deck's first positions.
+void Table::reshuffle() {
+    const int faceup = discardcount >= 1 ? discards[discardcount] : 0;
+    const int n = discardcount >= 1 ? discardcount - 1 : 0;
+    std::array<int, kDeckSize + 1> temp{};
+    for (int k = 1; k <= n; ++k) {
+        placeRandomly(temp, n, discards[k], random);
+        discards[k] = 0;
+    }
+    deck = temp;
+    deckpos = 0;
+    discards.fill(0);
+    discards[1] = faceup;
+    discardcount = faceup != 0 ? 1 : 0;
+    syncpile();
+}
+
+int Table::getcard() {
+    ++deckpos;
+    if (deckpos > kDeckSize || deck[deckpos] == 0) {
+        reshuffle();
+        deckpos = 1;
+    }
+    const int card = deck[deckpos];
+    if (card == 0) {
+        // Nothing beneath the face-up card either: no card exists to give.
+        // The next try reshuffles again, once discards have come in.
+        deckpos = 0;
+        return 0;
+    }
+    deck[deckpos] = 0;
+    return card;
+}
+
+void Table::dealcards() {
+    for (int k = 1; k <= 10; ++k)
+        for (int s = 1; s <= kSeats; ++s)
+            if (players[s].inround == 1) players[s].hand[k] = getcard();
+    for (int s = 1; s <= kSeats; ++s) {
+        if (players[s].connected != 1) continue;
+        wire::MessageBuilder msg("CMD_mycards");
+        msg.add(s);
+        for (int k = 1; k <= 10; ++k) msg.add(k).add(players[s].hand[k]);
+        sink_.sendTo(s, msg.str());
+    }
+}
+
+// Honoured from any place at any time; a running game is replaced.
+int Table::startgame(std::string_view payload) {
+    wire::FieldReader fields(payload);
+    const std::string name(fields.next());
+    timers_.stopTimer1();
+    timers_.stopComputerTimer();
+    gameon = 1;
+    wire::MessageBuilder msg("CMD_startgame");
+    msg.add(name);
+    for (int s = 1; s <= seatcount; ++s) {
+        tplayer& p = players[s];
+        p.points = 0;
+        p.justwatching = 0;
+        p.stage = 1;
+        p.stagedone = 0;
+        p.skipped = 0;
+        p.inround = (p.connected == 1 || s == 2) ? 1 : 0;
+        msg.add(p.inround == 1 ? 'y' : 'n').add(s);
+    }
+    sendToAll(msg.str());
+    startround();
+    return kDone;
+}
+
+void Table::startround() {
+    timer1tag = 0;
+    // Seat 2 always plays; seats 3 and 4 only while a person holds them; seat
+    // 1 keeps its flag, so a host player who left is finished by the computer.
+    for (int s = 1; s <= kSeats; ++s) {
+        if (players[s].connected == 1 || s == 2)
+            players[s].inround = 1;
+        else if (s >= 3)
+            players[s].inround = 0;
+    }
+    for (int s = 1; s <= kSeats; ++s) {
+        if (players[s].stage == 11) {
+            checkforwin(s);
+            return;
+        }
+    }
+    wire::MessageBuilder seats("");
+    for (int s = 1; s <= kSeats; ++s) {
+        tplayer& p = players[s];
+        p.skipped = 0;
+        p.hand.fill(0);
+        seats.add(s).add(p.stage).add(p.inround == 1 ? 'y' : 'n');
+        p.stagedone = 0;
+        for (auto& g : p.groups) g.fill(0);
+        p.groupcount.fill(0);
+    }
+    shufflecards();
+    underdiscard = 0;
+    topdiscard = getcard();
+    discards[1] = topdiscard;
+    discardcount = 1;
+    sendToAll(wire::message("CMD_startround", topdiscard) + seats.str());
+    dealcards();
+    findplayer();
+}
+
+}  // namespace velmora::host

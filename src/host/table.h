@@ -1,0 +1,195 @@
+// The host's authority over the table: deck, pile, hands, laid groups, turn
+// order and scoring. Plain C++; the Qt host object owns one Table, feeds it
+// the payloads of the twelve host commands and runs its two timers.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/cards.h"
+#include "host/random.h"
+
+namespace velmora::host {
+
+// Where the table's messages go. The text excludes the terminator byte 255;
+// the sender appends it. The table itself decides who is addressed: it calls
+// sendTo only for places whose `connected` is 1, and a message "to all" is a
+// loop over places 1..seatsused in ascending order (Table::sendToAll).
+struct MessageSink {
+    virtual ~MessageSink() = default;
+    virtual void sendTo(int place, std::string_view text) = 0;
+};
+
+// The host's two timers. The owner calls Table::timer1Timer on every tick of
+// timer 1 (one second, repeating) and Table::computertimerTimer on a tick of
+// the computer timer.
+struct TimerControl {
+    virtual ~TimerControl() = default;
+    virtual void startTimer1() = 0;
+    virtual void stopTimer1() = 0;
+    // Stop the computer timer, set its interval and start it again.
+    virtual void armComputerTimer(int milliseconds) = 0;
+    virtual void stopComputerTimer() = 0;
+};
+
+// One connection place. Places 1..4 are the seats; 5 and up only watch.
+// The socket lives with the sessions layer, which writes name, connected
+// and justwatching.
+struct tplayer {
+    std::string name;
+    int connected = 0;      // 1 = a person's connection holds the place
+    int justwatching = 0;   // 1 = the person watches and the computer plays
+    std::string botname;
+    int points = 0;         // penalty points over the game
+    std::array<int, kHandSlots + 1> hand{};  // [1..11], 0 = empty slot
+    int stage = 0;          // 1..10; 11 = all done
+    // [1..3][1..12]; a run keeps each card at its rank, a set at 1..groupcount
+    std::array<std::array<int, kGroupSize + 1>, kGroups + 1> groups{};
+    std::array<int, kGroups + 1> groupcount{};  // sets and colour sets only
+    int stagedone = 0;
+    int skipped = 0;
+    int inround = 0;
+    int lastpickup = 0;                     // never reset: the computer reads it
+    std::array<int, 4> lastdiscards{};      // [1] newest; never reset
+};
+
+// One card a stage test takes: the group it goes to, its hand slot, the card.
+struct StageEntry {
+    int group;
+    int slot;
+    int card;
+};
+
+// What a stage test found; empty means the test failed.
+class StageResult {
+public:
+    bool empty() const { return entries_.empty(); }
+    const std::vector<StageEntry>& entries() const { return entries_; }
+    void add(int group, int slot, int card) { entries_.push_back({group, slot, card}); }
+    void append(const StageResult& other);
+    // "+" group "+" slot "+" card per entry, the form the rules are written in.
+    std::string text() const;
+
+private:
+    std::vector<StageEntry> entries_;
+};
+
+// What a request came to: carried out, ignored without an answer (not the
+// sender's turn, or the phase ignores it), or the play-error code (1..8) it
+// was refused with. A refusal changes nothing.
+inline constexpr int kDone = 0;
+inline constexpr int kIgnored = -1;
+
+class Table {
+public:
+    Table(MessageSink& sink, TimerControl& timers, std::uint32_t seed);
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    // ---- state, open to the sessions layer and the computer players ----
+    std::array<tplayer, kPlaces + 1> players{};     // [1..11]
+    std::array<int, kDeckSize + 1> deck{};          // [1..108], taken positions 0
+    int deckpos = 0;                                // position taken last
+    std::array<int, kDeckSize + 1> discards{};      // [1..discardcount]
+    int discardcount = 0;
+    int topdiscard = 0;     // the face-up card, 0 = none
+    int underdiscard = 0;   // the card beneath it
+    int gameon = 0;
+    int seatsused = 0;      // highest place handed out (sessions layer)
+    int seatcount = kSeats;
+    int curplayer = 0;
+    int turnphase = 0;      // 1 draw or pick up, 2 lay/hit/discard, 3 round over
+    int roundpause = 0;
+    int timer1tag = 2;      // 2 before the first round, 1 while a round is pending, else 0
+    int botspeed = 1000;    // computer timer interval in ms, set from the host's menu
+    std::array<int, kHandSlots + 1> selected{};  // stage test marks: 0, 1 chosen, 2 taken
+    std::array<int, kGroupSize + 1> wildpos{};   // run positions given to wilds
+    int lastsetrank = 0;
+
+    Random random;
+
+    // One computer move for the seat whose turn it is; filled in by the
+    // computer players. Empty: the computer does nothing.
+    std::function<void(int seat)> computerplay;
+    // Where the diagnostics of refused computer moves and impossible states
+    // go; standard error unless replaced.
+    std::function<void(std::string_view)> diagnostic;
+
+    // ---- helpers ----
+    int getnumcards(int seat) const;
+    // The computer plays a seat nobody holds or whose person only watches.
+    bool computerplayed(int seat) const;
+    void sendToAll(std::string_view text);
+
+    // ---- deck and dealing (deck.cpp) ----
+    void shufflecards();
+    void reshuffle();
+    int getcard();   // 0 when neither deck nor pile can give a card
+    void dealcards();
+    int startgame(std::string_view payload);   // "name+"
+    void startround();
+
+    // ---- turns (turns.cpp); payloads exactly as the wire delivers them ----
+    int draw(std::string_view payload);          // "seat+"
+    int pickdiscard(std::string_view payload);   // "seat+"
+    int discard(std::string_view payload);       // "seat+slot+"
+    void findplayer();
+    void endround(int seat);
+    void checkforwin(int seat);
+    void timer1Timer();
+    void computertimerTimer();
+
+    // ---- stages (stages.cpp) ----
+    int getsettype(int seat, int group) const;   // 1 set, 2 run, 3 colour set, 0 none
+    // The tests work on the seat's hand slots marked 1 in `selected`.
+    StageResult checkforkinds(int seat, int group, int need);
+    StageResult checkforruns(int seat, int group, int need);
+    StageResult checkforsuits(int seat, int group, int need);
+    StageResult checkforp1(int seat);
+    StageResult checkforp2(int seat);
+    StageResult checkforp3(int seat);
+    StageResult checkforp4(int seat);
+    StageResult checkforp5(int seat);
+    StageResult checkforp6(int seat);
+    StageResult checkforp7(int seat);
+    StageResult checkforp8(int seat);
+    StageResult checkforp9(int seat);
+    StageResult checkforp10(int seat);
+    StageResult checkforstage(int seat, int stage);   // 1..10; anything else fails
+    int createstage(std::string_view payload);        // "seat+slot+slot..."
+
+    // ---- hits (hits.cpp) ----
+    int hitset(std::string_view payload);   // "seat+tag+slot+side+"
+    // Each places the card in the group when it fits.
+    bool checkforkindmatch(int seat, int group, int card);
+    bool checkforrunmatch(int seat, int group, int card, std::string_view side);
+    bool checkforsuitmatch(int seat, int group, int card);
+
+private:
+    MessageSink& sink_;
+    TimerControl& timers_;
+
+    bool isturn(int seat) const;
+    int playerror(int seat, int code, std::string_view computertext);
+    void restartcomputer();
+    void report(std::string_view text);
+    void syncpile();
+    int emptyslot(int seat) const;
+    void sendToOthers(int except, std::string_view text);
+    StageResult runattempt(int seat, int group, int need, int setrank);
+    void laystage(int seat, const StageResult& result);
+    void appendgroups(std::string& text, int seat) const;
+};
+
+// Checks that all 108 cards are where they should be: each of 1..52 twice and
+// 53 four times across the deck, the hands, the laid groups and the pile,
+// nothing else anywhere, and the face-up card the pile's top entry. Returns
+// an empty text when sound, else what is wrong. A table that was never dealt
+// holds no card at all and counts as sound.
+std::string checkcards(const Table& table);
+
+}  // namespace velmora::host

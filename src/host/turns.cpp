@@ -1,0 +1,150 @@
+// The turn engine: draw, pick-up, discard, passing the turn, round end,
+// scoring and the winner.
+#include "host/table.h"
+
+#include "net/wire.h"
+
+namespace velmora::host {
+
+namespace {
+
+// The seat after `from` (wrapping from `count` to 1) that is in the round and,
+// when skips count, not skipped; 0 when there is none.
+int nextseat(const std::array<tplayer, kPlaces + 1>& players, int from, int count, bool skipscount) {
+    for (int i = 1; i <= count; ++i) {
+        const int s = (from + i - 1) % count + 1;
+        if (players[s].inround == 1 && !(skipscount && players[s].skipped == 1)) return s;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int Table::draw(std::string_view payload) {
+    wire::FieldReader fields(payload);
+    const int seat = fields.nextInt();
+    if (!isturn(seat) || turnphase != 1) return kIgnored;
+    // A hand holds at most 10 cards when its turn begins, so this cannot
+    // happen in play; if it ever does, the card stays in the deck.
+    const int k = emptyslot(seat);
+    if (k == 0) {
+        report("Error");
+        return kIgnored;
+    }
+    const int card = getcard();
+    if (card == 0) {
+        // Hands and laid groups hold every card: nobody can draw again, so
+        // the round is scored as it stands rather than left stuck.
+        report("no card left to draw: the round ends");
+        endround(seat);
+        return kDone;
+    }
+    players[seat].hand[k] = card;
+    const int n = getnumcards(seat);
+    turnphase = 2;
+    if (players[seat].connected == 1)
+        sink_.sendTo(seat, wire::message("CMD_draw", seat, n, k, card, ""));
+    sendToOthers(seat, wire::message("CMD_hedrew", seat, n, ""));
+    restartcomputer();
+    return kDone;
+}
+
+int Table::pickdiscard(std::string_view payload) {
+    wire::FieldReader fields(payload);
+    const int seat = fields.nextInt();
+    if (!isturn(seat) || turnphase != 1 || topdiscard == 0) return kIgnored;
+    if (topdiscard == kSkip) return playerror(seat, 8, "computer error 2");
+    const int k = emptyslot(seat);
+    if (k == 0) {
+        report("Error");
+        return kIgnored;
+    }
+    const int card = topdiscard;
+    players[seat].hand[k] = card;
+    players[seat].lastpickup = card;
+    discards[discardcount] = 0;
+    discardcount -= 1;
+    syncpile();
+    const int n = getnumcards(seat);
+    sendToAll(wire::message("CMD_pickdiscard", seat, n, topdiscard, k, card, ""));
+    turnphase = 2;
+    restartcomputer();
+    return kDone;
+}
+
+int Table::discard(std::string_view payload) {
+    wire::FieldReader fields(payload);
+    const int seat = fields.nextInt();
+    if (!isturn(seat)) return kIgnored;
+    if (turnphase != 2) return playerror(seat, 1, "computer error 1");
+    const int k = fields.nextInt();
+    if (k < 1 || k > kHandSlots) return playerror(seat, 2, "computer error 2");
+    tplayer& p = players[seat];
+    const int card = p.hand[k];
+    if (card == 0) return playerror(seat, 2, "computer error 2.5");
+
+    discardcount += 1;
+    discards[discardcount] = card;
+    syncpile();
+    p.lastdiscards = {0, card, p.lastdiscards[1], p.lastdiscards[2]};
+    int skippedseat = 0;
+    if (card == kSkip) {
+        skippedseat = nextseat(players, seat, kSeats, false);
+        if (skippedseat != 0) players[skippedseat].skipped = 1;
+    }
+    p.hand[k] = 0;
+    const int n = getnumcards(seat);
+    sendToAll(wire::message("CMD_hisdiscard", seat, n, card, k, skippedseat, ""));
+    if (n == 0)
+        endround(seat);
+    else
+        findplayer();
+    return kDone;
+}
+
+void Table::findplayer() {
+    int next = nextseat(players, curplayer, seatcount, true);
+    // Only when the skip fell on the discarder itself (it alone is in the
+    // round) is every seat skipped; the turn then comes back to it.
+    if (next == 0) next = nextseat(players, curplayer, seatcount, false);
+    if (next == 0) {
+        report("no seat is dealt into the round");
+        return;
+    }
+    curplayer = next;
+    turnphase = 1;
+    wildpos.fill(0);
+    for (int s = 1; s <= kSeats; ++s) players[s].skipped = 0;
+    sendToAll(wire::message("CMD_nextplayer", curplayer, ""));
+    restartcomputer();
+}
+
+void Table::endround(int seat) {
+    turnphase = 3;
+    wire::MessageBuilder msg("CMD_endround");
+    msg.add(seat);
+    for (int s = 1; s <= kSeats; ++s) {
+        tplayer& p = players[s];
+        if (p.inround != 1) continue;
+        if (p.stagedone == 1) p.stage += 1;
+        int sum = 0;
+        for (int k = 1; k <= kHandSlots; ++k) sum += cardpoints(p.hand[k]);
+        p.points += sum;
+        msg.add(s).add(p.stage).add(p.points).add(sum);
+    }
+    sendToAll(msg.str());
+    timers_.stopTimer1();
+    timer1tag = 1;
+    roundpause = 7;
+    timers_.startTimer1();
+}
+
+void Table::checkforwin(int seat) {
+    wire::MessageBuilder msg("CMD_winner");
+    msg.add(seat);
+    for (int s = 1; s <= kSeats; ++s) msg.add(s).add(players[s].stage);
+    sendToAll(msg.str());
+    gameon = 0;
+}
+
+}  // namespace velmora::host
