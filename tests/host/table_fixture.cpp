@@ -1,0 +1,103 @@
+#include "table_fixture.h"
+
+namespace velmora::host::testing {
+
+std::vector<std::string> RecordingSink::to(int place) const {
+    std::vector<std::string> out;
+    for (const auto& [p, text] : sent)
+        if (p == place) out.push_back(text);
+    return out;
+}
+
+bool Snapshot::operator==(const Snapshot& o) const {
+    if (deck != o.deck || discards != o.discards || values != o.values) return false;
+    for (int s = 1; s <= kPlaces; ++s) {
+        const tplayer &a = players[s], &b = o.players[s];
+        if (a.hand != b.hand || a.groups != b.groups || a.groupcount != b.groupcount ||
+            a.stage != b.stage || a.stagedone != b.stagedone || a.skipped != b.skipped ||
+            a.inround != b.inround || a.points != b.points || a.lastpickup != b.lastpickup ||
+            a.lastdiscards != b.lastdiscards)
+            return false;
+    }
+    return true;
+}
+
+Snapshot snapshot(const Table& t) {
+    return {t.players, t.deck, t.discards,
+            {t.deckpos, t.discardcount, t.topdiscard, t.underdiscard, t.gameon, t.curplayer,
+             t.turnphase, t.roundpause, t.timer1tag}};
+}
+
+TableTest::TableTest() {
+    t.diagnostic = [this](std::string_view text) { diags.emplace_back(text); };
+}
+
+void TableTest::connect(std::initializer_list<int> places) {
+    for (int p : places) {
+        t.players[p].connected = 1;
+        if (p > t.seatsused) t.seatsused = p;
+    }
+}
+
+void TableTest::start() {
+    t.startgame("You+");
+    clear();
+}
+
+void TableTest::clear() {
+    sink.sent.clear();
+    timers.log.clear();
+    diags.clear();
+}
+
+// Takes a copy of the card out of the undealt deck, keeping the deck's
+// remaining cards contiguous after deckpos.
+int TableTest::take(int card) {
+    for (int p = t.deckpos + 1; p <= kDeckSize; ++p) {
+        if (t.deck[p] != card) continue;
+        std::swap(t.deck[p], t.deck[t.deckpos + 1]);
+        t.deckpos += 1;
+        t.deck[t.deckpos] = 0;
+        return card;
+    }
+    ADD_FAILURE() << "card " << card << " is not left in the deck";
+    return 0;
+}
+
+void TableTest::giveback(int& slot) {
+    if (slot == 0) return;
+    if (t.deckpos == 0) {
+        ADD_FAILURE() << "no taken deck position to return card " << slot << " to";
+        return;
+    }
+    t.deck[t.deckpos] = slot;
+    t.deckpos -= 1;
+    slot = 0;
+}
+
+void TableTest::setHand(int seat, const std::vector<int>& cards) {
+    auto& hand = t.players[seat].hand;
+    for (int k = 1; k <= kHandSlots; ++k) giveback(hand[k]);
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        if (cards[i] != 0) hand[i + 1] = take(cards[i]);
+}
+
+void TableTest::setPile(const std::vector<int>& cards) {
+    for (int i = t.discardcount; i >= 1; --i) giveback(t.discards[i]);
+    t.discardcount = 0;
+    for (int c : cards) t.discards[++t.discardcount] = take(c);
+    t.topdiscard = t.discardcount ? t.discards[t.discardcount] : 0;
+    t.underdiscard = t.discardcount > 1 ? t.discards[t.discardcount - 1] : 0;
+}
+
+void TableTest::setGroup(int seat, int group, const std::vector<int>& cards) {
+    auto& g = t.players[seat].groups[group];
+    for (int pos = 1; pos <= kGroupSize; ++pos) giveback(g[pos]);
+    int count = 0;
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        if (cards[i] != 0) g[i + 1] = take(cards[i]), ++count;
+    t.players[seat].groupcount[group] = count;
+    t.players[seat].stagedone = 1;
+}
+
+}  // namespace velmora::host::testing

@@ -1,0 +1,67 @@
+// A table with a recording sink and fake timers, and helpers that move cards
+// between the deck and hands, groups or pile so every set-up stays a full,
+// sound deck of 108 cards.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "host/table.h"
+
+namespace velmora::host::testing {
+
+struct RecordingSink : MessageSink {
+    std::vector<std::pair<int, std::string>> sent;
+    void sendTo(int place, std::string_view text) override { sent.emplace_back(place, std::string(text)); }
+    std::vector<std::string> to(int place) const;   // texts sent to one place, in order
+};
+
+struct FakeTimers : TimerControl {
+    std::vector<std::string> log;
+    void startTimer1() override { log.push_back("start1"); }
+    void stopTimer1() override { log.push_back("stop1"); }
+    void armComputerTimer(int ms) override { log.push_back("arm" + std::to_string(ms)); }
+    void stopComputerTimer() override { log.push_back("stopc"); }
+};
+
+// Everything a refused request must leave as it was.
+struct Snapshot {
+    std::array<tplayer, kPlaces + 1> players;
+    std::array<int, kDeckSize + 1> deck, discards;
+    std::vector<int> values;
+    bool operator==(const Snapshot& o) const;
+};
+Snapshot snapshot(const Table& t);
+
+class TableTest : public ::testing::Test {
+protected:
+    RecordingSink sink;
+    FakeTimers timers;
+    Table t{sink, timers, 12345};
+    std::vector<std::string> diags;
+
+    TableTest();
+    // Marks the places connected; seatsused becomes the highest of them.
+    void connect(std::initializer_list<int> places);
+    // Starts a game and forgets the messages and timer calls of the start.
+    void start();
+    void clear();
+    // Replaces a seat's hand with the given cards in slots 1.. (0 leaves a slot empty).
+    void setHand(int seat, const std::vector<int>& cards);
+    // Replaces the pile; the last card is face up.
+    void setPile(const std::vector<int>& cards);
+    // Lays a group: cards at positions 1..; a set's groupcount is its card count.
+    void setGroup(int seat, int group, const std::vector<int>& cards);
+    void setTurn(int seat, int phase) { t.curplayer = seat, t.turnphase = phase; }
+    void expectSound() { EXPECT_EQ(checkcards(t), ""); }
+
+private:
+    int take(int card);
+    void giveback(int& slot);
+};
+
+}  // namespace velmora::host::testing
