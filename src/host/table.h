@@ -55,6 +55,8 @@ struct tplayer {
     int inround = 0;
     int lastpickup = 0;                     // never reset: the computer reads it
     std::array<int, 4> lastdiscards{};      // [1] newest; never reset
+
+    bool operator==(const tplayer&) const = default;
 };
 
 // One card a stage test takes: the group it goes to, its hand slot, the card.

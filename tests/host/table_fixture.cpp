@@ -9,19 +9,6 @@ std::vector<std::string> RecordingSink::to(int place) const {
     return out;
 }
 
-bool Snapshot::operator==(const Snapshot& o) const {
-    if (deck != o.deck || discards != o.discards || values != o.values) return false;
-    for (int s = 1; s <= kPlaces; ++s) {
-        const tplayer &a = players[s], &b = o.players[s];
-        if (a.hand != b.hand || a.groups != b.groups || a.groupcount != b.groupcount ||
-            a.stage != b.stage || a.stagedone != b.stagedone || a.skipped != b.skipped ||
-            a.inround != b.inround || a.points != b.points || a.lastpickup != b.lastpickup ||
-            a.lastdiscards != b.lastdiscards)
-            return false;
-    }
-    return true;
-}
-
 Snapshot snapshot(const Table& t) {
     return {t.players, t.deck, t.discards,
             {t.deckpos, t.discardcount, t.topdiscard, t.underdiscard, t.gameon, t.curplayer,

@@ -33,7 +33,7 @@ struct Snapshot {
     std::array<tplayer, kPlaces + 1> players;
     std::array<int, kDeckSize + 1> deck, discards;
     std::vector<int> values;
-    bool operator==(const Snapshot& o) const;
+    bool operator==(const Snapshot&) const = default;
 };
 Snapshot snapshot(const Table& t);
 
