@@ -48,9 +48,9 @@ int Table::hitset(std::string_view payload) {
     bool fits = false;
     if (card != 0 && target <= kSeats && group <= 2 && holdsany(players[target].groups[group])) {
         switch (getsettype(target, group)) {
-            case 1: fits = checkforkindmatch(target, group, card); break;
-            case 2: fits = checkforrunmatch(target, group, card, side); break;
-            case 3: fits = checkforsuitmatch(target, group, card); break;
+            case kSet: fits = checkforkindmatch(target, group, card); break;
+            case kRun: fits = checkforrunmatch(target, group, card, side); break;
+            case kColour: fits = checkforsuitmatch(target, group, card); break;
             default: break;
         }
     }

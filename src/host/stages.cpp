@@ -11,8 +11,6 @@ namespace velmora::host {
 
 namespace {
 
-enum GroupType { kNone = 0, kSet = 1, kRun = 2, kColour = 3 };
-
 struct StageShape {
     int type1, need1, type2, need2, type3;
 };
@@ -20,11 +18,17 @@ struct StageShape {
 // [stage]: what groups 1 and 2 must be. Group 3 is never laid; the two-set
 // stages report it as a set all the same.
 constexpr StageShape kStages[11] = {
-    {kNone, 0, kNone, 0, kNone},
-    {kSet, 3, kSet, 3, kSet},    {kSet, 3, kRun, 4, kNone},  {kSet, 4, kRun, 4, kNone},
-    {kRun, 7, kNone, 0, kNone},  {kRun, 8, kNone, 0, kNone}, {kRun, 9, kNone, 0, kNone},
-    {kSet, 4, kSet, 4, kSet},    {kColour, 8, kNone, 0, kNone},
-    {kSet, 4, kRun, 5, kNone},   {kSet, 5, kSet, 5, kSet},
+    {kNoGroup, 0, kNoGroup, 0, kNoGroup},
+    {kSet, 3, kSet, 3, kSet},              // 1: two sets of 3
+    {kSet, 3, kRun, 4, kNoGroup},          // 2
+    {kSet, 4, kRun, 4, kNoGroup},          // 3
+    {kRun, 7, kNoGroup, 0, kNoGroup},      // 4
+    {kRun, 8, kNoGroup, 0, kNoGroup},      // 5
+    {kRun, 9, kNoGroup, 0, kNoGroup},      // 6
+    {kSet, 4, kSet, 4, kSet},              // 7
+    {kColour, 8, kNoGroup, 0, kNoGroup},   // 8: eight cards of one colour
+    {kSet, 4, kRun, 5, kNoGroup},          // 9
+    {kSet, 5, kSet, 5, kSet},              // 10
 };
 
 bool knownstage(int stage) { return stage >= 1 && stage <= 10; }
@@ -83,13 +87,13 @@ std::vector<std::string_view> splitfields(std::string_view payload) {
 
 int Table::getsettype(int seat, int group) const {
     const int stage = players[seat].stage;
-    if (!knownstage(stage)) return kNone;
+    if (!knownstage(stage)) return kNoGroup;
     const StageShape& shape = kStages[stage];
     switch (group) {
         case 1: return shape.type1;
         case 2: return shape.type2;
         case 3: return shape.type3;
-        default: return kNone;
+        default: return kNoGroup;
     }
 }
 
@@ -203,7 +207,7 @@ StageResult Table::checkforstage(int seat, int stage) {
         }
     };
     StageResult result = test(1, shape.type1, shape.need1);
-    if (result.empty() || shape.type2 == kNone) return result;
+    if (result.empty() || shape.type2 == kNoGroup) return result;
     StageResult second = test(2, shape.type2, shape.need2);
     if (second.empty()) return {};
     result.append(second);

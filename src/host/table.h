@@ -59,6 +59,9 @@ struct tplayer {
     bool operator==(const tplayer&) const = default;
 };
 
+// What getsettype reports for a group of a seat's stage.
+enum GroupType { kNoGroup = 0, kSet = 1, kRun = 2, kColour = 3 };
+
 // One card a stage test takes: the group it goes to, its hand slot, the card.
 struct StageEntry {
     int group;
@@ -146,7 +149,7 @@ public:
     void computertimerTimer();
 
     // ---- stages (stages.cpp) ----
-    int getsettype(int seat, int group) const;   // 1 set, 2 run, 3 colour set, 0 none
+    int getsettype(int seat, int group) const;   // a GroupType
     // The tests work on the seat's hand slots marked 1 in `selected`.
     StageResult checkforkinds(int seat, int group, int need);
     StageResult checkforruns(int seat, int group, int need);
