@@ -69,7 +69,7 @@ TEST_F(TurnTest, MalformedNumbersThrowBeforeAnythingChanges) {
 }
 
 TEST_F(TurnTest, PickUpTakesFaceUpCardAndShowsTheOneBeneath) {
-    setPile({7, 26});   // a wild may be picked up
+    setPile({43, 7, 26});   // a wild may be picked up
     setHand(1, {1, 2, 0, 4});
     setTurn(1, 1);
     clear();
@@ -77,7 +77,8 @@ TEST_F(TurnTest, PickUpTakesFaceUpCardAndShowsTheOneBeneath) {
     expectToAll({"CMD_pickdiscard+1+4+7+3+26+"});
     EXPECT_EQ(t.players[1].lastpickup, 26);
     EXPECT_EQ(t.topdiscard, 7);
-    EXPECT_EQ(t.discardcount, 1);
+    EXPECT_EQ(t.underdiscard, 43);   // the card beneath follows the pile too
+    EXPECT_EQ(t.discardcount, 2);
     EXPECT_EQ(t.turnphase, 2);
     expectSound();
 }
@@ -109,6 +110,21 @@ TEST_F(TurnTest, FaceUpSkipIsRefusedAndTurnStaysInFirstPhase) {
     EXPECT_EQ(sink.sent, (std::vector<std::pair<int, std::string>>{{1, "CMD_playerror+1+8+"}}));
     EXPECT_EQ(t.turnphase, 1);
     EXPECT_EQ(t.topdiscard, kSkip);
+}
+
+// Cannot happen in play (a turn begins with at most 10 cards); the card must
+// then stay where it is.
+TEST_F(TurnTest, FullHandTakesNoCard) {
+    setHand(1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    setPile({12});
+    setTurn(1, 1);
+    const Snapshot before = snapshot(t);
+    clear();
+    EXPECT_EQ(t.draw("1+"), kIgnored);
+    EXPECT_EQ(t.pickdiscard("1+"), kIgnored);
+    EXPECT_TRUE(snapshot(t) == before);
+    EXPECT_TRUE(sink.sent.empty());
+    EXPECT_EQ(diags, (Texts{"Error", "Error"}));
 }
 
 TEST_F(TurnTest, RefusedDiscardsAnswerTheirCodesAndChangeNothing) {
