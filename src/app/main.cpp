@@ -4,6 +4,23 @@
 #include <memory>
 
 #include "app/serve.h"
+#include "app/singleinstance.h"
+#include "client/tchat.h"
+
+namespace {
+
+// Launch parameters from the lobby: name, host address, "true" to host.
+// "--port N" (for running copies side by side) is taken out first.
+QStringList launchParameters(QStringList args, velmora::client::TchatOptions& options) {
+    const qsizetype i = args.indexOf(QStringLiteral("--port"));
+    if (i >= 0 && i + 1 < args.size()) {
+        options.session.hostPort = args[i + 1];
+        args.remove(i, 2);
+    }
+    return args;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QStringList args;
@@ -15,5 +32,19 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    return velmora::app::serve(args);
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+
+    velmora::app::SingleInstance single;
+    if (single.anotherIsRunning()) return 0;
+
+    velmora::client::TchatOptions options;
+    const QStringList params = launchParameters(args, options);
+    velmora::client::Tchat window(params, std::move(options));
+    single.listen([&window] {
+        if (window.isMinimized()) window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    window.show();
+    return QApplication::exec();
 }

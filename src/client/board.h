@@ -1,0 +1,50 @@
+// The game board panel `panel_board`: the felt, the seat places with their
+// name labels and watching markers, the piles, the Start Game button, the
+// status line, and the place of the chat panel. Fixed 778 x 537 layout.
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+
+namespace velmora::client {
+
+class BoardPanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 778;
+    static constexpr int kHeight = 537;
+
+    explicit BoardPanel(QWidget* parent = nullptr);
+
+    QLabel* label_playername(int seat) const { return names_[seat]; }
+    QLabel* image_eyes(int seat) const { return eyes_[seat]; }
+    QPushButton* button_start() const { return start_; }
+    QLabel* label_status() const { return status_; }
+    // Where the chat panel goes (it is made by the window).
+    QRect chatPanelRect() const { return {515, 302, 261, 234}; }
+
+    // Turns the seat places so that the own seat sits at the bottom.
+    void sortstuff(int ownSeat);
+
+signals:
+    // Right-click on a seat's name label: the seat and the global position.
+    void seatMenuRequested(int seat, const QPoint& globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void placeSeat(int seat, int place);
+
+    std::array<QLabel*, 5> names_{};
+    std::array<QLabel*, 5> eyes_{};
+    QPushButton* start_;
+    QLabel* status_;
+};
+
+// The table's text colour, shared by everything drawn on the board.
+QColor boardTextColour();
+
+}  // namespace velmora::client

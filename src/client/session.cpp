@@ -1,0 +1,73 @@
+#include "client/session.h"
+
+#include "host/tserver.h"
+#include "net/wire.h"
+
+namespace velmora::client {
+
+Session::Session(SessionOptions options, QObject* parent)
+    : QObject(parent),
+      options_(std::move(options)),
+      pump_("receivedlist", net::InboxLimits::client(), options_.dispatchMs) {
+    sock.SetPortName(options_.hostPort);
+    sock.OnRead = [this](net::TSock* s, int) { pump_.readFrom(s); };
+    sock.OnInfo = [this](net::TSock* s, int code, const QString& text) { sockInfo(s, code, text); };
+    Sock11.SetHostName(QStringLiteral("127.0.0.1"));
+    Sock11.SetPortName(options_.lobbyPort);
+}
+
+void Session::hostpress(host::TServer& server) {
+    server.listen(options_.hostPort);
+    loginName_ = playerName.toStdString() + wire::kTerminator;
+    hosting_ = 1;
+    open(QStringLiteral("127.0.0.1"));
+}
+
+void Session::joinpress() {
+    loginName_ = playerName.toStdString() + wire::kTerminator;
+    open(hostAddress);
+}
+
+void Session::open(const QString& host) {
+    sock.SetHostName(host);
+    sock.Open();
+}
+
+void Session::openLobbyLink() {
+    try {
+        Sock11.Open();
+        lobbyOpened_ = true;
+    } catch (const net::ESockException&) {
+        // The lobby is optional; its absence is not the player's problem.
+    }
+}
+
+void Session::sendloginfo(std::string_view payload) {
+    ownSeat_ = wire::toInt(payload);  // the place, with no "+" after it
+    connected_ = 1;
+    // The login name ends with byte 255 already, so two terminators follow.
+    send(wire::message("CMD_logininfo", ownSeat_, kVersion, loginName_));
+}
+
+bool Session::send(const std::string& text) {
+    if (connected_ != 1 || !sock.Connected()) return false;
+    QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    bytes.append(wire::kTerminator);
+    sock.Send(bytes);
+    return true;
+}
+
+void Session::kicking(int target) {
+    if (hosting_ == 1 && connected_ == 1) send(wire::message("CMD_kickhim", ownSeat_, target, ""));
+}
+
+void Session::requestJustWatch(int seat, bool watch) {
+    if (connected_ == 1 && seat >= 1 && seat <= kSeatCount)
+        send(wire::message("CMD_justwatch", seat, watch ? 1 : 2));
+}
+
+void Session::sockInfo(net::TSock*, int, const QString& text) {
+    if (text == QLatin1String("Socket Closed")) emit closed();
+}
+
+}  // namespace velmora::client

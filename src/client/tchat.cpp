@@ -1,0 +1,267 @@
+#include "client/tchat.h"
+
+#include <QActionGroup>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include "client/board.h"
+#include "client/chatinput.h"
+#include "client/chatview.h"
+#include "client/sounds.h"
+#include "net/wire.h"
+
+namespace velmora::client {
+
+namespace {
+const QColor kWindowColour(153, 115, 72);
+constexpr int kDefaultLeft = 3, kDefaultTop = 3, kDefaultWidth = 790, kDefaultHeight = 585;
+}  // namespace
+
+Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
+    : QMainWindow(parent),
+      params_(std::move(params)),
+      session_(std::make_unique<Session>(options.session)),
+      server_(std::make_unique<host::TServer>(options.hostTimings)) {
+    setObjectName(QStringLiteral("Tchat"));
+    setWindowTitle(QStringLiteral("Velmora"));
+    sounds_ = options.soundOutput ? new Sounds(std::move(options.soundOutput), this) : new Sounds(this);
+
+    auto* central = new QWidget(this);
+    QPalette pal = central->palette();
+    pal.setColor(QPalette::Window, kWindowColour);
+    central->setPalette(pal);
+    central->setAutoFillBackground(true);
+    board_ = new BoardPanel(central);
+    board_->move(2, 1);
+    central->setMinimumSize(BoardPanel::kWidth + 4, BoardPanel::kHeight + 2);
+    setCentralWidget(central);
+    buildChatPanel();
+    buildMenus();
+    buildSeatMenu();
+    registerHandlers();
+    setGeometry(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight);
+
+    sounds_->setLineSink([this](const QString& line, Colour c) { addlinetochat(line, c); });
+    sounds_->setSeatCaption([this](int seat) {
+        return seat >= 1 && seat <= kSeatCount ? board_->label_playername(seat)->text() : QString();
+    });
+    connect(board_->button_start(), &QPushButton::clicked, this, &Tchat::button_startClick);
+    connect(board_, &BoardPanel::seatMenuRequested, this, &Tchat::label_playername1ContextPopup);
+    connect(session_.get(), &Session::closed, this, &Tchat::connectionEnded);
+}
+
+Tchat::~Tchat() = default;
+
+void Tchat::buildChatPanel() {
+    auto* panel = new QWidget(board_);
+    panel->setObjectName(QStringLiteral("panel_chat"));
+    panel->setGeometry(board_->chatPanelRect());
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    mainchat_ = new ChatView(panel);
+    auto* input = new ChatInput(panel);
+    input->setSender([this](const std::string& t) { return session_->send(t); },
+                     [this] { return session_->ownSeat(); });
+    mychat_ = input;
+    mainchat_->setInputLine(mychat_);
+    layout->addWidget(mainchat_, 1);
+    layout->addWidget(mychat_);
+}
+
+QAction* Tchat::action(const char* objectName) const {
+    return findChild<QAction*>(QString::fromLatin1(objectName));
+}
+
+void Tchat::buildMenus() {
+    auto add = [this](QMenu* menu, const char* name, const QString& text) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setParent(this);
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    StartGame1 = add(file, "StartGame1", tr("Start Game"));
+    connect(StartGame1, &QAction::triggered, this, &Tchat::button_startClick);
+    file->addSeparator();
+    connect(add(file, "Exit1", tr("Exit")), &QAction::triggered, this, &QWidget::close);
+
+    menuBar()->addMenu(buildOptionsMenu());
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    add(view, "ViewTally1", tr("View Tally"));
+    add(view, "SpyList1", tr("Spy List"));
+    add(view, "PrhaseList1", tr("Phrase List"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    add(help, "Content1", tr("Content"))->setShortcut(QKeySequence(Qt::Key_F1));
+    add(help, "About1", tr("About"));
+}
+
+QMenu* Tchat::buildOptionsMenu() {
+    auto* options = new QMenu(tr("&Options"), this);
+    options->addAction(sounds_->playSoundsAction());
+    options->addAction(sounds_->playerPhraseSoundsAction());
+    // Radio groups: each item carries its value, as the settings store it.
+    auto radio = [this, options](const QString& title, const char* menuName,
+                                 std::initializer_list<std::tuple<const char*, QString, int>> items,
+                                 int checked, std::function<void(int)> apply) {
+        QMenu* sub = options->addMenu(title);
+        sub->menuAction()->setObjectName(QString::fromLatin1(menuName));
+        auto* group = new QActionGroup(sub);
+        for (auto& [name, text, value] : items) {
+            QAction* a = sub->addAction(text);
+            a->setObjectName(QString::fromLatin1(name));
+            a->setParent(this);
+            a->setCheckable(true);
+            a->setChecked(value == checked);
+            a->setData(value);
+            group->addAction(a);
+            connect(a, &QAction::triggered, this, [apply, value] { apply(value); });
+        }
+    };
+    radio(tr("Turn Sound"), "TurnSound1", {{"Classic1", tr("Classic"), 0}, {"New1", tr("New"), 1}}, 0,
+          [](int) {});
+    radio(tr("Bot Speed"), "BotSpeed1",
+          {{"Slow1", tr("Slow"), 2000}, {"Normal1", tr("Normal"), 1000}, {"Fast1", tr("Fast"), 500}}, 1000,
+          [this](int ms) { server_->setBotSpeed(ms); });
+    radio(tr("Text Size"), "TextSize1",
+          {{"N8", tr("8"), 8}, {"N10", tr("10"), 10}, {"N12", tr("12"), 12}, {"N14", tr("14"), 14}}, 8,
+          [this](int size) {
+              QFont f = mainchat_->font();
+              f.setPointSize(size);
+              mainchat_->setFont(f);
+          });
+    options->addAction(tr("Text Color"))->setObjectName(QStringLiteral("TextColor1"));
+    options->addAction(tr("Action Color"))->setObjectName(QStringLiteral("ActionColor1"));
+    options->addSeparator();
+    JustWatch1 = options->addAction(tr("Just Watch"));
+    JustWatch1->setObjectName(QStringLiteral("JustWatch1"));
+    JustWatch1->setCheckable(true);
+    // The check mark follows the host's confirmation, not the click.
+    connect(JustWatch1, &QAction::triggered, this, [this] {
+        JustWatch1->setChecked(!JustWatch1->isChecked());
+        JustWatch1Click();
+    });
+    options->addAction(mainchat_->scrollLockAction());
+    QAction* clear = options->addAction(tr("Clear Main Chat"));
+    clear->setObjectName(QStringLiteral("ClearMainChat2"));
+    connect(clear, &QAction::triggered, mainchat_, &ChatView::clearMainChat);
+    QAction* reset = options->addAction(tr("Reset Screen Location"));
+    reset->setObjectName(QStringLiteral("ResetScreenLocation1"));
+    connect(reset, &QAction::triggered, this,
+            [this] { setGeometry(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight); });
+    return options;
+}
+
+void Tchat::buildSeatMenu() {
+    popup_kick = new QMenu(this);
+    popup_kick->setObjectName(QStringLiteral("popup_kick"));
+    auto add = [this](const char* name, const QString& text, void (Tchat::*slot)()) {
+        QAction* a = popup_kick->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, slot);
+    };
+    add("RemoveFromGame1", tr("Remove From Game"), &Tchat::RemoveFromGame1Click);
+    add("SettoJustWatch1", tr("Set to Just Watch"), &Tchat::SettoJustWatch1Click);
+    add("UnsetJustWatch1", tr("Unset Just Watch"), &Tchat::UnsetJustWatch1Click);
+}
+
+void Tchat::label_playername1ContextPopup(int seat, const QPoint& globalPos) {
+    const bool host = session_->hosting();
+    const auto items = popup_kick->actions();
+    for (QAction* a : items) a->setEnabled(host);
+    if (board_->label_playername(seat)->text() == QLatin1String("<Waiting>")) items[0]->setEnabled(false);
+    kickTarget_ = seat;
+    popup_kick->popup(globalPos);
+}
+
+void Tchat::RemoveFromGame1Click() { session_->kicking(kickTarget_); }
+void Tchat::SettoJustWatch1Click() { session_->requestJustWatch(kickTarget_, true); }
+void Tchat::UnsetJustWatch1Click() { session_->requestJustWatch(kickTarget_, false); }
+
+void Tchat::JustWatch1Click() {
+    if (session_->connected() && session_->ownSeat() <= kSeatCount)
+        session_->requestJustWatch(session_->ownSeat(), !JustWatch1->isChecked());
+}
+
+void Tchat::button_startClick() {
+    if (!session_->connected()) {
+        showNotice(tr("You are not connected"), false);
+        return;
+    }
+    session_->send(wire::message("CMD_startgame", session_->playerName.toStdString(), ""));
+}
+
+void Tchat::addlinetochat(const QString& line, Colour colour) { mainchat_->addlinetochat(line, colour); }
+
+void Tchat::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // After the window is on screen, so the player sees the loading notice.
+    QMetaObject::invokeMethod(this, &Tchat::processparams, Qt::QueuedConnection);
+}
+
+void Tchat::processparams() {
+    board_->button_start()->hide();
+    StartGame1->setEnabled(false);
+    if (params_.isEmpty()) {
+        addlinetochat(QStringLiteral("Loading Solo Game..Please wait."));
+        session_->hostAddress = QStringLiteral("127.0.0.1");
+        session_->playerName = QStringLiteral("You");
+        hostpress();
+        return;
+    }
+    addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    session_->playerName = params_.value(0);
+    session_->hostAddress = params_.value(1);
+    if (params_.size() < 3) return;
+    if (params_[2] == QLatin1String("true"))
+        hostpress();
+    else
+        joinpress();
+    session_->openLobbyLink();
+}
+
+void Tchat::hostpress() {
+    try {
+        session_->hostpress(*server_);
+    } catch (const net::ESockException& e) {
+        showNotice(QString::fromUtf8(e.what()), false);
+        return;
+    }
+    board_->button_start()->show();
+    StartGame1->setEnabled(true);
+}
+
+void Tchat::joinpress() {
+    try {
+        session_->joinpress();
+    } catch (const net::ESockException& e) {
+        showNotice(QString::fromUtf8(e.what()), false);
+    }
+    board_->button_start()->hide();
+    StartGame1->setEnabled(false);
+}
+
+// Boxes never block: a message handler must not run a nested event loop.
+void Tchat::showNotice(const QString& text, bool closeAfter) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Velmora"), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    notice_ = box;
+    if (closeAfter) {
+        closeAfterNotice_ = true;
+        connect(box, &QMessageBox::finished, this, &QWidget::close);
+    }
+    box->open();
+}
+
+void Tchat::connectionEnded() {
+    // A notice that ends the game ("Game is full") closes the window itself.
+    if (closeAfterNotice_ && notice_) return;
+    close();
+}
+
+}  // namespace velmora::client

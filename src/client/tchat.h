@@ -1,0 +1,102 @@
+// The main window `Tchat`: the board, the chat panel, the menus, and the
+// handlers of the connection layer's messages. The network side lives in
+// Session; chat in ChatView; sounds in Sounds.
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <string_view>
+
+#include "client/colortext.h"
+#include "client/session.h"
+#include "client/sounds.h"
+#include "host/tserver.h"
+
+class QAction;
+class QActionGroup;
+class QMenu;
+
+
+namespace velmora::client {
+
+class BoardPanel;
+class ChatView;
+class Sounds;
+
+
+struct TchatOptions {
+    SessionOptions session;
+    host::HostTimings hostTimings;
+    std::unique_ptr<SoundOutput> soundOutput;  // null: Qt Multimedia
+};
+
+class Tchat : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Tchat(QStringList params, TchatOptions options = {}, QWidget* parent = nullptr);
+    ~Tchat() override;
+
+    Session& session() { return *session_; }
+    host::TServer& server() { return *server_; }
+    ChatView* mainchat() const { return mainchat_; }
+    QLineEdit* mychat() const { return mychat_; }
+    BoardPanel* board() const { return board_; }
+    Sounds& sounds() { return *sounds_; }
+    QAction* action(const char* objectName) const;
+    // The box on screen, if any (tests read its text).
+    QMessageBox* noticeBox() const { return notice_; }
+    // The spectator list's items: place, ": ", name.
+    const QStringList& spies() const { return spies_; }
+
+    void addlinetochat(const QString& line, Colour colour = kSystemColour);
+    // Reads the launch parameters and starts hosting or joining; runs once,
+    // when the window is first shown.
+    void processparams();
+
+    // Connection-layer handlers, given the payload.
+    void newplayerinfo(std::string_view payload);
+    void playerdisconnected(std::string_view payload);
+    void justwatching(std::string_view payload);
+
+    void RemoveFromGame1Click();
+    void SettoJustWatch1Click();
+    void UnsetJustWatch1Click();
+    void JustWatch1Click();
+    void button_startClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    QMenu* buildOptionsMenu();
+    void buildSeatMenu();
+    void buildChatPanel();
+    void registerHandlers();
+    void label_playername1ContextPopup(int seat, const QPoint& globalPos);
+    void showNotice(const QString& text, bool closeAfter);
+    void connectionEnded();
+    void hostpress();
+    void joinpress();
+
+    QStringList params_;
+    QStringList spies_;
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<host::TServer> server_;
+    Sounds* sounds_ = nullptr;
+    BoardPanel* board_ = nullptr;
+    ChatView* mainchat_ = nullptr;
+    QLineEdit* mychat_ = nullptr;
+    QMenu* popup_kick = nullptr;
+    QAction* StartGame1 = nullptr;
+    QAction* JustWatch1 = nullptr;
+    QPointer<QMessageBox> notice_;
+    int kickTarget_ = 0;
+    bool shownOnce_ = false;
+    bool closeAfterNotice_ = false;
+};
+
+}  // namespace velmora::client

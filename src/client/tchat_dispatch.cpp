@@ -1,0 +1,96 @@
+// The client's dispatch table and the handlers of arrivals, departures and
+// just-watching.
+#include "client/board.h"
+#include "client/chatview.h"
+#include "client/sounds.h"
+#include "client/tchat.h"
+#include "net/wire.h"
+
+namespace velmora::client {
+
+using wire::FieldReader;
+
+namespace {
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+void Tchat::registerHandlers() {
+    net::Dispatcher& d = session_->dispatcher();
+    using Handler = std::function<void(std::string_view)>;
+    auto add = [&d](const char* name, Handler h) {
+        d.add(name, [h = std::move(h)](std::string_view payload, net::ConnectionId) { h(payload); });
+    };
+    auto chat = [this](std::string_view p) { mainchat_->chatrecieved(text(p)); };
+    // Game events are drawn by the table view; until then they pass silently.
+    auto table = [](std::string_view) {};
+    add("CMD_sendlogininfo", [this](std::string_view p) { session_->sendloginfo(p); });
+    add("CMD_chat", chat);
+    add("CMD_action", chat);
+    add("CMD_playasound", [this](std::string_view p) { sounds_->playasound(text(p)); });
+    add("CMD_newplayerinfo", [this](std::string_view p) { newplayerinfo(p); });
+    add("CMD_havewrongversion", [this](std::string_view p) {
+        addlinetochat(text(p) + QStringLiteral(" has a different version of the game then you."));
+    });
+    add("CMD_wrongversion", [this](std::string_view) {
+        addlinetochat(QStringLiteral("You have a differnt version of the game then the host."));
+    });
+    add("CMD_existingplayers", [this](std::string_view p) { newplayerinfo(p); });
+    add("CMD_playerdisconnected", [this](std::string_view p) { playerdisconnected(p); });
+    add("CMD_full", [this](std::string_view) { showNotice(QStringLiteral("Game is full"), true); });
+    add("CMD_justwatching", [this](std::string_view p) { justwatching(p); });
+    for (const char* name : {"CMD_startgame", "CMD_nextplayer", "CMD_winner", "CMD_mycards", "CMD_startround",
+                             "CMD_playerror", "CMD_pickdiscard", "CMD_draw", "CMD_hisdiscard", "CMD_playstage",
+                             "CMD_hitthem", "CMD_hedrew", "CMD_endround", "CMD_gamestats"})
+        add(name, table);
+}
+
+void Tchat::newplayerinfo(std::string_view payload) {
+    FieldReader f(payload);
+    const int place = f.nextInt();
+    const QString name = text(f.rest());
+    const bool own = place == session_->ownSeat();
+    if (own) {
+        addlinetochat(QStringLiteral("You are Connected."));
+        if (place >= 2 && place <= kSeatCount) board_->sortstuff(place);
+    } else {
+        addlinetochat(name + QStringLiteral(" is Connected."));
+    }
+    if (place >= 1 && place <= kSeatCount) {
+        board_->label_playername(place)->setText(name);
+    } else {
+        spies_.append(QStringLiteral("%1: %2").arg(place).arg(name));
+        addlinetochat(own ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
+    }
+    sounds_->playsounds(QStringLiteral("entered"));
+}
+
+void Tchat::playerdisconnected(std::string_view payload) {
+    FieldReader f(payload);
+    const std::string_view placeText = f.next();
+    const int place = wire::toInt(placeText);
+    const QString name = text(f.rest());
+    if (place >= 1 && place <= kSeatCount) {
+        QLabel* label = board_->label_playername(place);
+        const QString caption = label->text();
+        if (caption != QLatin1String("<Waiting>") && caption != label->toolTip())
+            addlinetochat(caption + QStringLiteral(" disconnected."));
+        label->setText(placeText == "2" ? QStringLiteral("Klot") : QStringLiteral("<Waiting>"));
+        board_->image_eyes(place)->hide();
+        return;
+    }
+    const QString item = QStringLiteral("%1: %2").arg(place).arg(name);
+    if (spies_.removeOne(item)) addlinetochat(name + QStringLiteral(" has left."));
+}
+
+void Tchat::justwatching(std::string_view payload) {
+    FieldReader f(payload);
+    const int seat = f.nextInt();
+    if (seat < 1 || seat > kSeatCount) return;
+    const bool watching = f.rest() == "1";
+    if (seat == session_->ownSeat()) JustWatch1->setChecked(watching);
+    const QString caption = board_->label_playername(seat)->text();
+    addlinetochat(caption + (watching ? QStringLiteral(" is just watching") : QStringLiteral(" is now playing again")));
+    board_->image_eyes(seat)->setVisible(watching);
+}
+
+}  // namespace velmora::client
