@@ -12,6 +12,11 @@ using App = QCoreApplication;
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+#ifdef VELMORA_GUI_TESTS
+    // Test discovery runs the executable outside ctest's environment; widget
+    // tests never need a real display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     App app(argc, argv);
     return RUN_ALL_TESTS();
 }
