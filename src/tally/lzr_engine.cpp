@@ -5,34 +5,17 @@
 #include <cstring>
 #include <new>
 
+#include "lzr_detail.h"
 #include "lzrw1_errors.h"
 
 namespace velmora::tally {
 
 namespace {
 
+using namespace detail;
+
 constexpr std::size_t kHashSize = 4096;
 constexpr std::uint32_t kHashMultiplier = 40543;
-constexpr std::size_t kItemsPerWord = 16;
-constexpr std::size_t kMinRun = 16;
-constexpr std::size_t kMaxRun = 4095;
-constexpr std::size_t kMinCopy = 3;
-constexpr std::size_t kMaxCopy = 18;
-constexpr std::size_t kMaxOffset = 4095;
-constexpr bool kLittleEndian = std::endian::native == std::endian::little;
-
-std::uint64_t load64(const std::uint8_t* p) {
-    std::uint64_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-void copy8(std::uint8_t* to, const std::uint8_t* from) { std::memcpy(to, from, 8); }
-
-void storeWord(std::uint8_t* at, std::uint32_t word) {
-    at[0] = static_cast<std::uint8_t>(word >> 8);
-    at[1] = static_cast<std::uint8_t>(word);
-}
 
 // Equal bytes at s from s[0] on, at least 1, at most limit (limit >= 1).
 std::size_t runLength(const std::uint8_t* s, std::size_t limit) {
@@ -135,95 +118,6 @@ std::size_t TLZR::compressBlock(const std::uint8_t* src, std::size_t n, std::uin
     dst[0] = kFlagStored;
     if (n != 0) std::memcpy(dst + 1, src, n);
     return n + 1;
-}
-
-namespace {
-
-// Repeats n (3..18) bytes from off bytes back; overlapping copies repeat the
-// bytes they produce, hence the byte loop for offsets under 8.
-void copyMatch(std::uint8_t* op, std::size_t off, std::size_t n, std::size_t room) {
-    const std::uint8_t* from = op - off;
-    if (off >= 8 && room >= 24) {
-        copy8(op, from);
-        copy8(op + 8, from + 8);
-        if (n > 16) copy8(op + 16, from + 16);
-        return;
-    }
-    for (std::size_t i = 0; i < n; ++i) op[i] = from[i];
-}
-
-TLZR::Expanded expandItems(const std::uint8_t* ip, const std::uint8_t* iend, std::uint8_t* dst,
-                           std::size_t limit, std::size_t room) {
-    using Status = TLZR::Status;
-    std::uint8_t* op = dst;
-    std::uint8_t* const oend = dst + limit;
-    std::uint8_t* const wend = dst + room;
-    std::uint32_t ctrl = std::uint32_t{ip[0]} << 8 | ip[1];
-    std::size_t bits = kItemsPerWord;
-    ip += 2;
-    while (ip < iend) {
-        if (bits == 0) {
-            if (iend - ip < 2) return {0, Status::Truncated};
-            ctrl = std::uint32_t{ip[0]} << 8 | ip[1];
-            ip += 2;
-            bits = kItemsPerWord;
-        }
-        if ((ctrl & 0x8000) == 0) {
-            // A stretch of literals is copied in one go.
-            const std::size_t left = static_cast<std::size_t>(iend - ip);
-            if (left == 0) return {0, Status::Truncated};
-            std::size_t k = std::min<std::size_t>(
-                std::countl_zero(static_cast<std::uint16_t>(ctrl)), bits);
-            k = std::min(k, left);
-            if (k > static_cast<std::size_t>(oend - op)) return {0, Status::TooLong};
-            if (left >= 16 && wend - op >= 16)
-                std::memcpy(op, ip, 16);
-            else
-                std::memcpy(op, ip, k);
-            ip += k;
-            op += k;
-            ctrl <<= k;
-            bits -= k;
-            continue;
-        }
-        if (iend - ip < 2) return {0, Status::Truncated};
-        const std::size_t off = std::size_t{ip[0]} << 4 | ip[1] >> 4;
-        if (off != 0) {
-            const std::size_t n = (ip[1] & 15u) + kMinCopy;
-            ip += 2;
-            if (off > static_cast<std::size_t>(op - dst)) return {0, Status::BadCopy};
-            if (n > static_cast<std::size_t>(oend - op)) return {0, Status::TooLong};
-            copyMatch(op, off, n, static_cast<std::size_t>(wend - op));
-            op += n;
-        } else {
-            if (iend - ip < 4) return {0, Status::Truncated};
-            const std::size_t n = (std::size_t{ip[1] & 15u} << 8 | ip[2]) + kMinRun;
-            const std::uint8_t value = ip[3];
-            ip += 4;
-            if (n > static_cast<std::size_t>(oend - op)) return {0, Status::TooLong};
-            std::memset(op, value, n);
-            op += n;
-        }
-        ctrl <<= 1;
-        --bits;
-    }
-    return {static_cast<std::size_t>(op - dst), Status::Ok};
-}
-
-}  // namespace
-
-TLZR::Expanded TLZR::expandBlock(const std::uint8_t* src, std::size_t len, std::uint8_t* dst,
-                                 std::size_t limit, std::size_t room) {
-    if (len < 2) return {};
-    if (src[0] == kFlagStored) {
-        const std::size_t n = len - 1;
-        if (n > limit) return {0, Status::TooLong};
-        std::memcpy(dst, src + 1, n);
-        return {n, Status::Ok};
-    }
-    // Any other flag means compressed, as it always has.
-    if (len < 3) return {0, Status::Truncated};
-    return expandItems(src + 1, src + len, dst, limit, room);
 }
 
 }  // namespace velmora::tally
