@@ -139,6 +139,7 @@ public:
     void startround();
 
     // ---- turns (turns.cpp); payloads exactly as the wire delivers them ----
+    // With no card left in deck or pile the draw ends the round instead.
     int draw(std::string_view payload);          // "seat+"
     int pickdiscard(std::string_view payload);   // "seat+"
     int discard(std::string_view payload);       // "seat+slot+"
