@@ -36,7 +36,9 @@ bool isHexDigit(QChar c) {
 
 bool isDecimalDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-std::optional<Colour> inRange(qulonglong value, bool ok) {
+std::optional<Colour> parseNumber(const QString& digits, int base) {
+    bool ok = false;
+    const qulonglong value = digits.toULongLong(&ok, base);
     if (!ok || value > kMaxColour) return std::nullopt;
     return static_cast<Colour>(value);
 }
@@ -52,16 +54,12 @@ QString colourToText(Colour colour) {
 std::optional<Colour> colourFromText(const QString& text) {
     for (const auto& named : kNamedColours)
         if (text.compare(QLatin1String(named.name), Qt::CaseInsensitive) == 0) return named.value;
-    bool ok = false;
     if (text.startsWith(u'$')) {
         const QString digits = text.mid(1);
-        if (!allOf(digits, isHexDigit)) return std::nullopt;
-        return inRange(digits.toULongLong(&ok, 16), ok);
+        return allOf(digits, isHexDigit) ? parseNumber(digits, 16) : std::nullopt;
     }
-    QString digits = text;
-    if (digits.startsWith(u'+')) digits.remove(0, 1);
-    if (!allOf(digits, isDecimalDigit)) return std::nullopt;
-    return inRange(digits.toULongLong(&ok, 10), ok);
+    const QString digits = text.startsWith(u'+') ? text.mid(1) : text;
+    return allOf(digits, isDecimalDigit) ? parseNumber(digits, 10) : std::nullopt;
 }
 
 Colour colourFromText(const QString& text, Colour fallback) {

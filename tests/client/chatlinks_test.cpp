@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "client/chatlinks.h"
+#include "client/printers.h"
 
 namespace velmora::client {
 namespace {
@@ -34,7 +35,8 @@ TEST(ChatLinks, EveryPrefixMakesALink) {
 
 TEST(ChatLinks, LinkStopsAtTheEndOfItsWord) {
     EXPECT_EQ(linkOver("go to www.x.org now please", "x.org"), "www.x.org");
-    EXPECT_EQ(linkOver("http://a.b/c\tand", "a.b"), "http://a.b/c");  // a tab is no word break
+    EXPECT_EQ(linkOver("http://a.b/c\rand", "a.b"), "http://a.b/c");
+    EXPECT_EQ(linkOver("http://a.b/c\tand", "a.b"), "http://a.b/c\tand");  // a tab is no word break
     EXPECT_FALSE(linkOver("go to www.x.org now", "now").has_value());
 }
 

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include "client/printers.h"
 #include "client/chatview.h"
 
 namespace velmora::client {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "client/printers.h"
 #include "client/colortext.h"
 
 namespace velmora::client {

@@ -4,6 +4,7 @@
 #include <QDataStream>
 #include <QFile>
 
+#include "client/printers.h"
 #include "client/sounds.h"
 #include "client/soundtable.h"
 #include <QCoreApplication>
