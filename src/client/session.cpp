@@ -18,6 +18,8 @@ Session::Session(SessionOptions options, QObject* parent)
 
 void Session::hostpress(host::TServer& server) {
     server.listen(options_.hostPort);
+    // The own client follows the host to the port it really got (tests use "0").
+    sock.SetPortName(QString::number(server.port()));
     loginName_ = playerName.toStdString() + wire::kTerminator;
     hosting_ = 1;
     open(QStringLiteral("127.0.0.1"));
@@ -67,7 +69,14 @@ void Session::requestJustWatch(int seat, bool watch) {
 }
 
 void Session::sockInfo(net::TSock*, int, const QString& text) {
-    if (text == QLatin1String("Socket Closed")) emit closed();
+    if (text != QLatin1String("Socket Closed") || closing_) return;
+    closing_ = true;
+    // What the host said before it closed (such as "CMD_full") is still
+    // handled before the window goes.
+    if (pump_.queue().empty())
+        emit closed();
+    else
+        connect(&pump_, &net::MessagePump::drained, this, &Session::closed, Qt::SingleShotConnection);
 }
 
 }  // namespace velmora::client

@@ -76,6 +76,7 @@ private:
     int connected_ = 0;
     int hosting_ = 0;
     bool lobbyOpened_ = false;
+    bool closing_ = false;
 };
 
 }  // namespace velmora::client

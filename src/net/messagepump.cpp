@@ -27,7 +27,10 @@ bool MessagePump::receive(ConnectionId from, std::string_view bytes) {
 
 void MessagePump::tick() {
     dispatcher_.dispatchOne(inbox_.queue());
-    if (inbox_.queue().empty()) timer_.stop();
+    if (inbox_.queue().empty() && timer_.isActive()) {
+        timer_.stop();
+        emit drained();
+    }
 }
 
 void MessagePump::wake() {

@@ -40,6 +40,10 @@ public:
     // One tick: at most one line is handled.
     void tick();
 
+signals:
+    // The queue ran empty and the timer stopped.
+    void drained();
+
 private:
     void wake();
 

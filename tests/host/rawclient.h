@@ -31,6 +31,9 @@ public:
     bool waitFor(const std::string& text, bool prefix = false, int ms = 5000) {
         return waitUntil([&] { return find(text, prefix) >= 0; }, ms);
     }
+    bool waitUntilCount(const std::string& text, int n, int ms = 5000) {
+        return waitUntil([&] { return count(text) >= n; }, ms);
+    }
     int find(const std::string& text, bool prefix = false) const {
         for (std::size_t i = 0; i < got.size(); ++i)
             if (prefix ? got[i].rfind(text, 0) == 0 : got[i] == text) return static_cast<int>(i);

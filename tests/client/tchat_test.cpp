@@ -1,0 +1,212 @@
+// The main window end to end: hosting, joining, login, arrivals, departures,
+// notices and chat between two windows, over loopback on free ports.
+#include "client/tchat.h"
+
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+
+#include "client/board.h"
+#include "client/chatinput.h"
+#include "client/chatview.h"
+#include "host/rawclient.h"
+
+using namespace velmora;
+using client::Tchat;
+using test::waitUntil;
+
+namespace {
+
+struct Silent : client::SoundOutput {
+    std::vector<QString>* played;
+    explicit Silent(std::vector<QString>* p) : played(p) {}
+    void start(const QString& path) override { played->push_back(path); }
+};
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::AnyIPv4, 0);
+    return probe.serverPort();
+}
+
+struct Windows : testing::Test {
+    std::vector<QString> played;
+    std::vector<std::unique_ptr<Tchat>> windows;
+
+    Tchat& open(QStringList params, quint16 port = 0, QString lobbyPort = QString()) {
+        client::TchatOptions o;
+        o.session.hostPort = QString::number(port);
+        o.session.dispatchMs = 0;
+        o.session.lobbyPort = lobbyPort.isEmpty() ? QString::number(freePort()) : lobbyPort;
+        o.hostTimings = host::HostTimings{0, 1, 0.0};
+        o.soundOutput = std::make_unique<Silent>(&played);
+        windows.push_back(std::make_unique<Tchat>(std::move(params), std::move(o)));
+        windows.back()->show();
+        return *windows.back();
+    }
+    static QString chat(Tchat& w) { return w.mainchat()->toPlainText(); }
+    static bool chatHas(Tchat& w, const QString& text) {
+        return waitUntil([&] { return chat(w).contains(text); });
+    }
+    static QString seat(Tchat& w, int s) { return w.board()->label_playername(s)->text(); }
+};
+
+}  // namespace
+
+TEST_F(Windows, SoloGameHostsAsYouAndConnectsToItsOwnHost) {
+    Tchat& w = open({});
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    EXPECT_TRUE(chat(w).startsWith("Loading Solo Game..Please wait.\nYou are Connected."));
+    EXPECT_EQ(w.windowTitle(), "Velmora");
+    EXPECT_EQ(seat(w, 1), "You");
+    EXPECT_EQ(w.session().ownSeat(), 1);
+    EXPECT_TRUE(w.session().hosting());
+    EXPECT_TRUE(w.board()->button_start()->isVisible());
+    EXPECT_TRUE(w.action("StartGame1")->isEnabled());
+    EXPECT_FALSE(w.session().lobbyLinkOpen());
+    EXPECT_EQ(w.server().table().players[1].name, "You");
+    EXPECT_FALSE(played.empty());  // the "entered" sound
+}
+
+TEST_F(Windows, TwoParametersOnlyShowTheLoadingNotice) {
+    Tchat& w = open({"Ann", "127.0.0.1"});
+    test::spin(100);
+    EXPECT_EQ(chat(w), "Loading Multi-player Game.. Please Wait.");
+    EXPECT_FALSE(w.session().connected());
+    EXPECT_FALSE(w.board()->button_start()->isVisible());
+}
+
+TEST_F(Windows, CapitalTrueJoinsInsteadOfHosting) {
+    host::TServer other(host::HostTimings{0, 1, 0.0}, 7);
+    other.listen("0");
+    Tchat& w = open({"Ann", "127.0.0.1", "True"}, other.port());
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    EXPECT_FALSE(w.session().hosting());
+    EXPECT_EQ(w.server().port(), 0);  // its own host never listened
+    EXPECT_EQ(other.table().players[1].name, "Ann");
+    EXPECT_FALSE(w.board()->button_start()->isVisible());
+}
+
+TEST_F(Windows, TwoCopiesChatAndSeeEachOtherComeAndGo) {
+    const quint16 port = freePort();
+    QTcpServer lobby;  // the lobby's local port
+    ASSERT_TRUE(lobby.listen(QHostAddress::LocalHost, 0));
+    Tchat& a = open({"Ann", "unused", "true"}, port, QString::number(lobby.serverPort()));
+    ASSERT_TRUE(chatHas(a, "You are Connected."));
+    EXPECT_TRUE(a.session().lobbyLinkOpen());
+    ASSERT_TRUE(waitUntil([&] { return lobby.hasPendingConnections(); }));
+    Tchat& b = open({"Bob", "127.0.0.1", "false"}, port);
+    ASSERT_TRUE(chatHas(b, "You are Connected."));
+    EXPECT_TRUE(chatHas(b, "Ann is Connected."));
+    EXPECT_TRUE(chatHas(a, "Bob is Connected."));
+    EXPECT_EQ(seat(a, 2), "Bob");
+    EXPECT_EQ(seat(b, 1), "Ann");
+    // Seat 2's own name is turned to the bottom place.
+    EXPECT_EQ(b.board()->label_playername(2)->pos(), QPoint(25, 394));
+    EXPECT_EQ(a.board()->label_playername(1)->pos(), QPoint(25, 394));
+
+    auto* input = static_cast<client::ChatInput*>(b.mychat());
+    input->setText("hello + welcome");
+    input->sendit();
+    ASSERT_TRUE(chatHas(a, "Bob chats: hello + welcome"));
+    EXPECT_TRUE(input->text().isEmpty());
+    input->setText("/me waves");
+    input->sendit();
+    ASSERT_TRUE(chatHas(a, "Bob waves"));
+
+    b.close();
+    windows.pop_back();  // the window closed; its connection goes with it
+    ASSERT_TRUE(chatHas(a, "Bob disconnected."));
+    EXPECT_EQ(seat(a, 2), "Klot");
+}
+
+TEST_F(Windows, FullTableShowsTheNoticeThenCloses) {
+    host::TServer other(host::HostTimings{0, 1, 0.0}, 7);
+    other.listen("0");
+    std::vector<std::unique_ptr<test::RawClient>> nine;
+    for (int p = 1; p <= 9; ++p) {
+        nine.push_back(std::make_unique<test::RawClient>(other.port()));
+        ASSERT_TRUE(nine.back()->waitFor("CMD_sendlogininfo+" + std::to_string(p)));
+    }
+    Tchat& w = open({"Late", "127.0.0.1", "no"}, other.port());
+    ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
+    EXPECT_EQ(w.noticeBox()->text(), "Game is full");
+    test::spin(100);
+    EXPECT_TRUE(w.isVisible());  // the box stays until the player has read it
+    w.noticeBox()->accept();
+    ASSERT_TRUE(waitUntil([&] { return !w.isVisible(); }));
+}
+
+TEST_F(Windows, HostingOnATakenPortShowsTheBindingError) {
+    QTcpServer squatter;
+    ASSERT_TRUE(squatter.listen(QHostAddress::Any, 0));
+    Tchat& w = open({"Ann", "x", "true"}, squatter.serverPort());
+    ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
+    EXPECT_EQ(w.noticeBox()->text(), "Listen - Error Binding Socket");
+    EXPECT_FALSE(w.board()->button_start()->isVisible());
+    EXPECT_FALSE(w.session().connected());
+}
+
+TEST_F(Windows, UnknownHostNameShowsTheLookupError) {
+    Tchat& w = open({"Ann", "no-such-host.invalid", "false"}, 1);
+    ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
+    EXPECT_EQ(w.noticeBox()->text(), "Host Lookup - Could Not Find Host Entry");
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(Windows, NoticesOfArrivalsDeparturesAndVersions) {
+    Tchat& w = open({"Ann", "127.0.0.1"});  // not connected: handlers driven directly
+    test::spin(20);
+    auto run = [&](const std::string& line) { w.session().dispatcher().dispatch({line, 0}); };
+    w.mainchat()->clearMainChat();
+    run("CMD_havewrongversion+Old");
+    run("CMD_wrongversion+");
+    run("CMD_newplayerinfo+3+Cy");
+    run("CMD_playerdisconnected+3+Cy");
+    run("CMD_newplayerinfo+3+Klick");       // a caption equal to the seat's hint
+    run("CMD_playerdisconnected+3+Klick");  // leaves without a notice
+    run("CMD_newplayerinfo+7+Spy");
+    run("CMD_playerdisconnected+7+Spy");
+    EXPECT_EQ(chat(w),
+              "Old has a different version of the game then you.\n"
+              "You have a differnt version of the game then the host.\n"
+              "Cy is Connected.\nCy disconnected.\nKlick is Connected.\n"
+              "Spy is Connected.\nSpy is spying.\nSpy has left.");
+    EXPECT_EQ(seat(w, 3), "<Waiting>");
+    EXPECT_TRUE(w.spies().isEmpty());
+}
+
+TEST_F(Windows, SpectatorSeesItselfSpyingAndJustWatchMarks) {
+    Tchat& w = open({"Ann", "127.0.0.1"});
+    test::spin(20);
+    w.mainchat()->clearMainChat();
+    auto run = [&](const std::string& line) { w.session().dispatcher().dispatch({line, 0}); };
+    run("CMD_sendlogininfo+6");
+    run("CMD_newplayerinfo+6+Ann");
+    EXPECT_EQ(chat(w), "You are Connected.\nYou are spying.");
+    EXPECT_EQ(w.spies(), QStringList{"6: Ann"});
+
+    run("CMD_newplayerinfo+2+Bob");
+    run("CMD_justwatching+2+1");
+    EXPECT_TRUE(w.board()->image_eyes(2)->isVisibleTo(w.board()));
+    EXPECT_TRUE(chat(w).endsWith("Bob is just watching"));
+    run("CMD_justwatching+2+2");
+    EXPECT_FALSE(w.board()->image_eyes(2)->isVisibleTo(w.board()));
+    EXPECT_TRUE(chat(w).endsWith("Bob is now playing again"));
+}
+
+TEST_F(Windows, JustWatchClickedTwiceAsksTwice) {
+    host::TServer other(host::HostTimings{0, 1, 0.0}, 7);
+    other.listen("0");
+    test::RawClient first(other.port());  // holds place 1
+    ASSERT_TRUE(first.waitFor("CMD_sendlogininfo+1"));
+    first.login(1, "Host");
+    Tchat& w = open({"Bob", "127.0.0.1", "x"}, other.port());
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    first.sendMessage("CMD_startgame+Host+");
+    ASSERT_TRUE(first.waitFor("CMD_startgame", true));
+    w.JustWatch1Click();
+    w.JustWatch1Click();
+    ASSERT_TRUE(first.waitUntilCount("CMD_justwatching+2+1", 2));
+    EXPECT_TRUE(w.action("JustWatch1")->isChecked());
+}
