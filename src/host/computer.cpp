@@ -1,0 +1,244 @@
+// The computer's turn: the draw choice, the hand analysis, hits and the
+// discard. Every refused request falls back to the next choice, so a
+// computer-played seat always ends its turn with a discard at the latest.
+#include "host/computer.h"
+
+#include <memory>
+
+#include "net/wire.h"
+
+namespace velmora::host {
+
+namespace {
+
+using Group = std::array<int, kGroupSize + 1>;
+
+std::string seatplus(int seat) { return std::to_string(seat) + "+"; }
+
+bool holdsnatural(const Group& g) {
+    for (int pos = 1; pos <= kGroupSize; ++pos)
+        if (isnatural(g[pos])) return true;
+    return false;
+}
+
+// True when some free position of the run touches a filled one and `fits`
+// accepts its rank: the run could grow there.
+template <typename Fits>
+bool runedge(const Group& g, Fits fits) {
+    for (int r = 1; r <= 11; ++r)
+        if (g[r] == 0 && g[r + 1] != 0 && fits(r)) return true;
+    for (int r = kGroupSize; r >= 2; --r)
+        if (g[r] == 0 && g[r - 1] != 0 && fits(r)) return true;
+    return false;
+}
+
+// The suit of the group's first natural card: a wild laid in a colour set
+// keeps its printed suit, which says nothing about the group's colour.
+int groupsuit(const Group& g) {
+    for (int pos = 1; pos <= kGroupSize; ++pos)
+        if (isnatural(g[pos])) return getsuit(g[pos]);
+    return 0;
+}
+
+}  // namespace
+
+int ComputerPlayer::request(int (Table::*op)(std::string_view), std::string_view name,
+                            const std::string& payload) {
+    if (trace) trace(std::string(name) + " " + payload);
+    try {
+        return (t_.*op)(payload);
+    } catch (const wire::InvalidInteger&) {
+        return kIgnored;
+    }
+}
+
+void ComputerPlayer::computerplay(int seat) {
+    if (seat != t_.curplayer) return;
+    if (t_.turnphase == 1)
+        computerdraw(seat);
+    else if (t_.turnphase == 2)
+        computercreate(seat);
+}
+
+void ComputerPlayer::computerdraw(int seat) {
+    const int top = t_.topdiscard;
+    bool take = false;
+    if (iswild(top))
+        take = true;
+    else if (top != kSkip && top != 0 && pilestreak_ < kPileStreak)
+        take = checkforcomputerneed(seat, 0, top, 2) && !checkforrecentdiscard(seat, top);
+    if (take && request(&Table::pickdiscard, "pickdiscard", seatplus(seat)) == kDone) {
+        ++pilestreak_;
+        return;
+    }
+    pilestreak_ = 0;
+    request(&Table::draw, "draw", seatplus(seat));
+}
+
+bool ComputerPlayer::checkforrecentdiscard(int seat, int card) const {
+    const auto& recent = t_.players[seat].lastdiscards;
+    for (int i = 1; i <= 3; ++i)
+        if (rankof(card) == rankof(recent[i])) return true;
+    return false;
+}
+
+bool ComputerPlayer::checkforcomputerneed(int seat, int leftout, int card, int mode) const {
+    const tplayer& p = t_.players[seat];
+    const int rank = rankof(card);
+    auto hashandrank = [&](int r, int atleast) {
+        int n = 0;
+        for (int k = 1; k <= kHandSlots; ++k)
+            if (k != leftout && p.hand[k] != 0 && rankof(p.hand[k]) == r) ++n;
+        return n >= atleast;
+    };
+    auto settest = [&] { return hashandrank(rank, mode == 1 ? 1 : 2); };
+    // Only real neighbours: rank 0 is the wild, not the rank below 1.
+    auto neighbour = [&] {
+        return (rank > 1 && hashandrank(rank - 1, 1)) || (rank < kGroupSize && hashandrank(rank + 1, 1));
+    };
+    if (p.stagedone == 0) {
+        switch (p.stage) {
+            case 1: case 7: case 10:
+                if (settest()) return true;
+                break;
+            case 2: case 3: case 9:
+                if (settest() || neighbour()) return true;
+                break;
+            case 4: case 5: case 6:
+                if (hashandrank(rank, 1)) return false;
+                if (neighbour()) return true;
+                break;
+            case 8: {
+                std::array<int, 5> count{};
+                for (int k = 1; k <= kHandSlots; ++k) ++count[getsuit(p.hand[k])];
+                int favoured = 1;
+                for (int s = 2; s <= 4; ++s)
+                    if (count[s] > count[favoured]) favoured = s;
+                if (getsuit(card) == favoured) return true;
+                break;
+            }
+            default: break;
+        }
+    }
+    for (int s = 1; s <= kSeats; ++s) {
+        if (t_.players[s].stagedone != 1) continue;
+        for (int g = 1; g <= 2; ++g) {
+            const Group& group = t_.players[s].groups[g];
+            switch (t_.getsettype(s, g)) {
+                case kSet:
+                    for (int pos = 1; pos <= kGroupSize; ++pos)
+                        if (isnatural(group[pos]) && rankof(group[pos]) == rank) return true;
+                    break;
+                case kRun:
+                    if (runedge(group, [&](int r) { return r == rank; })) return true;
+                    break;
+                case kColour:
+                    if (getsuit(card) == groupsuit(group)) return true;
+                    break;
+                default: break;
+            }
+        }
+    }
+    return false;
+}
+
+void ComputerPlayer::computercreate(int seat) {
+    using Builder = bool (ComputerPlayer::*)(int);
+    static constexpr Builder kBuilders[11] = {
+        nullptr,
+        &ComputerPlayer::checkforcomputer1, &ComputerPlayer::checkforcomputer2,
+        &ComputerPlayer::checkforcomputer3, &ComputerPlayer::checkforcomputer4,
+        &ComputerPlayer::checkforcomputer5, &ComputerPlayer::checkforcomputer6,
+        &ComputerPlayer::checkforcomputer7, &ComputerPlayer::checkforcomputer8,
+        &ComputerPlayer::checkforcomputer9, &ComputerPlayer::checkforcomputer10,
+    };
+    const tplayer& p = t_.players[seat];
+    const bool laid = p.stagedone == 1;
+    if (!laid) {
+        resetbuilders(seat);
+        if (p.stage >= 1 && p.stage <= 10 && (this->*kBuilders[p.stage])(seat)) return;
+    }
+    if (laid && computerhitthem(seat)) return;
+    computerdiscard(seat);
+}
+
+bool ComputerPlayer::checkforplacement(int card) const {
+    for (int s = 1; s <= kSeats; ++s) {
+        if (t_.players[s].stagedone != 1) continue;
+        for (int g = 1; g <= 2; ++g)
+            for (int pos = 1; pos <= kGroupSize; ++pos) {
+                const int held = t_.players[s].groups[g][pos];
+                if (isnatural(held) && rankof(held) == rankof(card)) return true;
+            }
+    }
+    return false;
+}
+
+bool ComputerPlayer::hitfits(int target, int group, int card) const {
+    const Group& g = t_.players[target].groups[group];
+    switch (t_.getsettype(target, group)) {
+        case kSet: {
+            if (!holdsnatural(g)) return false;
+            if (iswild(card)) return true;
+            for (int pos = 1; pos <= kGroupSize; ++pos)
+                if (isnatural(g[pos]) && rankof(g[pos]) == rankof(card)) return true;
+            return false;
+        }
+        case kRun:
+            return runedge(g, [&](int r) { return iswild(card) || rankof(card) == r; });
+        case kColour: {
+            if (!holdsnatural(g)) return false;
+            if (iswild(card)) return true;
+            for (int pos = 1; pos <= kGroupSize; ++pos)
+                if (isnatural(g[pos]) && getsuit(g[pos]) == getsuit(card)) return true;
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+// A full set or colour set refuses a card that fits by rank or suit; that
+// counts as no hit and the next fit is tried.
+bool ComputerPlayer::computerhitthem(int seat) {
+    for (int k = 1; k <= kHandSlots; ++k) {
+        const int c = t_.players[seat].hand[k];
+        if (c == 0 || c == kSkip) continue;
+        for (int target = 1; target <= kSeats; ++target) {
+            if (t_.players[target].stagedone != 1) continue;
+            for (int g = 1; g <= 2; ++g) {
+                if (!hitfits(target, g, c)) continue;
+                const std::string payload = seatplus(seat) + std::to_string(target) + std::to_string(g) +
+                                            "+" + std::to_string(k) + "+r+";
+                if (request(&Table::hitset, "hitset", payload) == kDone) return true;
+            }
+        }
+    }
+    return false;
+}
+
+void ComputerPlayer::computerdiscard(int seat) {
+    const tplayer& p = t_.players[seat];
+    auto pass = [&](int n, int k) {
+        const int c = p.hand[k];
+        switch (n) {
+            case 1: return c == kSkip;
+            case 2: case 3:
+                return isnatural(c) && c != p.lastpickup && !checkforcomputerneed(seat, k, c, n - 1);
+            case 4: return isnatural(c) && c != p.lastpickup;
+            case 5: return isnatural(c);
+            default: return c != 0;
+        }
+    };
+    for (int n = 1; n <= 6; ++n)
+        for (int k = 1; k <= kHandSlots; ++k)
+            if (pass(n, k) && request(&Table::discard, "discard", seatplus(seat) + std::to_string(k) + "+") == kDone)
+                return;
+}
+
+void installComputerPlayers(Table& table) {
+    auto player = std::make_shared<ComputerPlayer>(table);
+    table.computerplay = [player](int seat) { player->computerplay(seat); };
+}
+
+}  // namespace velmora::host

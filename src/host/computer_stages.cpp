@@ -1,0 +1,134 @@
+// The computer's stage builders: sets, runs and the colour set assembled
+// greedily from the hand, in slot order, within a shared wild budget.
+#include "host/computer.h"
+
+namespace velmora::host {
+
+namespace {
+
+std::string slotplus(int k) { return "+" + std::to_string(k); }
+
+}  // namespace
+
+// Only real wild cards count: an empty slot is not one, even though its
+// value is also 0 mod 13.
+void ComputerPlayer::resetbuilders(int seat) {
+    wildbudget = 0;
+    for (int k = 1; k <= kHandSlots; ++k)
+        if (iswild(t_.players[seat].hand[k])) ++wildbudget;
+    marks.fill(0);
+}
+
+bool ComputerPlayer::laystage(int seat, const std::string& first, const std::string& second) {
+    return request(&Table::createstage, "createstage", std::to_string(seat) + first + second) == kDone;
+}
+
+bool ComputerPlayer::twogroups(int seat, bool secondisrun, int n1, int n2) {
+    const std::string first = checkforitset(seat, n1);
+    if (first.empty()) return false;
+    const std::string second = secondisrun ? checkforitrun(seat, n2) : checkforitset(seat, n2);
+    if (second.empty()) return false;
+    return laystage(seat, first, second);
+}
+
+bool ComputerPlayer::singlerun(int seat, int n) {
+    const std::string run = checkforitrun(seat, n);
+    return !run.empty() && laystage(seat, run, "");
+}
+
+bool ComputerPlayer::checkforcomputer1(int seat) { return twogroups(seat, false, 3, 3); }
+bool ComputerPlayer::checkforcomputer2(int seat) { return twogroups(seat, true, 3, 4); }
+bool ComputerPlayer::checkforcomputer3(int seat) { return twogroups(seat, true, 4, 4); }
+bool ComputerPlayer::checkforcomputer4(int seat) { return singlerun(seat, 7); }
+bool ComputerPlayer::checkforcomputer5(int seat) { return singlerun(seat, 8); }
+bool ComputerPlayer::checkforcomputer6(int seat) { return singlerun(seat, 9); }
+bool ComputerPlayer::checkforcomputer7(int seat) { return twogroups(seat, false, 4, 4); }
+bool ComputerPlayer::checkforcomputer9(int seat) { return twogroups(seat, true, 4, 5); }
+bool ComputerPlayer::checkforcomputer10(int seat) { return twogroups(seat, false, 5, 5); }
+
+bool ComputerPlayer::checkforcomputer8(int seat) {
+    const auto& hand = t_.players[seat].hand;
+    int wilds = 0;
+    std::array<int, 5> count{};
+    for (int k = 1; k <= kHandSlots; ++k) {
+        if (iswild(hand[k]))
+            ++wilds;
+        else if (hand[k] != 0)
+            ++count[getsuit(hand[k])];
+    }
+    auto lay = [&](int suit) {
+        std::string text;
+        int n = 0;
+        for (int k = 1; k <= kHandSlots; ++k)
+            if (isnatural(hand[k]) && getsuit(hand[k]) == suit) text += slotplus(k), ++n;
+        for (int k = 1; k <= kHandSlots && n < 8; ++k)
+            if (iswild(hand[k])) text += slotplus(k), ++n;
+        return laystage(seat, text, "");
+    };
+    for (int s = 1; s <= 4; ++s)
+        if (count[s] > 7) return lay(s);
+    for (int s = 1; s <= 4; ++s)
+        if (count[s] + wilds > 7) return lay(s);
+    return false;
+}
+
+std::string ComputerPlayer::checkforitset(int seat, int n) {
+    const tplayer& p = t_.players[seat];
+    if (p.stagedone == 1) return {};
+    const auto& hand = p.hand;
+    // Ranks that could be hit onto the table are kept for hits.
+    auto candidate = [&](int k) {
+        const int c = hand[k];
+        return marks[k] == 0 && isnatural(c) && c != kSkip && !checkforplacement(c);
+    };
+    auto sameRank = [&](int k, int rank) { return hand[k] != 0 && hand[k] != kSkip && rankof(hand[k]) == rank; };
+    int currank = 0, curcount = 0, bestrank = 0, bestcount = 0;
+    for (int i = 1; i <= kHandSlots; ++i) {
+        if (curcount < n) {
+            currank = curcount = 0;
+            if (candidate(i)) {
+                currank = rankof(hand[i]);
+                for (int j = i; j <= kHandSlots; ++j)
+                    if (sameRank(j, currank)) ++curcount;
+            }
+        }
+        if (curcount > bestcount) bestrank = currank, bestcount = curcount;
+    }
+    if (bestcount <= 1) return {};
+    if (bestcount < n && n - bestcount > wildbudget) return {};
+    int marked = 0;
+    for (int k = 1; k <= kHandSlots && marked < n; ++k)
+        if (marks[k] == 0 && sameRank(k, bestrank)) marks[k] = 1, ++marked;
+    for (int k = 1; k <= kHandSlots && marked < n && wildbudget > 0; ++k)
+        if (marks[k] == 0 && iswild(hand[k])) marks[k] = 1, ++marked, --wildbudget;
+    std::string text;
+    for (int k = 1; k <= kHandSlots; ++k)
+        if (marks[k] == 1) text += slotplus(k), marks[k] = 2;
+    return text;
+}
+
+std::string ComputerPlayer::checkforitrun(int seat, int n) {
+    const auto& hand = t_.players[seat].hand;
+    std::array<int, kGroupSize + 1> at{};  // the last free slot of each rank
+    for (int k = 1; k <= kHandSlots; ++k)
+        if (marks[k] == 0 && isnatural(hand[k]) && hand[k] != kSkip) at[rankof(hand[k])] = k;
+    for (int a = 1; a <= 13 - n; ++a) {
+        int w = wildbudget;
+        bool fits = true;
+        for (int r = a; r < a + n && fits; ++r)
+            if (at[r] == 0) fits = w-- > 0;
+        if (!fits) continue;
+        std::string text;
+        for (int r = a; r < a + n; ++r) {
+            int slot = at[r];
+            for (int k = 1; k <= kHandSlots && slot == 0; ++k)
+                if (marks[k] == 0 && iswild(hand[k])) slot = k;
+            marks[slot] = 2;
+            text += slotplus(slot);
+        }
+        return text;
+    }
+    return {};
+}
+
+}  // namespace velmora::host

@@ -1,0 +1,154 @@
+#include "host/simulation.h"
+
+#include <chrono>
+#include <string_view>
+
+#include "host/computer.h"
+#include "host/table.h"
+
+namespace velmora::host {
+
+namespace {
+
+// Records what the table asks of its timers; the loop fires them at once.
+struct SimTimers : TimerControl {
+    bool timer1 = false;
+    bool computer = false;
+    void startTimer1() override { timer1 = true; }
+    void stopTimer1() override { timer1 = false; }
+    void armComputerTimer(int) override { computer = true; }
+    void stopComputerTimer() override { computer = false; }
+};
+
+// Every place watches; place 1 hears everything sent to all.
+struct SimSink : MessageSink {
+    int winner = 0;
+    int rounds = 0;
+    long refusals = 0;
+    void sendTo(int place, std::string_view text) override {
+        if (text.starts_with("CMD_playerror+")) ++refusals;
+        if (place != 1) return;
+        if (text.starts_with("CMD_startround+")) ++rounds;
+        if (winner == 0 && text.starts_with("CMD_winner+")) winner = text[11] - '0';
+    }
+};
+
+class Game {
+public:
+    Game(std::uint32_t seed, int seats, const SimLimits& limits)
+        : seats_(seats), limits_(limits), table_(sink_, timers_, seed) {
+        installComputerPlayers(table_);
+        table_.diagnostic = [this](std::string_view) { ++diagnostics_; };
+    }
+
+    GameResult play();
+
+private:
+    int seats_;
+    SimLimits limits_;
+    SimSink sink_;
+    SimTimers timers_;
+    Table table_;
+    long diagnostics_ = 0;
+    long moves_ = 0;
+    int turnmoves_ = 0;
+
+    void start();
+    std::string check() const;
+    std::string checkseat(int s) const;
+};
+
+// Seat 2 is the computer's own seat; the others are people who just watch.
+void Game::start() {
+    for (int s = 1; s <= seats_; ++s)
+        if (s != 2) table_.players[s].connected = 1;
+    table_.seatsused = seats_;
+    table_.startgame("Sim+");
+    for (int s = 1; s <= seats_; ++s)
+        if (s != 2) table_.players[s].justwatching = 1;
+    // As "just watch" during the turn does: the seat to move gets its tick.
+    if (table_.turnphase == 1 || table_.turnphase == 2) timers_.computer = true;
+}
+
+GameResult Game::play() {
+    start();
+    std::string violation = check();
+    while (violation.empty()) {
+        if (timers_.computer) {
+            turnmoves_ = table_.turnphase == 1 ? 1 : turnmoves_ + 1;
+            ++moves_;
+            table_.computertimerTimer();
+        } else if (timers_.timer1) {
+            table_.timer1Timer();
+        } else {
+            break;
+        }
+        violation = check();
+    }
+    if (violation.empty() && sink_.winner == 0) violation = "the game stopped without a winner";
+    return {sink_.winner, sink_.rounds, moves_, sink_.refusals + diagnostics_, violation};
+}
+
+std::string Game::checkseat(int s) const {
+    const tplayer& p = table_.players[s];
+    const int n = table_.getnumcards(s);
+    const bool drawing = s == table_.curplayer && table_.turnphase == 2;
+    if (n > (drawing ? 11 : 10)) return "seat " + std::to_string(s) + " holds " + std::to_string(n) + " cards";
+    if (p.stage < 1 || p.stage > 11 || (p.stagedone != 0 && p.stagedone != 1))
+        return "seat " + std::to_string(s) + " has stage " + std::to_string(p.stage);
+    if (p.inround != (s <= seats_ ? 1 : 0)) return "seat " + std::to_string(s) + " has the wrong inround";
+    return {};
+}
+
+std::string Game::check() const {
+    if (std::string cards = checkcards(table_); !cards.empty()) return cards;
+    for (int s = 1; s <= kSeats; ++s)
+        if (std::string seat = checkseat(s); !seat.empty()) return seat;
+    if (turnmoves_ > limits_.movesperturn) return "a turn took more than its bounded moves";
+    if (sink_.rounds > limits_.roundspergame) return "the game took more than its bounded rounds";
+    if (moves_ > limits_.movespergame) return "the game took more than its bounded moves";
+    if (table_.gameon == 0) return sink_.winner != 0 ? "" : "the game ended without CMD_winner";
+    const int cur = table_.curplayer;
+    switch (table_.turnphase) {
+        case 1: case 2:
+            if (cur < 1 || cur > seats_ || table_.players[cur].inround != 1) return "curplayer is not a dealt seat";
+            if (!timers_.computer) return "a computer turn stands still";
+            return {};
+        case 3:
+            return timers_.timer1 && !timers_.computer ? "" : "the round pause is not running alone";
+        default:
+            return "turnphase " + std::to_string(table_.turnphase);
+    }
+}
+
+}  // namespace
+
+GameResult playgame(std::uint32_t seed, int seats, const SimLimits& limits) {
+    Game game(seed, seats, limits);
+    return game.play();
+}
+
+SimStats simulate(int games, std::uint32_t seed, int seats, const SimLimits& limits) {
+    SimStats stats;
+    const auto begin = std::chrono::steady_clock::now();
+    for (int g = 0; g < games; ++g) {
+        const std::uint32_t gameseed = seed + static_cast<std::uint32_t>(g);
+        const GameResult r = playgame(gameseed, seats, limits);
+        ++stats.played;
+        stats.moves += r.moves;
+        stats.refusals += r.refusals;
+        if (!r.violation.empty()) {
+            stats.violation = "seed " + std::to_string(gameseed) + " (game " + std::to_string(g + 1) + ") move " +
+                              std::to_string(r.moves) + ": " + r.violation;
+            break;
+        }
+        ++stats.finished;
+        stats.rounds += r.rounds;
+        if (r.rounds > stats.maxrounds) stats.maxrounds = r.rounds;
+        if (r.winner >= 1 && r.winner <= 4) ++stats.wins[r.winner];
+    }
+    stats.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    return stats;
+}
+
+}  // namespace velmora::host
