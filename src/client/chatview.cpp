@@ -64,14 +64,14 @@ bool ChatView::scrollLock() const { return ScrollChatOff1->isChecked(); }
 void ChatView::setScrollLock(bool on) { ScrollChatOff1->setChecked(on); }
 
 void ChatView::addlinetochat(const QString& line, Colour colour) {
-    // The player's own place in the text (view and selection) is left alone;
-    // without scroll lock the view then follows the new line.
+    // Without scroll lock the view follows the new line; with it, it stays.
+    // The player's caret and selection stay either way.
     const int keptScroll = verticalScrollBar()->value();
     const int keptAnchor = textCursor().anchor();
     const int keptPosition = textCursor().position();
     setUpdatesEnabled(false);
     appendLine(line, colour);
-    // A caret at the very end would otherwise travel along with the text.
+    // A caret at the very end would otherwise travel along with the new text.
     if (textCursor().anchor() != keptAnchor || textCursor().position() != keptPosition) {
         QTextCursor caret(document());
         caret.setPosition(keptAnchor);

@@ -47,7 +47,7 @@ private:
         auto& slot = effects_[resourcePath];
         if (!slot) {
             slot = std::make_unique<QSoundEffect>();
-            slot->setSource(QUrl(QStringLiteral("qrc") + resourcePath));
+            slot->setSource(soundUrl(resourcePath));
         }
         return slot.get();
     }
@@ -58,6 +58,8 @@ private:
 };
 
 }  // namespace
+
+QUrl soundUrl(const QString& resourcePath) { return QUrl(QStringLiteral("qrc") + resourcePath); }
 
 std::unique_ptr<SoundOutput> makeEffectOutput() { return std::make_unique<EffectOutput>(); }
 

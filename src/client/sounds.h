@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -19,6 +20,9 @@ public:
     virtual ~SoundOutput() = default;
     virtual void start(const QString& resourcePath) = 0;
 };
+
+// The URL under which Qt Multimedia finds a compiled-in sound.
+QUrl soundUrl(const QString& resourcePath);
 
 // Plays through Qt Multimedia; silent (and quiet on stderr) without an
 // audio output device.

@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QDataStream>
 #include <QFile>
+#include <QSoundEffect>
 
 #include "client/printers.h"
 #include "client/sounds.h"
 #include "client/soundtable.h"
+#include "support/eventloop.h"
 #include <QCoreApplication>
 
 namespace velmora::client {
@@ -133,6 +135,16 @@ TEST(SoundAssets, AllCompiledInAsSmallPcmWaves) {
         EXPECT_LT(data.size(), 250 * 1024) << name;
     }
     EXPECT_LT(total, 2 * 1024 * 1024);
+}
+
+// Qt Multimedia can read every compiled-in sound (decoding needs no device).
+TEST(EffectOutput, EverySoundLoads) {
+    for (const char* name : {"clickcard", "winner", "wave13"}) {
+        QSoundEffect effect;
+        effect.setSource(soundUrl(soundResourcePath(QString::fromLatin1(name))));
+        EXPECT_TRUE(velmora::test::waitUntil([&] { return effect.status() != QSoundEffect::Loading; }));
+        EXPECT_EQ(effect.status(), QSoundEffect::Ready) << name;
+    }
 }
 
 // No audio device here: the real output stays silent and quiet.
