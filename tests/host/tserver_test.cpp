@@ -18,7 +18,12 @@ struct Host : testing::Test {
     host::TServer server{host::HostTimings{0, 1, 0.0}, 42};
     std::vector<std::unique_ptr<RawClient>> clients;
 
-    void SetUp() override { server.listen("0"); }
+    void SetUp() override {
+        // These tests are about sessions: the table stays still unless a test
+        // plays the computer itself.
+        server.table().computerplay = nullptr;
+        server.listen("0");
+    }
     host::Table& table() { return server.table(); }
 
     // Connects a client, waits for its place and logs it in.
