@@ -107,7 +107,7 @@ speak wave11 en-us+f3 80 170 "Yippee!"
 speak wave12 en-us 35 130 "Oh no!"
 # Applause: several layers of noise bursts at different clap rates.
 for r in 9 11 13 17; do
-    sx -n $fmt "$tmp/ap$r.wav" synth 2.0 whitenoise synth 2.0 square amod "$r" 100 highpass 600 lowpass 6000 vol 0.3
+    sx -n $fmt "$tmp/ap$r.wav" synth 2.0 whitenoise synth 2.0 square amod "$r" 12 bandpass 1500 1200 vol 0.3
 done
 sx -m "$tmp/ap9.wav" "$tmp/ap11.wav" "$tmp/ap13.wav" "$tmp/ap17.wav" "$tmp/wave13.wav" fade q 0.2 2.0 0.7
 # Honk: a bright reed-like pair of tones.
