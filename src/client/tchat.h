@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "client/colortext.h"
+#include "client/phrasegate.h"
 #include "client/session.h"
 #include "client/sounds.h"
 #include "host/tserver.h"
@@ -45,6 +46,7 @@ public:
     QLineEdit* mychat() const { return mychat_; }
     BoardPanel* board() const { return board_; }
     Sounds& sounds() { return *sounds_; }
+    PhraseGate& phraseGate() { return phraseGate_; }
     QAction* action(const char* objectName) const;
     // The box on screen, if any (tests read its text).
     QMessageBox* noticeBox() const { return notice_; }
@@ -84,6 +86,7 @@ private:
 
     QStringList params_;
     QStringList spies_;
+    PhraseGate phraseGate_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<host::TServer> server_;
     Sounds* sounds_ = nullptr;
