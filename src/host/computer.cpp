@@ -62,16 +62,23 @@ void ComputerPlayer::computerplay(int seat) {
 
 void ComputerPlayer::computerdraw(int seat) {
     const int top = t_.topdiscard;
+    freshslot_[seat] = 0;
+    for (int k = kHandSlots; k >= 1; --k)
+        if (t_.players[seat].hand[k] == 0) freshslot_[seat] = k;
     bool take = false;
-    if (iswild(top))
+    if (pilestreak_ >= kPileStreak)
+        take = false;
+    else if (iswild(top))
         take = true;
-    else if (top != kSkip && top != 0 && pilestreak_ < kPileStreak)
+    else if (top != kSkip && top != 0)
         take = checkforcomputerneed(seat, 0, top, 2) && !checkforrecentdiscard(seat, top);
     if (take && request(&Table::pickdiscard, "pickdiscard", seatplus(seat)) == kDone) {
         ++pilestreak_;
+        tookthisturn_[seat] = top;
         return;
     }
     pilestreak_ = 0;
+    tookthisturn_[seat] = 0;
     request(&Table::draw, "draw", seatplus(seat));
 }
 
@@ -155,8 +162,12 @@ void ComputerPlayer::computercreate(int seat) {
     const tplayer& p = t_.players[seat];
     const bool laid = p.stagedone == 1;
     if (!laid) {
-        resetbuilders(seat);
-        if (p.stage >= 1 && p.stage <= 10 && (this->*kBuilders[p.stage])(seat)) return;
+        const bool known = p.stage >= 1 && p.stage <= 10;
+        for (const bool keep : {true, false}) {
+            keepforhits_ = keep;
+            resetbuilders(seat);
+            if (known && (this->*kBuilders[p.stage])(seat)) return;
+        }
     }
     if (laid && computerhitthem(seat)) return;
     computerdiscard(seat);
@@ -217,22 +228,86 @@ bool ComputerPlayer::computerhitthem(int seat) {
     return false;
 }
 
+int ComputerPlayer::sparedcard(int seat) const {
+    const int last = t_.players[seat].lastpickup;
+    return last != 0 && tookthisturn_[seat] == last ? last : 0;
+}
+
+namespace {
+
+// The most wild cards a stage can use: every set keeps two natural cards,
+// every run and the colour set one.
+constexpr int kUsableWilds[11] = {0, 2, 4, 5, 6, 7, 8, 4, 7, 6, 6};
+
+bool hasrun(int stage) { return stage == 2 || stage == 3 || stage == 9 || (stage >= 4 && stage <= 6); }
+
+}  // namespace
+
+// A wild the unlaid stage cannot use: a hand of wilds and one pair could
+// otherwise wait for ever for a second pair it throws away. A wild taken
+// this turn stays, or two seats pass one wild to and fro for ever.
+int ComputerPlayer::surpluswild(int seat, int spared) const {
+    const tplayer& p = t_.players[seat];
+    if (p.stagedone != 0 || p.stage < 1 || p.stage > 10) return 0;
+    int wilds = 0, first = 0;
+    for (int k = 1; k <= kHandSlots; ++k) {
+        if (!iswild(p.hand[k])) continue;
+        ++wilds;
+        if (first == 0 && p.hand[k] != spared) first = k;
+    }
+    return wilds > kUsableWilds[p.stage] ? first : 0;
+}
+
+// The natural card with the fewest partners in hand (same rank; neighbours
+// too on run stages; same suit on the colour stage), ties to the lower slot.
+// Slot order alone would throw away whatever was just drawn into the freed
+// slot, and a hand where every card has a partner would never change; ties
+// therefore go against the older cards.
+int ComputerPlayer::weakest(int seat, int spared) const {
+    const tplayer& p = t_.players[seat];
+    const bool open = p.stagedone == 0;
+    auto partner = [&](int a, int b) {
+        if (open && p.stage == 8) return getsuit(a) == getsuit(b);
+        const int d = rankof(a) - rankof(b);
+        return d == 0 || (open && hasrun(p.stage) && isnatural(b) && (d == 1 || d == -1));
+    };
+    int best = 0, bestscore = 0;
+    for (int k = 1; k <= kHandSlots; ++k) {
+        const int c = p.hand[k];
+        if (!isnatural(c) || c == spared) continue;
+        int score = 0;
+        for (int j = 1; j <= kHandSlots; ++j)
+            if (j != k && p.hand[j] != 0 && partner(c, p.hand[j])) ++score;
+        if (best == 0 || score < bestscore || (score == bestscore && best == freshslot_[seat]))
+            best = k, bestscore = score;
+    }
+    return best;
+}
+
 void ComputerPlayer::computerdiscard(int seat) {
     const tplayer& p = t_.players[seat];
+    const int spared = sparedcard(seat);
+    auto unneeded = [&](int k, int mode) {
+        const int c = p.hand[k];
+        return isnatural(c) && c != spared && !checkforcomputerneed(seat, k, c, mode);
+    };
     auto pass = [&](int n, int k) {
         const int c = p.hand[k];
         switch (n) {
             case 1: return c == kSkip;
-            case 2: case 3:
-                return isnatural(c) && c != p.lastpickup && !checkforcomputerneed(seat, k, c, n - 1);
-            case 4: return isnatural(c) && c != p.lastpickup;
-            case 5: return isnatural(c);
+            case 2: return k == surpluswild(seat, spared);
+            case 3: return unneeded(k, 1);
+            case 4: return unneeded(k, 2);
+            case 5: return k == weakest(seat, spared);
+            case 6: return isnatural(c);
             default: return c != 0;
         }
     };
-    for (int n = 1; n <= 6; ++n)
-        for (int k = 1; k <= kHandSlots; ++k)
-            if (pass(n, k) && request(&Table::discard, "discard", seatplus(seat) + std::to_string(k) + "+") == kDone)
+    const int fresh = freshslot_[seat];
+    auto order = [&](int i) { return fresh == 0 ? i : i < fresh ? i : i < kHandSlots ? i + 1 : fresh; };
+    for (int n = 1; n <= 7; ++n)
+        for (int i = 1; i <= kHandSlots; ++i)
+            if (const int k = order(i); pass(n, k) && request(&Table::discard, "discard", seatplus(seat) + std::to_string(k) + "+") == kDone)
                 return;
 }
 

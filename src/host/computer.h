@@ -54,6 +54,7 @@ public:
     int wildbudget = 0;
 
     // Resets marks and budget as every stage attempt starts.
+    // Ranks that lie on the table start no set unless nothing else can be laid.
     void resetbuilders(int seat);
 
     // Pick-ups in a row by computer seats before one of them must draw.
@@ -62,8 +63,23 @@ public:
 private:
     Table& t_;
     // Computer pick-ups since the last computer draw. Seats that only pass a
-    // few needed cards round the pile would otherwise never end the round.
+    // few needed cards (wilds too) round the pile would otherwise never end
+    // the round; after kPileStreak of them the next computer draws.
     int pilestreak_ = 0;
+    // The card each seat took from the pile in its current turn, 0 if it drew.
+    // Only that card is spared by the discard: `lastpickup` is never reset,
+    // and sparing it for ever can leave a seat holding it for ever.
+    std::array<int, kSeats + 1> tookthisturn_{};
+    // The slot the card of this turn went to. Discard ties go against the
+    // older cards, or a laid seat would throw each new card away and keep
+    // cards that can never be hit.
+    std::array<int, kSeats + 1> freshslot_{};
+    // Off when no stage can be built while table ranks are kept for hits.
+    bool keepforhits_ = true;
+
+    int sparedcard(int seat) const;
+    int surpluswild(int seat, int spared) const;
+    int weakest(int seat, int spared) const;
 
     int request(int (Table::*op)(std::string_view), std::string_view name, const std::string& payload);
     bool laystage(int seat, const std::string& first, const std::string& second);

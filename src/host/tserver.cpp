@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "host/computer.h"
 #include "net/wire.h"
 
 namespace velmora::host {
@@ -30,6 +31,7 @@ TServer::TServer(HostTimings timings, std::uint32_t seed, QObject* parent)
     computertimer.setSingleShot(false);
     connect(&computertimer, &QTimer::timeout, this, [this] { table_.computertimerTimer(); });
     computertimer.setInterval(static_cast<int>(table_.botspeed * timings.computerFactor));
+    installComputerPlayers(table_);
     registerHandlers();
 }
 
