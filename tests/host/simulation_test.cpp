@@ -1,0 +1,41 @@
+// Seeded whole games with the computer in every seat: every check holds after
+// every move, and a seed plays the same game again.
+#include <gtest/gtest.h>
+
+#include "host/simulation.h"
+
+namespace velmora::host {
+namespace {
+
+TEST(SimulationTest, HundredsOfGamesKeepEveryInvariant) {
+    for (int seats = 2; seats <= 4; ++seats) {
+        const SimStats stats = simulate(100, 1000u * seats, seats);
+        EXPECT_EQ(stats.violation, "") << seats << " seats";
+        EXPECT_EQ(stats.finished, 100);
+        int wins = 0;
+        for (int s = 1; s <= 4; ++s) wins += stats.wins[s];
+        EXPECT_EQ(wins, 100);
+        EXPECT_GE(stats.rounds, 1000);  // ten stages take ten rounds at least
+    }
+}
+
+TEST(SimulationTest, SameSeedSameGame) {
+    const GameResult a = playgame(4242, 4);
+    const GameResult b = playgame(4242, 4);
+    EXPECT_EQ(a.winner, b.winner);
+    EXPECT_EQ(a.rounds, b.rounds);
+    EXPECT_EQ(a.moves, b.moves);
+    EXPECT_NE(a.winner, 0);
+}
+
+TEST(SimulationTest, TightLimitIsReportedAsAViolation) {
+    SimLimits limits;
+    limits.roundspergame = 3;
+    const SimStats stats = simulate(5, 7, 3, limits);
+    EXPECT_EQ(stats.finished, 0);
+    EXPECT_NE(stats.violation.find("seed 7"), std::string::npos);
+    EXPECT_NE(stats.violation.find("bounded rounds"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora::host
