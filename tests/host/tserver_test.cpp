@@ -246,3 +246,21 @@ TEST_F(Host, DepartureOnOwnTurnHandsTheMoveToTheComputer) {
     ASSERT_TRUE(waitUntil([&] { return moves == 1; }));
     EXPECT_EQ(table().players[2].connected, 0);
 }
+
+// A solo game over TCP whose only player just watches plays itself to the end.
+TEST(HostSolo, ComputerPlaysAWatchedGameToTheWinner) {
+    host::TServer server{host::HostTimings{0, 1, 0.0}, 2024};
+    server.listen("0");
+    RawClient you(server.port());
+    ASSERT_TRUE(you.waitFor("CMD_sendlogininfo+1"));
+    you.login(1, "You");
+    ASSERT_TRUE(you.waitFor("CMD_newplayerinfo+1+You"));
+    you.sendMessage("CMD_startgame+You+");
+    ASSERT_TRUE(you.waitFor("CMD_startgame+You+y+1+y+2+n+3+n+4"));
+    you.sendMessage("CMD_justwatch+1+1");
+    ASSERT_TRUE(you.waitFor("CMD_justwatching+1+1"));
+    ASSERT_TRUE(you.waitFor("CMD_winner", true, 60000));
+    EXPECT_EQ(server.table().gameon, 0);
+    EXPECT_GE(you.find("CMD_endround", true), 0);
+    EXPECT_EQ(host::checkcards(server.table()), "");
+}
