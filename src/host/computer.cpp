@@ -15,10 +15,24 @@ using Group = std::array<int, kGroupSize + 1>;
 
 std::string seatplus(int seat) { return std::to_string(seat) + "+"; }
 
-bool holdsnatural(const Group& g) {
+// True when some natural card of the group satisfies `match`.
+template <typename Match>
+bool anynatural(const Group& g, Match match) {
     for (int pos = 1; pos <= kGroupSize; ++pos)
-        if (isnatural(g[pos])) return true;
+        if (isnatural(g[pos]) && match(g[pos])) return true;
     return false;
+}
+
+bool holdsnatural(const Group& g) {
+    return anynatural(g, [](int) { return true; });
+}
+
+// A set or colour set takes a wild once it holds a natural card, and a
+// natural card that matches one of its naturals by `same`.
+template <typename Same>
+bool joinsgroup(const Group& g, int card, Same same) {
+    if (!holdsnatural(g)) return false;
+    return iswild(card) || anynatural(g, [&](int c) { return same(c, card); });
 }
 
 // True when some free position of the run touches a filled one and `fits`
@@ -188,22 +202,12 @@ bool ComputerPlayer::checkforplacement(int card) const {
 bool ComputerPlayer::hitfits(int target, int group, int card) const {
     const Group& g = t_.players[target].groups[group];
     switch (t_.getsettype(target, group)) {
-        case kSet: {
-            if (!holdsnatural(g)) return false;
-            if (iswild(card)) return true;
-            for (int pos = 1; pos <= kGroupSize; ++pos)
-                if (isnatural(g[pos]) && rankof(g[pos]) == rankof(card)) return true;
-            return false;
-        }
+        case kSet:
+            return joinsgroup(g, card, [](int a, int b) { return rankof(a) == rankof(b); });
         case kRun:
             return runedge(g, [&](int r) { return iswild(card) || rankof(card) == r; });
-        case kColour: {
-            if (!holdsnatural(g)) return false;
-            if (iswild(card)) return true;
-            for (int pos = 1; pos <= kGroupSize; ++pos)
-                if (isnatural(g[pos]) && getsuit(g[pos]) == getsuit(card)) return true;
-            return false;
-        }
+        case kColour:
+            return joinsgroup(g, card, [](int a, int b) { return getsuit(a) == getsuit(b); });
         default:
             return false;
     }

@@ -1,6 +1,7 @@
 #include "host/tserver.h"
 
 #include <iostream>
+#include <optional>
 
 #include "host/computer.h"
 #include "net/wire.h"
@@ -16,6 +17,13 @@ constexpr int kMaxPlaces = 9;  // places handed out; a tenth connection is refus
 bool firstFieldIs(std::string_view payload, int place) {
     FieldReader f(payload);
     return f.nextInt() == place;
+}
+
+// What follows the place field, when the place is the sender's own.
+std::optional<std::string> restAfterPlace(std::string_view payload, int sender) {
+    FieldReader f(payload);
+    if (f.nextInt() != sender) return std::nullopt;
+    return std::string(f.rest());
 }
 }  // namespace
 
@@ -237,22 +245,19 @@ void TServer::justwatch(std::string_view payload, int sender) {
     }
 }
 
+// The relays cut the sender's place off and pass the rest on unread.
 void TServer::chat(std::string_view payload, int sender) {
-    FieldReader f(payload);
-    if (f.nextInt() != sender) return;
-    table_.sendToAll("CMD_chat+" + table_.players[sender].name + " chats: " + std::string(f.rest()));
+    const std::string& name = table_.players[sender].name;
+    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll("CMD_chat+" + name + " chats: " + *rest);
 }
 
 void TServer::action(std::string_view payload, int sender) {
-    FieldReader f(payload);
-    if (f.nextInt() != sender) return;
-    table_.sendToAll("CMD_action+" + table_.players[sender].name + " " + std::string(f.rest()));
+    const std::string& name = table_.players[sender].name;
+    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll("CMD_action+" + name + " " + *rest);
 }
 
 void TServer::playasound(std::string_view payload, int sender) {
-    FieldReader f(payload);
-    if (f.nextInt() != sender) return;
-    table_.sendToAll(wire::message("CMD_playasound", sender, f.rest()));
+    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll(wire::message("CMD_playasound", sender, *rest));
 }
 
 }  // namespace velmora::host
