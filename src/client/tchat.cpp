@@ -21,8 +21,7 @@ constexpr int kDefaultLeft = 3, kDefaultTop = 3, kDefaultWidth = 790, kDefaultHe
 Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     : QMainWindow(parent),
       params_(std::move(params)),
-      session_(std::make_unique<Session>(options.session)),
-      server_(std::make_unique<host::TServer>(options.hostTimings)) {
+      session_(std::make_unique<Session>(options.session)) {
     setObjectName(QStringLiteral("Tchat"));
     setWindowTitle(QStringLiteral("Velmora"));
     sounds_ = options.soundOutput ? new Sounds(std::move(options.soundOutput), this) : new Sounds(this);
@@ -41,6 +40,11 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     buildSeatMenu();
     registerHandlers();
     setGeometry(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight);
+    // The side windows come after the main window, and the host last.
+    side_ = std::make_unique<windows::SideWindows>(this);
+    side_->spylist->kick = [this](int place) { session_->kicking(place); };
+    connect(action("SpyList1"), &QAction::triggered, side_->spylist, &QWidget::show);
+    server_ = std::make_unique<host::TServer>(options.hostTimings);
 
     sounds_->setLineSink([this](const QString& line, Colour c) { addlinetochat(line, c); });
     sounds_->setSeatCaption([this](int seat) {
@@ -210,6 +214,7 @@ void Tchat::processparams() {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."));
         session_->hostAddress = QStringLiteral("127.0.0.1");
         session_->playerName = QStringLiteral("You");
+        side_->download->show();
         hostpress();
         return;
     }
@@ -233,6 +238,7 @@ void Tchat::hostpress() {
     }
     board_->button_start()->show();
     StartGame1->setEnabled(true);
+    side_->spylist->setKickEnabled(true);
 }
 
 void Tchat::joinpress() {

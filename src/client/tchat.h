@@ -15,6 +15,7 @@
 #include "client/session.h"
 #include "client/sounds.h"
 #include "host/tserver.h"
+#include "windows/sidewindows.h"
 
 class QAction;
 class QActionGroup;
@@ -51,7 +52,8 @@ public:
     // The box on screen, if any (tests read its text).
     QMessageBox* noticeBox() const { return notice_; }
     // The spectator list's items: place, ": ", name.
-    const QStringList& spies() const { return spies_; }
+    QStringList spies() const { return side_->spylist->items(); }
+    windows::SideWindows& sideWindows() { return *side_; }
 
     void addlinetochat(const QString& line, Colour colour = kSystemColour);
     // Reads the launch parameters and starts hosting or joining; runs once,
@@ -85,7 +87,7 @@ private:
     void joinpress();
 
     QStringList params_;
-    QStringList spies_;
+    std::unique_ptr<windows::SideWindows> side_;
     PhraseGate phraseGate_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<host::TServer> server_;

@@ -58,7 +58,7 @@ void Tchat::newplayerinfo(std::string_view payload) {
     if (place >= 1 && place <= kSeatCount) {
         board_->label_playername(place)->setText(name);
     } else {
-        spies_.append(QStringLiteral("%1: %2").arg(place).arg(name));
+        side_->spylist->addSpy(place, name);
         addlinetochat(own ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
     }
     sounds_->playsounds(QStringLiteral("entered"));
@@ -78,8 +78,7 @@ void Tchat::playerdisconnected(std::string_view payload) {
         board_->image_eyes(place)->hide();
         return;
     }
-    const QString item = QStringLiteral("%1: %2").arg(place).arg(name);
-    if (spies_.removeOne(item)) addlinetochat(name + QStringLiteral(" has left."));
+    if (side_->spylist->removeSpy(place, name)) addlinetochat(name + QStringLiteral(" has left."));
 }
 
 void Tchat::justwatching(std::string_view payload) {

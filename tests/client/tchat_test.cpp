@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QTcpServer>
 
 #include "client/board.h"
@@ -64,13 +65,40 @@ TEST_F(Windows, SoloGameHostsAsYouAndConnectsToItsOwnHost) {
     EXPECT_TRUE(w.board()->button_start()->isVisible());
     EXPECT_TRUE(w.action("StartGame1")->isEnabled());
     EXPECT_FALSE(w.session().lobbyLinkOpen());
+    EXPECT_TRUE(w.sideWindows().download->isVisible());  // shown at every solo start
+    EXPECT_FALSE(w.sideWindows().spylist->isVisible());
     EXPECT_EQ(w.server().table().players[1].name, "You");
     EXPECT_FALSE(played.empty());  // the "entered" sound
+}
+
+TEST_F(Windows, SideWindowsAreCreatedHiddenInOrder) {
+    Tchat w({"Ann", "127.0.0.1"});
+    QStringList order;
+    for (QObject* child : w.children())
+        if (auto* d = qobject_cast<QDialog*>(child); d && !d->inherits("QMessageBox")) {
+            order << d->objectName();
+            EXPECT_FALSE(d->isVisible());
+        }
+    EXPECT_EQ(order, (QStringList{"Tabout", "Tspylist", "Thelp", "Tgamestart", "Tphrases", "Tdownload",
+                                  "Ttallylist"}));
+    EXPECT_EQ(w.sideWindows().spylist->windowTitle(), "Velmora - Spys");
+    EXPECT_EQ(w.sideWindows().download->windowTitle(), "Download The Halvex Lobby");
+}
+
+TEST_F(Windows, SpyListRemovesOnlyTheItemUnderThePointer) {
+    Tchat& w = open({"Ann", "127.0.0.1"});
+    auto* spies = w.sideWindows().spylist;
+    std::vector<int> kicked;
+    spies->kick = [&](int place) { kicked.push_back(place); };
+    spies->addSpy(6, "Ann");
+    spies->popup_kickhimClick();  // nothing under the pointer
+    EXPECT_TRUE(kicked.empty());
 }
 
 TEST_F(Windows, TwoParametersOnlyShowTheLoadingNotice) {
     Tchat& w = open({"Ann", "127.0.0.1"});
     test::spin(100);
+    EXPECT_FALSE(w.sideWindows().download->isVisible());
     EXPECT_EQ(chat(w), "Loading Multi-player Game.. Please Wait.");
     EXPECT_FALSE(w.session().connected());
     EXPECT_FALSE(w.board()->button_start()->isVisible());
