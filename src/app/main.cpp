@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <memory>
 
+#include "app/inprocesshost.h"
 #include "app/serve.h"
 #include "app/singleinstance.h"
 #include "client/tchat.h"
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
     velmora::client::TchatOptions options;
     const QStringList params = launchParameters(args, options);
     velmora::client::Tchat window(params, std::move(options));
+    velmora::app::InProcessHost host;  // created last, after the side windows
+    window.setHost(&host);
     single.listen([&window] {
         if (window.isMinimized()) window.showNormal();
         window.raise();

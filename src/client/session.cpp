@@ -1,6 +1,5 @@
 #include "client/session.h"
 
-#include "host/tserver.h"
 #include "net/wire.h"
 
 namespace velmora::client {
@@ -16,23 +15,29 @@ Session::Session(SessionOptions options, QObject* parent)
     Sock11.SetPortName(options_.lobbyPort);
 }
 
-void Session::hostpress(host::TServer& server) {
-    server.listen(options_.hostPort);
+QString Session::hostpress(HostControl& host) {
+    const ListenResult listening = host.listen(options_.hostPort);
+    if (!listening.ok()) return listening.error;
     // The own client follows the host to the port it really got (tests use "0").
-    sock.SetPortName(QString::number(server.port()));
+    sock.SetPortName(QString::number(listening.port));
     loginName_ = playerName.toStdString() + wire::kTerminator;
     hosting_ = 1;
-    open(QStringLiteral("127.0.0.1"));
+    return open(QStringLiteral("127.0.0.1"));
 }
 
-void Session::joinpress() {
+QString Session::joinpress() {
     loginName_ = playerName.toStdString() + wire::kTerminator;
-    open(hostAddress);
+    return open(hostAddress);
 }
 
-void Session::open(const QString& host) {
+QString Session::open(const QString& host) {
     sock.SetHostName(host);
-    sock.Open();
+    try {
+        sock.Open();
+    } catch (const net::ESockException& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return {};
 }
 
 void Session::openLobbyLink() {

@@ -8,12 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "client/hostcontrol.h"
 #include "net/messagepump.h"
 #include "net/tsock.h"
-
-namespace velmora::host {
-class TServer;
-}
 
 namespace velmora::client {
 
@@ -35,12 +32,13 @@ public:
     net::Dispatcher& dispatcher() { return pump_.dispatcher(); }
     net::MessagePump& pump() { return pump_; }
 
-    // Listens with the in-process host and connects to it on the loopback
-    // address. Throws net::ESockException when the port is taken.
-    void hostpress(host::TServer& server);
-    // Connects to hostAddress. Throws net::ESockException when the name
-    // cannot be found.
-    void joinpress();
+    // Starts the in-process host on the host port and connects to it on the
+    // loopback address. Returns the host's error text ("Listen - Error
+    // Binding Socket" when the port is taken), empty on success.
+    QString hostpress(HostControl& host);
+    // Connects to hostAddress. Returns the error text when the name cannot
+    // be found, empty on success.
+    QString joinpress();
     // Holds a connection to the lobby's local port, ignoring failure.
     void openLobbyLink();
 
@@ -64,7 +62,7 @@ signals:
     void closed();
 
 private:
-    void open(const QString& host);
+    QString open(const QString& host);
     void sockInfo(net::TSock* s, int code, const QString& text);
 
     SessionOptions options_;

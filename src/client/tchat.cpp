@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QVBoxLayout>
+#include <iostream>
 
 #include "client/board.h"
 #include "client/chatinput.h"
@@ -40,11 +41,10 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     buildSeatMenu();
     registerHandlers();
     setGeometry(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight);
-    // The side windows come after the main window, and the host last.
+    // The side windows come after the main window; the program adds the host last.
     side_ = std::make_unique<windows::SideWindows>(this);
     side_->spylist->kick = [this](int place) { session_->kicking(place); };
     connect(action("SpyList1"), &QAction::triggered, side_->spylist, &QWidget::show);
-    server_ = std::make_unique<host::TServer>(options.hostTimings);
 
     sounds_->setLineSink([this](const QString& line, Colour c) { addlinetochat(line, c); });
     sounds_->setSeatCaption([this](int seat) {
@@ -56,6 +56,17 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
 }
 
 Tchat::~Tchat() = default;
+
+void Tchat::setHost(HostControl* host) {
+    host_ = host;
+    if (host_) host_->setBotSpeed(botSpeed());
+}
+
+int Tchat::botSpeed() const {
+    for (const char* name : {"Slow1", "Normal1", "Fast1"})
+        if (QAction* a = action(name); a && a->isChecked()) return a->data().toInt();
+    return 1000;
+}
 
 void Tchat::buildChatPanel() {
     auto* panel = new QWidget(board_);
@@ -128,7 +139,9 @@ QMenu* Tchat::buildOptionsMenu() {
           [](int) {});
     radio(tr("Bot Speed"), "BotSpeed1",
           {{"Slow1", tr("Slow"), 2000}, {"Normal1", tr("Normal"), 1000}, {"Fast1", tr("Fast"), 500}}, 1000,
-          [this](int ms) { server_->setBotSpeed(ms); });
+          [this](int ms) {
+              if (host_) host_->setBotSpeed(ms);
+          });
     radio(tr("Text Size"), "TextSize1",
           {{"N8", tr("8"), 8}, {"N10", tr("10"), 10}, {"N12", tr("12"), 12}, {"N14", tr("14"), 14}}, 8,
           [this](int size) {
@@ -222,33 +235,35 @@ void Tchat::processparams() {
     session_->playerName = params_.value(0);
     session_->hostAddress = params_.value(1);
     if (params_.size() < 3) return;
-    if (params_[2] == QLatin1String("true"))
-        hostpress();
-    else
-        joinpress();
-    session_->openLobbyLink();
+    const bool started = params_[2] == QLatin1String("true") ? hostpress() : joinpress();
+    if (started) session_->openLobbyLink();
 }
 
-void Tchat::hostpress() {
-    try {
-        session_->hostpress(*server_);
-    } catch (const net::ESockException& e) {
-        showNotice(QString::fromUtf8(e.what()), false);
-        return;
+bool Tchat::hostpress() {
+    if (!host_) {
+        std::cerr << "velmora: this window was given no host to start" << std::endl;
+        return false;
+    }
+    const QString error = session_->hostpress(*host_);
+    if (!error.isEmpty()) {
+        showNotice(error, false);
+        return false;
     }
     board_->button_start()->show();
     StartGame1->setEnabled(true);
     side_->spylist->setKickEnabled(true);
+    return true;
 }
 
-void Tchat::joinpress() {
-    try {
-        session_->joinpress();
-    } catch (const net::ESockException& e) {
-        showNotice(QString::fromUtf8(e.what()), false);
+bool Tchat::joinpress() {
+    const QString error = session_->joinpress();
+    if (!error.isEmpty()) {
+        showNotice(error, false);
+        return false;
     }
     board_->button_start()->hide();
     StartGame1->setEnabled(false);
+    return true;
 }
 
 // Boxes never block: a message handler must not run a nested event loop.

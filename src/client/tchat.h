@@ -11,10 +11,10 @@
 #include <string_view>
 
 #include "client/colortext.h"
+#include "client/hostcontrol.h"
 #include "client/phrasegate.h"
 #include "client/session.h"
 #include "client/sounds.h"
-#include "host/tserver.h"
 #include "windows/sidewindows.h"
 
 class QAction;
@@ -31,7 +31,6 @@ class Sounds;
 
 struct TchatOptions {
     SessionOptions session;
-    host::HostTimings hostTimings;
     std::unique_ptr<SoundOutput> soundOutput;  // null: Qt Multimedia
 };
 
@@ -41,8 +40,11 @@ public:
     explicit Tchat(QStringList params, TchatOptions options = {}, QWidget* parent = nullptr);
     ~Tchat() override;
 
+    // The copy's own host, started when this copy hosts. The program hands
+    // it in after creating the window; it must outlive the window's use.
+    void setHost(HostControl* host);
+
     Session& session() { return *session_; }
-    host::TServer& server() { return *server_; }
     ChatView* mainchat() const { return mainchat_; }
     QLineEdit* mychat() const { return mychat_; }
     BoardPanel* board() const { return board_; }
@@ -83,14 +85,17 @@ private:
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);
     void showNotice(const QString& text, bool closeAfter);
     void connectionEnded();
-    void hostpress();
-    void joinpress();
+    // Each reports whether the connection is under way; on failure the
+    // player has been shown why and start-up ends there.
+    bool hostpress();
+    bool joinpress();
+    int botSpeed() const;
 
     QStringList params_;
     std::unique_ptr<windows::SideWindows> side_;
     PhraseGate phraseGate_;
     std::unique_ptr<Session> session_;
-    std::unique_ptr<host::TServer> server_;
+    HostControl* host_ = nullptr;
     Sounds* sounds_ = nullptr;
     BoardPanel* board_ = nullptr;
     ChatView* mainchat_ = nullptr;

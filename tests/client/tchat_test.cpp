@@ -10,6 +10,7 @@
 #include "client/board.h"
 #include "client/chatinput.h"
 #include "client/chatview.h"
+#include "client/hostedwindow.h"
 #include "host/rawclient.h"
 
 using namespace velmora;
@@ -32,18 +33,23 @@ quint16 freePort() {
 
 struct Windows : testing::Test {
     std::vector<QString> played;
-    std::vector<std::unique_ptr<Tchat>> windows;
+    std::vector<std::unique_ptr<test::HostedWindow>> windows;
 
     Tchat& open(QStringList params, quint16 port = 0, QString lobbyPort = QString()) {
         client::TchatOptions o;
         o.session.hostPort = QString::number(port);
         o.session.dispatchMs = 0;
         o.session.lobbyPort = lobbyPort.isEmpty() ? QString::number(freePort()) : lobbyPort;
-        o.hostTimings = host::HostTimings{0, 1, 0.0};
         o.soundOutput = std::make_unique<Silent>(&played);
-        windows.push_back(std::make_unique<Tchat>(std::move(params), std::move(o)));
-        windows.back()->show();
-        return *windows.back();
+        windows.push_back(std::make_unique<test::HostedWindow>(std::move(params), std::move(o)));
+        windows.back()->window.show();
+        return windows.back()->window;
+    }
+    // The window's own in-process host.
+    host::TServer& serverOf(const Tchat& w) {
+        for (auto& h : windows)
+            if (&h->window == &w) return h->host.server();
+        throw std::logic_error("not a window of this test");
     }
     static QString chat(Tchat& w) { return w.mainchat()->toPlainText(); }
     static bool chatHas(Tchat& w, const QString& text) {
@@ -67,7 +73,7 @@ TEST_F(Windows, SoloGameHostsAsYouAndConnectsToItsOwnHost) {
     EXPECT_FALSE(w.session().lobbyLinkOpen());
     EXPECT_TRUE(w.sideWindows().download->isVisible());  // shown at every solo start
     EXPECT_FALSE(w.sideWindows().spylist->isVisible());
-    EXPECT_EQ(w.server().table().players[1].name, "You");
+    EXPECT_EQ(serverOf(w).table().players[1].name, "You");
     EXPECT_FALSE(played.empty());  // the "entered" sound
 }
 
@@ -105,12 +111,12 @@ TEST_F(Windows, TwoParametersOnlyShowTheLoadingNotice) {
 }
 
 TEST_F(Windows, CapitalTrueJoinsInsteadOfHosting) {
-    host::TServer other(host::HostTimings{0, 1, 0.0}, 7);
+    host::TServer other(test::kQuickHost, 7);
     other.listen("0");
     Tchat& w = open({"Ann", "127.0.0.1", "True"}, other.port());
     ASSERT_TRUE(chatHas(w, "You are Connected."));
     EXPECT_FALSE(w.session().hosting());
-    EXPECT_EQ(w.server().port(), 0);  // its own host never listened
+    EXPECT_EQ(serverOf(w).port(), 0);  // its own host never listened
     EXPECT_EQ(other.table().players[1].name, "Ann");
     EXPECT_FALSE(w.board()->button_start()->isVisible());
 }
@@ -149,7 +155,7 @@ TEST_F(Windows, TwoCopiesChatAndSeeEachOtherComeAndGo) {
 }
 
 TEST_F(Windows, FullTableShowsTheNoticeThenCloses) {
-    host::TServer other(host::HostTimings{0, 1, 0.0}, 7);
+    host::TServer other(test::kQuickHost, 7);
     other.listen("0");
     std::vector<std::unique_ptr<test::RawClient>> nine;
     for (int p = 1; p <= 9; ++p) {
@@ -224,7 +230,7 @@ TEST_F(Windows, SpectatorSeesItselfSpyingAndJustWatchMarks) {
 }
 
 TEST_F(Windows, JustWatchClickedTwiceAsksTwice) {
-    host::TServer other(host::HostTimings{0, 1, 0.0}, 7);
+    host::TServer other(test::kQuickHost, 7);
     other.listen("0");
     test::RawClient first(other.port());  // holds place 1
     ASSERT_TRUE(first.waitFor("CMD_sendlogininfo+1"));
@@ -237,4 +243,28 @@ TEST_F(Windows, JustWatchClickedTwiceAsksTwice) {
     w.JustWatch1Click();
     ASSERT_TRUE(first.waitUntilCount("CMD_justwatching+2+1", 2));
     EXPECT_TRUE(w.action("JustWatch1")->isChecked());
+}
+
+namespace {
+// Stands in for the copy's own host: records what the window asks of it.
+struct FakeHost : client::HostControl {
+    std::vector<int> speeds;
+    QStringList listened;
+    QString error;
+    client::ListenResult listen(const QString& portName) override {
+        listened << portName;
+        return {0, error};
+    }
+    void setBotSpeed(int ms) override { speeds.push_back(ms); }
+};
+}  // namespace
+
+TEST(WindowHost, BotSpeedReachesTheHostAtOnce) {
+    Tchat w({"Ann", "127.0.0.1"});
+    FakeHost host;
+    w.setHost(&host);
+    EXPECT_EQ(host.speeds, std::vector<int>{1000});  // the checked speed, "Normal"
+    w.action("Fast1")->trigger();
+    w.action("Slow1")->trigger();
+    EXPECT_EQ(host.speeds, (std::vector<int>{1000, 500, 2000}));
 }

@@ -1,0 +1,23 @@
+// The host that runs inside a player's copy, handed to its window as the
+// window's way to start it.
+#pragma once
+
+#include "client/hostcontrol.h"
+#include "host/tserver.h"
+
+namespace velmora::app {
+
+class InProcessHost final : public client::HostControl {
+public:
+    explicit InProcessHost(host::HostTimings timings = {}) : server_(timings) {}
+
+    client::ListenResult listen(const QString& portName) override;
+    void setBotSpeed(int ms) override { server_.setBotSpeed(ms); }
+
+    host::TServer& server() { return server_; }
+
+private:
+    host::TServer server_;
+};
+
+}  // namespace velmora::app
