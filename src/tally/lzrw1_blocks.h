@@ -24,6 +24,21 @@ public:
     virtual bool failed() const = 0;
 };
 
+// The bytes of a buffer, in order.
+class MemorySource : public BlockSource {
+public:
+    explicit MemorySource(std::span<const std::uint8_t> data) : rest_(data) {}
+    std::span<const std::uint8_t> take(std::size_t n) override {
+        const auto part = rest_.first(n < rest_.size() ? n : rest_.size());
+        rest_ = rest_.subspan(part.size());
+        return part;
+    }
+    bool failed() const override { return false; }
+
+private:
+    std::span<const std::uint8_t> rest_;
+};
+
 class BlockSink {
 public:
     virtual ~BlockSink() = default;

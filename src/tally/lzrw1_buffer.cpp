@@ -11,20 +11,6 @@ namespace velmora::tally {
 
 namespace {
 
-class MemorySource : public BlockSource {
-public:
-    explicit MemorySource(std::span<const std::uint8_t> data) : rest_(data) {}
-    std::span<const std::uint8_t> take(std::size_t n) override {
-        const auto part = rest_.first(std::min(n, rest_.size()));
-        rest_ = rest_.subspan(part.size());
-        return part;
-    }
-    bool failed() const override { return false; }
-
-private:
-    std::span<const std::uint8_t> rest_;
-};
-
 class MemorySink : public BlockSink {
 public:
     explicit MemorySink(std::span<std::uint8_t> space) : space_(space) {}
