@@ -42,9 +42,8 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     registerHandlers();
     setGeometry(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight);
     // The side windows come after the main window; the program adds the host last.
-    side_ = std::make_unique<windows::SideWindows>(this);
-    side_->spylist->kick = [this](int place) { session_->kicking(place); };
-    connect(action("SpyList1"), &QAction::triggered, side_->spylist, &QWidget::show);
+    side_ = std::make_unique<windows::SideWindows>(this, windows::SideWindowsOptions{QString::fromLatin1(kVersion)});
+    wireSideWindows();
 
     sounds_->setLineSink([this](const QString& line, Colour c) { addlinetochat(line, c); });
     sounds_->setSeatCaption([this](int seat) {

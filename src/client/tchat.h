@@ -81,6 +81,7 @@ private:
     QMenu* buildOptionsMenu();
     void buildSeatMenu();
     void buildChatPanel();
+    void wireSideWindows();  // tchat_windows.cpp
     void registerHandlers();
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);
     void showNotice(const QString& text, bool closeAfter);

@@ -91,14 +91,44 @@ TEST_F(Windows, SideWindowsAreCreatedHiddenInOrder) {
     EXPECT_EQ(w.sideWindows().download->windowTitle(), "Download The Halvex Lobby");
 }
 
-TEST_F(Windows, SpyListRemovesOnlyTheItemUnderThePointer) {
-    Tchat& w = open({"Ann", "127.0.0.1"});
+TEST_F(Windows, MenuItemsOpenTheirWindows) {
+    Tchat w({"Ann", "127.0.0.1"});
+    auto& side = w.sideWindows();
+    EXPECT_EQ(w.action("Content1")->shortcut(), QKeySequence(Qt::Key_F1));
+    for (auto [item, window] : {std::pair<const char*, QWidget*>{"Content1", side.Thelp},
+                                {"About1", side.Tabout}, {"SpyList1", side.spylist}}) {
+        w.action(item)->trigger();
+        EXPECT_TRUE(window->isVisible()) << item;
+    }
+    EXPECT_EQ(side.Thelp->heading(), "Overview");
+    EXPECT_TRUE(side.Tabout->versionText().contains(client::kVersion));
+}
+
+TEST_F(Windows, SpyListFollowsSpectatorsAndTheHostRemovesOne) {
+    Tchat& w = open({"Ann", "unused", "true"});
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    std::vector<std::unique_ptr<test::RawClient>> others;
+    for (int place = 2; place <= 7; ++place) {
+        others.push_back(std::make_unique<test::RawClient>(w.server().port()));
+        ASSERT_TRUE(others.back()->waitFor("CMD_sendlogininfo+" + std::to_string(place)));
+        others.back()->login(place, "P" + std::to_string(place));
+    }
+    ASSERT_TRUE(waitUntil([&] { return w.spies() == QStringList({"5: P5", "6: P6", "7: P7"}); }));
+    others[3]->close();  // place 5 leaves
+    ASSERT_TRUE(chatHas(w, "P5 has left."));
+    EXPECT_EQ(w.spies(), QStringList({"6: P6", "7: P7"}));
+
     auto* spies = w.sideWindows().spylist;
-    std::vector<int> kicked;
-    spies->kick = [&](int place) { kicked.push_back(place); };
-    spies->addSpy(6, "Ann");
-    spies->popup_kickhimClick();  // nothing under the pointer
-    EXPECT_TRUE(kicked.empty());
+    w.action("SpyList1")->trigger();
+    ASSERT_TRUE(spies->isVisible());
+    QListWidget* list = spies->listbox_spys();
+    emit list->customContextMenuRequested(list->visualItemRect(list->item(1)).center());
+    ASSERT_TRUE(spies->popupMenu()->isVisible());
+    spies->popupMenu()->actions().value(0)->trigger();
+    ASSERT_TRUE(others[5]->waitClosed());
+    ASSERT_TRUE(chatHas(w, "P7 has left."));
+    EXPECT_EQ(w.spies(), QStringList{"6: P6"});
+    EXPECT_FALSE(others[4]->closed());
 }
 
 TEST_F(Windows, TwoParametersOnlyShowTheLoadingNotice) {

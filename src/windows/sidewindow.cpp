@@ -1,0 +1,32 @@
+#include "windows/sidewindow.h"
+
+namespace velmora::windows {
+namespace {
+const QColor kFelt(153, 115, 72);
+}  // namespace
+
+SideWindow::SideWindow(const char* objectName, const QString& caption, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowTitle(caption);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kFelt);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+QLabel* feltHeading(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setStyleSheet(QStringLiteral("color: rgb(243,231,205); font: bold 18px 'DejaVu Sans';"));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QLabel* feltText(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setStyleSheet(QStringLiteral("color: rgb(243,231,205); font: bold 13px 'DejaVu Sans';"));
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace velmora::windows

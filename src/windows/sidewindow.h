@@ -1,0 +1,20 @@
+// The look every small window shares: a dialog on the table's felt.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+
+namespace velmora::windows {
+
+// A hidden top-level window on the table's felt, with its caption.
+class SideWindow : public QDialog {
+    Q_OBJECT
+public:
+    SideWindow(const char* objectName, const QString& caption, QWidget* parent);
+};
+
+// Light text on the felt.
+QLabel* feltHeading(const QString& text, QWidget* parent);
+QLabel* feltText(const QString& text, QWidget* parent);
+
+}  // namespace velmora::windows
