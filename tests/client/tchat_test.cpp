@@ -109,7 +109,7 @@ TEST_F(Windows, SpyListFollowsSpectatorsAndTheHostRemovesOne) {
     ASSERT_TRUE(chatHas(w, "You are Connected."));
     std::vector<std::unique_ptr<test::RawClient>> others;
     for (int place = 2; place <= 7; ++place) {
-        others.push_back(std::make_unique<test::RawClient>(w.server().port()));
+        others.push_back(std::make_unique<test::RawClient>(serverOf(w).port()));
         ASSERT_TRUE(others.back()->waitFor("CMD_sendlogininfo+" + std::to_string(place)));
         others.back()->login(place, "P" + std::to_string(place));
     }
