@@ -27,16 +27,22 @@ bool writableFolder(const QString& dir) {
 
 QString folderFor(FileKind kind) {
     if (!overrideDir().isEmpty()) return overrideDir();
-    const QString programDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    static const QString programDir =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
     static const bool programDirWritable = writableFolder(programDir);
-    if (programDirWritable) return programDir;
+    // Probed once: the answer does not change while the program runs.
+    return programDirWritable ? programDir : playerFolder(QString(), kind);
+}
+
+}  // namespace
+
+QString playerFolder(const QString& programDir, FileKind kind) {
+    if (writableFolder(programDir)) return programDir;
     const auto location =
         kind == FileKind::Config ? QStandardPaths::GenericConfigLocation : QStandardPaths::GenericDataLocation;
     const QString base = QStandardPaths::writableLocation(location);
     return base.isEmpty() ? QString() : base + QStringLiteral("/velmora");
 }
-
-}  // namespace
 
 QString playerFilePath(const QString& fileName, FileKind kind) {
     const QString dir = folderFor(kind);

@@ -22,4 +22,8 @@ QString playerFilePath(const QString& fileName, FileKind kind);
 // VELMORA_FILES_DIR does the same for a whole process.
 void setPlayerFilesDir(const QString& dir);
 
+// The rule itself: `programDir` when a file can be made there, else the XDG
+// folder for `kind`. Exposed for tests.
+QString playerFolder(const QString& programDir, FileKind kind);
+
 }  // namespace velmora::client
