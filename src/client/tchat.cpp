@@ -1,6 +1,7 @@
 #include "client/tchat.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -32,7 +33,7 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     pal.setColor(QPalette::Window, kWindowColour);
     central->setPalette(pal);
     central->setAutoFillBackground(true);
-    board_ = new BoardPanel(central);
+    board_ = new BoardPanel(table_, central);
     board_->move(2, 1);
     central->setMinimumSize(BoardPanel::kWidth + 4, BoardPanel::kHeight + 2);
     setCentralWidget(central);
@@ -40,6 +41,7 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     buildMenus();
     buildSeatMenu();
     registerHandlers();
+    hookTable();
     setGeometry(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight);
     // The side windows come after the main window; the program adds the host last.
     side_ = std::make_unique<windows::SideWindows>(this, windows::SideWindowsOptions{QString::fromLatin1(kVersion)});
@@ -65,6 +67,31 @@ int Tchat::botSpeed() const {
     for (const char* name : {"Slow1", "Normal1", "Fast1"})
         if (QAction* a = action(name); a && a->isChecked()) return a->data().toInt();
     return 1000;
+}
+
+void Tchat::hookTable() {
+    auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    table_.hooks.sound = [this](std::string_view name) {
+        sounds_->playsounds(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    };
+    table_.hooks.chat = [this, text](const std::string& line) { addlinetochat(text(line)); };
+    table_.hooks.uncheckJustWatch = [this] { JustWatch1->setChecked(false); };
+    // Beyond the turn sound: ask the desktop to draw attention to the window.
+    table_.hooks.ownTurn = [this] {
+        if (!isActiveWindow()) QApplication::alert(this);
+    };
+}
+
+void Tchat::setGameRecorder(std::function<void(const QString& winner)> record) {
+    table_.hooks.recordGame = [record = std::move(record)](const std::string& winner) {
+        if (record) record(QString::fromStdString(winner));
+    };
+}
+
+QStringList Tchat::otherSeatNames() const {
+    QStringList names;
+    for (const std::string& n : table_.otherSeatNames()) names << QString::fromStdString(n);
+    return names;
 }
 
 void Tchat::buildChatPanel() {
@@ -135,7 +162,7 @@ QMenu* Tchat::buildOptionsMenu() {
         }
     };
     radio(tr("Turn Sound"), "TurnSound1", {{"Classic1", tr("Classic"), 0}, {"New1", tr("New"), 1}}, 0,
-          [](int) {});
+          [this](int v) { table_.turnSound = v; });
     radio(tr("Bot Speed"), "BotSpeed1",
           {{"Slow1", tr("Slow"), 2000}, {"Normal1", tr("Normal"), 1000}, {"Fast1", tr("Fast"), 500}}, 1000,
           [this](int ms) {
@@ -220,7 +247,8 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
-    board_->button_start()->hide();
+    table_.showStart = false;
+    board_->refresh();
     StartGame1->setEnabled(false);
     if (params_.isEmpty()) {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."));
@@ -248,7 +276,9 @@ bool Tchat::hostpress() {
         showNotice(error, false);
         return false;
     }
-    board_->button_start()->show();
+    table_.hosting = true;
+    table_.showStart = true;
+    board_->refresh();
     StartGame1->setEnabled(true);
     side_->spylist->setKickEnabled(true);
     return true;
@@ -260,7 +290,8 @@ bool Tchat::joinpress() {
         showNotice(error, false);
         return false;
     }
-    board_->button_start()->hide();
+    table_.showStart = false;
+    board_->refresh();
     StartGame1->setEnabled(false);
     return true;
 }
