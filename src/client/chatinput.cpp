@@ -1,19 +1,73 @@
 #include "client/chatinput.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QValidator>
 
+#include "net/inbox.h"
 #include "net/wire.h"
 
 namespace velmora::client {
 
-ChatInput::ChatInput(QWidget* parent) : QLineEdit(parent) {
-    setObjectName(QStringLiteral("mychat"));
-    setText(QString::fromLatin1(kPlaceholder));
+namespace {
+
+// Refuses typing (and dropping) beyond the byte cap.
+class ByteCap : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return input.toUtf8().size() <= maxChatTextBytes() ? Acceptable : Invalid;
+    }
+};
+
+// "/me" and the character after it, which may be a pair of UTF-16 units.
+QString afterMe(const QString& typed) {
+    qsizetype drop = 3;
+    if (drop < typed.size()) drop += typed[drop].isHighSurrogate() && drop + 1 < typed.size() ? 2 : 1;
+    return typed.mid(drop);
 }
 
-void ChatInput::setSender(Sender sender, std::function<int()> ownSeat) {
-    send_ = std::move(sender);
-    ownSeat_ = std::move(ownSeat);
+}  // namespace
+
+qsizetype maxChatTextBytes() {
+    // Places are single digits; two leave room. Colour texts are at most
+    // nine characters ("$00BBGGRR", "clFuchsia").
+    constexpr qsizetype kAround = sizeof("CMD_action+") - 1 + 2 + 1 + 1 + 9;
+    return static_cast<qsizetype>(net::InboxLimits::host().maxMessage) - kAround;
+}
+
+QString fitUtf8(const QString& text, qsizetype maxBytes) {
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i].unicode();
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const qsizetype size = pair ? 4 : c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        if (bytes + size > maxBytes) return text.left(i);
+        bytes += size;
+        if (pair) ++i;
+    }
+    return text;
+}
+
+ChatInput::ChatInput(QWidget* parent) : QLineEdit(parent), popup_(new QMenu(this)) {
+    setObjectName(QStringLiteral("mychat"));
+    setValidator(new ByteCap(this));
+    setText(QString::fromLatin1(kPlaceholder));
+    popup_->setObjectName(QStringLiteral("popup_mychat"));
+    QAction* paste = popup_->addAction(QStringLiteral("Paste"));
+    paste->setObjectName(QStringLiteral("Paste1"));
+    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(paste, &QAction::triggered, this, &ChatInput::Paste1Click);
+}
+
+void ChatInput::setTextColour(Colour colour) {
+    textColour_ = colour;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Text, toQColor(colour));
+    setPalette(pal);
 }
 
 void ChatInput::keyPressEvent(QKeyEvent* event) {
@@ -22,21 +76,42 @@ void ChatInput::keyPressEvent(QKeyEvent* event) {
         sendit();
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        Paste1Click();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 
+void ChatInput::contextMenuEvent(QContextMenuEvent* event) {
+    popup_->popup(event->globalPos());
+    event->accept();
+}
+
+void ChatInput::Paste1Click() {
+    QString pasted = QApplication::clipboard()->text();
+    if (pasted.isEmpty()) return;
+    // One line; the rest of a long paste would get the player cut off.
+    pasted.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    setText(fitUtf8(pasted, maxChatTextBytes()));
+}
+
+std::string ChatInput::request(const QString& typed, int seat, Colour text, Colour action) {
+    const std::string place = std::to_string(seat);
+    const QString body = fitUtf8(typed, maxChatTextBytes());
+    if (!body.startsWith(QLatin1Char('/')))
+        return "CMD_chat+" + place + "+" + body.toStdString() + "|" + colourToText(text).toStdString();
+    if (body.startsWith(QLatin1String("/me")))
+        return "CMD_action+" + place + "+" + afterMe(body).toStdString() + "|" + colourToText(action).toStdString();
+    return {};  // other commands are not sent
+}
+
 void ChatInput::sendit() {
-    if (!send_ || text().isEmpty()) return;
-    const QString typed = text();
-    const std::string seat = std::to_string(ownSeat_ ? ownSeat_() : 0);
-    std::string request;
-    if (!typed.startsWith(QLatin1Char('/'))) {
-        request = "CMD_chat+" + seat + "+" + typed.toStdString() + "|" + colourToText(textColour).toStdString();
-    } else if (typed.startsWith(QLatin1String("/me"))) {
-        request = "CMD_action+" + seat + "+" + typed.mid(4).toStdString() + "|" +
-                  colourToText(actionColour).toStdString();
+    if (!link_.connected || !link_.connected()) return;  // the text stays
+    if (!text().isEmpty()) {
+        const std::string req = request(text(), link_.ownSeat(), textColour_, actionColour);
+        if (!req.empty()) link_.send(wire::stripTerminators(req));
     }
-    if (!request.empty() && !send_(wire::stripTerminators(request))) return;  // not connected: keep the text
     clear();
 }
 

@@ -1,7 +1,5 @@
 #include "client/tchat.h"
 
-#include <QActionGroup>
-#include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -10,6 +8,9 @@
 #include "client/board.h"
 #include "client/chatinput.h"
 #include "client/chatview.h"
+#include "client/optionsmenu.h"
+#include "client/phrasebuttons.h"
+#include "client/windowbounds.h"
 #include "client/sounds.h"
 #include "net/wire.h"
 
@@ -17,7 +18,6 @@ namespace velmora::client {
 
 namespace {
 const QColor kWindowColour(153, 115, 72);
-constexpr int kDefaultLeft = 3, kDefaultTop = 3, kDefaultWidth = 790, kDefaultHeight = 585;
 }  // namespace
 
 Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
@@ -33,19 +33,20 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     pal.setColor(QPalette::Window, kWindowColour);
     central->setPalette(pal);
     central->setAutoFillBackground(true);
-    board_ = new BoardPanel(table_, central);
+    board_ = new BoardPanel(central);
     board_->move(2, 1);
-    central->setMinimumSize(BoardPanel::kWidth + 4, BoardPanel::kHeight + 2);
+    // FormResize: never smaller than the board and a 4-pixel margin.
+    central->setMinimumSize(BoardPanel::kWidth + 4, BoardPanel::kHeight + 4);
     setCentralWidget(central);
     buildChatPanel();
     buildMenus();
     buildSeatMenu();
     registerHandlers();
-    hookTable();
-    setGeometry(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight);
+    setGeometry(kDefaultBounds);
     // The side windows come after the main window; the program adds the host last.
     side_ = std::make_unique<windows::SideWindows>(this, windows::SideWindowsOptions{QString::fromLatin1(kVersion)});
     wireSideWindows();
+    buildOptions();
 
     sounds_->setLineSink([this](const QString& line, Colour c) { addlinetochat(line, c); });
     sounds_->setSeatCaption([this](int seat) {
@@ -63,36 +64,7 @@ void Tchat::setHost(HostControl* host) {
     if (host_) host_->setBotSpeed(botSpeed());
 }
 
-int Tchat::botSpeed() const {
-    for (const char* name : {"Slow1", "Normal1", "Fast1"})
-        if (QAction* a = action(name); a && a->isChecked()) return a->data().toInt();
-    return 1000;
-}
-
-void Tchat::hookTable() {
-    auto text = [](const std::string& s) { return QString::fromStdString(s); };
-    table_.hooks.sound = [this](std::string_view name) {
-        sounds_->playsounds(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    };
-    table_.hooks.chat = [this, text](const std::string& line) { addlinetochat(text(line)); };
-    table_.hooks.uncheckJustWatch = [this] { JustWatch1->setChecked(false); };
-    // Beyond the turn sound: ask the desktop to draw attention to the window.
-    table_.hooks.ownTurn = [this] {
-        if (!isActiveWindow()) QApplication::alert(this);
-    };
-}
-
-void Tchat::setGameRecorder(std::function<void(const QString& winner)> record) {
-    table_.hooks.recordGame = [record = std::move(record)](const std::string& winner) {
-        if (record) record(QString::fromStdString(winner));
-    };
-}
-
-QStringList Tchat::otherSeatNames() const {
-    QStringList names;
-    for (const std::string& n : table_.otherSeatNames()) names << QString::fromStdString(n);
-    return names;
-}
+int Tchat::botSpeed() const { return options_->botSpeed(); }
 
 void Tchat::buildChatPanel() {
     auto* panel = new QWidget(board_);
@@ -103,12 +75,16 @@ void Tchat::buildChatPanel() {
     layout->setSpacing(2);
     mainchat_ = new ChatView(panel);
     auto* input = new ChatInput(panel);
-    input->setSender([this](const std::string& t) { return session_->send(t); },
-                     [this] { return session_->ownSeat(); });
+    const ChatSender sender{[this](const std::string& t) { return session_->send(t); },
+                            [this] { return session_->ownSeat(); }, [this] { return session_->connected(); }};
+    input->setSender(sender);
     mychat_ = input;
     mainchat_->setInputLine(mychat_);
+    phrases_ = new PhraseButtons(phraseGate_, panel);
+    phrases_->setSender(sender, [input] { return input->actionColour; });
     layout->addWidget(mainchat_, 1);
     layout->addWidget(mychat_);
+    layout->addWidget(phrases_);
 }
 
 QAction* Tchat::action(const char* objectName) const {
@@ -128,7 +104,8 @@ void Tchat::buildMenus() {
     file->addSeparator();
     connect(add(file, "Exit1", tr("Exit")), &QAction::triggered, this, &QWidget::close);
 
-    menuBar()->addMenu(buildOptionsMenu());
+    optionsMenu_ = menuBar()->addMenu(tr("&Options"));
+    JustWatch1 = makeJustWatch();
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     add(view, "ViewTally1", tr("View Tally"));
@@ -139,62 +116,32 @@ void Tchat::buildMenus() {
     add(help, "About1", tr("About"));
 }
 
-QMenu* Tchat::buildOptionsMenu() {
-    auto* options = new QMenu(tr("&Options"), this);
-    options->addAction(sounds_->playSoundsAction());
-    options->addAction(sounds_->playerPhraseSoundsAction());
-    // Radio groups: each item carries its value, as the settings store it.
-    auto radio = [this, options](const QString& title, const char* menuName,
-                                 std::initializer_list<std::tuple<const char*, QString, int>> items,
-                                 int checked, std::function<void(int)> apply) {
-        QMenu* sub = options->addMenu(title);
-        sub->menuAction()->setObjectName(QString::fromLatin1(menuName));
-        auto* group = new QActionGroup(sub);
-        for (auto& [name, text, value] : items) {
-            QAction* a = sub->addAction(text);
-            a->setObjectName(QString::fromLatin1(name));
-            a->setParent(this);
-            a->setCheckable(true);
-            a->setChecked(value == checked);
-            a->setData(value);
-            group->addAction(a);
-            connect(a, &QAction::triggered, this, [apply, value] { apply(value); });
-        }
-    };
-    radio(tr("Turn Sound"), "TurnSound1", {{"Classic1", tr("Classic"), 0}, {"New1", tr("New"), 1}}, 0,
-          [this](int v) { table_.turnSound = v; });
-    radio(tr("Bot Speed"), "BotSpeed1",
-          {{"Slow1", tr("Slow"), 2000}, {"Normal1", tr("Normal"), 1000}, {"Fast1", tr("Fast"), 500}}, 1000,
-          [this](int ms) {
-              if (host_) host_->setBotSpeed(ms);
-          });
-    radio(tr("Text Size"), "TextSize1",
-          {{"N8", tr("8"), 8}, {"N10", tr("10"), 10}, {"N12", tr("12"), 12}, {"N14", tr("14"), 14}}, 8,
-          [this](int size) {
-              QFont f = mainchat_->font();
-              f.setPointSize(size);
-              mainchat_->setFont(f);
-          });
-    options->addAction(tr("Text Color"))->setObjectName(QStringLiteral("TextColor1"));
-    options->addAction(tr("Action Color"))->setObjectName(QStringLiteral("ActionColor1"));
-    options->addSeparator();
-    JustWatch1 = options->addAction(tr("Just Watch"));
-    JustWatch1->setObjectName(QStringLiteral("JustWatch1"));
-    JustWatch1->setCheckable(true);
+// Options are filled in once the side windows exist (see OptionsMenu).
+QAction* Tchat::makeJustWatch() {
+    auto* a = new QAction(tr("Just Watch"), this);
+    a->setObjectName(QStringLiteral("JustWatch1"));
+    a->setCheckable(true);
     // The check mark follows the host's confirmation, not the click.
-    connect(JustWatch1, &QAction::triggered, this, [this] {
-        JustWatch1->setChecked(!JustWatch1->isChecked());
+    connect(a, &QAction::triggered, this, [this, a] {
+        a->setChecked(!a->isChecked());
         JustWatch1Click();
     });
-    options->addAction(mainchat_->scrollLockAction());
-    QAction* clear = options->addAction(tr("Clear Main Chat"));
-    clear->setObjectName(QStringLiteral("ClearMainChat2"));
-    connect(clear, &QAction::triggered, mainchat_, &ChatView::clearMainChat);
-    QAction* reset = options->addAction(tr("Reset Screen Location"));
-    reset->setObjectName(QStringLiteral("ResetScreenLocation1"));
-    connect(reset, &QAction::triggered, this,
-            [this] { setGeometry(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight); });
-    return options;
+    return a;
+}
+
+void Tchat::buildOptions() {
+    OptionsParts parts{this, mainchat_, static_cast<ChatInput*>(mychat_), sounds_, phrases_, side_->Tphrases,
+                       side_->Tgamestart, [this](int ms) {
+                           if (host_) host_->setBotSpeed(ms);
+                       }};
+    options_ = new OptionsMenu(std::move(parts), Settings(), this);
+    options_->fill(optionsMenu_, JustWatch1);
+    connect(action("PrhaseList1"), &QAction::triggered, options_, &OptionsMenu::PrhaseList1Click);
+}
+
+void Tchat::closeEvent(QCloseEvent* event) {
+    options_->FormClose();
+    QMainWindow::closeEvent(event);
 }
 
 void Tchat::buildSeatMenu() {
@@ -247,8 +194,7 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
-    table_.showStart = false;
-    board_->refresh();
+    board_->button_start()->hide();
     StartGame1->setEnabled(false);
     if (params_.isEmpty()) {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."));
@@ -276,9 +222,7 @@ bool Tchat::hostpress() {
         showNotice(error, false);
         return false;
     }
-    table_.hosting = true;
-    table_.showStart = true;
-    board_->refresh();
+    board_->button_start()->show();
     StartGame1->setEnabled(true);
     side_->spylist->setKickEnabled(true);
     return true;
@@ -290,8 +234,7 @@ bool Tchat::joinpress() {
         showNotice(error, false);
         return false;
     }
-    table_.showStart = false;
-    board_->refresh();
+    board_->button_start()->hide();
     StartGame1->setEnabled(false);
     return true;
 }

@@ -15,7 +15,6 @@
 #include "client/phrasegate.h"
 #include "client/session.h"
 #include "client/sounds.h"
-#include "client/tablestate.h"
 #include "windows/sidewindows.h"
 
 class QAction;
@@ -27,6 +26,8 @@ namespace velmora::client {
 
 class BoardPanel;
 class ChatView;
+class OptionsMenu;
+class PhraseButtons;
 class Sounds;
 
 
@@ -49,14 +50,10 @@ public:
     ChatView* mainchat() const { return mainchat_; }
     QLineEdit* mychat() const { return mychat_; }
     BoardPanel* board() const { return board_; }
-    TableState& table() { return table_; }
-    // The tally's hook: called once per finished game at an own table seat
-    // with the winner's name, or "addtomine" when the own player won.
-    void setGameRecorder(std::function<void(const QString& winner)> record);
-    // The names at the table seats other than the own one.
-    QStringList otherSeatNames() const;
     Sounds& sounds() { return *sounds_; }
     PhraseGate& phraseGate() { return phraseGate_; }
+    PhraseButtons* phraseButtons() const { return phrases_; }
+    OptionsMenu& options() { return *options_; }
     QAction* action(const char* objectName) const;
     // The box on screen, if any (tests read its text).
     QMessageBox* noticeBox() const { return notice_; }
@@ -82,15 +79,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
-    QMenu* buildOptionsMenu();
+    QAction* makeJustWatch();
+    void buildOptions();
     void buildSeatMenu();
     void buildChatPanel();
     void wireSideWindows();  // tchat_windows.cpp
     void registerHandlers();
-    void hookTable();
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);
     void showNotice(const QString& text, bool closeAfter);
     void connectionEnded();
@@ -103,13 +101,15 @@ private:
     QStringList params_;
     std::unique_ptr<windows::SideWindows> side_;
     PhraseGate phraseGate_;
-    TableState table_;
     std::unique_ptr<Session> session_;
     HostControl* host_ = nullptr;
     Sounds* sounds_ = nullptr;
     BoardPanel* board_ = nullptr;
     ChatView* mainchat_ = nullptr;
     QLineEdit* mychat_ = nullptr;
+    PhraseButtons* phrases_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    OptionsMenu* options_ = nullptr;
     QMenu* popup_kick = nullptr;
     QAction* StartGame1 = nullptr;
     QAction* JustWatch1 = nullptr;

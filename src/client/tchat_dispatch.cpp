@@ -2,6 +2,7 @@
 // just-watching.
 #include "client/board.h"
 #include "client/chatview.h"
+#include "client/optionsmenu.h"
 #include "client/sounds.h"
 #include "client/tchat.h"
 #include "net/wire.h"
@@ -21,10 +22,9 @@ void Tchat::registerHandlers() {
         d.add(name, [h = std::move(h)](std::string_view payload, net::ConnectionId) { h(payload); });
     };
     auto chat = [this](std::string_view p) { mainchat_->chatrecieved(text(p)); };
-    add("CMD_sendlogininfo", [this](std::string_view p) {
-        session_->sendloginfo(p);
-        table_.ownSeat = session_->ownSeat();
-    });
+    // Game events are drawn by the table view; until then they pass silently.
+    auto table = [](std::string_view) {};
+    add("CMD_sendlogininfo", [this](std::string_view p) { session_->sendloginfo(p); });
     add("CMD_chat", chat);
     add("CMD_action", chat);
     add("CMD_playasound", [this](std::string_view p) { sounds_->playasound(text(p)); });
@@ -39,11 +39,10 @@ void Tchat::registerHandlers() {
     add("CMD_playerdisconnected", [this](std::string_view p) { playerdisconnected(p); });
     add("CMD_full", [this](std::string_view) { showNotice(QStringLiteral("Game is full"), true); });
     add("CMD_justwatching", [this](std::string_view p) { justwatching(p); });
-    for (const TableState::Event& e : TableState::events())
-        add(e.command, [this, h = e.handler](std::string_view p) {
-            (table_.*h)(p);
-            board_->refresh();
-        });
+    for (const char* name : {"CMD_startgame", "CMD_nextplayer", "CMD_winner", "CMD_mycards", "CMD_startround",
+                             "CMD_playerror", "CMD_pickdiscard", "CMD_draw", "CMD_hisdiscard", "CMD_playstage",
+                             "CMD_hitthem", "CMD_hedrew", "CMD_endround", "CMD_gamestats"})
+        add(name, table);
 }
 
 void Tchat::newplayerinfo(std::string_view payload) {
@@ -53,16 +52,13 @@ void Tchat::newplayerinfo(std::string_view payload) {
     const bool own = place == session_->ownSeat();
     if (own) {
         addlinetochat(QStringLiteral("You are Connected."));
-        if (place >= 2 && place <= kSeatCount) {
-            table_.sortstuff(place);
-            board_->refresh();
-        }
+        options_->loadinifile();
+        if (place >= 2 && place <= kSeatCount) board_->sortstuff(place);
     } else {
         addlinetochat(name + QStringLiteral(" is Connected."));
     }
     if (place >= 1 && place <= kSeatCount) {
-        table_.setName(place, name.toStdString());
-        board_->refresh();
+        board_->label_playername(place)->setText(name);
     } else {
         side_->spylist->addSpy(place, name);
         addlinetochat(own ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
@@ -80,9 +76,8 @@ void Tchat::playerdisconnected(std::string_view payload) {
         const QString caption = label->text();
         if (caption != QLatin1String("<Waiting>") && caption != label->toolTip())
             addlinetochat(caption + QStringLiteral(" disconnected."));
-        table_.setName(place, placeText == "2" ? "Klot" : "<Waiting>");
-        table_.seats[place].watching = false;
-        board_->refresh();
+        label->setText(placeText == "2" ? QStringLiteral("Klot") : QStringLiteral("<Waiting>"));
+        board_->image_eyes(place)->hide();
         return;
     }
     if (side_->spylist->removeSpy(place, name)) addlinetochat(name + QStringLiteral(" has left."));
@@ -96,8 +91,7 @@ void Tchat::justwatching(std::string_view payload) {
     if (seat == session_->ownSeat()) JustWatch1->setChecked(watching);
     const QString caption = board_->label_playername(seat)->text();
     addlinetochat(caption + (watching ? QStringLiteral(" is just watching") : QStringLiteral(" is now playing again")));
-    table_.seats[seat].watching = watching;
-    board_->refresh();
+    board_->image_eyes(seat)->setVisible(watching);
 }
 
 }  // namespace velmora::client

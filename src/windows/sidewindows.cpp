@@ -6,8 +6,8 @@ SideWindows::SideWindows(QWidget* mainWindow, const SideWindowsOptions& options)
     : Tabout(new windows::Tabout(options.version, mainWindow)),
       spylist(new Tspylist(mainWindow)),
       Thelp(new windows::Thelp(mainWindow)),
-      Tgamestart(new SideWindow("Tgamestart", QStringLiteral("Velmora - Game Options"), mainWindow)),
-      Tphrases(new SideWindow("Tphrases", QStringLiteral("Velmora - Phrases"), mainWindow)),
+      Tgamestart(new windows::Tgamestart(mainWindow)),
+      Tphrases(new windows::Tphrases(mainWindow)),
       download(new Tdownload(mainWindow)),
       Ttallylist(new SideWindow("Ttallylist", QStringLiteral("Velmora - Tally List"), mainWindow)) {}
 

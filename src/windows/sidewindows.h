@@ -6,6 +6,8 @@
 #include "windows/download.h"
 #include "windows/help.h"
 #include "windows/sidewindow.h"
+#include "windows/gamestart.h"
+#include "windows/phrases.h"
 #include "windows/spylist.h"
 
 namespace velmora::windows {
@@ -23,8 +25,8 @@ struct SideWindows {
     windows::Tabout* Tabout;
     Tspylist* spylist;
     windows::Thelp* Thelp;
-    SideWindow* Tgamestart;
-    SideWindow* Tphrases;
+    windows::Tgamestart* Tgamestart;
+    windows::Tphrases* Tphrases;
     Tdownload* download;
     SideWindow* Ttallylist;
 };

@@ -1,0 +1,45 @@
+#include "windows/phrases.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace velmora::windows {
+
+Tphrases::Tphrases(QWidget* parent) : SideWindow("Tphrases", QStringLiteral("Velmora - Phrases"), parent) {
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(feltHeading(QStringLiteral("Phrase List"), this), 0, 0, 1, 2);
+    for (int n = 1; n <= kCount; ++n) {
+        QLabel* label = feltText(QStringLiteral("Phrase Button %1:").arg(n), this);
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("phrase%1").arg(n));
+        edit->setMaxLength(kMaxLength);
+        label->setBuddy(edit);
+        grid->addWidget(label, n, 0);
+        grid->addWidget(edit, n, 1);
+        edits_[n - 1] = edit;
+    }
+    QLabel* note = feltText(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    grid->addWidget(note, kCount + 1, 0, 1, 2);
+    done_ = new QPushButton(QStringLiteral("Done"), this);
+    done_->setObjectName(QStringLiteral("button_done"));
+    done_->setDefault(true);
+    connect(done_, &QPushButton::clicked, this, &Tphrases::button_doneClick);
+    grid->addWidget(done_, kCount + 2, 1, Qt::AlignRight);
+    resize(420, 360);
+}
+
+void Tphrases::showPhrases(const QStringList& phrases) {
+    for (int n = 1; n <= kCount; ++n) phrase(n)->setText(phrases.value(n - 1).left(kMaxLength));
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tphrases::button_doneClick() {
+    QStringList phrases;
+    for (int n = 1; n <= kCount; ++n) phrases << phrase(n)->text();
+    if (done) done(phrases);
+    close();
+}
+
+}  // namespace velmora::windows
