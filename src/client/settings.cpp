@@ -13,6 +13,8 @@ using S = SettingKind;
 using K = SettingKey;
 constexpr auto kOptions = SettingGroup::Options;
 constexpr auto kPhrases = SettingGroup::Phrases;
+constexpr auto kLobby = SettingGroup::Lobby;
+constexpr auto kRecent = SettingGroup::Recent;
 
 struct Row {
     SettingKey key;
@@ -44,6 +46,16 @@ constexpr std::array<Row, static_cast<size_t>(K::Count)> kSettingKeys{{
     {K::Phrase7, {"Phrase7", S::Text, "", kPhrases}},
     {K::Phrase8, {"Phrase8", S::Text, "", kPhrases}},
     {K::Phrase9, {"Phrase9", S::Text, "", kPhrases}},
+    // Empty: no lobby download offered, no installed lobby known.
+    {K::Lobbydownload, {"Lobbydownload", S::Text, "", kLobby}},
+    {K::Lobbypath, {"Lobbypath", S::Text, "", kLobby}},
+    // The name and the last games joined or hosted, as address:port.
+    {K::Playername, {"Playername", S::Text, "", kRecent}},
+    {K::Recent1, {"Recent1", S::Text, "", kRecent}},
+    {K::Recent2, {"Recent2", S::Text, "", kRecent}},
+    {K::Recent3, {"Recent3", S::Text, "", kRecent}},
+    {K::Recent4, {"Recent4", S::Text, "", kRecent}},
+    {K::Recent5, {"Recent5", S::Text, "", kRecent}},
 }};
 
 constexpr bool rowsInKeyOrder() {

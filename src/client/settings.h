@@ -41,11 +41,21 @@ enum class SettingKey {
     Phrase7,
     Phrase8,
     Phrase9,
+    // Set by hand or by the lobby; the game only reads them.
+    Lobbydownload,
+    Lobbypath,
+    // Written by the host-or-join dialog.
+    Playername,
+    Recent1,
+    Recent2,
+    Recent3,
+    Recent4,
+    Recent5,
     Count
 };
 
 // Keys written by one save, in table order.
-enum class SettingGroup { Options, Phrases };
+enum class SettingGroup { Options, Phrases, Lobby, Recent };
 
 // How a value read from the file is understood, and mended when unreadable.
 enum class SettingKind {

@@ -45,6 +45,10 @@ public:
     // The copy's own host, started when this copy hosts. The program hands
     // it in after creating the window; it must outlive the window's use.
     void setHost(HostControl* host);
+    // Starts the game anew with launch parameters (the host-or-join dialog);
+    // restarts the program unless replaced.
+    std::function<void(const QStringList& arguments)> relaunch;
+    windows::Thostjoin* hostJoinDialog() const { return hostJoin_; }
 
     Session& session() { return *session_; }
     ChatView* mainchat() const { return mainchat_; }
@@ -88,6 +92,8 @@ private:
     void buildSeatMenu();
     void buildChatPanel();
     void wireSideWindows();  // tchat_windows.cpp
+    void openHostJoin();
+    void playWithOthers(const windows::HostJoinChoice& choice);
     void registerHandlers();
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);
     void showNotice(const QString& text, bool closeAfter);
@@ -114,6 +120,7 @@ private:
     QAction* StartGame1 = nullptr;
     QAction* JustWatch1 = nullptr;
     QPointer<QMessageBox> notice_;
+    windows::Thostjoin* hostJoin_ = nullptr;
     int kickTarget_ = 0;
     bool shownOnce_ = false;
     bool closeAfterNotice_ = false;

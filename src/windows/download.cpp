@@ -1,30 +1,286 @@
 #include "windows/download.h"
 
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velmora::windows {
+namespace {
+
+const QString kGetCaption = QStringLiteral("Download And Install The Halvex Lobby Now");
+const QString kNoAddressCaption = QStringLiteral("Download Not Available: No Address Set");
+constexpr int kStallMs = 60000;  // a server that sends nothing for this long is given up
+
+// The installer's file name: the text after the address's last "/", kept to
+// plain characters so that the address cannot steer where the file goes.
+QString fileNameFor(const QUrl& url) {
+    QString name;
+    for (const QChar c : url.fileName())
+        if (c.isLetterOrNumber() && c.unicode() < 128) name += c;
+        else if (c == QLatin1Char('.') || c == QLatin1Char('-') || c == QLatin1Char('_')) name += c;
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) name = QStringLiteral("halvexlobby-setup");
+    return name;
+}
+
+// "hex  name" as sha256sum writes it, or the bare hex.
+QByteArray checksumIn(const QByteArray& text) {
+    const QByteArray first = text.simplified().split(' ').value(0).toLower();
+    return first.size() == 64 && !QByteArray::fromHex(first).isEmpty() ? first : QByteArray();
+}
+
+}  // namespace
 
 Tdownload::Tdownload(QWidget* parent)
-    : SideWindow("Tdownload", QStringLiteral("Download The Halvex Lobby"), parent) {
+    : SideWindow("Tdownload", QStringLiteral("Download The Halvex Lobby"), parent),
+      startProgram([](const QString& program, const QStringList& args) {
+          return QProcess::startDetached(program, args);
+      }),
+      net_(new QNetworkAccessManager(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(feltHeading(QStringLiteral("Velmora"), this));
-    layout->addWidget(feltText(
-        QStringLiteral("Play against the computer now, or meet other players through the Halvex Lobby."), this));
+    layout->addWidget(buildDownloadPanel());
     auto* solo = new QPushButton(QStringLiteral("Play Solo Game"), this);
     solo->setObjectName(QStringLiteral("Button1"));
     solo->setDefault(true);
     connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
-    auto* lobby = new QPushButton(QStringLiteral("Play with Others"), this);
+    layout->addWidget(solo);
+    layout->addWidget(buildOthersPanel());
+    setDownloadAddress(QString());
+    resize(420, 380);
+}
+
+Tdownload::~Tdownload() { abortbuttonClick(); }
+
+QWidget* Tdownload::buildDownloadPanel() {
+    auto* panel = new QGroupBox(QStringLiteral("The Halvex Lobby"), this);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(feltText(QStringLiteral("Meet other players in the Halvex Lobby."), panel));
+    get_ = new QPushButton(kGetCaption, panel);
+    get_->setObjectName(QStringLiteral("getbutton"));
+    connect(get_, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
+    abort_ = new QPushButton(QStringLiteral("Stop Download"), panel);
+    abort_->setObjectName(QStringLiteral("abortbutton"));
+    abort_->setEnabled(false);
+    connect(abort_, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
+    bar_ = new QProgressBar(panel);
+    bar_->setObjectName(QStringLiteral("progressbar"));
+    bar_->setRange(0, 1000);
+    bar_->setValue(0);
+    bar_->setTextVisible(false);
+    status_ = feltText(QString(), panel);
+    status_->setObjectName(QStringLiteral("label_status"));
+    bytes_ = feltText(QString(), panel);
+    bytes_->setObjectName(QStringLiteral("label_bytes"));
+    for (QWidget* w : std::initializer_list<QWidget*>{get_, abort_, bar_, status_, bytes_}) layout->addWidget(w);
+    return panel;
+}
+
+QWidget* Tdownload::buildOthersPanel() {
+    auto* panel = new QGroupBox(QStringLiteral("Play with Others"), this);
+    auto* layout = new QVBoxLayout(panel);
+    auto* others = new QPushButton(QStringLiteral("Play with Others"), panel);
+    others->setObjectName(QStringLiteral("button_hostjoin"));
+    connect(others, &QPushButton::clicked, this, [this] {
+        if (hostOrJoin) hostOrJoin();
+    });
+    auto* lobby = new QPushButton(QStringLiteral("Open The Halvex Lobby"), panel);
     lobby->setObjectName(QStringLiteral("Button2"));
     connect(lobby, &QPushButton::clicked, this, &Tdownload::Button2Click);
-    layout->addWidget(solo);
+    layout->addWidget(others);
     layout->addWidget(lobby);
-    resize(340, 180);
+    return panel;
+}
+
+void Tdownload::setDownloadAddress(const QString& address) {
+    address_ = address.trimmed();
+    const bool usable = !address_.isEmpty();
+    get_->setText(usable ? kGetCaption : kNoAddressCaption);
+    get_->setToolTip(usable ? address_
+                            : QStringLiteral("No download address is set for the Halvex Lobby in the settings "
+                                             "file, so there is nothing to download."));
+    get_->setEnabled(usable && !busy());
+}
+
+QString Tdownload::status() const { return status_->text(); }
+QString Tdownload::progressText() const { return bytes_->text(); }
+
+void Tdownload::setStatus(const QString& text) {
+    status_->setText(text);
+    emit shown(text);
+}
+
+void Tdownload::setProgressText(const QString& text) {
+    bytes_->setText(text);
+    emit shown(text);
+}
+
+void Tdownload::getbuttonClick() {
+    if (address_.isEmpty() || busy()) return;
+    const QUrl url(address_);
+    setProgressText(QString());
+    if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
+        setStatus(QStringLiteral("An Error has Occurred."));
+        setProgressText(QStringLiteral("The download address is not an http or https address."));
+        return;
+    }
+    file_ = std::make_unique<QSaveFile>(QDir(folder_).filePath(fileNameFor(url)));
+    file_->setDirectWriteFallback(false);  // never write straight into the final name
+    if (folder_.isEmpty() || !file_->open(QIODevice::WriteOnly)) {
+        file_.reset();
+        setStatus(QStringLiteral("An Error has Occurred."));
+        setProgressText(QStringLiteral("There is no folder the download can be saved in."));
+        return;
+    }
+    hash_.reset();
+    received_ = 0;
+    begun_ = stopping_ = false;
+    get_->setEnabled(false);
+    abort_->setEnabled(true);
+    bar_->setRange(0, 1000);
+    bar_->setValue(0);
+    setStatus(QStringLiteral("Loading"));
+
+    QNetworkRequest request(url);
+    request.setTransferTimeout(kStallMs);
+    reply_ = net_->get(request);
+    connect(reply_, &QNetworkReply::metaDataChanged, this, &Tdownload::transferBegins);
+    connect(reply_, &QNetworkReply::readyRead, this, [this] { dataArrived(reply_); });
+    connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 got, qint64 total) {
+        if (total > kMaxInstallerBytes) return refuse(QStringLiteral("The download is too large."));
+        if (total > 0) bar_->setValue(int(got * 1000 / total));
+        else bar_->setRange(0, 0);  // size unknown: a busy bar
+    });
+    connect(reply_, &QNetworkReply::finished, this, &Tdownload::transferEnded);
+}
+
+void Tdownload::transferBegins() {
+    if (begun_) return;
+    begun_ = true;
+    setStatus(QStringLiteral("Downloading: ") + address_);
+}
+
+void Tdownload::dataArrived(QNetworkReply* reply) {
+    if (!reply || !file_ || stopping_) return;
+    transferBegins();
+    const QByteArray data = reply->readAll();
+    if (data.isEmpty()) return;
+    received_ += data.size();
+    if (received_ > kMaxInstallerBytes) return refuse(QStringLiteral("The download is too large."));
+    hash_.addData(data);
+    if (file_->write(data) != data.size()) return refuse(QStringLiteral("The download could not be saved."));
+    setProgressText(QString::number(received_));
+}
+
+void Tdownload::transferEnded() {
+    QNetworkReply* reply = reply_;
+    if (!reply || reply != sender()) return;
+    reply->deleteLater();
+    if (stopping_ || reply->error() != QNetworkReply::NoError) {
+        reply_ = nullptr;
+        // A stop was reported by abortbuttonClick or refuse already.
+        return stopping_ ? void() : refuse(reply->errorString());
+    }
+    dataArrived(reply);  // anything still buffered
+    reply_ = nullptr;
+    if (!file_) return;  // refused while reading the rest
+    setProgressText(QStringLiteral("Received %1 bytes").arg(received_));
+    bar_->setRange(0, 1000);
+    bar_->setValue(1000);
+    if (reply->url().scheme() == QLatin1String("https")) return install();
+    // Over plain HTTP anyone on the way could have changed the file: it must
+    // match the checksum published beside it.
+    QNetworkRequest request(QUrl(address_ + QStringLiteral(".sha256")));
+    request.setTransferTimeout(kStallMs);
+    checksumReply_ = net_->get(request);
+    connect(checksumReply_, &QNetworkReply::downloadProgress, this, [this](qint64 got, qint64) {
+        if (got > kMaxChecksumBytes) refuse(QStringLiteral("The download's checksum could not be read."));
+    });
+    connect(checksumReply_, &QNetworkReply::finished, this, &Tdownload::checksumArrived);
+}
+
+void Tdownload::checksumArrived() {
+    QNetworkReply* reply = checksumReply_;
+    if (!reply || reply != sender()) return;
+    checksumReply_ = nullptr;
+    reply->deleteLater();
+    if (stopping_) return;
+    if (reply->error() != QNetworkReply::NoError)
+        return refuse(QStringLiteral("The download's checksum could not be fetched, so it was not kept."));
+    const QByteArray expected = checksumIn(reply->read(kMaxChecksumBytes));
+    if (expected.isEmpty() || expected != hash_.result().toHex())
+        return refuse(QStringLiteral("The download does not match its checksum, so it was not kept."));
+    install();
+}
+
+void Tdownload::install() {
+    if (!file_->commit()) return refuse(QStringLiteral("The download could not be saved."));
+    const QString path = file_->fileName();
+    file_.reset();
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    setStatus(QStringLiteral("Installing"));
+    const bool started = startProgram && startProgram(path, kInstallerArguments);
+    finish();
+    if (!started) {
+        setStatus(QStringLiteral("An Error has Occurred."));
+        return;
+    }
+    if (exitGame) exitGame();
+}
+
+void Tdownload::stopAll() {
+    stopping_ = true;  // the replies' own ends are not reported again
+    for (QNetworkReply* r : {reply_.data(), checksumReply_.data()})
+        if (r && r->isRunning()) r->abort();
+}
+
+// Any failure: the partial file goes, nothing is started.
+void Tdownload::refuse(const QString& why) {
+    stopAll();
+    setStatus(QStringLiteral("Download Aborted"));
+    setProgressText(why);
+    finish();
+}
+
+void Tdownload::abortbuttonClick() {
+    if (!busy()) return;
+    stopAll();
+    setProgressText(QStringLiteral("Download has been aborted."));
+    setStatus(QStringLiteral("Download Aborted"));
+    finish();
+}
+
+void Tdownload::finish() {
+    if (file_) file_->cancelWriting();
+    file_.reset();  // an uncommitted file is removed
+    reply_ = nullptr;
+    checksumReply_ = nullptr;
+    get_->setEnabled(!address_.isEmpty());
+    abort_->setEnabled(false);
+    if (bar_->maximum() == 0) bar_->setRange(0, 1000);
+}
+
+void Tdownload::closeEvent(QCloseEvent* event) {
+    // Leaving the window means not now: a download finishing later must not
+    // close a game in progress.
+    abortbuttonClick();
+    SideWindow::closeEvent(event);
 }
 
 void Tdownload::Button2Click() {
+    const QFileInfo lobby(lobbyPath_);
+    if (!lobbyPath_.isEmpty() && lobby.isFile() && lobby.isExecutable() && startProgram &&
+        startProgram(lobby.absoluteFilePath(), {})) {
+        if (exitGame) exitGame();
+        return;
+    }
     // The lobby is a separate program that starts the game itself.
     auto* box = new QMessageBox(QMessageBox::NoIcon, windowTitle(),
                                 QStringLiteral("Please close the game and open the Halvex Lobby using the icon on "

@@ -5,6 +5,7 @@
 #include "windows/about.h"
 #include "windows/download.h"
 #include "windows/help.h"
+#include "windows/hostjoin.h"
 #include "windows/sidewindow.h"
 #include "windows/gamestart.h"
 #include "windows/phrases.h"

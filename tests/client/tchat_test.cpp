@@ -6,11 +6,13 @@
 
 #include <QDialog>
 #include <QTcpServer>
+#include <QTemporaryDir>
 
 #include "client/board.h"
 #include "client/chatinput.h"
 #include "client/chatview.h"
 #include "client/hostedwindow.h"
+#include "client/playerfiles.h"
 #include "host/rawclient.h"
 
 using namespace velmora;
@@ -102,6 +104,52 @@ TEST_F(Windows, MenuItemsOpenTheirWindows) {
     }
     EXPECT_EQ(side.Thelp->heading(), "Overview");
     EXPECT_TRUE(side.Tabout->versionText().contains(client::kVersion));
+}
+
+// The dialog's choice starts a window as the same launch parameters would;
+// the program restarts itself with them, the test opens the window directly.
+TEST_F(Windows, HostOrJoinHostsOnAFreePortAndASecondCopyJoinsIt) {
+    QTemporaryDir files;  // the remembered games go to a settings file of this test's own
+    client::setPlayerFilesDir(files.path());
+    const quint16 port = freePort();
+    auto playWithOthers = [&](Tchat& from, const QString& name, const QString& address, bool viaDownload) -> Tchat& {
+        std::vector<QStringList> launched;
+        from.relaunch = [&](const QStringList& args) { launched.push_back(args); };
+        if (viaDownload)
+            from.sideWindows().download->findChild<QPushButton*>("button_hostjoin")->click();
+        else
+            from.action("HostOrJoin1")->trigger();
+        windows::Thostjoin* dialog = from.hostJoinDialog();
+        EXPECT_TRUE(dialog && dialog->isVisible());
+        dialog->edit_name()->setText(name);
+        dialog->combo_address()->setEditText(address);
+        dialog->spin_port()->setValue(port);
+        address.isEmpty() ? dialog->button_hostClick() : dialog->button_joinClick();
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(launched.size(), 1u);
+        const QStringList args = launched.empty() ? QStringList() : launched[0];
+        EXPECT_EQ(args.mid(3), QStringList({"--port", QString::number(port)}));
+        return open(args.mid(0, 3), args.value(4).toUShort());
+    };
+    Tchat& solo = open({});
+    ASSERT_TRUE(chatHas(solo, "You are Connected."));
+    Tchat& ann = playWithOthers(solo, "Ann", "", true);
+    ASSERT_TRUE(chatHas(ann, "You are Connected."));
+    EXPECT_TRUE(ann.session().hosting());
+    EXPECT_EQ(serverOf(ann).port(), port);
+
+    Tchat& other = open({"Bob", "127.0.0.1"});
+    Tchat& bob = playWithOthers(other, "Bob", "127.0.0.1", false);
+    ASSERT_TRUE(chatHas(bob, "Ann is Connected."));
+    ASSERT_TRUE(chatHas(ann, "Bob is Connected."));
+    EXPECT_EQ(seat(ann, 2), "Bob");
+
+    // The next time the dialog offers what was used.
+    bob.action("HostOrJoin1")->trigger();
+    EXPECT_EQ(bob.hostJoinDialog()->edit_name()->text(), "Bob");
+    EXPECT_EQ(bob.hostJoinDialog()->combo_address()->currentText(), "127.0.0.1");
+    EXPECT_EQ(bob.hostJoinDialog()->spin_port()->value(), port);
+    client::setPlayerFilesDir(QString());
 }
 
 TEST_F(Windows, SpyListFollowsSpectatorsAndTheHostRemovesOne) {

@@ -1,0 +1,124 @@
+#include "windows/hostjoin.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace velmora::windows {
+
+QString recentEntry(const QString& address, quint16 port) { return address + QLatin1Char(':') + QString::number(port); }
+
+bool parseRecentEntry(const QString& entry, QString* address, quint16* port) {
+    const qsizetype colon = entry.lastIndexOf(QLatin1Char(':'));
+    if (colon <= 0) return false;
+    bool ok = false;
+    const uint number = entry.mid(colon + 1).toUInt(&ok);
+    if (!ok || number < 1 || number > 65535) return false;
+    *address = entry.left(colon).trimmed();
+    *port = quint16(number);
+    return !address->isEmpty();
+}
+
+QStringList rememberRecent(QStringList recent, const QString& entry, int max) {
+    recent.removeAll(entry);
+    recent.prepend(entry);
+    while (recent.size() > max) recent.removeLast();
+    return recent;
+}
+
+Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("Velmora - Host or Join"), parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(feltHeading(QStringLiteral("Play with Others"), this));
+    auto* form = new QFormLayout;
+    name_ = new QLineEdit(this);
+    name_->setObjectName(QStringLiteral("edit_name"));
+    name_->setMaxLength(kMaxName);
+    // Names travel inside the game's messages: printable characters only.
+    name_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\x00-\\x1f\\x7f]*")), name_));
+    address_ = new QComboBox(this);
+    address_->setObjectName(QStringLiteral("combo_address"));
+    address_->setEditable(true);
+    address_->setInsertPolicy(QComboBox::NoInsert);
+    address_->lineEdit()->setPlaceholderText(QStringLiteral("the host's name or address, to join"));
+    port_ = new QSpinBox(this);
+    port_->setObjectName(QStringLiteral("spin_port"));
+    port_->setRange(1, 65535);
+    port_->setValue(7772);
+    auto label = [this](const QString& text) { return feltText(text, this); };
+    form->addRow(label(QStringLiteral("Your name")), name_);
+    form->addRow(label(QStringLiteral("Address")), address_);
+    form->addRow(label(QStringLiteral("Port")), port_);
+    layout->addLayout(form);
+    own_ = feltText(QString(), this);
+    own_->setObjectName(QStringLiteral("label_ownaddresses"));
+    own_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(own_);
+    layout->addWidget(feltText(QStringLiteral("The game in this window ends, and the program starts again at the new table."), this));
+    problem_ = feltText(QString(), this);
+    problem_->setObjectName(QStringLiteral("label_problem"));
+    layout->addWidget(problem_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* host = buttons->addButton(QStringLiteral("Host"), QDialogButtonBox::ActionRole);
+    host->setObjectName(QStringLiteral("button_host"));
+    QPushButton* join = buttons->addButton(QStringLiteral("Join"), QDialogButtonBox::AcceptRole);
+    join->setObjectName(QStringLiteral("button_join"));
+    buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("button_cancel"));
+    connect(host, &QPushButton::clicked, this, &Thostjoin::button_hostClick);
+    connect(join, &QPushButton::clicked, this, &Thostjoin::button_joinClick);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    // Picking a recent game brings back its port as well.
+    connect(address_, &QComboBox::activated, this, [this](int index) {
+        QString address;
+        quint16 port = 0;
+        if (parseRecentEntry(address_->itemData(index).toString(), &address, &port)) {
+            address_->setEditText(address);
+            port_->setValue(port);
+        }
+    });
+    resize(380, 300);
+}
+
+void Thostjoin::setRecent(const QString& name, const QStringList& entries) {
+    name_->setText(name.left(kMaxName));
+    address_->clear();
+    for (const QString& entry : entries) {
+        QString address;
+        quint16 port = 0;
+        if (parseRecentEntry(entry, &address, &port))
+            address_->addItem(port == 7772 ? address : entry, recentEntry(address, port));
+    }
+    if (address_->count() > 0) address_->activated(0);
+    else address_->setEditText(QString());
+}
+
+void Thostjoin::setOwnAddresses(const QStringList& addresses) {
+    own_->setText(addresses.isEmpty()
+                      ? QString()
+                      : QStringLiteral("Others join you at: ") + addresses.join(QStringLiteral(", ")));
+}
+
+void Thostjoin::choose(bool host) {
+    HostJoinChoice choice;
+    choice.name = name_->text().trimmed();
+    choice.host = host;
+    choice.port = quint16(port_->value());
+    if (!host) choice.address = address_->currentText().trimmed();
+    if (choice.name.isEmpty()) {
+        problem_->setText(QStringLiteral("Type your name first."));
+        return;
+    }
+    if (!host && choice.address.isEmpty()) {
+        problem_->setText(QStringLiteral("Type the address of the computer that hosts the game."));
+        return;
+    }
+    problem_->clear();
+    accept();
+    emit chosen(choice);
+}
+
+}  // namespace velmora::windows

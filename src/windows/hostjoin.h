@@ -1,0 +1,64 @@
+// The host-or-join dialog `Thostjoin`: a player without the lobby hosts a
+// table or joins one by address. It only gathers the choice; the main window
+// starts the game with it, the way the lobby's launch parameters would.
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStringList>
+
+#include "windows/sidewindow.h"
+
+namespace velmora::windows {
+
+struct HostJoinChoice {
+    QString name;
+    QString address;  // empty when hosting
+    quint16 port = 7772;
+    bool host = false;
+};
+
+// "address:port" as the recent list keeps it, and back (false when the text
+// is no such entry). The port follows the last colon, so IPv6 addresses work.
+QString recentEntry(const QString& address, quint16 port);
+bool parseRecentEntry(const QString& entry, QString* address, quint16* port);
+// Puts `entry` first, without repeats, keeping at most `max` entries.
+QStringList rememberRecent(QStringList recent, const QString& entry, int max);
+
+class Thostjoin : public SideWindow {
+    Q_OBJECT
+public:
+    static constexpr int kMaxName = 20;
+
+    explicit Thostjoin(QWidget* parent);
+
+    // Fills the fields from what was used before: the name and the recent
+    // "address:port" entries, newest first.
+    void setRecent(const QString& name, const QStringList& entries);
+    // This computer's addresses, shown so a host can tell the others.
+    void setOwnAddresses(const QStringList& addresses);
+
+    QLineEdit* edit_name() const { return name_; }
+    QComboBox* combo_address() const { return address_; }
+    QSpinBox* spin_port() const { return port_; }
+    QString problem() const { return problem_->text(); }
+
+    void button_hostClick() { choose(true); }
+    void button_joinClick() { choose(false); }
+
+signals:
+    // Emitted once the fields are sound; the dialog then closes.
+    void chosen(const velmora::windows::HostJoinChoice& choice);
+
+private:
+    void choose(bool host);
+
+    QLineEdit* name_;
+    QComboBox* address_;
+    QSpinBox* port_;
+    QLabel* own_;
+    QLabel* problem_;
+};
+
+}  // namespace velmora::windows
