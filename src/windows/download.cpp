@@ -246,6 +246,7 @@ void Tdownload::refuse(const QString& why) {
     stopAll();
     setStatus(QStringLiteral("Download Aborted"));
     setProgressText(why);
+    bar_->setValue(0);
     finish();
 }
 
@@ -254,6 +255,7 @@ void Tdownload::abortbuttonClick() {
     stopAll();
     setProgressText(QStringLiteral("Download has been aborted."));
     setStatus(QStringLiteral("Download Aborted"));
+    bar_->setValue(0);
     finish();
 }
 

@@ -13,6 +13,8 @@ SideWindow::SideWindow(const char* objectName, const QString& caption, QWidget* 
     pal.setColor(QPalette::Window, kFelt);
     setPalette(pal);
     setAutoFillBackground(true);
+    // Group captions in the felt's light text colour, like every other label.
+    setStyleSheet(QStringLiteral("QGroupBox { color: rgb(243,231,205); font: bold 13px 'DejaVu Sans'; }"));
 }
 
 QLabel* feltHeading(const QString& text, QWidget* parent) {
