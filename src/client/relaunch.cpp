@@ -11,13 +11,21 @@ QStringList launchArguments(const windows::HostJoinChoice& choice) {
             QString::number(choice.port)};
 }
 
-bool restartProgram(const QStringList& arguments) {
-    // A small shell waits for this process to go, then becomes the new copy.
+bool startAfter(qint64 pid, const QString& program, const QStringList& arguments) {
+    // A small shell waits for the process to go, then becomes the program.
+    // A process that ended but was not yet collected by its parent (state Z)
+    // holds nothing any more, so it counts as gone.
     QStringList shell{QStringLiteral("-c"),
-                      QStringLiteral("while kill -0 \"$0\" 2>/dev/null; do sleep 0.1; done; exec \"$@\""),
-                      QString::number(QCoreApplication::applicationPid()), QCoreApplication::applicationFilePath()};
+                      QStringLiteral("while kill -0 \"$0\" 2>/dev/null && "
+                                     "[ \"$(sed 's/.*) //' /proc/$0/stat 2>/dev/null | cut -c1)\" != Z ]; "
+                                     "do sleep 0.1; done; exec \"$@\""),
+                      QString::number(pid), program};
     shell += arguments;
     return QProcess::startDetached(QStringLiteral("/bin/sh"), shell);
+}
+
+bool restartProgram(const QStringList& arguments) {
+    return startAfter(QCoreApplication::applicationPid(), QCoreApplication::applicationFilePath(), arguments);
 }
 
 }  // namespace velmora::client

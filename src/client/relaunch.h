@@ -17,4 +17,7 @@ QStringList launchArguments(const windows::HostJoinChoice& choice);
 // game's port). False when it cannot be arranged.
 bool restartProgram(const QStringList& arguments);
 
+// Starts `program` with `arguments` once the process `pid` has ended.
+bool startAfter(qint64 pid, const QString& program, const QStringList& arguments);
+
 }  // namespace velmora::client
