@@ -35,15 +35,17 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
 
+    // Decided before anything else is built: a later start only brings this
+    // copy forward.
     velmora::app::SingleInstance single;
-    if (single.anotherIsRunning()) return 0;
+    if (single.claim() == velmora::app::SingleInstance::Start::Another) return 0;
 
     velmora::client::TchatOptions options;
     const QStringList params = launchParameters(args, options);
     velmora::client::Tchat window(params, std::move(options));
     velmora::app::InProcessHost host;  // created last, after the side windows
     window.setHost(&host);
-    single.listen([&window] {
+    single.setRaise([&window] {
         if (window.isMinimized()) window.showNormal();
         window.raise();
         window.activateWindow();

@@ -3,6 +3,8 @@
 #include <QContextMenuEvent>
 #include <QPainter>
 
+#include "client/tablestate.h"
+
 namespace velmora::client {
 namespace {
 
@@ -72,7 +74,7 @@ void drawCardBack(QPainter& p, const QRect& r) {
 
 QColor boardTextColour() { return kText; }
 
-BoardPanel::BoardPanel(QWidget* parent) : QWidget(parent) {
+BoardPanel::BoardPanel(const TableState& table, QWidget* parent) : QWidget(parent), table_(table) {
     setObjectName(QStringLiteral("panel_board"));
     setFixedSize(kWidth, kHeight);
     QFont nameFont(QStringLiteral("DejaVu Sans"));
@@ -111,6 +113,7 @@ BoardPanel::BoardPanel(QWidget* parent) : QWidget(parent) {
     status_->setAlignment(Qt::AlignCenter);
     status_->setFont(nameFont);
     status_->setStyleSheet(textStyle);
+    refresh();
 }
 
 void BoardPanel::placeSeat(int seat, int place) {
@@ -118,10 +121,16 @@ void BoardPanel::placeSeat(int seat, int place) {
     eyes_[seat]->move(kSeatPlaces[place].eyes);
 }
 
-void BoardPanel::sortstuff(int ownSeat) {
-    if (ownSeat < 1 || ownSeat > kPlaces) return;
-    // The own seat goes to the bottom; the others keep their order clockwise.
-    for (int s = 1; s <= kPlaces; ++s) placeSeat(s, (s - ownSeat + kPlaces) % kPlaces);
+void BoardPanel::refresh() {
+    for (int s = 1; s <= kPlaces; ++s) {
+        const SeatState& seat = table_.seats[s];
+        names_[s]->setText(QString::fromStdString(seat.name));
+        eyes_[s]->setVisible(seat.watching);
+        placeSeat(s, std::max(0, table_.placeOf(s)));
+    }
+    start_->setVisible(table_.showStart);
+    status_->setText(QString::fromStdString(table_.status));
+    update();
 }
 
 void BoardPanel::paintEvent(QPaintEvent*) {

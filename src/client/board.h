@@ -1,6 +1,7 @@
 // The game board panel `panel_board`: the felt, the seat places with their
 // name labels and watching markers, the piles, the Start Game button, the
-// status line, and the place of the chat panel. Fixed 778 x 537 layout.
+// status line, and the place of the chat panel. Fixed 778 x 537 layout. It
+// shows a TableState; refresh() after the state changed.
 #pragma once
 
 #include <QLabel>
@@ -10,13 +11,15 @@
 
 namespace velmora::client {
 
+class TableState;
+
 class BoardPanel : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kWidth = 778;
     static constexpr int kHeight = 537;
 
-    explicit BoardPanel(QWidget* parent = nullptr);
+    explicit BoardPanel(const TableState& table, QWidget* parent = nullptr);
 
     QLabel* label_playername(int seat) const { return names_[seat]; }
     QLabel* image_eyes(int seat) const { return eyes_[seat]; }
@@ -25,8 +28,8 @@ public:
     // Where the chat panel goes (it is made by the window).
     QRect chatPanelRect() const { return {515, 302, 261, 234}; }
 
-    // Turns the seat places so that the own seat sits at the bottom.
-    void sortstuff(int ownSeat);
+    // Brings every control in line with the table state.
+    void refresh();
 
 signals:
     // Right-click on a seat's name label: the seat and the global position.
@@ -38,6 +41,7 @@ protected:
 private:
     void placeSeat(int seat, int place);
 
+    const TableState& table_;
     std::array<QLabel*, 5> names_{};
     std::array<QLabel*, 5> eyes_{};
     QPushButton* start_;

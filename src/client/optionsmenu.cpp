@@ -114,6 +114,7 @@ void OptionsMenu::loadinifile() {
     check(botSpeed_, settings_.integer(K::Botspeed));
     if (parts_.setBotSpeed) parts_.setBotSpeed(botSpeed());
     check(turnSound_, settings_.integer(K::Turnsound));
+    if (parts_.setTurnSound) parts_.setTurnSound(turnSound());
     for (int n = 1; n <= PhraseButtons::kCount; ++n)
         if (const QString p = settings_.text(Settings::phraseKey(n)); !p.isEmpty()) parts_.phrases->setPhrase(n, p);
     parts_.sounds->setPlaySounds(settings_.flag(K::Playsounds));
@@ -145,6 +146,7 @@ void OptionsMenu::save(const QRect& bounds) {
 
 void OptionsMenu::Classic1Click(int value) {
     check(turnSound_, value);
+    if (parts_.setTurnSound) parts_.setTurnSound(value);
     saveinifile();
 }
 

@@ -41,6 +41,8 @@ struct OptionsParts {
     windows::Tgamestart* gamestart = nullptr;
     // The in-process host's computer players, if this copy hosts.
     std::function<void(int ms)> setBotSpeed;
+    // The turn sound the table plays (0 classic, 1 new).
+    std::function<void(int value)> setTurnSound;
 };
 
 class OptionsMenu : public QObject {

@@ -1,5 +1,6 @@
 #include "client/tchat.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -33,7 +34,7 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     pal.setColor(QPalette::Window, kWindowColour);
     central->setPalette(pal);
     central->setAutoFillBackground(true);
-    board_ = new BoardPanel(central);
+    board_ = new BoardPanel(table_, central);
     board_->move(2, 1);
     // FormResize: never smaller than the board and a 4-pixel margin.
     central->setMinimumSize(BoardPanel::kWidth + 4, BoardPanel::kHeight + 4);
@@ -42,6 +43,7 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     buildMenus();
     buildSeatMenu();
     registerHandlers();
+    hookTable();
     setGeometry(kDefaultBounds);
     // The side windows come after the main window; the program adds the host last.
     side_ = std::make_unique<windows::SideWindows>(this, windows::SideWindowsOptions{QString::fromLatin1(kVersion)});
@@ -65,6 +67,31 @@ void Tchat::setHost(HostControl* host) {
 }
 
 int Tchat::botSpeed() const { return options_->botSpeed(); }
+
+void Tchat::hookTable() {
+    auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    table_.hooks.sound = [this](std::string_view name) {
+        sounds_->playsounds(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    };
+    table_.hooks.chat = [this, text](const std::string& line) { addlinetochat(text(line)); };
+    table_.hooks.uncheckJustWatch = [this] { JustWatch1->setChecked(false); };
+    // Beyond the turn sound: ask the desktop to draw attention to the window.
+    table_.hooks.ownTurn = [this] {
+        if (!isActiveWindow()) QApplication::alert(this);
+    };
+}
+
+void Tchat::setGameRecorder(std::function<void(const QString& winner)> record) {
+    table_.hooks.recordGame = [record = std::move(record)](const std::string& winner) {
+        if (record) record(QString::fromStdString(winner));
+    };
+}
+
+QStringList Tchat::otherSeatNames() const {
+    QStringList names;
+    for (const std::string& n : table_.otherSeatNames()) names << QString::fromStdString(n);
+    return names;
+}
 
 void Tchat::buildChatPanel() {
     auto* panel = new QWidget(board_);
@@ -131,9 +158,11 @@ QAction* Tchat::makeJustWatch() {
 
 void Tchat::buildOptions() {
     OptionsParts parts{this, mainchat_, static_cast<ChatInput*>(mychat_), sounds_, phrases_, side_->Tphrases,
-                       side_->Tgamestart, [this](int ms) {
+                       side_->Tgamestart,
+                       [this](int ms) {
                            if (host_) host_->setBotSpeed(ms);
-                       }};
+                       },
+                       [this](int value) { table_.turnSound = value; }};
     options_ = new OptionsMenu(std::move(parts), Settings(), this);
     options_->fill(optionsMenu_, JustWatch1);
     connect(action("PrhaseList1"), &QAction::triggered, options_, &OptionsMenu::PrhaseList1Click);
@@ -194,7 +223,8 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
-    board_->button_start()->hide();
+    table_.showStart = false;
+    board_->refresh();
     StartGame1->setEnabled(false);
     if (params_.isEmpty()) {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."));
@@ -222,7 +252,9 @@ bool Tchat::hostpress() {
         showNotice(error, false);
         return false;
     }
-    board_->button_start()->show();
+    table_.hosting = true;
+    table_.showStart = true;
+    board_->refresh();
     StartGame1->setEnabled(true);
     side_->spylist->setKickEnabled(true);
     return true;
@@ -234,7 +266,8 @@ bool Tchat::joinpress() {
         showNotice(error, false);
         return false;
     }
-    board_->button_start()->hide();
+    table_.showStart = false;
+    board_->refresh();
     StartGame1->setEnabled(false);
     return true;
 }

@@ -15,6 +15,7 @@
 #include "client/phrasegate.h"
 #include "client/session.h"
 #include "client/sounds.h"
+#include "client/tablestate.h"
 #include "windows/sidewindows.h"
 
 class QAction;
@@ -54,6 +55,12 @@ public:
     ChatView* mainchat() const { return mainchat_; }
     QLineEdit* mychat() const { return mychat_; }
     BoardPanel* board() const { return board_; }
+    TableState& table() { return table_; }
+    // The tally's hook: called once per finished game at an own table seat
+    // with the winner's name, or "addtomine" when the own player won.
+    void setGameRecorder(std::function<void(const QString& winner)> record);
+    // The names at the table seats other than the own one.
+    QStringList otherSeatNames() const;
     Sounds& sounds() { return *sounds_; }
     PhraseGate& phraseGate() { return phraseGate_; }
     PhraseButtons* phraseButtons() const { return phrases_; }
@@ -95,6 +102,7 @@ private:
     void openHostJoin();
     void playWithOthers(const windows::HostJoinChoice& choice);
     void registerHandlers();
+    void hookTable();
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);
     void showNotice(const QString& text, bool closeAfter);
     void connectionEnded();
@@ -107,6 +115,7 @@ private:
     QStringList params_;
     std::unique_ptr<windows::SideWindows> side_;
     PhraseGate phraseGate_;
+    TableState table_;
     std::unique_ptr<Session> session_;
     HostControl* host_ = nullptr;
     Sounds* sounds_ = nullptr;

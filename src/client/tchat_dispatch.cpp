@@ -22,9 +22,10 @@ void Tchat::registerHandlers() {
         d.add(name, [h = std::move(h)](std::string_view payload, net::ConnectionId) { h(payload); });
     };
     auto chat = [this](std::string_view p) { mainchat_->chatrecieved(text(p)); };
-    // Game events are drawn by the table view; until then they pass silently.
-    auto table = [](std::string_view) {};
-    add("CMD_sendlogininfo", [this](std::string_view p) { session_->sendloginfo(p); });
+    add("CMD_sendlogininfo", [this](std::string_view p) {
+        session_->sendloginfo(p);
+        table_.ownSeat = session_->ownSeat();
+    });
     add("CMD_chat", chat);
     add("CMD_action", chat);
     add("CMD_playasound", [this](std::string_view p) { sounds_->playasound(text(p)); });
@@ -39,10 +40,11 @@ void Tchat::registerHandlers() {
     add("CMD_playerdisconnected", [this](std::string_view p) { playerdisconnected(p); });
     add("CMD_full", [this](std::string_view) { showNotice(QStringLiteral("Game is full"), true); });
     add("CMD_justwatching", [this](std::string_view p) { justwatching(p); });
-    for (const char* name : {"CMD_startgame", "CMD_nextplayer", "CMD_winner", "CMD_mycards", "CMD_startround",
-                             "CMD_playerror", "CMD_pickdiscard", "CMD_draw", "CMD_hisdiscard", "CMD_playstage",
-                             "CMD_hitthem", "CMD_hedrew", "CMD_endround", "CMD_gamestats"})
-        add(name, table);
+    for (const TableState::Event& e : TableState::events())
+        add(e.command, [this, h = e.handler](std::string_view p) {
+            (table_.*h)(p);
+            board_->refresh();
+        });
 }
 
 void Tchat::newplayerinfo(std::string_view payload) {
@@ -53,12 +55,16 @@ void Tchat::newplayerinfo(std::string_view payload) {
     if (own) {
         addlinetochat(QStringLiteral("You are Connected."));
         options_->loadinifile();
-        if (place >= 2 && place <= kSeatCount) board_->sortstuff(place);
+        if (place >= 2 && place <= kSeatCount) {
+            table_.sortstuff(place);
+            board_->refresh();
+        }
     } else {
         addlinetochat(name + QStringLiteral(" is Connected."));
     }
     if (place >= 1 && place <= kSeatCount) {
-        board_->label_playername(place)->setText(name);
+        table_.setName(place, name.toStdString());
+        board_->refresh();
     } else {
         side_->spylist->addSpy(place, name);
         addlinetochat(own ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
@@ -76,8 +82,9 @@ void Tchat::playerdisconnected(std::string_view payload) {
         const QString caption = label->text();
         if (caption != QLatin1String("<Waiting>") && caption != label->toolTip())
             addlinetochat(caption + QStringLiteral(" disconnected."));
-        label->setText(placeText == "2" ? QStringLiteral("Klot") : QStringLiteral("<Waiting>"));
-        board_->image_eyes(place)->hide();
+        table_.setName(place, placeText == "2" ? "Klot" : "<Waiting>");
+        table_.seats[place].watching = false;
+        board_->refresh();
         return;
     }
     if (side_->spylist->removeSpy(place, name)) addlinetochat(name + QStringLiteral(" has left."));
@@ -91,7 +98,8 @@ void Tchat::justwatching(std::string_view payload) {
     if (seat == session_->ownSeat()) JustWatch1->setChecked(watching);
     const QString caption = board_->label_playername(seat)->text();
     addlinetochat(caption + (watching ? QStringLiteral(" is just watching") : QStringLiteral(" is now playing again")));
-    board_->image_eyes(seat)->setVisible(watching);
+    table_.seats[seat].watching = watching;
+    board_->refresh();
 }
 
 }  // namespace velmora::client

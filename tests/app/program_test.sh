@@ -1,23 +1,55 @@
 #!/usr/bin/env bash
-# The program as a person starts it: one copy per session, and the headless
-# host ending cleanly on SIGTERM. Usage: program_test.sh path/to/velmora
+# The program as a person starts it: one copy per session, also when two
+# starts race, and the headless host ending cleanly on SIGTERM.
+# Usage: program_test.sh path/to/velmora
 set -u
 velmora=$1
 work=$(mktemp -d)
-trap 'kill $first $host 2>/dev/null; rm -rf "$work"' EXIT
+started=()  # every copy this script started, ended on any way out
+cleanup() {
+  for p in "${started[@]}"; do kill "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
 mkdir -m 700 "$work/run"
 export XDG_RUNTIME_DIR=$work/run HOME=$work QT_QPA_PLATFORM=offscreen
 fail() { echo "FAIL: $*"; exit 1; }
+# Polls up to five seconds for a command to succeed.
+waitfor() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; "$@"; }
+alive() { kill -0 "$1" 2>/dev/null; }
 
 "$velmora" --port 0 >"$work/first.log" 2>&1 &
 first=$!
-for _ in $(seq 50); do [ -S "$work/run/xevlah11" ] && break; sleep 0.1; done
-[ -S "$work/run/xevlah11" ] || fail "the first copy did not start answering"
+started+=("$first")
+waitfor test -S "$work/run/xevlah11" || fail "the first copy did not start answering"
 
 timeout 5 "$velmora" --port 0 >"$work/second.log" 2>&1
 [ $? -eq 0 ] || fail "the second copy did not end at once"
-kill -0 $first 2>/dev/null || fail "the first copy ended"
+alive "$first" || fail "the first copy ended"
 [ -e "$work/run/velmora.lock" ] || fail "no velmora lock held"
+kill "$first"
+
+# Two starts at the same moment in a fresh session: one ends, one stays, and
+# the one that stays answers the next start.
+both() { alive "$a" && alive "$b"; }
+for round in 1 2 3; do
+  run="$work/race$round"
+  mkdir -m 700 "$run"
+  XDG_RUNTIME_DIR=$run "$velmora" --port 0 >"$work/a.log" 2>&1 &
+  a=$!
+  XDG_RUNTIME_DIR=$run "$velmora" --port 0 >"$work/b.log" 2>&1 &
+  b=$!
+  started+=("$a" "$b")
+  for _ in $(seq 100); do both || break; sleep 0.1; done
+  both && fail "two quick starts left two copies running (round $round)"
+  if alive "$a"; then stays=$a ended=$b; else stays=$b ended=$a; fi
+  wait "$ended"
+  [ $? -eq 0 ] || fail "the copy that gave way did not end cleanly (round $round)"
+  alive "$stays" || fail "neither copy stayed (round $round)"
+  XDG_RUNTIME_DIR=$run timeout 5 "$velmora" --port 0 >/dev/null 2>&1
+  [ $? -eq 0 ] || fail "the copy that stayed does not answer (round $round)"
+  kill "$stays"
+done
 
 # Another runtime folder is another session: copies may run side by side.
 mkdir -m 700 "$work/run2"
@@ -26,9 +58,9 @@ XDG_RUNTIME_DIR=$work/run2 timeout 2 "$velmora" --port 0 >/dev/null 2>&1
 
 "$velmora" --serve --port 0 >"$work/host.log" 2>&1 &
 host=$!
-for _ in $(seq 50); do grep -q listening "$work/host.log" && break; sleep 0.1; done
-grep -q "Velmora host listening on port" "$work/host.log" || fail "headless host did not start"
-kill -TERM $host
-wait $host
+started+=("$host")
+waitfor grep -q "Velmora host listening on port" "$work/host.log" || fail "headless host did not start"
+kill -TERM "$host"
+wait "$host"
 [ $? -eq 0 ] || fail "headless host did not end cleanly"
 echo "1 passed, 0 failed"

@@ -180,11 +180,18 @@ TEST_F(Windows, SpyListFollowsSpectatorsAndTheHostRemovesOne) {
 }
 
 TEST_F(Windows, TwoParametersOnlyShowTheLoadingNotice) {
-    Tchat& w = open({"Ann", "127.0.0.1"});
-    test::spin(100);
+    host::TServer other(test::kQuickHost, 7);
+    other.listen("0");
+    Tchat& w = open({"Ann", "127.0.0.1"}, other.port());
+    ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));
+    // A later newcomer still gets place 1: the window never joined.
+    test::RawClient later(other.port());
+    ASSERT_TRUE(later.waitFor("CMD_sendlogininfo", true));
+    EXPECT_EQ(later.got.front(), "CMD_sendlogininfo+1");
     EXPECT_FALSE(w.sideWindows().download->isVisible());
     EXPECT_EQ(chat(w), "Loading Multi-player Game.. Please Wait.");
     EXPECT_FALSE(w.session().connected());
+    EXPECT_FALSE(w.session().lobbyLinkOpen());
     EXPECT_FALSE(w.board()->button_start()->isVisible());
 }
 
@@ -241,9 +248,11 @@ TEST_F(Windows, FullTableShowsTheNoticeThenCloses) {
         ASSERT_TRUE(nine.back()->waitFor("CMD_sendlogininfo+" + std::to_string(p)));
     }
     Tchat& w = open({"Late", "127.0.0.1", "no"}, other.port());
+    bool ended = false;
+    QObject::connect(&w.session(), &client::Session::closed, [&] { ended = true; });
     ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
     EXPECT_EQ(w.noticeBox()->text(), "Game is full");
-    test::spin(100);
+    ASSERT_TRUE(waitUntil([&] { return ended; }));  // the host has closed the connection
     EXPECT_TRUE(w.isVisible());  // the box stays until the player has read it
     w.noticeBox()->accept();
     ASSERT_TRUE(waitUntil([&] { return !w.isVisible(); }));
@@ -257,6 +266,7 @@ TEST_F(Windows, HostingOnATakenPortShowsTheBindingError) {
     EXPECT_EQ(w.noticeBox()->text(), "Listen - Error Binding Socket");
     EXPECT_FALSE(w.board()->button_start()->isVisible());
     EXPECT_FALSE(w.session().connected());
+    EXPECT_FALSE(w.session().lobbyLinkOpen());  // start-up ends at the failure
 }
 
 TEST_F(Windows, UnknownHostNameShowsTheLookupError) {
@@ -264,11 +274,12 @@ TEST_F(Windows, UnknownHostNameShowsTheLookupError) {
     ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
     EXPECT_EQ(w.noticeBox()->text(), "Host Lookup - Could Not Find Host Entry");
     EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.session().lobbyLinkOpen());
 }
 
 TEST_F(Windows, NoticesOfArrivalsDeparturesAndVersions) {
     Tchat& w = open({"Ann", "127.0.0.1"});  // not connected: handlers driven directly
-    test::spin(20);
+    ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));
     auto run = [&](const std::string& line) { w.session().dispatcher().dispatch({line, 0}); };
     w.mainchat()->clearMainChat();
     run("CMD_havewrongversion+Old");
@@ -290,7 +301,7 @@ TEST_F(Windows, NoticesOfArrivalsDeparturesAndVersions) {
 
 TEST_F(Windows, SpectatorSeesItselfSpyingAndJustWatchMarks) {
     Tchat& w = open({"Ann", "127.0.0.1"});
-    test::spin(20);
+    ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));
     w.mainchat()->clearMainChat();
     auto run = [&](const std::string& line) { w.session().dispatcher().dispatch({line, 0}); };
     run("CMD_sendlogininfo+6");
