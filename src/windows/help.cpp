@@ -15,6 +15,10 @@ Thelp::Thelp(QWidget* parent) : SideWindow("Thelp", QStringLiteral("Velmora - He
     for (int page = 1; page <= kHelpPages; ++page) {
         auto* button = new QPushButton(helpCaption(page), this);
         button->setObjectName(QStringLiteral("SelButton%1").arg(page));
+        // The button of the page in front stays pressed.
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        buttons_[page - 1] = button;
         connect(button, &QPushButton::clicked, this, [this, page] { SelButton1Click(page); });
         side->addWidget(button);
         auto* memo = new QTextBrowser(this);
@@ -38,6 +42,7 @@ Thelp::Thelp(QWidget* parent) : SideWindow("Thelp", QStringLiteral("Velmora - He
 void Thelp::SelButton1Click(int button) {
     if (button < 1 || button > kHelpPages) return;
     pages_->setCurrentWidget(memos_[button - 1]);
+    buttons_[button - 1]->setChecked(true);
     heading_->setText(helpCaption(button));
 }
 

@@ -36,6 +36,7 @@ public:
 private:
     QLabel* heading_;
     QStackedWidget* pages_;
+    QPushButton* buttons_[kHelpPages];
     QTextBrowser* memos_[kHelpPages];
     QString texts_[kHelpPages];
 };

@@ -7,6 +7,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -189,4 +190,29 @@ TEST_F(Download, AnAddressCannotChooseWhereTheFileGoes) {
     window.getbuttonClick();
     EXPECT_EQ(window.status(), "An Error has Occurred.");
     EXPECT_EQ(started.size(), 1u);
+}
+
+TEST_F(Download, TheInstalledLobbyStartsOrTheNoticeSaysWhereToFindIt) {
+    window.Button2Click();  // no lobby known
+    auto* notice = window.findChild<QMessageBox*>();
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());  // open(), not exec(): this test runs on
+    EXPECT_EQ(notice->text(), "Please close the game and open the Halvex Lobby using the icon on your desktop or "
+                              "using the your Window's start-up menu.");
+    notice->close();
+    EXPECT_TRUE(started.empty());
+
+    const QString lobby = QDir(folder.path()).filePath("halvexlobby");
+    QFile script(lobby);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n");
+    script.close();
+    window.setLobbyPath(lobby);
+    window.Button2Click();  // there, but not a program
+    EXPECT_TRUE(started.empty());
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    window.Button2Click();
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].first, lobby);
+    EXPECT_EQ(exits, 1);
 }

@@ -24,6 +24,7 @@ TEST(Help, PageButtonsSwitchPageAndHeading) {
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(help.currentPage(), page);
         EXPECT_EQ(help.heading(), captions[page - 1]);
+        EXPECT_TRUE(button->isChecked());
         EXPECT_GT(help.memo(page)->toPlainText().size(), 400) << page;  // a real page, not a stub
     }
     help.SelButton1Click(8);  // no such page: nothing changes
