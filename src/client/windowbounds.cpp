@@ -30,8 +30,13 @@ qint64 distance(const QPoint& p, const QRect& area) {
 
 }  // namespace
 
-QRect ontoScreen(const QRect& r, const QList<QRect>& workAreas) {
-    if (workAreas.isEmpty()) return r;
+QRect ontoScreen(const QRect& saved, const QList<QRect>& workAreas) {
+    if (workAreas.isEmpty()) return saved;
+    // A size beyond the whole desktop (a hand-edited file) would only cost
+    // memory for a window nobody can see whole.
+    QRect desktop;
+    for (const QRect& area : workAreas) desktop |= area;
+    const QRect r(saved.topLeft(), saved.size().boundedTo(desktop.size()));
     for (const QRect& area : workAreas)
         if (showsEnough(r, area)) return r;
     const QRect* nearest = &workAreas.front();

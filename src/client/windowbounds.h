@@ -10,9 +10,10 @@ namespace velmora::client {
 
 inline constexpr QRect kDefaultBounds{3, 3, 790, 585};
 
-// r when some work area shows enough of it to grab; otherwise r moved (and
-// shrunk where needed) into the work area nearest to it.
-QRect ontoScreen(const QRect& r, const QList<QRect>& workAreas);
+// The saved bounds when some work area shows enough of them to grab;
+// otherwise moved (and shrunk where needed) into the work area nearest to
+// them. Never larger than the whole desktop.
+QRect ontoScreen(const QRect& saved, const QList<QRect>& workAreas);
 
 // 15 pixels off the width when r is wider than the work area, and off the
 // height when it is taller.

@@ -32,6 +32,8 @@ TEST(WindowBounds, WindowsOffEveryScreenMoveOntoTheNearest) {
     const QList<QRect> two{{0, 0, 1920, 1050}, {1920, 0, 1280, 1000}};
     EXPECT_EQ(ontoScreen({4000, 300, 790, 585}, two), QRect(2410, 300, 790, 585));
     EXPECT_EQ(ontoScreen({5, 5, 10, 10}, {}), QRect(5, 5, 10, 10));
+    // A hand-edited size larger than the desktop.
+    EXPECT_EQ(ontoScreen({3, 3, 100000, 90000}, two), QRect(3, 3, 3200, 1050));
 }
 
 TEST(WindowBounds, ClosingTrimsFifteenPixelsOffWhatIsTooLarge) {
