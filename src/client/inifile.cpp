@@ -11,9 +11,10 @@ namespace {
 
 bool endsWithNewline(const QByteArray& line) { return line.endsWith('\n'); }
 
-// The line without its line end.
+// The line without its line end (and without the byte order mark some
+// editors put at the start of the file).
 QByteArray content(const QByteArray& line) {
-    QByteArray c = line;
+    QByteArray c = line.startsWith("\xEF\xBB\xBF") ? line.mid(3) : line;
     if (c.endsWith('\n')) c.chop(1);
     if (c.endsWith('\r')) c.chop(1);
     return c;

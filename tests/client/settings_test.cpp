@@ -175,6 +175,15 @@ TEST_F(SettingsFile, SaveKeepsWhatTheLobbyWroteAfterWeRead) {
     EXPECT_TRUE(read().endsWith("[Lobby]\nRecent=host.example\n"));
 }
 
+TEST_F(SettingsFile, ByteOrderMarkBeforeOurSectionIsKeptAndSkipped) {
+    Settings s = loaded("\xEF\xBB\xBF[Velmora]\r\nTextsize=12\r\n");
+    EXPECT_EQ(s.integer(K::Textsize), 12);
+    s.set(K::Phrase1, "Hi");
+    ASSERT_TRUE(s.save(SettingGroup::Phrases));
+    EXPECT_TRUE(read().startsWith("\xEF\xBB\xBF[Velmora]\r\nTextsize=12\r\nPhrase1=Hi\r\n"));
+    EXPECT_EQ(read().count("[Velmora]"), 1);
+}
+
 TEST_F(SettingsFile, ValuesStayOnOneLine) {
     IniFile ini;
     ini.setValue("Velmora", "Phrase1", "two\nlines\r\n[Lobby]");
