@@ -214,6 +214,16 @@ TEST_F(Options, MovedWindowSavesItsPlaceOnClose) {
         EXPECT_TRUE(saved.contains(line)) << line;
 }
 
+TEST_F(Options, WindowNeverShrinksBelowTheBoardAndItsMargin) {
+    write("[Velmora]\nWidth=300\nHeight=200\n");
+    Tchat& w = connected();
+    ASSERT_TRUE(waitUntil([&] { return w.centralWidget()->width() >= 782; }));
+    EXPECT_GE(w.centralWidget()->height(), 541);
+    w.resize(400, 300);
+    ASSERT_TRUE(waitUntil([&] { return w.centralWidget()->width() >= 782; }));
+    EXPECT_GE(w.centralWidget()->height(), 541);
+}
+
 TEST_F(Options, BoundsOffEveryScreenComeBackIntoView) {
     write("[Velmora]\nLeft=-5000\nTop=4000\n");
     Tchat& w = connected();
