@@ -76,7 +76,7 @@ public:
     const std::vector<StageEntry>& entries() const { return entries_; }
     void add(int group, int slot, int card) { entries_.push_back({group, slot, card}); }
     void append(const StageResult& other);
-    // "+" group "+" slot "+" card per entry, the form the rules are written in.
+    // "+" group "+" slot "+" card per entry: one line to compare in tests.
     std::string text() const;
 
 private:

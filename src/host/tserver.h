@@ -44,7 +44,7 @@ public:
     bool computerTimerActive() const { return computertimer.isActive(); }
     bool timer1Active() const { return timer1.isActive(); }
 
-    // Connection-layer operations with the design's names.
+    // Connection-layer handlers, one per request or socket event.
     void Sock1Accept(net::TSock* listener);
     void receivedlogininfo(std::string_view payload, int sender);
     void kickhim(std::string_view payload, int sender);

@@ -37,7 +37,7 @@ struct PlatformError {
     const char* name;
 };
 
-// Error numbers and names as the game's players know them from the original platform.
+// Error numbers and names in the Winsock numbering that players quote in reports.
 PlatformError platformError(int qtError) {
     switch (static_cast<QAbstractSocket::SocketError>(qtError)) {
     case QAbstractSocket::ConnectionRefusedError: return {10061, "WSAECONNREFUSED"};

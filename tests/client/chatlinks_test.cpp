@@ -43,7 +43,7 @@ const Case kCases[] = {
     {"www.a.com/http://b", "www", nullptr},
 };
 
-TEST(ChatLinks, FoundUnderThePointerAsDesigned) {
+TEST(ChatLinks, FoundUnderThePointer) {
     for (const Case& c : kCases) {
         const QString text = QString::fromLatin1(c.text);
         const auto index = text.indexOf(QLatin1String(c.pointAt));

@@ -95,7 +95,7 @@ TEST(Inbox, HostLimitsStopFloodsWithoutQueueingBrokenMessages) {
     }
 }
 
-TEST(Catalogue, EachSideHasItsNamesInOrder) {
+TEST(CommandNames, EachSideListsItsCommandsInDispatchOrder) {
     ASSERT_EQ(kHostCommands.size(), 12u);
     ASSERT_EQ(kClientCommands.size(), 25u);
     EXPECT_EQ(kHostCommands.front(), "CMD_logininfo");
