@@ -50,7 +50,16 @@ void Tspylist::showPopup(const QPoint& pos) {
     popup_->popup(list_->viewport()->mapToGlobal(pos));
 }
 
-void Tspylist::addSpy(int place, const QString& name) { list_->addItem(itemText(place, name)); }
+void Tspylist::addSpy(int place, const QString& name) {
+    if (place < kFirstPlace || place > kLastPlace) return;
+    const QString prefix = QStringLiteral("%1: ").arg(place);
+    for (int row = 0; row < list_->count(); ++row)
+        if (list_->item(row)->text().startsWith(prefix)) {
+            list_->item(row)->setText(itemText(place, name));
+            return;
+        }
+    list_->addItem(itemText(place, name));
+}
 
 bool Tspylist::removeSpy(int place, const QString& name) {
     const auto found = list_->findItems(itemText(place, name), Qt::MatchExactly);

@@ -17,7 +17,13 @@ public:
     explicit Tspylist(QWidget* parent);
 
     QListWidget* listbox_spys() const { return list_; }
-    // Items read place, ": ", name.
+    // Spectators hold the places after the four seats.
+    static constexpr int kFirstPlace = 5, kLastPlace = 9;
+
+    // Items read place, ": ", name. A place holds one spectator, so a new
+    // arrival replaces whoever was listed there; places outside 5..9 are
+    // not spectators' and are ignored (the list stays bounded whatever a
+    // host sends).
     void addSpy(int place, const QString& name);
     // Removes the item place, ": ", name; false when it is not listed.
     bool removeSpy(int place, const QString& name);

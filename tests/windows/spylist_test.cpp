@@ -90,3 +90,12 @@ TEST_F(SpyList, OnlyTheHostMayRemoveAndOnlyAnItem) {
     spies.popupMenu()->hide();
     EXPECT_FALSE(spies.removeSpy(9, "Nobody"));
 }
+
+TEST_F(SpyList, OnePerSpectatorPlaceWhateverTheHostSends) {
+    for (int i = 0; i < 1000; ++i) spies.addSpy(10 + i, "Flood");
+    spies.addSpy(4, "Seat");
+    spies.addSpy(0, "Nobody");
+    spies.addSpy(6, "Dee");  // place 6 passed to someone else
+    spies.addSpy(8, "Eve");
+    EXPECT_EQ(spies.items(), (QStringList{"5: Ann", "6: Dee", "7: Cy", "8: Eve"}));
+}
