@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
   xvfb xauth fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

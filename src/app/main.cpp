@@ -4,36 +4,35 @@
 #include <memory>
 
 #include "app/inprocesshost.h"
+#include "app/options.h"
+#include "app/quitsignals.h"
 #include "app/serve.h"
 #include "app/singleinstance.h"
+#include "client/appid.h"
 #include "client/tchat.h"
-
-namespace {
-
-// Launch parameters from the lobby: name, host address, "true" to host.
-// "--port N" (for running copies side by side) is taken out first.
-QStringList launchParameters(QStringList args, velmora::client::TchatOptions& options) {
-    const qsizetype i = args.indexOf(QStringLiteral("--port"));
-    if (i >= 0 && i + 1 < args.size()) {
-        options.session.hostPort = args[i + 1];
-        args.remove(i, 2);
-    }
-    return args;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    if (velmora::app::wantsServe(args)) {
+    // Help, version and mistakes are answered before any window or socket.
+    using velmora::app::Options;
+    const Options parsed = velmora::app::parseOptions(args);
+    if (parsed.action != Options::Action::Play && parsed.action != Options::Action::Serve)
+        return velmora::app::reportOptions(parsed);
+    if (parsed.action == Options::Action::Serve) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
-        return velmora::app::serve(args);
+        QStringList serveArgs;
+        if (!parsed.port.isEmpty()) serveArgs << QStringLiteral("--port") << parsed.port;
+        return velmora::app::serve(serveArgs);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+    // Ties the window to the installed desktop entry (its icon and name).
+    QGuiApplication::setDesktopFileName(QLatin1String(velmora::client::kAppId));
+    // Handled from the first moment; acted on once the event loop runs.
+    velmora::app::onTerminationSignals([] { QApplication::closeAllWindows(); });
 
     // Decided before anything else is built: a later start only brings this
     // copy forward.
@@ -41,8 +40,8 @@ int main(int argc, char** argv) {
     if (single.claim() == velmora::app::SingleInstance::Start::Another) return 0;
 
     velmora::client::TchatOptions options;
-    const QStringList params = launchParameters(args, options);
-    velmora::client::Tchat window(params, std::move(options));
+    if (!parsed.port.isEmpty()) options.session.hostPort = parsed.port;
+    velmora::client::Tchat window(parsed.launch, std::move(options));
     velmora::app::InProcessHost host;  // created last, after the side windows
     window.setHost(&host);
     single.setRaise([&window] {

@@ -1,5 +1,7 @@
 #include "client/playerfiles.h"
 
+#include "client/appid.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -14,10 +16,17 @@ QString& overrideDir() {
     return dir;
 }
 
+// An installed copy (bin/ beside share/metainfo/) never writes beside itself:
+// for root even a read-only folder takes files.
+bool installedCopy(const QString& dir) {
+    return QFileInfo::exists(dir + QStringLiteral("/../share/metainfo/") + QLatin1String(kAppId) +
+                             QStringLiteral(".metainfo.xml"));
+}
+
 // The program's own folder counts only when a file can really be made there:
 // the folder's permission bits say nothing of a read-only mount.
 bool writableFolder(const QString& dir) {
-    if (dir.isEmpty() || !QFileInfo(dir).isDir()) return false;
+    if (dir.isEmpty() || !QFileInfo(dir).isDir() || installedCopy(dir)) return false;
     QFile probe(QDir(dir).filePath(QStringLiteral(".velmora-write-test")));
     if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     probe.close();

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "client/appid.h"
 #include "client/playerfiles.h"
 #include "printers.h"
 
@@ -36,4 +37,18 @@ TEST(PlayerFiles, MissingProgramFolderFallsBackToXdgFolders) {
     const QString gone = home.path() + QStringLiteral("/no-such-program-folder");
     EXPECT_EQ(playerFolder(gone, FileKind::Config), home.path() + "/config/velmora");
     EXPECT_EQ(playerFolder(gone, FileKind::Data), home.path() + "/data/velmora");
+}
+
+TEST(PlayerFiles, InstalledCopyUsesXdgFoldersEvenWhenItsFolderTakesFiles) {
+    QTemporaryDir prefix, home;
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin"));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("share/metainfo"));
+    const QString bin = prefix.path() + QStringLiteral("/bin");
+    EXPECT_EQ(playerFolder(bin, FileKind::Data), bin);  // not yet installed
+    QFile marker(prefix.path() + "/share/metainfo/" + velmora::client::kAppId + ".metainfo.xml");
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    EXPECT_EQ(playerFolder(bin, FileKind::Data), home.path() + "/data/velmora");
+    EXPECT_TRUE(QDir(bin).isEmpty());
 }

@@ -1,0 +1,127 @@
+#include "app/options.h"
+
+#include <cstdio>
+
+#ifndef VELMORA_VERSION
+#define VELMORA_VERSION "1.0.0"
+#endif
+
+namespace velmora::app {
+namespace {
+
+bool validPort(const QString& text) {
+    bool ok = false;
+    const int port = text.toInt(&ok);
+    return ok && !text.startsWith(QLatin1Char('+')) && port >= 0 && port <= 65535;
+}
+
+// Qt's own command-line options (QApplication takes them out itself); each
+// with whether it takes a value. Accepted with one dash or two.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true}, {"display", true},
+    {"geometry", true}, {"style", true}, {"stylesheet", true}, {"session", true}, {"title", true},
+    {"reverse", false}, {"nograb", false}, {"dograb", false}, {"sync", false}, {"widgetcount", false},
+};
+
+// How many arguments a Qt option at `a` takes up (0: not Qt's).
+int qtOptionLength(const QString& a) {
+    QString name = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+    const bool joined = name.contains(QLatin1Char('='));
+    name = name.section(QLatin1Char('='), 0, 0);
+    for (const auto& o : kQtOptions)
+        if (name == QLatin1String(o.name)) return o.takesValue && !joined ? 2 : 1;
+    return 0;
+}
+
+Options failure(const QString& error) {
+    Options o;
+    o.action = Options::Action::Error;
+    o.error = error;
+    return o;
+}
+
+void print(std::FILE* to, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), to);
+    std::fflush(to);
+}
+
+}  // namespace
+
+Options parseOptions(const QStringList& args) {
+    Options o;
+    bool serve = false, help = false, version = false, positionalOnly = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (positionalOnly || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+            o.launch << a;
+        } else if (a == QLatin1String("--")) {
+            positionalOnly = true;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            help = true;
+        } else if (a == QLatin1String("--version")) {
+            version = true;
+        } else if (a == QLatin1String("--serve")) {
+            serve = true;
+        } else if (a == QLatin1String("--port") || a.startsWith(QLatin1String("--port="))) {
+            const bool joined = a.contains(QLatin1Char('='));
+            if (!joined && i + 1 >= args.size()) return failure(QStringLiteral("option '--port' needs a port number"));
+            o.port = joined ? a.mid(7) : args[++i];
+            if (!validPort(o.port))
+                return failure(QStringLiteral("'%1' is not a port number (0 to 65535)").arg(o.port));
+        } else if (const int n = qtOptionLength(a)) {
+            if (i + n > args.size()) return failure(QStringLiteral("option '%1' needs a value").arg(a));
+            i += n - 1;
+        } else {
+            return failure(QStringLiteral("unknown option '%1'").arg(a));
+        }
+    }
+    if (help)
+        o.action = Options::Action::Help;
+    else if (version)
+        o.action = Options::Action::Version;
+    else if (serve)
+        o.action = Options::Action::Serve;
+    return o;
+}
+
+QString usageText(const QString& program) {
+    return QStringLiteral(
+               "Usage: %1 [--port N]                       a solo game against the computer\n"
+               "       %1 [--port N] NAME HOST true|false  as the lobby starts it: play as\n"
+               "                                                NAME, and host (true) or join HOST\n"
+               "       %1 --serve [--port N]               the game host alone, without a window\n"
+               "\n"
+               "Velmora is a rummy-style card game for one table of four seats; computer\n"
+               "players take every empty seat.\n"
+               "\n"
+               "Options:\n"
+               "  --serve      run only the host until interrupted (SIGINT or SIGTERM)\n"
+               "  --port N     TCP port of the host (default 7772; 0 picks a free one)\n"
+               "  -h, --help   show this help and exit\n"
+               "  --version    show the version and exit\n"
+               "  --           everything after it is a launch parameter\n"
+               "\n"
+               "Settings, tally and downloads are kept beside the program when its folder\n"
+               "is writable, otherwise in $XDG_CONFIG_HOME/velmora and $XDG_DATA_HOME/velmora.\n")
+        .arg(program);
+}
+
+int reportOptions(const Options& options, const QString& program) {
+    switch (options.action) {
+    case Options::Action::Help: print(stdout, usageText(program)); return 0;
+    case Options::Action::Version: print(stdout, QStringLiteral("%1 %2\n").arg(program, QStringLiteral(VELMORA_VERSION))); return 0;
+    case Options::Action::Error:
+        print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, options.error));
+        return 2;
+    case Options::Action::Play:
+    case Options::Action::Serve: break;
+    }
+    return 0;
+}
+
+}  // namespace velmora::app

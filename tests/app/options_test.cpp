@@ -1,0 +1,84 @@
+// The command line: launch parameters pass through untouched, help and
+// version answer without a window, and every mistake is exit code 2 with a
+// message that names the culprit.
+#include "app/options.h"
+
+#include <gtest/gtest.h>
+
+using velmora::app::Options;
+using velmora::app::parseOptions;
+using Action = Options::Action;
+
+namespace {
+
+Options parse(std::initializer_list<const char*> args) {
+    QStringList list;
+    for (const char* a : args) list << QString::fromUtf8(a);
+    return parseOptions(list);
+}
+
+TEST(Options, LaunchParametersFromTheLobbyPassThroughInOrder) {
+    const Options solo = parse({});
+    EXPECT_EQ(solo.action, Action::Play);
+    EXPECT_TRUE(solo.launch.isEmpty());
+    EXPECT_TRUE(solo.port.isEmpty());
+
+    const Options lobby = parse({"Anna Lee", "10.0.0.7", "true", "ignored"});
+    EXPECT_EQ(lobby.action, Action::Play);
+    EXPECT_EQ(lobby.launch, QStringList({"Anna Lee", "10.0.0.7", "true", "ignored"}));
+
+    const Options ported = parse({"--port", "7800", "Bo", "host", "false"});
+    EXPECT_EQ(ported.port, "7800");
+    EXPECT_EQ(ported.launch, QStringList({"Bo", "host", "false"}));
+    EXPECT_EQ(parse({"Bo", "--port=0", "host", "false"}).port, "0");
+
+    // A name that begins with a dash comes after "--".
+    const Options dashed = parse({"--", "-Zed-", "host", "false"});
+    EXPECT_EQ(dashed.action, Action::Play);
+    EXPECT_EQ(dashed.launch, QStringList({"-Zed-", "host", "false"}));
+}
+
+TEST(Options, ServeHelpAndVersion) {
+    const Options serve = parse({"--serve", "--port", "0"});
+    EXPECT_EQ(serve.action, Action::Serve);
+    EXPECT_EQ(serve.port, "0");
+    EXPECT_EQ(parse({"--help"}).action, Action::Help);
+    EXPECT_EQ(parse({"-h", "--serve"}).action, Action::Help);
+    EXPECT_EQ(parse({"--version", "Bo"}).action, Action::Version);
+    EXPECT_EQ(velmora::app::reportOptions(parse({"--version"})), 0);
+    const QString usage = velmora::app::usageText("velmora");
+    for (const char* word : {"--serve", "--port", "--help", "--version", "NAME HOST true|false", "XDG_CONFIG_HOME"})
+        EXPECT_TRUE(usage.contains(QLatin1String(word))) << word;
+}
+
+TEST(Options, MistakesAreErrorsThatNameTheCulprit) {
+    struct Case {
+        std::initializer_list<const char*> args;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{"--fullscreen"}, "unknown option '--fullscreen'"},
+        {{"-x"}, "unknown option '-x'"},
+        {{"Bo", "host", "true", "--bogus"}, "unknown option '--bogus'"},
+        {{"--port"}, "option '--port' needs a port number"},
+        {{"--port", "seven"}, "'seven' is not a port number (0 to 65535)"},
+        {{"--port", "65536"}, "'65536' is not a port number (0 to 65535)"},
+        {{"--port=-1"}, "'-1' is not a port number (0 to 65535)"},
+        {{"--serve", "--port", "+80"}, "'+80' is not a port number (0 to 65535)"},
+        {{"-platform"}, "option '-platform' needs a value"},
+    };
+    for (const Case& c : cases) {
+        const Options o = parse(c.args);
+        EXPECT_EQ(o.action, Action::Error) << c.error;
+        EXPECT_EQ(o.error, QString::fromUtf8(c.error));
+        EXPECT_EQ(velmora::app::reportOptions(o), 2);
+    }
+}
+
+TEST(Options, QtsOwnOptionsAreLeftToQt) {
+    const Options o = parse({"-platform", "offscreen", "--style=Fusion", "-reverse", "Bo", "h", "false"});
+    EXPECT_EQ(o.action, Action::Play);
+    EXPECT_EQ(o.launch, QStringList({"Bo", "h", "false"}));
+}
+
+}  // namespace
