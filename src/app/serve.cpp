@@ -1,37 +1,13 @@
 #include "app/serve.h"
 
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
-#include <QSocketNotifier>
-#include <csignal>
 #include <iostream>
 
+#include "app/quitsignals.h"
 #include "host/tserver.h"
 
 namespace velmora::app {
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    const char c = 1;
-    [[maybe_unused]] auto n = ::write(signalPipe[1], &c, 1);
-}
-
-// Turns SIGINT and SIGTERM into a clean quit of the event loop.
-void quitOnSignals() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QCoreApplication::quit(); });
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
-}
 
 QString portArgument(const QStringList& args) {
     const qsizetype i = args.indexOf(QStringLiteral("--port"));
@@ -51,7 +27,7 @@ int serve(const QStringList& args) {
         std::cerr << "velmora: " << e.what() << std::endl;
         return 1;
     }
-    quitOnSignals();
+    onTerminationSignals([] { QCoreApplication::quit(); });
     std::cout << "Velmora host listening on port " << server.port() << std::endl;
     return QCoreApplication::exec();
 }
