@@ -49,6 +49,7 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     side_ = std::make_unique<windows::SideWindows>(this, windows::SideWindowsOptions{QString::fromLatin1(kVersion)});
     wireSideWindows();
     buildOptions();
+    wireTally();
 
     sounds_->setLineSink([this](const QString& line, Colour c) { addlinetochat(line, c); });
     sounds_->setSeatCaption([this](int seat) {

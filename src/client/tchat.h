@@ -88,6 +88,12 @@ public:
     void JustWatch1Click();
     void button_startClick();
 
+    // The tally (tchat_tally.cpp): View > View Tally, the current-game list,
+    // and a finished game; `winner` is the winner's name or "addtomine".
+    void ViewTally1Click();
+    void loadchecklist();
+    void recordGame(const QString& winner);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -101,6 +107,7 @@ private:
     void wireSideWindows();  // tchat_windows.cpp
     void openHostJoin();
     void playWithOthers(const windows::HostJoinChoice& choice);
+    void wireTally();        // tchat_tally.cpp
     void registerHandlers();
     void hookTable();
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);

@@ -9,6 +9,6 @@ SideWindows::SideWindows(QWidget* mainWindow, const SideWindowsOptions& options)
       Tgamestart(new windows::Tgamestart(mainWindow)),
       Tphrases(new windows::Tphrases(mainWindow)),
       download(new Tdownload(mainWindow)),
-      Ttallylist(new SideWindow("Ttallylist", QStringLiteral("Velmora - Tally List"), mainWindow)) {}
+      tallylist(new Ttallylist(mainWindow)) {}
 
 }  // namespace velmora::windows

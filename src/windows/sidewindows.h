@@ -10,6 +10,7 @@
 #include "windows/gamestart.h"
 #include "windows/phrases.h"
 #include "windows/spylist.h"
+#include "windows/tallylist.h"
 
 namespace velmora::windows {
 
@@ -29,7 +30,7 @@ struct SideWindows {
     windows::Tgamestart* Tgamestart;
     windows::Tphrases* Tphrases;
     Tdownload* download;
-    SideWindow* Ttallylist;
+    Ttallylist* tallylist;
 };
 
 }  // namespace velmora::windows
