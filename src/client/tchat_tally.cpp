@@ -2,7 +2,6 @@
 // View Tally, the names at the table, and the record of a finished game.
 #include <QAction>
 
-#include "client/board.h"
 #include "client/playerfiles.h"
 #include "client/session.h"
 #include "client/tchat.h"
@@ -16,6 +15,7 @@ void Tchat::wireTally() {
     };
     tally->FormCreate(playerFilePath(QStringLiteral("Velmoratally.tld"), FileKind::Data));
     connect(action("ViewTally1"), &QAction::triggered, this, &Tchat::ViewTally1Click);
+    setGameRecorder([this](const QString& winner) { recordGame(winner); });
 }
 
 void Tchat::ViewTally1Click() {
@@ -27,11 +27,8 @@ void Tchat::ViewTally1Click() {
 }
 
 void Tchat::loadchecklist() {
-    QStringList names;
-    for (int seat = 1; seat <= kSeatCount; ++seat) {
-        const QString name = board_->label_playername(seat)->text();
-        if (seat != session_->ownSeat() && name != QLatin1String("<Waiting>")) names << name;
-    }
+    QStringList names = otherSeatNames();
+    names.removeAll(QStringLiteral("<Waiting>"));
     side_->tallylist->loadchecklist(names);
 }
 

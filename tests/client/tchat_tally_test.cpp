@@ -1,5 +1,5 @@
 // The main window's side of the tally: View > View Tally lists the other
-// seats, a finished game is recorded at a table seat and never by a
+// seats, the host's "CMD_winner" is recorded at a table seat and never by a
 // spectator.
 #include <gtest/gtest.h>
 
@@ -39,6 +39,8 @@ struct TallyInWindow : testing::Test {
         client::setPlayerFilesDir(QString());
     }
     void run(const std::string& line) { w->session().dispatcher().dispatch({line, 0}); }
+    // The host announces the winner at `seat`.
+    void won(int seat) { run("CMD_winner+" + std::to_string(seat) + "+1+11+2+9+3+9+4+9"); }
     windows::Ttallylist* tally() { return w->sideWindows().tallylist; }
     QString file() const { return dir.filePath(QStringLiteral("Velmoratally.tld")); }
     QStringList checklist() {
@@ -66,8 +68,8 @@ TEST_F(TallyInWindow, AGameAtATableSeatIsRecordedAndSaved) {
     seatedAt(2);
     w->loadchecklist();
     tally()->checklist()->item(0)->setCheckState(Qt::Checked);  // follow Bob
-    w->recordGame("Bob");
-    w->recordGame("addtomine");
+    won(1);  // Bob
+    won(2);  // the own seat
     EXPECT_EQ(tally()->mylabel(1)->text(), "2");
     EXPECT_EQ(tally()->mylabel(2)->text(), "1");
     const auto saved = tally::TallyFile(file().toStdString()).load();
@@ -86,6 +88,7 @@ TEST_F(TallyInWindow, ASpectatorNeverTouchesTheTally) {
     const QDateTime written = QFileInfo(file()).lastModified();
 
     run("CMD_sendlogininfo+6");  // now a spectator
+    won(1);
     w->recordGame("Bob");
     EXPECT_EQ(tally()->mylabel(1)->text(), "0");
     w.reset();  // the exit writes nothing either
@@ -99,7 +102,7 @@ TEST_F(TallyInWindow, AFailedSaveIsSaidInTheChat) {
     seatedAt(1);
     QFile::remove(file());
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Velmoratally.tld")));  // a folder in the file's place
-    w->recordGame("addtomine");
+    won(1);
     EXPECT_TRUE(w->mainchat()->toPlainText().contains("Your tally could not be saved: "));
 }
 
