@@ -21,6 +21,7 @@ bool wantsServe(const QStringList& args) { return args.contains(QStringLiteral("
 
 int serve(const QStringList& args) {
     host::TServer server;
+    server.setHeadless(true);
     try {
         server.listen(portArgument(args));
     } catch (const std::exception& e) {

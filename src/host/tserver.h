@@ -1,15 +1,19 @@
 // TServer: the running host. Owns the listening socket, the places and their
 // connections, the receive queue with its dispatch timer, and the game timers,
-// and drives the table's rules. Never shows anything; problems go to stderr.
+// and drives the table's rules. Never shows anything; what its operator
+// should know goes to standard error, one line per event.
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <array>
-#include <memory>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "host/table.h"
+#include "net/diagnostics.h"
 #include "net/messagepump.h"
 #include "net/tsock.h"
 
@@ -21,6 +25,9 @@ struct HostTimings {
     int roundTickMs = 1000;   // timer1: one tick of the pause between rounds
     // computertimer runs at the bot speed times this factor (0: at once).
     double computerFactor = 1.0;
+    // A connection that has not logged in by then is closed, so strangers
+    // that never log in cannot hold the table's places.
+    int loginTimeoutMs = 10000;
 };
 
 class TServer : public QObject, private MessageSink, private TimerControl {
@@ -28,6 +35,7 @@ class TServer : public QObject, private MessageSink, private TimerControl {
 public:
     static constexpr const char* kVersion = "1.0.0";
     static constexpr qint64 kSendLimit = 256 * 1024;
+    static constexpr int kMaxPlaces = 9;  // places handed out; a tenth connection is refused
 
     explicit TServer(HostTimings timings = {}, std::uint32_t seed = Random::clockSeed(),
                      QObject* parent = nullptr);
@@ -38,8 +46,20 @@ public:
     void listen(const QString& portName = QStringLiteral("7772"));
     quint16 port() const { return Sock1.LocalPort(); }
 
+    // A host without a window of its own (`velmora --serve`): no place is the
+    // hosting player. The table's owner, the person longest at a seat, starts
+    // games and removes players and is told so with "CMD_owner"; ownership
+    // passes on when the owner leaves; a departed seat's turn always goes to
+    // the computer. In a hosted game place 1 has these rights. Set before
+    // anyone connects.
+    void setHeadless(bool on) { headless_ = on; }
+    bool headless() const { return headless_; }
+    // The place that may start games and remove players; 0 when nobody may.
+    int manager() const { return headless_ ? owner_ : 1; }
+
     Table& table() { return table_; }
     const Table& table() const { return table_; }
+    const net::MessageQueue& queue() { return pump_.queue(); }
     void setBotSpeed(int ms) { table_.botspeed = ms; }
     bool computerTimerActive() const { return computertimer.isActive(); }
     bool timer1Active() const { return timer1.isActive(); }
@@ -57,6 +77,14 @@ public:
     void tempsockInfo(net::TSock* sock, int code, const QString& text);
 
 private:
+    // What the host keeps per place beside the table's record.
+    struct Place {
+        net::TSock* sock = nullptr;
+        bool loggedIn = false;
+        std::uint64_t arrival = 0;  // order of acceptance, for ownership
+        std::string leaving;        // why the host is closing it, if it is
+    };
+
     void sendTo(int place, std::string_view text) override;
     void startTimer1() override { timer1.start(); }
     void stopTimer1() override { timer1.stop(); }
@@ -65,13 +93,24 @@ private:
 
     void registerHandlers();
     int placeOf(net::ConnectionId from) const;
+    int freePlace();
+    void refuse(net::TSock* listener);
+    void closeUnlessLoggedIn(net::TSock* sock);
+    void leave(int place, net::TSock* sock);
+    void passOwnership();
     std::string snapshot(int place) const;
+    // A line for the operator about a place; connection events only headless.
+    void note(int place, std::string_view what, bool always = false);
 
     HostTimings timings_;
     Table table_;
     net::TSock Sock1;
-    std::array<net::TSock*, kPlaces + 1> socks_{};
+    std::array<Place, kPlaces + 1> places_{};
+    std::uint64_t arrivals_ = 0;
+    int owner_ = 0;
+    bool headless_ = false;
     net::MessagePump pump_;
+    net::DiagnosticLog log_;
     QTimer timer1;
     QTimer computertimer;
 };

@@ -1,7 +1,6 @@
 #include "net/dispatcher.h"
 
-#include <iostream>
-
+#include "net/diagnostics.h"
 #include "net/wire.h"
 
 namespace velmora::net {
@@ -38,14 +37,20 @@ void Dispatcher::dispatch(const QueuedLine& line) {
     if (name.empty()) return;
     for (const auto& [entry, handler] : table_) {
         if (entry != name) continue;
+        std::string problem;
         try {
             handler(payload, line.from);
+            return;
         } catch (const wire::InvalidInteger& e) {
-            std::cerr << e.what() << std::endl;
+            problem = "'" + escapeForLog(e.text()) + "' is not a valid integer value";
         } catch (const std::exception& e) {
             // A handler fault must not take the program down with it.
-            std::cerr << "velmora: " << entry << " failed: " << e.what() << std::endl;
+            problem = "failed: " + escapeForLog(e.what());
         }
+        if (report_)
+            report_(line.from, entry, problem);
+        else
+            standardLog().write(line.from, entry, problem);
         return;
     }
 }

@@ -15,6 +15,8 @@ namespace velmora::net {
 class Dispatcher {
 public:
     using Handler = std::function<void(std::string_view payload, ConnectionId from)>;
+    // Told of a line whose handler failed; the problem's peer text is escaped.
+    using Reporter = std::function<void(ConnectionId from, std::string_view command, std::string_view problem)>;
 
     // Handlers are compared in the order they are added.
     void add(std::string name, Handler handler);
@@ -22,13 +24,16 @@ public:
     bool dispatchOne(MessageQueue& queue);
     // Handles one line. Lines with an empty or unknown name are dropped.
     // A handler that hits a malformed number stops there; the reason goes to
-    // standard error and dispatch goes on with the next line.
+    // the reporter and dispatch goes on with the next line.
     void dispatch(const QueuedLine& line);
 
     std::vector<std::string_view> names() const;
+    // Standard error unless replaced.
+    void setReporter(Reporter reporter) { report_ = std::move(reporter); }
 
 private:
     std::vector<std::pair<std::string, Handler>> table_;
+    Reporter report_;
 };
 
 // The command names each side handles, in the order they are compared.

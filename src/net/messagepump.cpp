@@ -15,14 +15,22 @@ MessagePump::MessagePump(std::string initialLine, InboxLimits limits, int interv
 
 void MessagePump::readFrom(TSock* sock) {
     const QByteArray bytes = sock->Receive();
-    if (!receive(sock->Id(), std::string_view(bytes.constData(), bytes.size())))
-        sock->Drop(QStringLiteral("message too long or too many messages queued"));
+    const Refusal refusal = receive(sock->Id(), std::string_view(bytes.constData(), bytes.size()));
+    if (refusal != Refusal::none) sock->Drop(QString::fromLatin1(describe(refusal)));
 }
 
-bool MessagePump::receive(ConnectionId from, std::string_view bytes) {
-    const bool ok = inbox_.receive(from, bytes);
+Refusal MessagePump::receive(ConnectionId from, std::string_view bytes) {
+    const Refusal refusal = inbox_.receive(from, bytes);
     wake();
-    return ok;
+    return refusal;
+}
+
+void MessagePump::discard(ConnectionId from) {
+    inbox_.discard(from);
+    if (inbox_.queue().empty() && timer_.isActive()) {
+        timer_.stop();
+        emit drained();
+    }
 }
 
 void MessagePump::tick() {

@@ -27,10 +27,12 @@ public:
     // Takes everything the connection holds into the queue. A connection that
     // breaks the inbox limits is dropped; nothing of its broken message is queued.
     void readFrom(TSock* sock);
-    // Queues complete lines from bytes; false when a limit was broken.
-    bool receive(ConnectionId from, std::string_view bytes);
+    // Queues complete lines from bytes; says which limit was broken, if any.
+    Refusal receive(ConnectionId from, std::string_view bytes);
     // The connection has ended: its unfinished message is discarded.
     void forget(ConnectionId from) { inbox_.forget(from); }
+    // As forget, and the lines it still has queued are never handled.
+    void discard(ConnectionId from);
 
     // Tests shorten the pacing; 0 dispatches as fast as the event loop runs.
     void setInterval(int ms) { timer_.setInterval(ms); }

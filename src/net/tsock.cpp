@@ -8,8 +8,9 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <atomic>
-#include <iostream>
 #include <unordered_map>
+
+#include "net/diagnostics.h"
 
 namespace velmora::net {
 namespace {
@@ -149,12 +150,16 @@ bool TSock::Open() {
 void TSock::attach(QTcpSocket* socket) {
     socket_ = socket;
     socket->setParent(this);
+    // A move is a few dozen bytes: waiting to fill a packet only adds delay.
+    // Set once the platform socket exists, so again when a connect completes.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket, &QTcpSocket::readyRead, this, &TSock::readNotification);
     connect(socket, &QTcpSocket::bytesWritten, this, &TSock::writeNotification);
     connect(socket, &QTcpSocket::disconnected, this, &TSock::peerClosed);
     connect(socket, &QTcpSocket::errorOccurred, this,
             [this](QAbstractSocket::SocketError e) { errorNotification(static_cast<int>(e)); });
     connect(socket, &QTcpSocket::connected, this, [this] {
+        socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         connected_ = true;
         info(InfoConnect, QStringLiteral("Non-Blocking Socket Connected"));
         if (OnConnect) OnConnect(this);
@@ -264,8 +269,12 @@ void TSock::peerClosed() {
 void TSock::Drop(const QString& reason) {
     if (dropping_ || !socket_) return;
     dropping_ = true;
-    std::cerr << "velmora: closing connection from " << hostName_.toStdString() << ": "
-              << reason.toStdString() << std::endl;
+    dropReason_ = reason;
+    if (OnDrop)
+        OnDrop(this, reason);
+    else
+        standardLog().write(id_, "", "closing connection from " + hostName_.toStdString() + ": " +
+                                         escapeForLog(reason.toStdString()));
     unsent_.clear();
     // Stop listening to the socket first, so nothing runs inside the caller's event.
     socket_->disconnect(this);
@@ -317,6 +326,10 @@ bool TSock::Close() {
 void TSock::Destroy() {
     if (listening_ || connected_) Close();
     deleteLater();
+}
+
+bool TSock::LowDelay() const {
+    return socket_ && socket_->socketOption(QAbstractSocket::LowDelayOption).toInt() == 1;
 }
 
 quint16 TSock::LocalPort() const {

@@ -70,9 +70,14 @@ public:
     void Destroy();
 
     // Closes a misbehaving peer's connection soon, as though the peer had
-    // closed it (OnDisconnect, then "Socket Closed"), after saying why on
-    // standard error. Safe to call from inside this component's events.
+    // closed it (OnDisconnect, then "Socket Closed"), after saying why
+    // (OnDrop, or standard error). Safe to call from inside this component's
+    // events.
     void Drop(const QString& reason);
+    // The reason given to Drop while the connection is on its way out.
+    QString DropReason() const { return dropping_ ? dropReason_ : QString(); }
+    // Whether small writes go out at once (Nagle off), as the platform reports it.
+    bool LowDelay() const;
 
     // Bytes queued and not yet taken by the platform, plus those the platform
     // holds unsent. Beyond the send limit (0: none) the connection is dropped.
@@ -89,6 +94,7 @@ public:
     std::function<void(TSock*, int count)> OnRead;
     std::function<void(TSock*)> OnWrite;
     std::function<void(TSock*)> OnAccept;
+    std::function<void(TSock*, const QString& reason)> OnDrop;
 
 private:
     void info(int code, const QString& text);
@@ -108,6 +114,7 @@ private:
     bool connected_ = false;
     bool listening_ = false;
     bool dropping_ = false;
+    QString dropReason_;
     QByteArray received_;
     QByteArray unsent_;
     qint64 sendLimit_ = 0;

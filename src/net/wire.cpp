@@ -5,7 +5,7 @@
 namespace velmora::wire {
 
 InvalidInteger::InvalidInteger(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value"), text_(text) {}
 
 int toInt(std::string_view text) {
     int value = 0;

@@ -17,6 +17,11 @@ constexpr char kTerminator = '\xFF';
 class InvalidInteger : public std::runtime_error {
 public:
     explicit InvalidInteger(std::string_view text);
+    // The offending field as it came, unescaped.
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
 };
 
 // Decimal text (an optional "-" then digits, within int range) to int.

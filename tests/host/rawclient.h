@@ -2,6 +2,8 @@
 // the host sends, cut at byte 255.
 #pragma once
 
+#include <sys/socket.h>
+
 #include <QTcpSocket>
 #include <string>
 #include <vector>
@@ -12,10 +14,13 @@ namespace velmora::test {
 
 class RawClient {
 public:
+    // Returns once the connection is made or has already ended again (a
+    // refused connection is accepted and closed at once).
     explicit RawClient(quint16 port) {
         QObject::connect(&sock_, &QTcpSocket::readyRead, [this] { collect(); });
+        QObject::connect(&sock_, &QTcpSocket::connected, [this] { wasConnected = true; });
         sock_.connectToHost(QHostAddress::LocalHost, port);
-        waitUntil([this] { return sock_.state() == QAbstractSocket::ConnectedState; });
+        waitUntil([this] { return wasConnected || closed(); });
     }
 
     void send(const std::string& text) {
@@ -47,8 +52,15 @@ public:
     bool closed() const { return sock_.state() == QAbstractSocket::UnconnectedState; }
     bool waitClosed(int ms = 5000) { return waitUntil([this] { return closed(); }, ms); }
     void close() { sock_.disconnectFromHost(); }
+    // Goes at once with a reset, as a crashed or cut-off peer does.
+    void reset() {
+        const linger hard{1, 0};
+        ::setsockopt(static_cast<int>(sock_.socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+        sock_.abort();
+    }
 
     std::vector<std::string> got;
+    bool wasConnected = false;
 
 private:
     void collect() {

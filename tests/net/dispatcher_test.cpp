@@ -36,7 +36,7 @@ TEST(Dispatcher, DropsEmptyNamesAndBrokenHalves) {
     EXPECT_TRUE(r.calls.empty());
 }
 
-TEST(Dispatcher, OneLinePerCallInArrivalOrder) {
+TEST(Dispatcher, OneLinePerCallConnectionsInTurn) {
     Recorder r;
     MessageQueue q("");
     q.push("CMD_draw+1+", 1);
@@ -49,7 +49,7 @@ TEST(Dispatcher, OneLinePerCallInArrivalOrder) {
     EXPECT_TRUE(r.d.dispatchOne(q));
     EXPECT_TRUE(r.d.dispatchOne(q));
     EXPECT_FALSE(r.d.dispatchOne(q));
-    EXPECT_EQ(r.calls, (std::vector<std::string>{"CMD_draw|1+|1", "CMD_discard|1+3+|1", "CMD_draw|2+|2"}));
+    EXPECT_EQ(r.calls, (std::vector<std::string>{"CMD_draw|1+|1", "CMD_draw|2+|2", "CMD_discard|1+3+|1"}));
 }
 
 TEST(Dispatcher, MalformedNumberStopsTheHandlerAndIsReported) {
@@ -62,14 +62,29 @@ TEST(Dispatcher, MalformedNumberStopsTheHandlerAndIsReported) {
         ++after;
     });
     d.add("CMD_kickhim", [&](std::string_view, ConnectionId) { ++next; });
-    testing::internal::CaptureStderr();
+    std::vector<std::string> reports;
+    d.setReporter([&](ConnectionId from, std::string_view command, std::string_view problem) {
+        reports.push_back(std::to_string(from) + " " + std::string(command) + ": " + std::string(problem));
+    });
     d.dispatch({"CMD_draw+x+", 1});
     d.dispatch({"CMD_kickhim+2+", 1});
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(err, "'x' is not a valid integer value\n");
-    EXPECT_EQ(before, 1);
+    // Peer text is escaped: a newline cannot start a forged line.
+    d.dispatch({"CMD_draw+7\nvelmora host: place 1: owns the table+", 3});
+    EXPECT_EQ(reports, (std::vector<std::string>{
+                           "1 CMD_draw: 'x' is not a valid integer value",
+                           "3 CMD_draw: '7\\x0avelmora host: place 1: owns the table' is not a valid integer value"}));
+    EXPECT_EQ(before, 2);
     EXPECT_EQ(after, 0);
     EXPECT_EQ(next, 1);
+
+    // Without a reporter the line goes to standard error, stamped with the time.
+    Dispatcher plain;
+    plain.add("CMD_draw", [](std::string_view payload, ConnectionId) { velmora::wire::toInt(payload); });
+    testing::internal::CaptureStderr();
+    plain.dispatch({"CMD_draw+x\x1b[2J", 9});
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find(" velmora: CMD_draw: 'x\\x1b[2J' is not a valid integer value\n"), std::string::npos) << err;
+    EXPECT_EQ(err.find('\x1b'), std::string::npos);
 }
 
 TEST(Dispatcher, AnyHandlerFaultIsContained) {

@@ -29,11 +29,11 @@ TEST(Inbox, InitialLineComesFirst) {
 TEST(Inbox, CutsAtTerminatorAndKeepsTheTail) {
     Inbox in("", {});
     drain(in.queue());
-    ASSERT_TRUE(in.receive(1, "CMD_a+1+" + T + "CMD_b+" + T + "CMD_c+x" + T + "CMD_d"));
+    ASSERT_EQ(in.receive(1, "CMD_a+1+" + T + "CMD_b+" + T + "CMD_c+x" + T + "CMD_d"), Refusal::none);
     EXPECT_EQ(in.pendingTail(1), 5u);
     EXPECT_EQ(drain(in.queue()), (std::vector<std::string>{"CMD_a+1+", "CMD_b+", "CMD_c+x"}));
     // The rest of a split message completes it on the next read.
-    ASSERT_TRUE(in.receive(1, "+2+" + T));
+    ASSERT_EQ(in.receive(1, "+2+" + T), Refusal::none);
     EXPECT_EQ(drain(in.queue()), std::vector<std::string>{"CMD_d+2+"});
     EXPECT_EQ(in.pendingTail(1), 0u);
 }
@@ -70,14 +70,14 @@ TEST(Inbox, HostLimitsStopFloodsWithoutQueueingBrokenMessages) {
     {
         Inbox in("", limits);
         drain(in.queue());
-        EXPECT_TRUE(in.receive(1, std::string(2048, 'a') + T));  // exactly at the cap
-        EXPECT_FALSE(in.receive(1, std::string(2049, 'a') + T));
+        EXPECT_EQ(in.receive(1, std::string(2048, 'a') + T), Refusal::none);  // exactly at the cap
+        EXPECT_EQ(in.receive(1, std::string(2049, 'a') + T), Refusal::messageTooLong);
         EXPECT_EQ(in.queue().size(), 1u);
     }
     {
         Inbox in("", limits);
-        EXPECT_TRUE(in.receive(1, std::string(2048, 'a')));
-        EXPECT_FALSE(in.receive(1, "b"));  // a tail over the cap without terminator
+        EXPECT_EQ(in.receive(1, std::string(2048, 'a')), Refusal::none);
+        EXPECT_EQ(in.receive(1, "b"), Refusal::tailTooLong);  // over the cap without terminator
         EXPECT_EQ(in.pendingTail(1), 0u);
     }
     {
@@ -85,14 +85,59 @@ TEST(Inbox, HostLimitsStopFloodsWithoutQueueingBrokenMessages) {
         drain(in.queue());
         std::string burst;
         for (int i = 0; i < 33; ++i) burst += "CMD_chat+1+x" + T;
-        EXPECT_FALSE(in.receive(1, burst));
+        EXPECT_EQ(in.receive(1, burst), Refusal::tooManyQueued);
         EXPECT_EQ(in.queue().countFrom(1), 32u);
         // Another connection is not held back by the flooder.
-        EXPECT_TRUE(in.receive(2, "CMD_draw+2+" + T));
+        EXPECT_EQ(in.receive(2, "CMD_draw+2+" + T), Refusal::none);
         // Once its lines are handled, a connection may send again.
         drain(in.queue());
-        EXPECT_TRUE(in.receive(1, "CMD_chat+1+x" + T));
+        EXPECT_EQ(in.receive(1, "CMD_chat+1+x" + T), Refusal::none);
     }
+}
+
+TEST(Inbox, ConnectionsAreServedInTurnEachInItsOwnOrder) {
+    Inbox in("", {});
+    std::string burst;
+    for (int i = 1; i <= 4; ++i) burst += "CMD_chat+1+" + std::to_string(i) + T;
+    in.receive(1, burst);
+    in.receive(2, "CMD_chat+2+a" + T + "CMD_chat+2+b" + T);
+    in.receive(3, "CMD_draw+3+" + T);
+    std::vector<ConnectionId> from;
+    EXPECT_EQ(drain(in.queue(), &from),
+              (std::vector<std::string>{"", "CMD_chat+1+1", "CMD_chat+2+a", "CMD_draw+3+", "CMD_chat+1+2",
+                                        "CMD_chat+2+b", "CMD_chat+1+3", "CMD_chat+1+4"}));
+    EXPECT_EQ(from, (std::vector<ConnectionId>{0, 1, 2, 3, 1, 2, 1, 1}));
+}
+
+TEST(Inbox, DiscardedConnectionLeavesNothingBehind) {
+    Inbox in("", InboxLimits::host());
+    drain(in.queue());
+    in.receive(1, "CMD_chat+1+a" + T + "CMD_chat+1+b" + T + "CMD_chat+1+tail");
+    in.receive(2, "CMD_chat+2+c" + T);
+    in.discard(1);
+    EXPECT_EQ(in.pendingTail(1), 0u);
+    EXPECT_EQ(in.queue().size(), 1u);
+    EXPECT_EQ(in.queue().bytes(), std::string("CMD_chat+2+c").size());
+    EXPECT_EQ(drain(in.queue()), std::vector<std::string>{"CMD_chat+2+c"});
+    in.discard(7);  // nothing queued: nothing happens
+    EXPECT_TRUE(in.queue().empty());
+}
+
+TEST(Inbox, QueuedBytesAndTheWholeQueueAreBounded) {
+    InboxLimits limits;
+    limits.maxQueuedBytesPerConnection = 100;
+    limits.maxQueuedLines = 5;
+    limits.maxQueuedBytes = 150;
+    Inbox in("", limits);
+    drain(in.queue());
+    const std::string sixty = std::string(60, 'a') + T;
+    EXPECT_EQ(in.receive(1, sixty), Refusal::none);
+    EXPECT_EQ(in.receive(1, sixty), Refusal::tooManyQueued);  // 120 bytes from one connection
+    EXPECT_EQ(in.receive(2, sixty), Refusal::none);
+    EXPECT_EQ(in.receive(3, sixty), Refusal::queueFull);  // 180 bytes in all
+    for (ConnectionId c = 4; c <= 6; ++c) EXPECT_EQ(in.receive(c, "x" + T), Refusal::none);
+    EXPECT_EQ(in.receive(7, "y" + T), Refusal::queueFull);  // a sixth line
+    EXPECT_EQ(in.queue().size(), 5u);
 }
 
 TEST(CommandNames, EachSideListsItsCommandsInDispatchOrder) {

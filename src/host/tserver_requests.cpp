@@ -1,0 +1,156 @@
+// The host's handlers of the connection layer's requests: login, removal,
+// just-watch, the relays, and the snapshot for a late-comer.
+#include <optional>
+
+#include "host/tserver.h"
+#include "net/wire.h"
+
+namespace velmora::host {
+
+using wire::FieldReader;
+
+namespace {
+
+// A request's seat: its first field, or the whole payload when nothing
+// follows it (a stage laid with no cards is "seat" alone).
+bool firstFieldIs(std::string_view payload, int place) {
+    const auto plus = payload.find('+');
+    return wire::toInt(payload.substr(0, plus)) == place;
+}
+
+// What follows the place field, when the place is the sender's own.
+std::optional<std::string> restAfterPlace(std::string_view payload, int sender) {
+    FieldReader f(payload);
+    if (f.nextInt() != sender) return std::nullopt;
+    return std::string(f.rest());
+}
+
+}  // namespace
+
+// Every request is bound to the connection it came from: a request that
+// names another place or seat than the sender's is dropped.
+void TServer::registerHandlers() {
+    auto& d = pump_.dispatcher();
+    using Op = void (TServer::*)(std::string_view, int);
+    auto own = [this, &d](const char* name, Op op) {
+        d.add(name, [this, op](std::string_view payload, net::ConnectionId from) {
+            const int sender = placeOf(from);
+            if (sender != 0) (this->*op)(payload, sender);
+        });
+    };
+    using Rule = int (Table::*)(std::string_view);
+    auto rule = [this, &d](const char* name, Rule op) {
+        d.add(name, [this, op](std::string_view payload, net::ConnectionId from) {
+            const int sender = placeOf(from);
+            if (sender != 0 && firstFieldIs(payload, sender)) (table_.*op)(payload);
+        });
+    };
+    own("CMD_logininfo", &TServer::receivedlogininfo);
+    own("CMD_kickhim", &TServer::kickhim);
+    own("CMD_chat", &TServer::chat);
+    own("CMD_action", &TServer::action);
+    own("CMD_playasound", &TServer::playasound);
+    // Only the hosting player (headless: the owner) starts a game: anyone
+    // else could wipe a running one.
+    d.add("CMD_startgame", [this](std::string_view payload, net::ConnectionId from) {
+        const int sender = placeOf(from);
+        if (sender != 0 && sender == manager()) table_.startgame(payload);
+    });
+    own("CMD_justwatch", &TServer::justwatch);
+    rule("CMD_pickdiscard", &Table::pickdiscard);
+    rule("CMD_draw", &Table::draw);
+    rule("CMD_discard", &Table::discard);
+    rule("CMD_createstage", &Table::createstage);
+    rule("CMD_hitset", &Table::hitset);
+}
+
+void TServer::receivedlogininfo(std::string_view payload, int sender) {
+    FieldReader f(payload);
+    const int place = f.nextInt();
+    const std::string version(f.next());
+    if (place != sender) return;
+    tplayer& me = table_.players[place];
+    me.name = std::string(f.rest());
+    me.connected = 1;
+    places_[place].loggedIn = true;
+    note(place, "logged in as " + net::escapeForLog(me.name));
+    table_.sendToAll(wire::message("CMD_newplayerinfo", place, me.name));
+    for (int i = 1; i <= table_.seatsused; ++i)
+        if (i != place && table_.players[i].connected == 1)
+            sendTo(place, wire::message("CMD_existingplayers", i, table_.players[i].name));
+    if (version != kVersion) {
+        sendTo(manager(), wire::message("CMD_havewrongversion", me.name));
+        sendTo(place, "CMD_wrongversion+");
+    }
+    if (table_.gameon == 1) sendTo(place, snapshot(place));
+    passOwnership();
+}
+
+std::string TServer::snapshot(int place) const {
+    const Table& t = table_;
+    wire::MessageBuilder m("CMD_gamestats");
+    m.add(place).add(t.curplayer).add(t.turnphase).add(t.topdiscard);
+    if (t.timer1tag != 0) {
+        m.add('h').add(0).add(0).add(0);
+        return m.str();
+    }
+    if (place >= 1 && place <= kSeats)
+        for (int k = 1; k <= kHandSlots; ++k)
+            if (int card = t.players[place].hand[k]) m.add('m').add(k).add(card).add(0);
+    for (int s = 1; s <= kSeats; ++s) {
+        const tplayer& p = t.players[s];
+        m.add('t').add(s);
+        if (p.inround == 1)
+            m.add(p.stage).add(t.getnumcards(s));
+        else
+            m.add(0).add(0);
+        if (p.stagedone != 1) continue;
+        for (int g = 1; g <= 2; ++g)
+            for (int pos = 1; pos <= kGroupSize; ++pos)
+                if (int card = p.groups[g][pos]) m.add('s').add(s).add(g).add(card);
+    }
+    return m.str();
+}
+
+void TServer::kickhim(std::string_view payload, int sender) {
+    FieldReader f(payload);
+    const int requester = f.nextInt();
+    const int target = f.nextInt();
+    if (requester != sender || requester != manager()) return;
+    if (target >= 1 && target <= table_.seatsused && table_.players[target].connected == 1)
+        places_[target].leaving = "removed by place " + std::to_string(sender);
+    disconnectsock(target);
+}
+
+void TServer::justwatch(std::string_view payload, int sender) {
+    FieldReader f(payload);
+    const int seat = f.nextInt();
+    const std::string_view value = f.rest();
+    if (seat < 1 || seat > table_.seatcount) return;
+    if (seat != sender && sender != manager()) return;  // own seat, or the manager for any
+    if (value == "2") {
+        table_.players[seat].justwatching = 0;
+        table_.sendToAll(wire::message("CMD_justwatching", seat, 2));
+    } else if (value == "1" && table_.gameon == 1) {
+        table_.players[seat].justwatching = 1;
+        table_.sendToAll(wire::message("CMD_justwatching", seat, 1));
+        if (seat == table_.curplayer) computertimer.start();
+    }
+}
+
+// The relays cut the sender's place off and pass the rest on unread.
+void TServer::chat(std::string_view payload, int sender) {
+    const std::string& name = table_.players[sender].name;
+    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll("CMD_chat+" + name + " chats: " + *rest);
+}
+
+void TServer::action(std::string_view payload, int sender) {
+    const std::string& name = table_.players[sender].name;
+    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll("CMD_action+" + name + " " + *rest);
+}
+
+void TServer::playasound(std::string_view payload, int sender) {
+    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll(wire::message("CMD_playasound", sender, *rest));
+}
+
+}  // namespace velmora::host
