@@ -102,11 +102,11 @@ QWidget* Tdownload::buildOthersPanel() {
 void Tdownload::setDownloadAddress(const QString& address) {
     address_ = address.trimmed();
     const bool usable = !address_.isEmpty();
+    const QString why = QStringLiteral("No download address for the Halvex Lobby is set in the settings file.");
     get_->setText(usable ? kGetCaption : kNoAddressCaption);
-    get_->setToolTip(usable ? address_
-                            : QStringLiteral("No download address is set for the Halvex Lobby in the settings "
-                                             "file, so there is nothing to download."));
+    get_->setToolTip(usable ? address_ : why);
     get_->setEnabled(usable && !busy());
+    if (!busy()) status_->setText(usable ? QString() : why);
 }
 
 QString Tdownload::status() const { return status_->text(); }
