@@ -65,7 +65,7 @@ bool Session::send(const std::string& text) {
 }
 
 void Session::kicking(int target) {
-    if (hosting_ == 1 && connected_ == 1) send(wire::message("CMD_kickhim", ownSeat_, target, ""));
+    if (manages() && connected_ == 1) send(wire::message("CMD_kickhim", ownSeat_, target, ""));
 }
 
 void Session::requestJustWatch(int seat, bool watch) {

@@ -52,6 +52,10 @@ public:
     int ownSeat() const { return ownSeat_; }
     bool connected() const { return connected_ == 1; }
     bool hosting() const { return hosting_ == 1; }
+    // A headless host named this player the table's owner.
+    void becomeOwner() { owner_ = true; }
+    // Whether this player may start games and manage the seats.
+    bool manages() const { return hosting_ == 1 || owner_; }
     bool lobbyLinkOpen() const { return lobbyOpened_; }
 
     QString playerName = QStringLiteral("You");
@@ -75,6 +79,7 @@ private:
     int hosting_ = 0;
     bool lobbyOpened_ = false;
     bool closing_ = false;
+    bool owner_ = false;
 };
 
 }  // namespace velmora::client

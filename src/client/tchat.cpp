@@ -188,7 +188,7 @@ void Tchat::buildSeatMenu() {
 }
 
 void Tchat::label_playername1ContextPopup(int seat, const QPoint& globalPos) {
-    const bool host = session_->hosting();
+    const bool host = session_->manages();
     const auto items = popup_kick->actions();
     for (QAction* a : items) a->setEnabled(host);
     if (board_->label_playername(seat)->text() == QLatin1String("<Waiting>")) items[0]->setEnabled(false);
@@ -253,12 +253,18 @@ bool Tchat::hostpress() {
         showNotice(error, false);
         return false;
     }
+    offerStart(true);
+    return true;
+}
+
+// The hosting player, or a headless table's owner, starts games and manages
+// the seats; the button shows unless a game is under way.
+void Tchat::offerStart(bool showButton) {
     table_.hosting = true;
-    table_.showStart = true;
+    table_.showStart = showButton;
     board_->refresh();
     StartGame1->setEnabled(true);
     side_->spylist->setKickEnabled(true);
-    return true;
 }
 
 bool Tchat::joinpress() {

@@ -117,6 +117,8 @@ private:
     // player has been shown why and start-up ends there.
     bool hostpress();
     bool joinpress();
+    void offerStart(bool showButton);
+    void tableowner(std::string_view payload);
     int botSpeed() const;
 
     QStringList params_;

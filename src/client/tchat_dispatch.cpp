@@ -40,11 +40,20 @@ void Tchat::registerHandlers() {
     add("CMD_playerdisconnected", [this](std::string_view p) { playerdisconnected(p); });
     add("CMD_full", [this](std::string_view) { showNotice(QStringLiteral("Game is full"), true); });
     add("CMD_justwatching", [this](std::string_view p) { justwatching(p); });
+    add("CMD_owner", [this](std::string_view p) { tableowner(p); });
     for (const TableState::Event& e : TableState::events())
         add(e.command, [this, h = e.handler](std::string_view p) {
             (table_.*h)(p);
             board_->refresh();
         });
+}
+
+// A headless host names the table's owner, who gets the hosting player's
+// Start Game; mid-game it waits in the File menu.
+void Tchat::tableowner(std::string_view payload) {
+    if (wire::toInt(payload) != session_->ownSeat()) return;
+    session_->becomeOwner();
+    offerStart(table_.currentPlayer == 0 || table_.showWinner);
 }
 
 void Tchat::newplayerinfo(std::string_view payload) {

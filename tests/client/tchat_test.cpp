@@ -348,6 +348,32 @@ struct FakeHost : client::HostControl {
 };
 }  // namespace
 
+TEST_F(Windows, OwnerOfAHeadlessTableGetsStartGameAndItPassesOn) {
+    host::TServer headless{host::HostTimings{0, 1, 0.0}, 7};
+    headless.setHeadless(true);
+    headless.listen("0");
+    Tchat& ann = open({"Ann", "127.0.0.1", "false"}, headless.port());
+    ASSERT_TRUE(waitUntil([&] { return ann.board()->button_start()->isVisible(); }));
+    EXPECT_TRUE(ann.action("StartGame1")->isEnabled());
+    EXPECT_FALSE(ann.session().hosting());
+    Tchat& bob = open({"Bob", "127.0.0.1", "false"}, headless.port());
+    ASSERT_TRUE(chatHas(bob, "Ann is Connected."));
+    // Ann's line comes after anything the host told Bob at his login.
+    ann.session().send("CMD_chat+1+hello");
+    ASSERT_TRUE(chatHas(bob, "hello"));
+    EXPECT_FALSE(bob.board()->button_start()->isVisible());
+    EXPECT_FALSE(bob.action("StartGame1")->isEnabled());
+
+    ann.board()->button_start()->click();
+    ASSERT_TRUE(waitUntil([&] { return headless.table().gameon == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return !ann.board()->button_start()->isVisible(); }));
+    // Ann leaves mid-game: Bob owns the table, Start Game waits in his File menu.
+    windows.erase(windows.begin());
+    ASSERT_TRUE(waitUntil([&] { return bob.action("StartGame1")->isEnabled(); }));
+    EXPECT_FALSE(bob.board()->button_start()->isVisible());
+    EXPECT_TRUE(bob.session().manages());
+}
+
 TEST(WindowHost, BotSpeedReachesTheHostAtOnce) {
     Tchat w({"Ann", "127.0.0.1"});
     FakeHost host;
