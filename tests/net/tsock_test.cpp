@@ -9,7 +9,6 @@
 #include "support/eventloop.h"
 
 using namespace velmora::net;
-using velmora::test::spin;
 using velmora::test::waitUntil;
 
 namespace {
@@ -90,6 +89,13 @@ TEST_F(Pair, BytesTravelBothWaysUntouched) {
     ASSERT_TRUE(waitUntil([&] { return atClient == "reply"; }));
 }
 
+// Both ends, the one that connected and the one accepted, send small
+// messages at once instead of waiting to fill a packet.
+TEST_F(Pair, BothEndsSendWithoutNaglesDelay) {
+    EXPECT_TRUE(client.LowDelay());
+    EXPECT_TRUE(accepted->LowDelay());
+}
+
 TEST_F(Pair, AcceptedComponentCopiesBindingsAndNamesItsPeer) {
     EXPECT_TRUE(accepted->Connected());
     EXPECT_EQ(accepted->HostName(), "127.0.0.1");
@@ -144,7 +150,6 @@ TEST(TSockSend, PartialSendsGoOutInOrder) {
     QByteArray big;
     for (int i = 0; i < 12 * 1024 * 1024; ++i) big.append(char('a' + i % 26));
     p.sender->Send(big.left(6 * 1024 * 1024));
-    spin(50);
     EXPECT_GT(p.sender->SendBacklog(), 0);  // the platform took only part
     p.sender->Send(big.mid(6 * 1024 * 1024));
     p.raw.setReadBufferSize(0);
@@ -165,7 +170,7 @@ TEST(TSockSend, StalledPeerIsDroppedAtTheSendLimit) {
     const QByteArray chunk(64 * 1024, 'x');
     for (int i = 0; i < 1000 && !p.log.has("s:info2:Socket Closed"); ++i) {
         p.sender->Send(chunk);
-        spin(1);
+        QCoreApplication::processEvents();
     }
     ASSERT_TRUE(waitUntil([&] { return p.log.has("s:info2:Socket Closed"); }));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("stopped reading"), std::string::npos);
