@@ -46,14 +46,6 @@ bool runedge(const Group& g, Fits fits) {
     return false;
 }
 
-// The suit of the group's first natural card: a wild laid in a colour set
-// keeps its printed suit, which says nothing about the group's colour.
-int groupsuit(const Group& g) {
-    for (int pos = 1; pos <= kGroupSize; ++pos)
-        if (isnatural(g[pos])) return getsuit(g[pos]);
-    return 0;
-}
-
 }  // namespace
 
 int ComputerPlayer::request(int (Table::*op)(std::string_view), std::string_view name,
@@ -76,11 +68,8 @@ void ComputerPlayer::computerplay(int seat) {
 
 void ComputerPlayer::computerdraw(int seat) {
     const int top = t_.topdiscard;
-    freshslot_[seat] = 0;
-    for (int k = kHandSlots; k >= 1; --k)
-        if (t_.players[seat].hand[k] == 0) freshslot_[seat] = k;
     bool take = false;
-    if (pilestreak_ >= kPileStreak)
+    if (mends_.streakcap && pilestreak_ >= kPileStreak)
         take = false;
     else if (iswild(top))
         take = true;
@@ -88,11 +77,9 @@ void ComputerPlayer::computerdraw(int seat) {
         take = checkforcomputerneed(seat, 0, top, 2) && !checkforrecentdiscard(seat, top);
     if (take && request(&Table::pickdiscard, "pickdiscard", seatplus(seat)) == kDone) {
         ++pilestreak_;
-        tookthisturn_[seat] = top;
         return;
     }
     pilestreak_ = 0;
-    tookthisturn_[seat] = 0;
     request(&Table::draw, "draw", seatplus(seat));
 }
 
@@ -113,10 +100,8 @@ bool ComputerPlayer::checkforcomputerneed(int seat, int leftout, int card, int m
         return n >= atleast;
     };
     auto settest = [&] { return hashandrank(rank, mode == 1 ? 1 : 2); };
-    // Only real neighbours: rank 0 is the wild, not the rank below 1.
-    auto neighbour = [&] {
-        return (rank > 1 && hashandrank(rank - 1, 1)) || (rank < kGroupSize && hashandrank(rank + 1, 1));
-    };
+    // Rank 1's lower neighbour is rank 0, so a wild in hand counts as one.
+    auto neighbour = [&] { return hashandrank(rank - 1, 1) || hashandrank(rank + 1, 1); };
     if (p.stagedone == 0) {
         switch (p.stage) {
             case 1: case 7: case 10:
@@ -154,7 +139,7 @@ bool ComputerPlayer::checkforcomputerneed(int seat, int leftout, int card, int m
                     if (runedge(group, [&](int r) { return r == rank; })) return true;
                     break;
                 case kColour:
-                    if (getsuit(card) == groupsuit(group)) return true;
+                    if (getsuit(card) == getsuit(group[1])) return true;
                     break;
                 default: break;
             }
@@ -176,12 +161,8 @@ void ComputerPlayer::computercreate(int seat) {
     const tplayer& p = t_.players[seat];
     const bool laid = p.stagedone == 1;
     if (!laid) {
-        const bool known = p.stage >= 1 && p.stage <= 10;
-        for (const bool keep : {true, false}) {
-            keepforhits_ = keep;
-            resetbuilders(seat);
-            if (known && (this->*kBuilders[p.stage])(seat)) return;
-        }
+        resetbuilders(seat);
+        if (p.stage >= 1 && p.stage <= 10 && (this->*kBuilders[p.stage])(seat)) return;
     }
     if (laid && computerhitthem(seat)) return;
     computerdiscard(seat);
@@ -213,6 +194,15 @@ bool ComputerPlayer::hitfits(int target, int group, int card) const {
     }
 }
 
+bool ComputerPlayer::fitstable(int card) const {
+    for (int target = 1; target <= kSeats; ++target) {
+        if (t_.players[target].stagedone != 1) continue;
+        for (int g = 1; g <= 2; ++g)
+            if (hitfits(target, g, card)) return true;
+    }
+    return false;
+}
+
 // A full set or colour set refuses a card that fits by rank or suit; that
 // counts as no hit and the next fit is tried.
 bool ComputerPlayer::computerhitthem(int seat) {
@@ -232,9 +222,8 @@ bool ComputerPlayer::computerhitthem(int seat) {
     return false;
 }
 
-int ComputerPlayer::sparedcard(int seat) const {
-    const int last = t_.players[seat].lastpickup;
-    return last != 0 && tookthisturn_[seat] == last ? last : 0;
+bool ComputerPlayer::stalled() const {
+    return mends_.stallbreaker && t_.idlereshuffles >= kStallReshuffles;
 }
 
 namespace {
@@ -243,80 +232,47 @@ namespace {
 // every run and the colour set one.
 constexpr int kUsableWilds[11] = {0, 2, 4, 5, 6, 7, 8, 4, 7, 6, 6};
 
-bool hasrun(int stage) { return stage == 2 || stage == 3 || stage == 9 || (stage >= 4 && stage <= 6); }
-
 }  // namespace
 
-// A wild the unlaid stage cannot use: a hand of wilds and one pair could
-// otherwise wait for ever for a second pair it throws away. A wild taken
-// this turn stays, or two seats pass one wild to and fro for ever.
-int ComputerPlayer::surpluswild(int seat, int spared) const {
+// The first wild beyond what the unlaid stage can use, sparing the one just
+// taken from the pile: two seats would otherwise pass it to and fro.
+int ComputerPlayer::surpluswild(int seat) const {
     const tplayer& p = t_.players[seat];
-    if (p.stagedone != 0 || p.stage < 1 || p.stage > 10) return 0;
+    if (!mends_.surpluswilds || p.stagedone != 0 || p.stage < 1 || p.stage > 10) return 0;
     int wilds = 0, first = 0;
     for (int k = 1; k <= kHandSlots; ++k) {
         if (!iswild(p.hand[k])) continue;
         ++wilds;
-        if (first == 0 && p.hand[k] != spared) first = k;
+        if (first == 0 && p.hand[k] != p.lastpickup) first = k;
     }
     return wilds > kUsableWilds[p.stage] ? first : 0;
 }
 
-// The natural card with the fewest partners in hand (same rank; neighbours
-// too on run stages; same suit on the colour stage), ties to the lower slot.
-// Slot order alone would throw away whatever was just drawn into the freed
-// slot, and a hand where every card has a partner would never change; ties
-// therefore go against the older cards.
-int ComputerPlayer::weakest(int seat, int spared) const {
-    const tplayer& p = t_.players[seat];
-    const bool open = p.stagedone == 0;
-    auto partner = [&](int a, int b) {
-        if (open && p.stage == 8) return getsuit(a) == getsuit(b);
-        const int d = rankof(a) - rankof(b);
-        return d == 0 || (open && hasrun(p.stage) && isnatural(b) && (d == 1 || d == -1));
-    };
-    int best = 0, bestscore = 0;
-    for (int k = 1; k <= kHandSlots; ++k) {
-        const int c = p.hand[k];
-        if (!isnatural(c) || c == spared) continue;
-        int score = 0;
-        for (int j = 1; j <= kHandSlots; ++j)
-            if (j != k && p.hand[j] != 0 && partner(c, p.hand[j])) ++score;
-        if (best == 0 || score < bestscore || (score == bestscore && best == freshslot_[seat]))
-            best = k, bestscore = score;
-    }
-    return best;
-}
-
 void ComputerPlayer::computerdiscard(int seat) {
     const tplayer& p = t_.players[seat];
-    const int spared = sparedcard(seat);
-    auto unneeded = [&](int k, int mode) {
-        const int c = p.hand[k];
-        return isnatural(c) && c != spared && !checkforcomputerneed(seat, k, c, mode);
-    };
+    const int surplus = surpluswild(seat);
+    const bool feed = stalled() && p.stagedone == 0;
     auto pass = [&](int n, int k) {
         const int c = p.hand[k];
         switch (n) {
             case 1: return c == kSkip;
-            case 2: return k == surpluswild(seat, spared);
-            case 3: return unneeded(k, 1);
-            case 4: return unneeded(k, 2);
-            case 5: return k == weakest(seat, spared);
-            case 6: return isnatural(c);
+            case 2: return k == surplus;
+            case 3: return feed && c != kSkip && isnatural(c) && fitstable(c);
+            case 4: case 5:
+                return isnatural(c) && c != p.lastpickup && !checkforcomputerneed(seat, k, c, n - 3);
+            case 6: return isnatural(c) && c != p.lastpickup;
+            case 7: return isnatural(c);
             default: return c != 0;
         }
     };
-    const int fresh = freshslot_[seat];
-    auto order = [&](int i) { return fresh == 0 ? i : i < fresh ? i : i < kHandSlots ? i + 1 : fresh; };
-    for (int n = 1; n <= 7; ++n)
-        for (int i = 1; i <= kHandSlots; ++i)
-            if (const int k = order(i); pass(n, k) && request(&Table::discard, "discard", seatplus(seat) + std::to_string(k) + "+") == kDone)
+    for (int n = 1; n <= 8; ++n)
+        for (int k = 1; k <= kHandSlots; ++k)
+            if (pass(n, k) && request(&Table::discard, "discard", seatplus(seat) + std::to_string(k) + "+") == kDone)
                 return;
 }
 
-void installComputerPlayers(Table& table) {
-    auto player = std::make_shared<ComputerPlayer>(table);
+void installComputerPlayers(Table& table, ComputerMends mends) {
+    auto player = std::make_shared<ComputerPlayer>(table, mends);
     table.computerplay = [player](int seat) { player->computerplay(seat); };
 }
 

@@ -12,9 +12,29 @@
 
 namespace velmora::host {
 
+// The few changes to the greedy rules without which some games never end.
+// Each can be switched off to measure what it is there for.
+struct ComputerMends {
+    // After kPileStreak pick-ups in a row by computer seats the next one
+    // draws: seats that only pass needed cards round the pile would
+    // otherwise never bring a new card into play.
+    bool streakcap = true;
+    // A wild the unlaid stage has no room for is discarded before natural
+    // cards: a hand of wilds and one pair would otherwise keep throwing away
+    // the second pair it waits for.
+    bool surpluswilds = true;
+    // Once the deck has been reshuffled kStallReshuffles times in a round
+    // without a stage laid or a card hit, a seat that has not laid its stage
+    // discards a card that a laid group takes before any other, and a rank
+    // that lies on the table may start a set. Otherwise a laid seat can wait
+    // for ever for cards the others keep for their stages, and a seat whose
+    // sets are of ranks inside a laid run can never lay.
+    bool stallbreaker = true;
+};
+
 class ComputerPlayer {
 public:
-    explicit ComputerPlayer(Table& table) : t_(table) {}
+    explicit ComputerPlayer(Table& table, ComputerMends mends = {}) : t_(table), mends_(mends) {}
 
     // Called with "operation payload" for every request handed to the table,
     // before the table sees it.
@@ -54,32 +74,20 @@ public:
     int wildbudget = 0;
 
     // Resets marks and budget as every stage attempt starts.
-    // Ranks that lie on the table start no set unless nothing else can be laid.
     void resetbuilders(int seat);
 
-    // Pick-ups in a row by computer seats before one of them must draw.
     static constexpr int kPileStreak = 4;
+    static constexpr int kStallReshuffles = 2;
 
 private:
     Table& t_;
-    // Computer pick-ups since the last computer draw. Seats that only pass a
-    // few needed cards (wilds too) round the pile would otherwise never end
-    // the round; after kPileStreak of them the next computer draws.
+    ComputerMends mends_;
+    // Computer pick-ups since the last computer draw (the streak cap's count).
     int pilestreak_ = 0;
-    // The card each seat took from the pile in its current turn, 0 if it drew.
-    // Only that card is spared by the discard: `lastpickup` is never reset,
-    // and sparing it for ever can leave a seat holding it for ever.
-    std::array<int, kSeats + 1> tookthisturn_{};
-    // The slot the card of this turn went to. Discard ties go against the
-    // older cards, or a laid seat would throw each new card away and keep
-    // cards that can never be hit.
-    std::array<int, kSeats + 1> freshslot_{};
-    // Off when no stage can be built while table ranks are kept for hits.
-    bool keepforhits_ = true;
 
-    int sparedcard(int seat) const;
-    int surpluswild(int seat, int spared) const;
-    int weakest(int seat, int spared) const;
+    bool stalled() const;
+    int surpluswild(int seat) const;
+    bool fitstable(int card) const;   // some laid group would take it
 
     int request(int (Table::*op)(std::string_view), std::string_view name, const std::string& payload);
     bool laystage(int seat, const std::string& first, const std::string& second);
@@ -89,6 +97,6 @@ private:
 };
 
 // Gives the table a computer player for its seats; the table keeps it alive.
-void installComputerPlayers(Table& table);
+void installComputerPlayers(Table& table, ComputerMends mends = {});
 
 }  // namespace velmora::host

@@ -76,11 +76,11 @@ std::string ComputerPlayer::checkforitset(int seat, int n) {
     const tplayer& p = t_.players[seat];
     if (p.stagedone == 1) return {};
     const auto& hand = p.hand;
-    // Ranks that could be hit onto the table are kept for hits, as long as
-    // another stage can be built.
+    // Ranks that could be hit onto the table are kept for hits, until the
+    // round stalls: a rank lying inside a laid run may be all a seat has.
     auto candidate = [&](int k) {
         const int c = hand[k];
-        return marks[k] == 0 && isnatural(c) && c != kSkip && !(keepforhits_ && checkforplacement(c));
+        return marks[k] == 0 && isnatural(c) && c != kSkip && !(checkforplacement(c) && !stalled());
     };
     auto sameRank = [&](int k, int rank) { return hand[k] != 0 && hand[k] != kSkip && rankof(hand[k]) == rank; };
     int currank = 0, curcount = 0, bestrank = 0, bestcount = 0;

@@ -43,6 +43,7 @@ void Table::reshuffle() {
     discards[1] = faceup;
     discardcount = faceup != 0 ? 1 : 0;
     syncpile();
+    ++idlereshuffles;
 }
 
 int Table::getcard() {
@@ -101,6 +102,7 @@ int Table::startgame(std::string_view payload) {
 
 void Table::startround() {
     timer1tag = 0;
+    idlereshuffles = 0;
     // Seat 2 always plays; seats 3 and 4 only while a person holds them; seat
     // 1 keeps its flag, so a host player who left is finished by the computer.
     for (int s = 1; s <= kSeats; ++s) {

@@ -57,6 +57,7 @@ int Table::hitset(std::string_view payload) {
     if (!fits) return playerror(seat, 7, "computer error 7");
 
     p.hand[slot] = 0;
+    idlereshuffles = 0;
     const int n = getnumcards(seat);
     wire::MessageBuilder msg("CMD_hitthem");
     msg.add(seat).add(target).add(n).add(1).add(slot).add(0);

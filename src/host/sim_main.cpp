@@ -1,5 +1,7 @@
-// velmora-sim --games N [--seed S] [--seats 2|3|4]: computer players in every
-// seat play N games on the engine alone; exits 1 on the first broken check.
+// velmora-sim --games N [--seed S] [--seats 2|3|4] [--check-every N]
+//             [--without streakcap|surpluswilds|stallbreaker]... [--keep-going]
+// Computer players in every seat play N games on the engine alone; exits 1
+// when a check broke (at the first one, unless --keep-going counts them all).
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,8 +11,12 @@
 
 namespace {
 
+using velmora::host::SimOptions;
+
 int usage() {
-    std::fprintf(stderr, "usage: velmora-sim --games N [--seed S] [--seats 2|3|4]\n");
+    std::fprintf(stderr,
+                 "usage: velmora-sim --games N [--seed S] [--seats 2|3|4] [--check-every N]\n"
+                 "                   [--without streakcap|surpluswilds|stallbreaker]... [--keep-going]\n");
     return 2;
 }
 
@@ -20,27 +26,49 @@ bool number(const char* text, long& out) {
     return end != text && *end == '\0';
 }
 
+bool switchoff(const char* name, SimOptions& options) {
+    auto& m = options.mends;
+    for (auto [key, flag] : {std::pair{"streakcap", &m.streakcap}, std::pair{"surpluswilds", &m.surpluswilds},
+                             std::pair{"stallbreaker", &m.stallbreaker}})
+        if (std::strcmp(name, key) == 0) return !(*flag = false);
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    long games = -1, seed = 1, seats = 4;
-    for (int i = 1; i < argc; i += 2) {
+    long games = -1, seed = 1, seats = 4, every = 1;
+    SimOptions options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--keep-going") == 0) {
+            options.keepgoing = true;
+            continue;
+        }
         if (i + 1 >= argc) return usage();
-        long value = 0;
-        if (!number(argv[i + 1], value)) return usage();
-        if (std::strcmp(argv[i], "--games") == 0)
-            games = value;
-        else if (std::strcmp(argv[i], "--seed") == 0)
-            seed = value;
-        else if (std::strcmp(argv[i], "--seats") == 0)
-            seats = value;
+        const char* arg = argv[i];
+        const char* value = argv[++i];
+        long n = 0;
+        if (std::strcmp(arg, "--without") == 0) {
+            if (!switchoff(value, options)) return usage();
+            continue;
+        }
+        if (!number(value, n)) return usage();
+        if (std::strcmp(arg, "--games") == 0)
+            games = n;
+        else if (std::strcmp(arg, "--seed") == 0)
+            seed = n;
+        else if (std::strcmp(arg, "--seats") == 0)
+            seats = n;
+        else if (std::strcmp(arg, "--check-every") == 0)
+            every = n;
         else
             return usage();
     }
-    if (games < 0 || seats < 2 || seats > 4) return usage();
+    if (games < 0 || seats < 2 || seats > 4 || every < 1) return usage();
+    options.checkevery = static_cast<int>(every);
 
-    using velmora::host::simulate;
-    const auto stats = simulate(static_cast<int>(games), static_cast<std::uint32_t>(seed), static_cast<int>(seats));
+    const auto stats = velmora::host::simulate(static_cast<int>(games), static_cast<std::uint32_t>(seed),
+                                               static_cast<int>(seats), options);
     const double secs = stats.seconds > 0 ? stats.seconds : 1e-9;
     std::printf("games finished: %d of %ld (seed %ld, %ld seats)\n", stats.finished, games, seed, seats);
     std::printf("rounds per game: mean %.2f, max %d\n",
@@ -49,9 +77,9 @@ int main(int argc, char** argv) {
     for (int s = 1; s <= seats; ++s) std::printf(" %d:%d", s, stats.wins[s]);
     std::printf("\nmoves: %ld, refused requests: %ld\n", stats.moves, stats.refusals);
     std::printf("moves per second: %.0f\ngames per second: %.1f\n", stats.moves / secs, stats.played / secs);
-    if (!stats.violation.empty()) {
-        std::fprintf(stderr, "violation: %s\n", stats.violation.c_str());
-        return 1;
-    }
-    return 0;
+    if (stats.broken == 0) return 0;
+    std::fprintf(stderr, "games with a broken check: %d\nfirst: %s\nseeds:", stats.broken, stats.violation.c_str());
+    for (auto s : stats.brokenseeds) std::fprintf(stderr, " %u", s);
+    std::fprintf(stderr, "\n");
+    return 1;
 }

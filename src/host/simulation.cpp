@@ -35,9 +35,9 @@ struct SimSink : MessageSink {
 
 class Game {
 public:
-    Game(std::uint32_t seed, int seats, const SimLimits& limits)
-        : seats_(seats), limits_(limits), table_(sink_, timers_, seed) {
-        installComputerPlayers(table_);
+    Game(std::uint32_t seed, int seats, const SimOptions& options)
+        : seats_(seats), options_(options), table_(sink_, timers_, seed) {
+        installComputerPlayers(table_, options.mends);
         table_.diagnostic = [this](std::string_view) { ++diagnostics_; };
     }
 
@@ -45,7 +45,7 @@ public:
 
 private:
     int seats_;
-    SimLimits limits_;
+    SimOptions options_;
     SimSink sink_;
     SimTimers timers_;
     Table table_;
@@ -54,7 +54,7 @@ private:
     int turnmoves_ = 0;
 
     void start();
-    std::string check() const;
+    std::string check(bool whole) const;
     std::string checkseat(int s) const;
 };
 
@@ -72,8 +72,8 @@ void Game::start() {
 
 GameResult Game::play() {
     start();
-    std::string violation = check();
-    while (violation.empty()) {
+    std::string violation = check(true);
+    for (long step = 1; violation.empty(); ++step) {
         if (timers_.computer) {
             turnmoves_ = table_.turnphase == 1 ? 1 : turnmoves_ + 1;
             ++moves_;
@@ -83,7 +83,7 @@ GameResult Game::play() {
         } else {
             break;
         }
-        violation = check();
+        violation = check(step % options_.checkevery == 0 || table_.gameon == 0);
     }
     if (violation.empty() && sink_.winner == 0) violation = "the game stopped without a winner";
     return {sink_.winner, sink_.rounds, moves_, sink_.refusals + diagnostics_, violation};
@@ -100,13 +100,17 @@ std::string Game::checkseat(int s) const {
     return {};
 }
 
-std::string Game::check() const {
-    if (std::string cards = checkcards(table_); !cards.empty()) return cards;
-    for (int s = 1; s <= kSeats; ++s)
-        if (std::string seat = checkseat(s); !seat.empty()) return seat;
-    if (turnmoves_ > limits_.movesperturn) return "a turn took more than its bounded moves";
-    if (sink_.rounds > limits_.roundspergame) return "the game took more than its bounded rounds";
-    if (moves_ > limits_.movespergame) return "the game took more than its bounded moves";
+// The bounds and the turn's state after every step; the cards and seats
+// when `whole` is set.
+std::string Game::check(bool whole) const {
+    if (whole) {
+        if (std::string cards = checkcards(table_); !cards.empty()) return cards;
+        for (int s = 1; s <= kSeats; ++s)
+            if (std::string seat = checkseat(s); !seat.empty()) return seat;
+    }
+    if (turnmoves_ > options_.movesperturn) return "a turn took more than its bounded moves";
+    if (sink_.rounds > options_.roundspergame) return "the game took more than its bounded rounds";
+    if (moves_ > options_.movespergame) return "the game took more than its bounded moves";
     if (table_.gameon == 0) return sink_.winner != 0 ? "" : "the game ended without CMD_winner";
     const int cur = table_.curplayer;
     switch (table_.turnphase) {
@@ -123,24 +127,27 @@ std::string Game::check() const {
 
 }  // namespace
 
-GameResult playgame(std::uint32_t seed, int seats, const SimLimits& limits) {
-    Game game(seed, seats, limits);
+GameResult playgame(std::uint32_t seed, int seats, const SimOptions& options) {
+    Game game(seed, seats, options);
     return game.play();
 }
 
-SimStats simulate(int games, std::uint32_t seed, int seats, const SimLimits& limits) {
+SimStats simulate(int games, std::uint32_t seed, int seats, const SimOptions& options) {
     SimStats stats;
     const auto begin = std::chrono::steady_clock::now();
     for (int g = 0; g < games; ++g) {
         const std::uint32_t gameseed = seed + static_cast<std::uint32_t>(g);
-        const GameResult r = playgame(gameseed, seats, limits);
+        const GameResult r = playgame(gameseed, seats, options);
         ++stats.played;
         stats.moves += r.moves;
         stats.refusals += r.refusals;
         if (!r.violation.empty()) {
-            stats.violation = "seed " + std::to_string(gameseed) + " (game " + std::to_string(g + 1) + ") move " +
-                              std::to_string(r.moves) + ": " + r.violation;
-            break;
+            if (stats.brokenseeds.size() < SimStats::kSeedsKept) stats.brokenseeds.push_back(gameseed);
+            if (stats.broken++ == 0)
+                stats.violation = "seed " + std::to_string(gameseed) + " (game " + std::to_string(g + 1) +
+                                  ") move " + std::to_string(r.moves) + ": " + r.violation;
+            if (!options.keepgoing) break;
+            continue;
         }
         ++stats.finished;
         stats.rounds += r.rounds;

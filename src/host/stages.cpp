@@ -255,6 +255,7 @@ int Table::createstage(std::string_view payload) {
 void Table::laystage(int seat, const StageResult& result) {
     tplayer& p = players[seat];
     p.stagedone = 1;
+    idlereshuffles = 0;
     p.groupcount[1] = 0;
     p.groupcount[2] = 0;
     wire::MessageBuilder laid("");

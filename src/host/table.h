@@ -114,6 +114,9 @@ public:
     std::array<int, kHandSlots + 1> selected{};  // stage test marks: 0, 1 chosen, 2 taken
     std::array<int, kGroupSize + 1> wildpos{};   // run positions given to wilds
     int lastsetrank = 0;
+    // Reshuffles in this round since a stage was laid or a card hit: how long
+    // the round has stood still (the computer players read it).
+    int idlereshuffles = 0;
 
     Random random;
 

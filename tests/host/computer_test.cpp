@@ -78,6 +78,20 @@ TEST_F(ComputerTest, NeedAnalysisByStage) {
     EXPECT_TRUE(cp.checkforcomputerneed(2, 0, 32, 2));
 }
 
+TEST_F(ComputerTest, NeedAnalysisEdges) {
+    // A wild in hand has rank 0, the neighbour below a 1; nothing lies above a 12.
+    seat2(4, 2, {13, 30});
+    EXPECT_TRUE(cp.checkforcomputerneed(2, 0, 1, 1));
+    EXPECT_FALSE(cp.checkforcomputerneed(2, 0, 12, 1));
+    // A laid colour set is known by the suit of its first position, even a wild's.
+    t.players[1].stage = 8;
+    setGroup(1, 1, {13, 15, 16, 17, 18, 19, 20, 21});
+    seat2(1, 2, {5});
+    EXPECT_TRUE(cp.checkforcomputerneed(2, 0, 1, 2));
+    EXPECT_FALSE(cp.checkforcomputerneed(2, 0, 18, 2));
+    expectSound();
+}
+
 TEST_F(ComputerTest, StageOneExampleListsSetsInSlotOrder) {
     // Three 7s (slots 2, 4, 6), two 9s (3, 8), a wild (5), five odd cards.
     seat2(1, 2, {2, 7, 9, 20, 13, 33, 4, 22, 11, 25, 42});
@@ -90,15 +104,21 @@ TEST_F(ComputerTest, StageOneExampleListsSetsInSlotOrder) {
     expectSound();
 }
 
-TEST_F(ComputerTest, TableRanksStartNoSetWhileAnotherStageLays) {
+TEST_F(ComputerTest, TableRanksNeverStartASet) {
     t.players[1].stage = 1;
     setGroup(1, 1, {7, 20, 33});
     // Four 7s, three 9s, three 5s: the 7s stay for hits.
     seat2(1, 2, {46, 9, 7, 22, 20, 35, 5, 18, 31, 1, 2});
     cp.computerplay(2);
     EXPECT_EQ(reqs, std::vector<std::string>{"createstage 2+2+4+6+7+8+9"});
-    // With only one other rank the 7s make the second set after all.
+    // Even when nothing else makes the second set: the seat discards.
     seat2(1, 2, {46, 9, 7, 22, 20, 35, 2, 3, 4, 6, 8});
+    cp.computerplay(2);
+    ASSERT_EQ(reqs.size(), 1u);
+    EXPECT_TRUE(reqs[0].starts_with("discard 2+")) << reqs[0];
+    // Once the round stalls, they may.
+    seat2(1, 2, {46, 9, 7, 22, 20, 35, 2, 3, 4, 6, 8});
+    t.idlereshuffles = ComputerPlayer::kStallReshuffles;
     cp.computerplay(2);
     EXPECT_EQ(reqs, std::vector<std::string>{"createstage 2+1+3+5+2+4+6"});
     expectSound();
@@ -152,14 +172,113 @@ TEST_F(ComputerTest, DiscardOrderSkipFirstWildLastPickupSpared) {
     cp.computerdiscard(2);
     EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+4+"});
 
-    // The 5 taken this turn outlasts the other 5s, though it has more partners.
+    // The 5 just taken is kept while another natural card can go, though
+    // each 5 has as many partners as the others.
     seat2(1, 1, {0, 5, 18, 13, 26});
     setPile({31});
     cp.computerplay(2);
     cp.computerplay(2);
     EXPECT_EQ(reqs, (std::vector<std::string>{"pickdiscard 2+", "discard 2+2+"}));
     EXPECT_EQ(t.players[2].hand[1], 31);
+    // With only the picked-up card left among the naturals, it goes.
+    t.players[2].lastpickup = 18;
+    seat2(1, 2, {18, 13});
+    t.players[2].lastpickup = 18;
+    cp.computerdiscard(2);
+    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+1+"});
     expectSound();
+}
+
+TEST_F(ComputerTest, DiscardScansSlotsInOrder) {
+    // Stage 1: no card has a partner, so the first slot goes, whatever was drawn.
+    seat2(1, 2, {1, 15, 29, 43, 5, 19, 33, 47, 9, 23, 37});
+    cp.computerdiscard(2);
+    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+1+"});
+    expectSound();
+}
+
+TEST_F(ComputerTest, SurplusWildsGoBeforeNaturalsSparingTheOneTaken) {
+    setHand(1, {});
+    // Stage 1 uses at most two wilds; the third is surplus. The first wild
+    // (13) was just taken from the pile, so the next one goes.
+    seat2(1, 2, {13, 5, 26, 18, 39, 1, 2});
+    t.players[2].lastpickup = 13;
+    cp.computerdiscard(2);
+    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+3+"});
+    // Two wilds are not too many: a natural card without partner goes.
+    seat2(1, 2, {13, 5, 26, 18, 1, 2});
+    cp.computerdiscard(2);
+    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+5+"});
+    // Switched off, the wilds wait for the last pass.
+    ComputerPlayer plain(t, {.streakcap = true, .surpluswilds = false});
+    plain.trace = cp.trace;
+    seat2(1, 2, {13, 5, 26, 18, 39, 1, 2});
+    plain.computerdiscard(2);
+    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+6+"});
+    expectSound();
+}
+
+TEST_F(ComputerTest, PickUpStreakEndsWithADraw) {
+    const std::vector<int> hand = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    for (int i = 1; i <= ComputerPlayer::kPileStreak + 1; ++i) {
+        seat2(1, 1, hand);
+        setPile({40, 13});
+        cp.computerdraw(2);
+        const bool capped = i > ComputerPlayer::kPileStreak;
+        EXPECT_EQ(reqs, std::vector<std::string>{capped ? "draw 2+" : "pickdiscard 2+"}) << i;
+    }
+    // The draw starts a new streak.
+    seat2(1, 1, hand);
+    setPile({40, 13});
+    cp.computerdraw(2);
+    EXPECT_EQ(reqs, std::vector<std::string>{"pickdiscard 2+"});
+    expectSound();
+}
+
+TEST_F(ComputerTest, StalledRoundFeedsTheLaidGroups) {
+    t.players[1].stage = 1;
+    setGroup(1, 1, {7, 20, 33});
+    // Stage 1 unlaid: the 46 (a 7) is kept for a later hit; the 5 with only
+    // one partner goes on the second pass.
+    seat2(1, 2, {5, 18, 46, 9, 22});
+    t.idlereshuffles = ComputerPlayer::kStallReshuffles - 1;
+    cp.computerdiscard(2);
+    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+1+"});
+    // Once the round stands still, the card the laid set takes goes first.
+    seat2(1, 2, {5, 18, 46, 9, 22});
+    t.idlereshuffles = ComputerPlayer::kStallReshuffles;
+    cp.computerdiscard(2);
+    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+3+"});
+    // Switched off, the stall changes nothing.
+    ComputerPlayer plain(t, {.stallbreaker = false});
+    plain.trace = cp.trace;
+    seat2(1, 2, {5, 18, 46, 9, 22});
+    t.idlereshuffles = ComputerPlayer::kStallReshuffles;
+    plain.computerdiscard(2);
+    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+1+"});
+    expectSound();
+}
+
+TEST_F(ComputerTest, IdleReshufflesCountUntilAStageOrAHit) {
+    // A laid seat's hit starts the count again.
+    t.players[1].stage = 1;
+    setGroup(1, 1, {7, 20, 33});
+    seat2(1, 2, {});
+    t.players[2].stagedone = 1;
+    setHand(2, {46, 1});
+    cp.computerplay(2);
+    EXPECT_EQ(reqs, std::vector<std::string>{"hitset 2+11+1+r+"});
+    EXPECT_EQ(t.idlereshuffles, 0);
+    // So does a stage laid.
+    t.idlereshuffles = 3;
+    seat2(1, 2, {3, 16, 29, 9, 22, 35});
+    cp.computerplay(2);
+    EXPECT_EQ(t.players[2].stagedone, 1);
+    EXPECT_EQ(t.idlereshuffles, 0);
+    expectSound();
+    // Every reshuffle counts (this one drops the undealt deck).
+    t.reshuffle();
+    EXPECT_EQ(t.idlereshuffles, 1);
 }
 
 TEST_F(ComputerTest, RefusedHitOnAFullGroupTriesTheNextFit) {

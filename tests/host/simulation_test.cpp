@@ -19,6 +19,35 @@ TEST(SimulationTest, HundredsOfGamesKeepEveryInvariant) {
     }
 }
 
+// Seeds whose games, found by soaking, stall without one of the mends.
+struct Stall {
+    std::uint32_t seed;
+    const char* without;
+};
+constexpr Stall kStalls[] = {{6203, "stallbreaker"}, {9224, "stallbreaker"}, {345, "streakcap"}};
+
+SimOptions without(const char* mend) {
+    SimOptions options;
+    options.movespergame = 40000;   // a whole game takes a few thousand
+    const std::string name = mend;
+    if (name == "stallbreaker") options.mends.stallbreaker = false;
+    if (name == "streakcap") options.mends.streakcap = false;
+    if (name == "surpluswilds") options.mends.surpluswilds = false;
+    return options;
+}
+
+TEST(SimulationTest, EachMendEndsGamesThatStallWithoutIt) {
+    for (const Stall& s : kStalls) {
+        const GameResult off = playgame(s.seed, 4, without(s.without));
+        EXPECT_NE(off.violation.find("bounded moves"), std::string::npos) << s.seed << " " << off.violation;
+        const GameResult on = playgame(s.seed, 4, without(""));
+        EXPECT_EQ(on.violation, "") << s.seed;
+        EXPECT_NE(on.winner, 0) << s.seed;
+    }
+    // The game that first showed a round standing still ends too.
+    EXPECT_EQ(playgame(13281, 4).violation, "");
+}
+
 TEST(SimulationTest, SameSeedSameGame) {
     const GameResult a = playgame(4242, 4);
     const GameResult b = playgame(4242, 4);
@@ -29,7 +58,7 @@ TEST(SimulationTest, SameSeedSameGame) {
 }
 
 TEST(SimulationTest, TightLimitIsReportedAsAViolation) {
-    SimLimits limits;
+    SimOptions limits;
     limits.roundspergame = 3;
     const SimStats stats = simulate(5, 7, 3, limits);
     EXPECT_EQ(stats.finished, 0);
