@@ -27,6 +27,16 @@ protected:
         reqs.clear();
         clear();
     }
+    // What seat 2 asks for when it must discard from `hand` at `stage`.
+    std::vector<std::string> discardfrom(int stage, const std::vector<int>& hand, int lastpickup = 0,
+                                         ComputerPlayer* player = nullptr) {
+        seat2(stage, 2, hand);
+        t.players[2].lastpickup = lastpickup;
+        ComputerPlayer& who = player ? *player : cp;
+        who.trace = cp.trace;
+        who.computerdiscard(2);
+        return reqs;
+    }
 };
 
 TEST_F(ComputerTest, DrawTakesWildsNeverSkipsNorAnEmptyPile) {
@@ -181,19 +191,13 @@ TEST_F(ComputerTest, DiscardOrderSkipFirstWildLastPickupSpared) {
     EXPECT_EQ(reqs, (std::vector<std::string>{"pickdiscard 2+", "discard 2+2+"}));
     EXPECT_EQ(t.players[2].hand[1], 31);
     // With only the picked-up card left among the naturals, it goes.
-    t.players[2].lastpickup = 18;
-    seat2(1, 2, {18, 13});
-    t.players[2].lastpickup = 18;
-    cp.computerdiscard(2);
-    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+1+"});
+    EXPECT_EQ(discardfrom(1, {18, 13}, 18), std::vector<std::string>{"discard 2+1+"});
     expectSound();
 }
 
 TEST_F(ComputerTest, DiscardScansSlotsInOrder) {
     // Stage 1: no card has a partner, so the first slot goes, whatever was drawn.
-    seat2(1, 2, {1, 15, 29, 43, 5, 19, 33, 47, 9, 23, 37});
-    cp.computerdiscard(2);
-    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+1+"});
+    EXPECT_EQ(discardfrom(1, {1, 15, 29, 43, 5, 19, 33, 47, 9, 23, 37}), std::vector<std::string>{"discard 2+1+"});
     expectSound();
 }
 
@@ -201,20 +205,12 @@ TEST_F(ComputerTest, SurplusWildsGoBeforeNaturalsSparingTheOneTaken) {
     setHand(1, {});
     // Stage 1 uses at most two wilds; the third is surplus. The first wild
     // (13) was just taken from the pile, so the next one goes.
-    seat2(1, 2, {13, 5, 26, 18, 39, 1, 2});
-    t.players[2].lastpickup = 13;
-    cp.computerdiscard(2);
-    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+3+"});
+    EXPECT_EQ(discardfrom(1, {13, 5, 26, 18, 39, 1, 2}, 13), std::vector<std::string>{"discard 2+3+"});
     // Two wilds are not too many: a natural card without partner goes.
-    seat2(1, 2, {13, 5, 26, 18, 1, 2});
-    cp.computerdiscard(2);
-    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+5+"});
+    EXPECT_EQ(discardfrom(1, {13, 5, 26, 18, 1, 2}), std::vector<std::string>{"discard 2+5+"});
     // Switched off, the wilds wait for the last pass.
     ComputerPlayer plain(t, {.streakcap = true, .surpluswilds = false});
-    plain.trace = cp.trace;
-    seat2(1, 2, {13, 5, 26, 18, 39, 1, 2});
-    plain.computerdiscard(2);
-    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+6+"});
+    EXPECT_EQ(discardfrom(1, {13, 5, 26, 18, 39, 1, 2}, 0, &plain), std::vector<std::string>{"discard 2+6+"});
     expectSound();
 }
 
@@ -240,22 +236,15 @@ TEST_F(ComputerTest, StalledRoundFeedsTheLaidGroups) {
     setGroup(1, 1, {7, 20, 33});
     // Stage 1 unlaid: the 46 (a 7) is kept for a later hit; the 5 with only
     // one partner goes on the second pass.
-    seat2(1, 2, {5, 18, 46, 9, 22});
+    const std::vector<int> hand = {5, 18, 46, 9, 22};
     t.idlereshuffles = ComputerPlayer::kStallReshuffles - 1;
-    cp.computerdiscard(2);
-    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+1+"});
+    EXPECT_EQ(discardfrom(1, hand), std::vector<std::string>{"discard 2+1+"});
     // Once the round stands still, the card the laid set takes goes first.
-    seat2(1, 2, {5, 18, 46, 9, 22});
     t.idlereshuffles = ComputerPlayer::kStallReshuffles;
-    cp.computerdiscard(2);
-    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+3+"});
+    EXPECT_EQ(discardfrom(1, hand), std::vector<std::string>{"discard 2+3+"});
     // Switched off, the stall changes nothing.
     ComputerPlayer plain(t, {.stallbreaker = false});
-    plain.trace = cp.trace;
-    seat2(1, 2, {5, 18, 46, 9, 22});
-    t.idlereshuffles = ComputerPlayer::kStallReshuffles;
-    plain.computerdiscard(2);
-    EXPECT_EQ(reqs, std::vector<std::string>{"discard 2+1+"});
+    EXPECT_EQ(discardfrom(1, hand, 0, &plain), std::vector<std::string>{"discard 2+1+"});
     expectSound();
 }
 

@@ -22,9 +22,11 @@ TEST(SimulationTest, HundredsOfGamesKeepEveryInvariant) {
 // Seeds whose games, found by soaking, stall without one of the mends.
 struct Stall {
     std::uint32_t seed;
+    int seats;
     const char* without;
 };
-constexpr Stall kStalls[] = {{6203, "stallbreaker"}, {9224, "stallbreaker"}, {345, "streakcap"}};
+constexpr Stall kStalls[] = {
+    {6203, 4, "stallbreaker"}, {9224, 4, "stallbreaker"}, {345, 4, "streakcap"}, {958, 2, "surpluswilds"}};
 
 SimOptions without(const char* mend) {
     SimOptions options;
@@ -38,9 +40,9 @@ SimOptions without(const char* mend) {
 
 TEST(SimulationTest, EachMendEndsGamesThatStallWithoutIt) {
     for (const Stall& s : kStalls) {
-        const GameResult off = playgame(s.seed, 4, without(s.without));
+        const GameResult off = playgame(s.seed, s.seats, without(s.without));
         EXPECT_NE(off.violation.find("bounded moves"), std::string::npos) << s.seed << " " << off.violation;
-        const GameResult on = playgame(s.seed, 4, without(""));
+        const GameResult on = playgame(s.seed, s.seats, without(""));
         EXPECT_EQ(on.violation, "") << s.seed;
         EXPECT_NE(on.winner, 0) << s.seed;
     }
