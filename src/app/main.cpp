@@ -1,6 +1,7 @@
 // Velmora: the game window, or with --serve the headless host.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <memory>
 
 #include "app/inprocesshost.h"
@@ -10,6 +11,17 @@
 #include "app/singleinstance.h"
 #include "client/appid.h"
 #include "client/tchat.h"
+
+namespace {
+
+// The installed theme's icon when there is one, else the compiled-in sizes.
+QIcon windowIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(size));
+    return QIcon::fromTheme(QLatin1String(velmora::client::kAppId), icon);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QStringList args;
@@ -31,6 +43,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     // Ties the window to the installed desktop entry (its icon and name).
     QGuiApplication::setDesktopFileName(QLatin1String(velmora::client::kAppId));
+    QApplication::setWindowIcon(windowIcon());
     // Handled from the first moment; acted on once the event loop runs.
     velmora::app::onTerminationSignals([] { QApplication::closeAllWindows(); });
 
