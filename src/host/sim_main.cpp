@@ -13,11 +13,29 @@ namespace {
 
 using velmora::host::SimOptions;
 
+#ifndef VELMORA_VERSION
+#define VELMORA_VERSION "1.0.0"
+#endif
+
+constexpr const char* kUsage =
+    "usage: velmora-sim --games N [--seed S] [--seats 2|3|4] [--check-every N]\n"
+    "                   [--without streakcap|surpluswilds|stallbreaker]... [--keep-going]\n"
+    "       velmora-sim --help | --version\n";
+
 int usage() {
-    std::fprintf(stderr,
-                 "usage: velmora-sim --games N [--seed S] [--seats 2|3|4] [--check-every N]\n"
-                 "                   [--without streakcap|surpluswilds|stallbreaker]... [--keep-going]\n");
+    std::fputs(kUsage, stderr);
     return 2;
+}
+
+int unknown(const char* arg) {
+    std::fprintf(stderr, "velmora-sim: unknown option '%s'\n", arg);
+    return usage();
+}
+
+bool takesValue(const char* arg) {
+    for (const char* name : {"--games", "--seed", "--seats", "--check-every", "--without"})
+        if (std::strcmp(arg, name) == 0) return true;
+    return false;
 }
 
 bool number(const char* text, long& out) {
@@ -40,10 +58,13 @@ int main(int argc, char** argv) {
     long games = -1, seed = 1, seats = 4, every = 1;
     SimOptions options;
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) return std::fputs(kUsage, stdout), 0;
+        if (std::strcmp(argv[i], "--version") == 0) return std::puts("velmora-sim " VELMORA_VERSION), 0;
         if (std::strcmp(argv[i], "--keep-going") == 0) {
             options.keepgoing = true;
             continue;
         }
+        if (!takesValue(argv[i])) return unknown(argv[i]);
         if (i + 1 >= argc) return usage();
         const char* arg = argv[i];
         const char* value = argv[++i];

@@ -49,7 +49,7 @@ appstream)
   ;;
 cli)
   install_copy
-  for prog in velmora velmora-lzrw1; do
+  for prog in velmora velmora-sim velmora-lzrw1; do
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$prog" --help) || fail "$prog --help exit $?"
     grep -qi usage <<<"$out" || fail "$prog --help says no usage"
     [ "$(env -u DISPLAY "$prefix/bin/$prog" --version)" = "$prog 1.0.0" ] || fail "$prog --version"
