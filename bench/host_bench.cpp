@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <map>
 #include <thread>
 
@@ -18,11 +19,18 @@ constexpr int kRounds = 25;
 
 std::string name(int i) { return "P" + std::to_string(i); }
 
+// The program under test; VELMORA_BENCH_PROGRAM names another build of it
+// (an older one, for a before-and-after comparison).
+std::string program() {
+    const char* other = std::getenv("VELMORA_BENCH_PROGRAM");
+    return other && *other ? other : VELMORA_PROGRAM;
+}
+
 // Each player in turn says one line; every player's delivery delay counts.
 // arg(0): 1 when the players' own sockets leave Nagle on.
 void ChatLatency(benchmark::State& state) {
     for (auto _ : state) {
-        HostProcess host(VELMORA_PROGRAM);
+        HostProcess host(program());
         std::vector<Peer> peers;
         for (int i = 1; i <= kPlayers; ++i) {
             peers.emplace_back(host.port(), 5000, state.range(0) == 0);
@@ -72,7 +80,7 @@ constexpr int kFloodMax = 40000;
 void ReconnectFlood(benchmark::State& state) {
     const std::size_t lineBytes = static_cast<std::size_t>(state.range(0));
     for (auto _ : state) {
-        HostProcess host(VELMORA_PROGRAM);
+        HostProcess host(program());
         Peer a(host.port()), b(host.port());
         if (!a.join("Ann", 5000) || !b.join("Bob", 5000)) return state.SkipWithError("join failed");
         const long rssBefore = host.rssKb();
@@ -150,8 +158,36 @@ void ReconnectFlood(benchmark::State& state) {
     }
 }
 
+// One logged-in peer sends 7 lines with a 2000-byte malformed place every
+// 100 ms (within its queue caps) for kFloodMs: how fast does the host's
+// standard error grow?
+void MalformedSpam(benchmark::State& state) {
+    for (auto _ : state) {
+        HostProcess host(program());
+        Peer spammer(host.port());
+        if (!spammer.join("Mal", 5000)) return state.SkipWithError("join failed");
+        const long errBefore = host.stderrBytes();
+        const std::string line = "CMD_chat+" + std::string(2000, 'x') + "\n+hi";
+        const auto start = Clock::now();
+        int sent = 0;
+        while (msSince(start) < kFloodMs && !spammer.closed()) {
+            for (int i = 0; i < 7; ++i, ++sent) spammer.send(line);
+            std::vector<Peer*> one{&spammer};
+            const auto burst = Clock::now();
+            while (msSince(burst) < 100) {
+                waitAny(one, 20);
+                spammer.pump();
+                spammer.got.clear();
+            }
+        }
+        state.counters["lines_sent"] = sent;
+        state.counters["stderr_KB_per_s"] = (host.stderrBytes() - errBefore) / 1024.0 / (msSince(start) / 1000.0);
+    }
+}
+
 }  // namespace
 
+BENCHMARK(MalformedSpam)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(ChatLatency)->ArgName("nagle")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReconnectFlood)->Arg(30)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
