@@ -1,6 +1,6 @@
 // The computer players: one greedy, deterministic move per tick of the
 // computer timer for every seat no person plays. They act only through the
-// table's rule operations, with the payload texts a client would send.
+// table's rule operations, the same ones the wire requests reach.
 #pragma once
 
 #include <array>
@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/stagetable.h"
 #include "host/table.h"
 
 namespace velmora::host {
@@ -32,13 +33,36 @@ struct ComputerMends {
     bool stallbreaker = true;
 };
 
+// What a laid group takes, as bit masks.
+struct GroupView {
+    int type = kNoGroup;
+    bool natural = false;   // holds a natural card
+    unsigned ranks = 0;     // ranks of its natural cards
+    unsigned suits = 0;     // suits of its natural cards
+    unsigned edges = 0;     // free run positions next to a filled one
+    int firstsuit = 0;      // the suit of position 1
+};
+
+// The hand and the table as one decision sees them, read once.
+struct Analysis {
+    int seat = 0;
+    std::array<int, kGroupSize + 1> ranks{};   // hand cards by rank (0 = wild)
+    std::array<int, 5> suits{};                // all eleven slots by suit
+    int favoured = 1;                          // the colour stage's suit
+    std::array<std::array<GroupView, 3>, kSeats + 1> groups{};   // laid groups [seat][1..2]
+    unsigned placed = 0;       // ranks of natural cards in any laid group
+    unsigned tableranks = 0;   // ranks a laid set or run would take
+    unsigned tablesuits = 0;   // suits of the laid colour sets' first positions
+};
+
 class ComputerPlayer {
 public:
     explicit ComputerPlayer(Table& table, ComputerMends mends = {}) : t_(table), mends_(mends) {}
 
-    // Called with "operation payload" for every request handed to the table,
-    // before the table sees it.
+    // Called with "operation payload" (the wire request's text) for every
+    // request handed to the table, before the table sees it.
     std::function<void(std::string_view)> trace;
+    long refusals = 0;   // requests the table refused with a play error
 
     // ---- turn driver and hand analysis ----
     void computerplay(int seat);
@@ -49,17 +73,9 @@ public:
 
     // ---- create, hit and discard ----
     void computercreate(int seat);
-    // Each lays its stage from the hand; true when the table accepted it.
-    bool checkforcomputer1(int seat);
-    bool checkforcomputer2(int seat);
-    bool checkforcomputer3(int seat);
-    bool checkforcomputer4(int seat);
-    bool checkforcomputer5(int seat);
-    bool checkforcomputer6(int seat);
-    bool checkforcomputer7(int seat);
-    bool checkforcomputer8(int seat);
-    bool checkforcomputer9(int seat);
-    bool checkforcomputer10(int seat);
+    // Lays the seat's stage from the hand; true when the table accepted it.
+    bool buildstage(int seat, int stage);
+    bool checkforcomputer8(int seat);   // the colour set
     // "+slot+slot..." of a set of n or a run of n; empty when none fits.
     std::string checkforitset(int seat, int n);
     std::string checkforitrun(int seat, int n);
@@ -84,16 +100,28 @@ private:
     ComputerMends mends_;
     // Computer pick-ups since the last computer draw (the streak cap's count).
     int pilestreak_ = 0;
+    unsigned placed_ = 0;   // the table's ranks, read by resetbuilders
 
+    Analysis analyse(int seat) const;   // seat 0: the table alone
+    bool needs(const Analysis& a, int leftout, int card, int mode) const;
+    static bool hitfits(const GroupView& v, int card);
+    bool fitstable(const Analysis& a, int card) const;   // some laid group takes it
+    bool computerhitthem(const Analysis& a);
+    void computerdiscard(const Analysis& a);
     bool stalled() const;
     int surpluswild(int seat) const;
-    bool fitstable(int card) const;   // some laid group would take it
+    std::string buildgroup(int seat, GroupType type, int n);
+    bool laystage(int seat, const std::string& slots);
 
-    int request(int (Table::*op)(std::string_view), std::string_view name, const std::string& payload);
-    bool laystage(int seat, const std::string& first, const std::string& second);
-    bool twogroups(int seat, bool set2, int n1, int n2);
-    bool singlerun(int seat, int n);
-    bool hitfits(int target, int group, int card) const;
+    // The request's text is built only when someone traces.
+    template <typename Text>
+    void note(std::string_view op, Text text) {
+        if (trace) trace(std::string(op) + " " + text());
+    }
+    int counted(int result) {
+        if (result > 0) ++refusals;
+        return result;
+    }
 };
 
 // Gives the table a computer player for its seats; the table keeps it alive.

@@ -17,34 +17,36 @@ void ComputerPlayer::resetbuilders(int seat) {
     for (int k = 1; k <= kHandSlots; ++k)
         if (iswild(t_.players[seat].hand[k])) ++wildbudget;
     marks.fill(0);
+    placed_ = 0;
+    for (int s = 1; s <= kSeats; ++s) {
+        if (t_.players[s].stagedone != 1) continue;
+        for (int g = 1; g <= 2; ++g)
+            for (int card : t_.players[s].groups[g])
+                if (isnatural(card)) placed_ |= 1u << rankof(card);
+    }
 }
 
-bool ComputerPlayer::laystage(int seat, const std::string& first, const std::string& second) {
-    return request(&Table::createstage, "createstage", std::to_string(seat) + first + second) == kDone;
+bool ComputerPlayer::laystage(int seat, const std::string& slots) {
+    const std::string payload = std::to_string(seat) + slots;
+    note("createstage", [&] { return payload; });
+    return counted(t_.createstage(payload)) == kDone;
 }
 
-bool ComputerPlayer::twogroups(int seat, bool secondisrun, int n1, int n2) {
-    const std::string first = checkforitset(seat, n1);
+std::string ComputerPlayer::buildgroup(int seat, GroupType type, int n) {
+    return type == kSet ? checkforitset(seat, n) : type == kRun ? checkforitrun(seat, n) : std::string();
+}
+
+// Groups are built in order from the stage's shape; a group that cannot be
+// built ends the attempt.
+bool ComputerPlayer::buildstage(int seat, int stage) {
+    const StageShape& shape = stageshape(stage);
+    if (shape.type1 == kColour) return checkforcomputer8(seat);
+    const std::string first = buildgroup(seat, shape.type1, shape.need1);
     if (first.empty()) return false;
-    const std::string second = secondisrun ? checkforitrun(seat, n2) : checkforitset(seat, n2);
-    if (second.empty()) return false;
-    return laystage(seat, first, second);
+    std::string second;
+    if (shape.type2 != kNoGroup && (second = buildgroup(seat, shape.type2, shape.need2)).empty()) return false;
+    return laystage(seat, first + second);
 }
-
-bool ComputerPlayer::singlerun(int seat, int n) {
-    const std::string run = checkforitrun(seat, n);
-    return !run.empty() && laystage(seat, run, "");
-}
-
-bool ComputerPlayer::checkforcomputer1(int seat) { return twogroups(seat, false, 3, 3); }
-bool ComputerPlayer::checkforcomputer2(int seat) { return twogroups(seat, true, 3, 4); }
-bool ComputerPlayer::checkforcomputer3(int seat) { return twogroups(seat, true, 4, 4); }
-bool ComputerPlayer::checkforcomputer4(int seat) { return singlerun(seat, 7); }
-bool ComputerPlayer::checkforcomputer5(int seat) { return singlerun(seat, 8); }
-bool ComputerPlayer::checkforcomputer6(int seat) { return singlerun(seat, 9); }
-bool ComputerPlayer::checkforcomputer7(int seat) { return twogroups(seat, false, 4, 4); }
-bool ComputerPlayer::checkforcomputer9(int seat) { return twogroups(seat, true, 4, 5); }
-bool ComputerPlayer::checkforcomputer10(int seat) { return twogroups(seat, false, 5, 5); }
 
 bool ComputerPlayer::checkforcomputer8(int seat) {
     const auto& hand = t_.players[seat].hand;
@@ -63,7 +65,7 @@ bool ComputerPlayer::checkforcomputer8(int seat) {
             if (isnatural(hand[k]) && getsuit(hand[k]) == suit) text += slotplus(k), ++n;
         for (int k = 1; k <= kHandSlots && n < 8; ++k)
             if (iswild(hand[k])) text += slotplus(k), ++n;
-        return laystage(seat, text, "");
+        return laystage(seat, text);
     };
     for (int s = 1; s <= 4; ++s)
         if (count[s] > 7) return lay(s);
@@ -80,7 +82,7 @@ std::string ComputerPlayer::checkforitset(int seat, int n) {
     // round stalls: a rank lying inside a laid run may be all a seat has.
     auto candidate = [&](int k) {
         const int c = hand[k];
-        return marks[k] == 0 && isnatural(c) && c != kSkip && !(checkforplacement(c) && !stalled());
+        return marks[k] == 0 && isnatural(c) && c != kSkip && !(((placed_ >> rankof(c)) & 1u) != 0 && !stalled());
     };
     auto sameRank = [&](int k, int rank) { return hand[k] != 0 && hand[k] != kSkip && rankof(hand[k]) == rank; };
     int currank = 0, curcount = 0, bestrank = 0, bestcount = 0;

@@ -1,27 +1,29 @@
 // Shuffling, taking cards, dealing, and the start of games and rounds.
 #include "host/table.h"
 
+#include <utility>
+
 #include "net/wire.h"
 
 namespace velmora::host {
 
 namespace {
 
-// Puts the card at a random empty position of the array's first n positions.
-void placeRandomly(std::array<int, kDeckSize + 1>& into, int n, int card, Random& random) {
-    int p = random.draw(n);
-    while (into[p] != 0) p = random.draw(n);
-    into[p] = card;
+// Fisher-Yates: every order of the first n positions equally likely, one
+// draw per position.
+void shuffle(std::array<int, kDeckSize + 1>& cards, int n, Random& random) {
+    for (int i = n; i >= 2; --i) std::swap(cards[i], cards[random.draw(i)]);
 }
 
 }  // namespace
 
 void Table::shufflecards() {
-    deck.fill(0);
     discards.fill(0);
-    for (int i = 0; i < 4; ++i) placeRandomly(deck, kDeckSize, kSkip, random);
+    int pos = 0;
+    for (int i = 0; i < 4; ++i) deck[++pos] = kSkip;
     for (int copy = 0; copy < 2; ++copy)
-        for (int c = 1; c <= 52; ++c) placeRandomly(deck, kDeckSize, c, random);
+        for (int c = 1; c <= 52; ++c) deck[++pos] = c;
+    shuffle(deck, kDeckSize, random);
     deckpos = 0;
     discardcount = 0;
 }
@@ -32,12 +34,9 @@ void Table::shufflecards() {
 void Table::reshuffle() {
     const int faceup = discardcount >= 1 ? discards[discardcount] : 0;
     const int n = discardcount >= 1 ? discardcount - 1 : 0;
-    std::array<int, kDeckSize + 1> temp{};
-    for (int k = 1; k <= n; ++k) {
-        placeRandomly(temp, n, discards[k], random);
-        discards[k] = 0;
-    }
-    deck = temp;
+    deck.fill(0);
+    for (int k = 1; k <= n; ++k) deck[k] = discards[k];
+    shuffle(deck, n, random);
     deckpos = 0;
     discards.fill(0);
     discards[1] = faceup;
@@ -68,7 +67,7 @@ void Table::dealcards() {
         for (int s = 1; s <= kSeats; ++s)
             if (players[s].inround == 1) players[s].hand[k] = getcard();
     for (int s = 1; s <= kSeats; ++s) {
-        if (players[s].connected != 1) continue;
+        if (players[s].connected != 1 || !sink_.listening(s)) continue;
         wire::MessageBuilder msg("CMD_mycards");
         msg.add(s);
         for (int k = 1; k <= 10; ++k) msg.add(k).add(players[s].hand[k]);

@@ -33,16 +33,19 @@ int edge(const Group& group, int from, int to, int step, int next) {
 int Table::hitset(std::string_view payload) {
     wire::FieldReader fields(payload);
     const int seat = fields.nextInt();
+    // A refusal that needs none of the other fields comes before they are read.
+    if (!isturn(seat) || players[seat].stagedone == 0 || turnphase != 2) return hitset(seat, 0, 0, 0, {});
+    const std::string_view tag = fields.next();
+    const int slot = fields.nextInt();
+    const std::string_view side = fields.next();
+    return hitset(seat, tagdigit(tag, 0), tagdigit(tag, 1), slot, side);
+}
+
+int Table::hitset(int seat, int target, int group, int slot, std::string_view side) {
     if (!isturn(seat)) return kIgnored;
     tplayer& p = players[seat];
     if (p.stagedone == 0) return playerror(seat, 5, "computer error 5");
     if (turnphase != 2) return playerror(seat, 1, "computer error 1");
-    const std::string_view tag = fields.next();
-    const int slot = fields.nextInt();
-    const std::string_view side = fields.next();
-
-    const int target = tagdigit(tag, 0);
-    const int group = tagdigit(tag, 1);
     if (target == 0 || group == 0) return playerror(seat, 6, "computer error 6");
     const int card = slot >= 1 && slot <= kHandSlots ? p.hand[slot] : 0;
     bool fits = false;
@@ -59,11 +62,13 @@ int Table::hitset(std::string_view payload) {
     p.hand[slot] = 0;
     idlereshuffles = 0;
     const int n = getnumcards(seat);
-    wire::MessageBuilder msg("CMD_hitthem");
-    msg.add(seat).add(target).add(n).add(1).add(slot).add(0);
-    std::string text = msg.str();
-    appendgroups(text, target);
-    sendToAll(text);
+    tellAll([&] {
+        wire::MessageBuilder msg("CMD_hitthem");
+        msg.add(seat).add(target).add(n).add(1).add(slot).add(0);
+        std::string text = msg.str();
+        appendgroups(text, target);
+        return text;
+    });
     if (n == 0)
         endround(seat);
     else

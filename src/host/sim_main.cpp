@@ -1,7 +1,9 @@
 // velmora-sim --games N [--seed S] [--seats 2|3|4] [--check-every N]
 //             [--without streakcap|surpluswilds|stallbreaker]... [--keep-going]
-// Computer players in every seat play N games on the engine alone; exits 1
-// when a check broke (at the first one, unless --keep-going counts them all).
+// Computer players in every seat play N games on the engine alone, the whole
+// table checked after every 8th move unless --check-every says otherwise;
+// exits 1 when a check broke (at the first one, unless --keep-going counts
+// them all). Rates are per second of processor time.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -55,7 +57,7 @@ bool switchoff(const char* name, SimOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    long games = -1, seed = 1, seats = 4, every = 1;
+    long games = -1, seed = 1, seats = 4, every = 8;
     SimOptions options;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) return std::fputs(kUsage, stdout), 0;

@@ -1,6 +1,6 @@
 #include "host/simulation.h"
 
-#include <chrono>
+#include <ctime>
 #include <string_view>
 
 #include "host/computer.h"
@@ -20,25 +20,19 @@ struct SimTimers : TimerControl {
     void stopComputerTimer() override { computer = false; }
 };
 
-// Every place watches; place 1 hears everything sent to all.
+// The watching places are simulated: nobody listens, so the table builds
+// no message text at all.
 struct SimSink : MessageSink {
-    int winner = 0;
-    int rounds = 0;
-    long refusals = 0;
-    void sendTo(int place, std::string_view text) override {
-        if (text.starts_with("CMD_playerror+")) ++refusals;
-        if (place != 1) return;
-        if (text.starts_with("CMD_startround+")) ++rounds;
-        if (winner == 0 && text.starts_with("CMD_winner+")) winner = text[11] - '0';
-    }
+    void sendTo(int, std::string_view) override {}
+    bool listening(int) const override { return false; }
 };
 
 class Game {
 public:
     Game(std::uint32_t seed, int seats, const SimOptions& options)
-        : seats_(seats), options_(options), table_(sink_, timers_, seed) {
-        installComputerPlayers(table_, options.mends);
-        table_.diagnostic = [this](std::string_view) { ++diagnostics_; };
+        : seats_(seats), options_(options), table_(sink_, timers_, seed), computer_(table_, options.mends) {
+        table_.computerplay = [this](int seat) { computer_.computerplay(seat); };
+        table_.diagnostic = [](std::string_view) {};
     }
 
     GameResult play();
@@ -49,11 +43,14 @@ private:
     SimSink sink_;
     SimTimers timers_;
     Table table_;
-    long diagnostics_ = 0;
+    ComputerPlayer computer_;
     long moves_ = 0;
     int turnmoves_ = 0;
+    int rounds_ = 0;
+    int winner_ = 0;
 
     void start();
+    void step();
     std::string check(bool whole) const;
     std::string checkseat(int s) const;
 };
@@ -64,6 +61,7 @@ void Game::start() {
         if (s != 2) table_.players[s].connected = 1;
     table_.seatsused = seats_;
     table_.startgame("Sim+");
+    rounds_ = 1;
     for (int s = 1; s <= seats_; ++s)
         if (s != 2) table_.players[s].justwatching = 1;
     // As "just watch" during the turn does: the seat to move gets its tick.
@@ -73,20 +71,28 @@ void Game::start() {
 GameResult Game::play() {
     start();
     std::string violation = check(true);
-    for (long step = 1; violation.empty(); ++step) {
-        if (timers_.computer) {
-            turnmoves_ = table_.turnphase == 1 ? 1 : turnmoves_ + 1;
-            ++moves_;
-            table_.computertimerTimer();
-        } else if (timers_.timer1) {
-            table_.timer1Timer();
-        } else {
-            break;
-        }
-        violation = check(step % options_.checkevery == 0 || table_.gameon == 0);
+    for (long n = 1; violation.empty() && (timers_.computer || timers_.timer1); ++n) {
+        step();
+        violation = check(n % options_.checkevery == 0 || table_.gameon == 0);
     }
-    if (violation.empty() && sink_.winner == 0) violation = "the game stopped without a winner";
-    return {sink_.winner, sink_.rounds, moves_, sink_.refusals + diagnostics_, violation};
+    if (violation.empty() && winner_ == 0) violation = "the game stopped without a winner";
+    return {winner_, rounds_, moves_, computer_.refusals, violation};
+}
+
+// Fires the timer that is due. A round begins when the pause ends in a deal;
+// the game ends with the lowest seat that completed stage 10.
+void Game::step() {
+    if (timers_.computer) {
+        turnmoves_ = table_.turnphase == 1 ? 1 : turnmoves_ + 1;
+        ++moves_;
+        table_.computertimerTimer();
+        return;
+    }
+    table_.timer1Timer();
+    if (table_.turnphase != 3 && table_.gameon == 1) ++rounds_;
+    if (table_.gameon == 0 && winner_ == 0)
+        for (int s = kSeats; s >= 1; --s)
+            if (table_.players[s].stage == 11) winner_ = s;
 }
 
 std::string Game::checkseat(int s) const {
@@ -109,9 +115,9 @@ std::string Game::check(bool whole) const {
             if (std::string seat = checkseat(s); !seat.empty()) return seat;
     }
     if (turnmoves_ > options_.movesperturn) return "a turn took more than its bounded moves";
-    if (sink_.rounds > options_.roundspergame) return "the game took more than its bounded rounds";
+    if (rounds_ > options_.roundspergame) return "the game took more than its bounded rounds";
     if (moves_ > options_.movespergame) return "the game took more than its bounded moves";
-    if (table_.gameon == 0) return sink_.winner != 0 ? "" : "the game ended without CMD_winner";
+    if (table_.gameon == 0) return winner_ != 0 ? "" : "the game ended without a winner";
     const int cur = table_.curplayer;
     switch (table_.turnphase) {
         case 1: case 2:
@@ -134,7 +140,7 @@ GameResult playgame(std::uint32_t seed, int seats, const SimOptions& options) {
 
 SimStats simulate(int games, std::uint32_t seed, int seats, const SimOptions& options) {
     SimStats stats;
-    const auto begin = std::chrono::steady_clock::now();
+    const std::clock_t begin = std::clock();
     for (int g = 0; g < games; ++g) {
         const std::uint32_t gameseed = seed + static_cast<std::uint32_t>(g);
         const GameResult r = playgame(gameseed, seats, options);
@@ -154,7 +160,7 @@ SimStats simulate(int games, std::uint32_t seed, int seats, const SimOptions& op
         if (r.rounds > stats.maxrounds) stats.maxrounds = r.rounds;
         if (r.winner >= 1 && r.winner <= 4) ++stats.wins[r.winner];
     }
-    stats.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    stats.seconds = static_cast<double>(std::clock() - begin) / CLOCKS_PER_SEC;
     return stats;
 }
 

@@ -42,7 +42,7 @@ struct SimStats {
     std::array<int, 5> wins{};  // [1..4]
     long moves = 0;
     long refusals = 0;
-    double seconds = 0;
+    double seconds = 0;         // processor time of the run
     std::string violation;      // the first one, with seed and move
     static constexpr std::size_t kSeedsKept = 100;
     std::vector<std::uint32_t> brokenseeds;   // the first kSeedsKept

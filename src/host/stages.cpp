@@ -11,28 +11,6 @@ namespace velmora::host {
 
 namespace {
 
-struct StageShape {
-    int type1, need1, type2, need2, type3;
-};
-
-// [stage]: what groups 1 and 2 must be. Group 3 is never laid; the two-set
-// stages report it as a set all the same.
-constexpr StageShape kStages[11] = {
-    {kNoGroup, 0, kNoGroup, 0, kNoGroup},
-    {kSet, 3, kSet, 3, kSet},              // 1: two sets of 3
-    {kSet, 3, kRun, 4, kNoGroup},          // 2
-    {kSet, 4, kRun, 4, kNoGroup},          // 3
-    {kRun, 7, kNoGroup, 0, kNoGroup},      // 4
-    {kRun, 8, kNoGroup, 0, kNoGroup},      // 5
-    {kRun, 9, kNoGroup, 0, kNoGroup},      // 6
-    {kSet, 4, kSet, 4, kSet},              // 7
-    {kColour, 8, kNoGroup, 0, kNoGroup},   // 8: eight cards of one colour
-    {kSet, 4, kRun, 5, kNoGroup},          // 9
-    {kSet, 5, kSet, 5, kSet},              // 10
-};
-
-bool knownstage(int stage) { return stage >= 1 && stage <= 10; }
-
 // Marks the run's ranks in present[1..12], spending up to `wilds` wild cards
 // on gaps and then alternately below and above the run. On success gives the
 // run's ends.
@@ -87,8 +65,7 @@ std::vector<std::string_view> splitfields(std::string_view payload) {
 
 int Table::getsettype(int seat, int group) const {
     const int stage = players[seat].stage;
-    if (!knownstage(stage)) return kNoGroup;
-    const StageShape& shape = kStages[stage];
+    const StageShape& shape = stageshape(stage);
     switch (group) {
         case 1: return shape.type1;
         case 2: return shape.type2;
@@ -196,8 +173,7 @@ StageResult Table::checkforsuits(int seat, int group, int need) {
 }
 
 StageResult Table::checkforstage(int seat, int stage) {
-    if (!knownstage(stage)) return {};
-    const StageShape& shape = kStages[stage];
+    const StageShape& shape = stageshape(stage);
     auto test = [&](int group, int type, int need) {
         switch (type) {
             case kSet: return checkforkinds(seat, group, need);
@@ -226,17 +202,24 @@ StageResult Table::checkforp9(int seat) { return checkforstage(seat, 9); }
 StageResult Table::checkforp10(int seat) { return checkforstage(seat, 10); }
 
 // "seat+slot+slot..." with no "+" after the last slot (a trailing one is
-// tolerated). Slot numbers outside 1..11 or naming empty slots are ignored.
+// tolerated).
 int Table::createstage(std::string_view payload) {
     const auto fields = splitfields(payload);
     const int seat = wire::toInt(fields.empty() ? std::string_view{} : fields[0]);
     if (!isturn(seat)) return kIgnored;
+    // A refusal that needs no slots comes before they are read.
+    if (players[seat].stagedone == 1 || turnphase != 2) return createstage(seat, {});
+    std::vector<int> slots;
+    for (std::size_t i = 1; i < fields.size(); ++i) slots.push_back(wire::toInt(fields[i]));
+    return createstage(seat, slots);
+}
+
+// Slot numbers outside 1..11 or naming empty slots are ignored.
+int Table::createstage(int seat, const std::vector<int>& slots) {
+    if (!isturn(seat)) return kIgnored;
     tplayer& p = players[seat];
     if (p.stagedone == 1) return playerror(seat, 4, "computer error 4");
     if (turnphase != 2) return playerror(seat, 1, "computer error 1");
-    std::vector<int> slots;
-    for (std::size_t i = 1; i < fields.size(); ++i) slots.push_back(wire::toInt(fields[i]));
-
     selected.fill(0);
     for (int slot : slots)
         if (slot >= 1 && slot <= kHandSlots && p.hand[slot] != 0) selected[slot] = 1;
@@ -258,7 +241,6 @@ void Table::laystage(int seat, const StageResult& result) {
     idlereshuffles = 0;
     p.groupcount[1] = 0;
     p.groupcount[2] = 0;
-    wire::MessageBuilder laid("");
     for (const StageEntry& e : result.entries()) {
         p.hand[e.slot] = 0;
         p.groupcount[e.group] += 1;
@@ -273,16 +255,19 @@ void Table::laystage(int seat, const StageResult& result) {
             }
         }
         p.groups[e.group][pos] = e.card;
-        laid.add(1).add(e.slot).add(0);
     }
     const int n = getnumcards(seat);
     bool allaid = true;
     for (int s = 1; s <= kSeats; ++s)
         if (players[s].inround == 1 && players[s].stagedone != 1) allaid = false;
     const bool ends = n == 0 || allaid;
-    std::string msg = wire::message("CMD_playstage", seat, n, ends ? 'f' : 't') + laid.str();
-    appendgroups(msg, seat);
-    sendToAll(msg);
+    tellAll([&] {
+        wire::MessageBuilder laid("");
+        for (const StageEntry& e : result.entries()) laid.add(1).add(e.slot).add(0);
+        std::string msg = wire::message("CMD_playstage", seat, n, ends ? 'f' : 't') + laid.str();
+        appendgroups(msg, seat);
+        return msg;
+    });
     if (ends)
         endround(seat);
     else

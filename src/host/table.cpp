@@ -39,7 +39,14 @@ void Table::sendToAll(std::string_view text) { sendToOthers(0, text); }
 void Table::sendToOthers(int except, std::string_view text) {
     const int last = seatsused < kPlaces ? seatsused : kPlaces;
     for (int p = 1; p <= last; ++p)
-        if (p != except && players[p].connected == 1) sink_.sendTo(p, text);
+        if (p != except && players[p].connected == 1 && sink_.listening(p)) sink_.sendTo(p, text);
+}
+
+bool Table::heard(int except) const {
+    const int last = seatsused < kPlaces ? seatsused : kPlaces;
+    for (int p = 1; p <= last; ++p)
+        if (p != except && players[p].connected == 1 && sink_.listening(p)) return true;
+    return false;
 }
 
 // Requests name their seat; only the seat whose turn it is may act.
@@ -50,9 +57,9 @@ bool Table::isturn(int seat) const {
 // A person gets the play error; a seat nobody holds has no one to tell, so
 // the refusal becomes a diagnostic for the host's operator.
 int Table::playerror(int seat, int code, std::string_view computertext) {
-    if (players[seat].connected == 1)
-        sink_.sendTo(seat, wire::message("CMD_playerror", seat, code, ""));
-    else
+    if (players[seat].connected == 1) {
+        if (sink_.listening(seat)) sink_.sendTo(seat, wire::message("CMD_playerror", seat, code, ""));
+    } else
         report(computertext);
     return code;
 }

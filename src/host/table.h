@@ -12,6 +12,7 @@
 
 #include "host/cards.h"
 #include "host/random.h"
+#include "host/stagetable.h"
 
 namespace velmora::host {
 
@@ -22,6 +23,12 @@ namespace velmora::host {
 struct MessageSink {
     virtual ~MessageSink() = default;
     virtual void sendTo(int place, std::string_view text) = 0;
+    // False for a place whose messages would be thrown away: the table then
+    // builds no text for it (the simulation listens to nobody).
+    virtual bool listening(int place) const {
+        (void)place;
+        return true;
+    }
 };
 
 // The host's two timers. The owner calls Table::timer1Timer on every tick of
@@ -58,9 +65,6 @@ struct tplayer {
 
     bool operator==(const tplayer&) const = default;
 };
-
-// What getsettype reports for a group of a seat's stage.
-enum GroupType { kNoGroup = 0, kSet = 1, kRun = 2, kColour = 3 };
 
 // One card a stage test takes: the group it goes to, its hand slot, the card.
 struct StageEntry {
@@ -146,6 +150,10 @@ public:
     int draw(std::string_view payload);          // "seat+"
     int pickdiscard(std::string_view payload);   // "seat+"
     int discard(std::string_view payload);       // "seat+slot+"
+    // The same requests with their fields read; the computer players call these.
+    int draw(int seat);
+    int pickdiscard(int seat);
+    int discard(int seat, int slot);
     void findplayer();
     void endround(int seat);
     void checkforwin(int seat);
@@ -170,9 +178,12 @@ public:
     StageResult checkforp10(int seat);
     StageResult checkforstage(int seat, int stage);   // 1..10; anything else fails
     int createstage(std::string_view payload);        // "seat+slot+slot..."
+    int createstage(int seat, const std::vector<int>& slots);
 
     // ---- hits (hits.cpp) ----
     int hitset(std::string_view payload);   // "seat+tag+slot+side+"
+    // target and group as the tag's two digits, 0 for one that is not a digit.
+    int hitset(int seat, int target, int group, int slot, std::string_view side);
     // Each places the card in the group when it fits.
     bool checkforkindmatch(int seat, int group, int card);
     bool checkforrunmatch(int seat, int group, int card, std::string_view side);
@@ -189,6 +200,14 @@ private:
     void syncpile();
     int emptyslot(int seat) const;
     void sendToOthers(int except, std::string_view text);
+    bool heard(int except) const;   // some other connected place listens
+    // Builds the text only when some connected place (but `except`) listens.
+    template <typename Text>
+    void tellOthers(int except, Text text) {
+        if (heard(except)) sendToOthers(except, text());
+    }
+    template <typename Text>
+    void tellAll(Text text) { tellOthers(0, text); }
     StageResult runattempt(int seat, int group, int need, int setrank);
     void laystage(int seat, const StageResult& result);
     void appendgroups(std::string& text, int seat) const;

@@ -22,7 +22,10 @@ int nextseat(const std::array<tplayer, kPlaces + 1>& players, int from, int coun
 
 int Table::draw(std::string_view payload) {
     wire::FieldReader fields(payload);
-    const int seat = fields.nextInt();
+    return draw(fields.nextInt());
+}
+
+int Table::draw(int seat) {
     if (!isturn(seat) || turnphase != 1) return kIgnored;
     // A hand holds at most 10 cards when its turn begins, so this cannot
     // happen in play; if it ever does, the card stays in the deck.
@@ -42,16 +45,19 @@ int Table::draw(std::string_view payload) {
     players[seat].hand[k] = card;
     const int n = getnumcards(seat);
     turnphase = 2;
-    if (players[seat].connected == 1)
+    if (players[seat].connected == 1 && sink_.listening(seat))
         sink_.sendTo(seat, wire::message("CMD_draw", seat, n, k, card, ""));
-    sendToOthers(seat, wire::message("CMD_hedrew", seat, n, ""));
+    tellOthers(seat, [&] { return wire::message("CMD_hedrew", seat, n, ""); });
     restartcomputer();
     return kDone;
 }
 
 int Table::pickdiscard(std::string_view payload) {
     wire::FieldReader fields(payload);
-    const int seat = fields.nextInt();
+    return pickdiscard(fields.nextInt());
+}
+
+int Table::pickdiscard(int seat) {
     if (!isturn(seat) || turnphase != 1 || topdiscard == 0) return kIgnored;
     if (topdiscard == kSkip) return playerror(seat, 8, "computer error 2");
     const int k = emptyslot(seat);
@@ -66,7 +72,7 @@ int Table::pickdiscard(std::string_view payload) {
     discardcount -= 1;
     syncpile();
     const int n = getnumcards(seat);
-    sendToAll(wire::message("CMD_pickdiscard", seat, n, topdiscard, k, card, ""));
+    tellAll([&] { return wire::message("CMD_pickdiscard", seat, n, topdiscard, k, card, ""); });
     turnphase = 2;
     restartcomputer();
     return kDone;
@@ -75,9 +81,14 @@ int Table::pickdiscard(std::string_view payload) {
 int Table::discard(std::string_view payload) {
     wire::FieldReader fields(payload);
     const int seat = fields.nextInt();
+    // Out of turn or phase the slot is never read.
+    if (!isturn(seat) || turnphase != 2) return discard(seat, 0);
+    return discard(seat, fields.nextInt());
+}
+
+int Table::discard(int seat, int k) {
     if (!isturn(seat)) return kIgnored;
     if (turnphase != 2) return playerror(seat, 1, "computer error 1");
-    const int k = fields.nextInt();
     if (k < 1 || k > kHandSlots) return playerror(seat, 2, "computer error 2");
     tplayer& p = players[seat];
     const int card = p.hand[k];
@@ -94,7 +105,7 @@ int Table::discard(std::string_view payload) {
     }
     p.hand[k] = 0;
     const int n = getnumcards(seat);
-    sendToAll(wire::message("CMD_hisdiscard", seat, n, card, k, skippedseat, ""));
+    tellAll([&] { return wire::message("CMD_hisdiscard", seat, n, card, k, skippedseat, ""); });
     if (n == 0)
         endround(seat);
     else
@@ -115,24 +126,27 @@ void Table::findplayer() {
     turnphase = 1;
     wildpos.fill(0);
     for (int s = 1; s <= kSeats; ++s) players[s].skipped = 0;
-    sendToAll(wire::message("CMD_nextplayer", curplayer, ""));
+    tellAll([&] { return wire::message("CMD_nextplayer", curplayer, ""); });
     restartcomputer();
 }
 
 void Table::endround(int seat) {
     turnphase = 3;
-    wire::MessageBuilder msg("CMD_endround");
-    msg.add(seat);
+    std::array<int, kSeats + 1> sums{};
     for (int s = 1; s <= kSeats; ++s) {
         tplayer& p = players[s];
         if (p.inround != 1) continue;
         if (p.stagedone == 1) p.stage += 1;
-        int sum = 0;
-        for (int k = 1; k <= kHandSlots; ++k) sum += cardpoints(p.hand[k]);
-        p.points += sum;
-        msg.add(s).add(p.stage).add(p.points).add(sum);
+        for (int k = 1; k <= kHandSlots; ++k) sums[s] += cardpoints(p.hand[k]);
+        p.points += sums[s];
     }
-    sendToAll(msg.str());
+    tellAll([&] {
+        wire::MessageBuilder msg("CMD_endround");
+        msg.add(seat);
+        for (int s = 1; s <= kSeats; ++s)
+            if (players[s].inround == 1) msg.add(s).add(players[s].stage).add(players[s].points).add(sums[s]);
+        return msg.str();
+    });
     timers_.stopTimer1();
     timer1tag = 1;
     roundpause = 7;
@@ -140,10 +154,12 @@ void Table::endround(int seat) {
 }
 
 void Table::checkforwin(int seat) {
-    wire::MessageBuilder msg("CMD_winner");
-    msg.add(seat);
-    for (int s = 1; s <= kSeats; ++s) msg.add(s).add(players[s].stage);
-    sendToAll(msg.str());
+    tellAll([&] {
+        wire::MessageBuilder msg("CMD_winner");
+        msg.add(seat);
+        for (int s = 1; s <= kSeats; ++s) msg.add(s).add(players[s].stage);
+        return msg.str();
+    });
     gameon = 0;
 }
 

@@ -37,6 +37,22 @@ TEST_F(DeckTest, FreshDeckHoldsEveryCardOnce) {
     EXPECT_EQ(t.discardcount, 0);
 }
 
+TEST_F(DeckTest, BrokenCardsAreDescribed) {
+    t.shufflecards();
+    t.deck[1] = t.deck[2];   // one card twice, another gone
+    const int twice = t.deck[1];
+    t.players[1].hand[4] = 99;
+    t.discards[5] = 7;       // beyond the pile's count
+    const std::string text = checkcards(t);
+    EXPECT_NE(text.find("invalid card 99 in hand of 1; "), std::string::npos) << text;
+    EXPECT_NE(text.find("pile entry 5 beyond the count; "), std::string::npos) << text;
+    EXPECT_NE(text.find("card " + std::to_string(twice) + " found 3 times; "), std::string::npos) << text;
+    t.discards[5] = 0;
+    t.players[1].hand[4] = 0;
+    t.topdiscard = 12;
+    EXPECT_NE(checkcards(t).find("face-up card 12 is not the pile's top; "), std::string::npos);
+}
+
 TEST_F(DeckTest, SoloGameDealsHostAndComputerSeat) {
     connect({1});
     t.startgame("You+extra+");

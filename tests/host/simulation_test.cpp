@@ -26,7 +26,7 @@ struct Stall {
     const char* without;
 };
 constexpr Stall kStalls[] = {
-    {6203, 4, "stallbreaker"}, {9224, 4, "stallbreaker"}, {345, 4, "streakcap"}, {958, 2, "surpluswilds"}};
+    {460, 4, "stallbreaker"}, {994, 4, "stallbreaker"}, {43, 4, "streakcap"}, {8813, 2, "surpluswilds"}};
 
 SimOptions without(const char* mend) {
     SimOptions options;

@@ -39,7 +39,7 @@ void TableTest::clear() {
 
 // Takes a copy of the card out of the undealt deck, keeping the deck's
 // remaining cards contiguous after deckpos.
-int TableTest::take(int card) {
+int TableTest::take(int card, int keepseat) {
     for (int p = t.deckpos + 1; p <= kDeckSize; ++p) {
         if (t.deck[p] != card) continue;
         std::swap(t.deck[p], t.deck[t.deckpos + 1]);
@@ -47,6 +47,22 @@ int TableTest::take(int card) {
         t.deck[t.deckpos] = 0;
         return card;
     }
+    // Dealt already: the hand or pile entry that holds it gets the next
+    // undealt card instead, so set-ups do not depend on the deal.
+    auto swapin = [&](int& held) {
+        if (held != card || t.deckpos >= kDeckSize) return false;
+        std::swap(held, t.deck[t.deckpos + 1]);
+        return true;
+    };
+    for (int s = 1; s <= kSeats; ++s)
+        for (int k = 1; k <= kHandSlots; ++k)
+            if (s != keepseat && swapin(t.players[s].hand[k])) return take(card, keepseat);
+    for (int i = 1; i <= t.discardcount; ++i)
+        if (swapin(t.discards[i])) {
+            t.topdiscard = t.discards[t.discardcount];
+            t.underdiscard = t.discardcount > 1 ? t.discards[t.discardcount - 1] : 0;
+            return take(card, keepseat);
+        }
     ADD_FAILURE() << "card " << card << " is not left in the deck";
     return 0;
 }
@@ -66,7 +82,7 @@ void TableTest::setHand(int seat, const std::vector<int>& cards) {
     auto& hand = t.players[seat].hand;
     for (int k = 1; k <= kHandSlots; ++k) giveback(hand[k]);
     for (std::size_t i = 0; i < cards.size(); ++i)
-        if (cards[i] != 0) hand[i + 1] = take(cards[i]);
+        if (cards[i] != 0) hand[i + 1] = take(cards[i], seat);
 }
 
 void TableTest::setPile(const std::vector<int>& cards) {

@@ -60,7 +60,7 @@ protected:
     void expectSound() { EXPECT_EQ(checkcards(t), ""); }
 
 private:
-    int take(int card);
+    int take(int card, int keepseat = 0);
     void giveback(int& slot);
 };
 
