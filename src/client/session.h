@@ -11,11 +11,12 @@
 #include "client/hostcontrol.h"
 #include "net/messagepump.h"
 #include "net/tsock.h"
+#include "version.h"
 
 namespace velmora::client {
 
 inline constexpr int kSeatCount = 4;
-inline constexpr const char* kVersion = "1.0.0";
+inline constexpr const char* kVersion = kVersionText;
 
 // Ports and pacing; tests use free ports and instant dispatch.
 struct SessionOptions {

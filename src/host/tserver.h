@@ -16,6 +16,7 @@
 #include "net/diagnostics.h"
 #include "net/messagepump.h"
 #include "net/tsock.h"
+#include "version.h"
 
 namespace velmora::host {
 
@@ -33,7 +34,7 @@ struct HostTimings {
 class TServer : public QObject, private MessageSink, private TimerControl {
     Q_OBJECT
 public:
-    static constexpr const char* kVersion = "1.0.0";
+    static constexpr const char* kVersion = kVersionText;
     static constexpr qint64 kSendLimit = 256 * 1024;
     static constexpr int kMaxPlaces = 9;  // places handed out; a tenth connection is refused
 
