@@ -3,16 +3,15 @@
 #include <QContextMenuEvent>
 #include <QPainter>
 
+#include "client/cardart.h"
 #include "client/tablestate.h"
+#include "client/tableview.h"
 
 namespace velmora::client {
 namespace {
 
 const QColor kFelt(153, 115, 72);
 const QColor kText(243, 231, 205);
-const QColor kHatch(199, 169, 135);
-const QRect kDiscard(357, 280, 60, 82);
-const QRect kDraw(421, 280, 60, 82);
 
 // Positions of one seat place: bottom, top-left, top-middle, top-right.
 struct SeatPlace {
@@ -27,21 +26,6 @@ const SeatPlace kSeatPlaces[kPlaces] = {
     {{533, 12}, {531, 7}},
 };
 const char* const kHints[5] = {"", "", "Klot", "Klick", "Kling"};
-
-QPixmap eyesPicture() {
-    QPixmap pm(23, 10);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    for (int x : {1, 12}) {
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(Qt::white);
-        p.drawEllipse(QRect(x, 1, 10, 8));
-        p.setBrush(Qt::black);
-        p.drawEllipse(QRect(x + 4, 3, 4, 4));
-    }
-    return pm;
-}
 
 // Seat name labels open the seat menu on a right click.
 class SeatLabel : public QLabel {
@@ -58,18 +42,6 @@ private:
     BoardPanel* board_;
 };
 
-void drawCardBack(QPainter& p, const QRect& r) {
-    p.setPen(QPen(Qt::white, 2));
-    p.setBrush(QColor(40, 62, 120));
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
-    p.setPen(QPen(QColor(200, 170, 90), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(6, 6, -6, -6), 3, 3);
-    QFont f(QStringLiteral("DejaVu Sans"), 9, QFont::Bold);
-    p.setFont(f);
-    p.drawText(r, Qt::AlignCenter, QStringLiteral("V"));
-}
-
 }  // namespace
 
 QColor boardTextColour() { return kText; }
@@ -77,6 +49,12 @@ QColor boardTextColour() { return kText; }
 BoardPanel::BoardPanel(const TableState& table, QWidget* parent) : QWidget(parent), table_(table) {
     setObjectName(QStringLiteral("panel_board"));
     setFixedSize(kWidth, kHeight);
+    // The painted table lies under the labels, buttons and panels.
+    view_ = new TableView(table, this);
+    view_->setGeometry(rect());
+    stageList_ = new StageListPanel(table, this);
+    stageList_->setGeometry(chatPanelRect());
+    stageList_->hide();
     QFont nameFont(QStringLiteral("DejaVu Sans"));
     nameFont.setPixelSize(13);
     nameFont.setBold(true);
@@ -92,20 +70,20 @@ BoardPanel::BoardPanel(const TableState& table, QWidget* parent) : QWidget(paren
         names_[s] = name;
         auto* eyes = new QLabel(this);
         eyes->setObjectName(QStringLiteral("image_eyes%1").arg(s));
-        eyes->setPixmap(eyesPicture());
         eyes->resize(23, 10);
         eyes->hide();
         eyes_[s] = eyes;
         placeSeat(s, s - 1);
     }
-    start_ = new QPushButton(tr("Start Game"), this);
+    start_ = new QPushButton(this);
     start_->setObjectName(QStringLiteral("button_start"));
     start_->setGeometry(362, 384, 115, 34);
     start_->setCursor(Qt::PointingHandCursor);
-    start_->setStyleSheet(QStringLiteral(
-        "QPushButton { color: rgb(243,231,205); background: rgb(96,62,30); border: 2px solid rgb(243,231,205);"
-        " border-radius: 6px; font: bold 14px 'DejaVu Sans'; }"
-        "QPushButton:hover { background: rgb(128,84,40); }"));
+    start_->setFlat(true);
+    start_->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; }"));
+    start_->setIconSize(start_->size());
+    start_->setAccessibleName(tr("Start Game"));
+    start_->setToolTip(tr("Deal a new game"));
     start_->hide();
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("label_status"));
@@ -113,6 +91,8 @@ BoardPanel::BoardPanel(const TableState& table, QWidget* parent) : QWidget(paren
     status_->setAlignment(Qt::AlignCenter);
     status_->setFont(nameFont);
     status_->setStyleSheet(textStyle);
+    // The game's voice: screen readers announce what the status line says.
+    status_->setAccessibleName(tr("Status"));
     refresh();
 }
 
@@ -129,19 +109,31 @@ void BoardPanel::refresh() {
         placeSeat(s, std::max(0, table_.placeOf(s)));
     }
     start_->setVisible(table_.showStart);
-    status_->setText(QString::fromStdString(table_.status));
-    update();
+    const QString status = QString::fromStdString(table_.status);
+    status_->setText(status);
+    status_->setAccessibleDescription(status);
+    view_->refresh();
+    // The stage list and the chat share a place; the one in front is shown.
+    stageList_->setVisible(table_.stageListInFront);
+    if (table_.stageListInFront) {
+        stageList_->raise();
+        stageList_->update();
+    }
+    view_->lower();
+}
+
+void BoardPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Pictures are drawn once per screen ratio, before any event needs them.
+    const qreal ratio = devicePixelRatioF();
+    art::prepare(ratio);
+    start_->setIcon(QIcon(art::picture(art::Fixed::StartGame, ratio)));
+    for (int s = 1; s <= kPlaces; ++s) eyes_[s]->setPixmap(art::picture(art::Fixed::Eyes, ratio));
 }
 
 void BoardPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), kFelt);
-    p.setRenderHint(QPainter::Antialiasing);
-    // The empty discard place: a cross-hatched mark under the pile.
-    p.setPen(QPen(kHatch, 1));
-    p.setBrush(QBrush(kHatch, Qt::DiagCrossPattern));
-    p.drawRect(kDiscard.adjusted(0, 0, -1, -1));
-    drawCardBack(p, kDraw);
 }
 
 }  // namespace velmora::client

@@ -11,7 +11,9 @@
 
 namespace velmora::client {
 
+class StageListPanel;
 class TableState;
+class TableView;
 
 class BoardPanel : public QWidget {
     Q_OBJECT
@@ -25,6 +27,8 @@ public:
     QLabel* image_eyes(int seat) const { return eyes_[seat]; }
     QPushButton* button_start() const { return start_; }
     QLabel* label_status() const { return status_; }
+    TableView* tableView() const { return view_; }
+    StageListPanel* panel_stagelist() const { return stageList_; }
     // Where the chat panel goes (it is made by the window).
     QRect chatPanelRect() const { return {515, 302, 261, 234}; }
 
@@ -37,6 +41,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void placeSeat(int seat, int place);
@@ -46,6 +51,8 @@ private:
     std::array<QLabel*, 5> eyes_{};
     QPushButton* start_;
     QLabel* status_;
+    TableView* view_;
+    StageListPanel* stageList_;
 };
 
 // The table's text colour, shared by everything drawn on the board.

@@ -13,6 +13,7 @@
 #include "client/phrasebuttons.h"
 #include "client/windowbounds.h"
 #include "client/sounds.h"
+#include "client/tableview.h"
 #include "net/wire.h"
 
 namespace velmora::client {
@@ -80,6 +81,22 @@ void Tchat::hookTable() {
     table_.hooks.ownTurn = [this] {
         if (!isActiveWindow()) QApplication::alert(this);
     };
+    ActionHooks hooks;
+    hooks.send = [this](const std::string& t) { return session_->send(t); };
+    hooks.connected = [this] { return session_->connected(); };
+    hooks.notice = [this, text](const std::string& t) { showNotice(text(t), false); };
+    hooks.sound = table_.hooks.sound;
+    hooks.playerName = [this] { return session_->playerName.toStdString(); };
+    actions_ = std::make_unique<TableActions>(table_, std::move(hooks));
+    TableView* view = board_->tableView();
+    view->setClick([this](const BoardItem& item, Qt::MouseButton button, QPoint at) {
+        actions_->click(item.name.toStdString(), item.tag, button == Qt::RightButton, at.x(), item.rect.width());
+        board_->refresh();
+    });
+    view->setDrag([this](int id, int slot) {
+        actions_->reorder(id, slot);
+        board_->refresh();
+    });
 }
 
 void Tchat::setGameRecorder(std::function<void(const QString& winner)> record) {
@@ -206,11 +223,8 @@ void Tchat::JustWatch1Click() {
 }
 
 void Tchat::button_startClick() {
-    if (!session_->connected()) {
-        showNotice(tr("You are not connected"), false);
-        return;
-    }
-    session_->send(wire::message("CMD_startgame", session_->playerName.toStdString(), ""));
+    actions_->button_startClick();
+    board_->refresh();
 }
 
 void Tchat::addlinetochat(const QString& line, Colour colour) { mainchat_->addlinetochat(line, colour); }

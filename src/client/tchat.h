@@ -15,6 +15,7 @@
 #include "client/phrasegate.h"
 #include "client/session.h"
 #include "client/sounds.h"
+#include "client/actions.h"
 #include "client/tablestate.h"
 #include "windows/sidewindows.h"
 
@@ -56,6 +57,7 @@ public:
     QLineEdit* mychat() const { return mychat_; }
     BoardPanel* board() const { return board_; }
     TableState& table() { return table_; }
+    TableActions& actions() { return *actions_; }
     // The tally's hook: called once per finished game at an own table seat
     // with the winner's name, or "addtomine" when the own player won.
     void setGameRecorder(std::function<void(const QString& winner)> record);
@@ -125,6 +127,7 @@ private:
     std::unique_ptr<windows::SideWindows> side_;
     PhraseGate phraseGate_;
     TableState table_;
+    std::unique_ptr<TableActions> actions_;
     std::unique_ptr<Session> session_;
     HostControl* host_ = nullptr;
     Sounds* sounds_ = nullptr;
