@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config netbase
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth xdotool fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
 )
 
