@@ -35,11 +35,6 @@ struct Silent : client::SoundOutput {
     void start(const QString&) override {}
 };
 
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::AnyIPv4, 0);
-    return probe.serverPort();
-}
 
 // Stands in for a host: accepts one client and keeps every byte it sends.
 struct FakeHost {
@@ -62,6 +57,7 @@ const QByteArray kLobbyPart = "[Lobby]\r\nServer=lobby.example.net\r\n; keep\r\n
 struct Options : testing::Test {
     QTemporaryDir dir;
     QString path = dir.filePath("halvexlobby.ini");
+    QTcpServer lobbyStandIn;
     std::unique_ptr<test::HostedWindow> hosted;
 
     void SetUp() override { client::setPlayerFilesDir(dir.path()); }
@@ -82,7 +78,10 @@ struct Options : testing::Test {
         client::TchatOptions o;
         o.session.hostPort = QString::number(port);
         o.session.dispatchMs = 0;
-        o.session.lobbyPort = QString::number(freePort());
+        // The lobby's local port: a listener held for the whole test, never
+        // a probed port that a parallel test could take meanwhile.
+        if (!lobbyStandIn.isListening()) lobbyStandIn.listen(QHostAddress::LocalHost, 0);
+        o.session.lobbyPort = QString::number(lobbyStandIn.serverPort());
         o.soundOutput = std::make_unique<Silent>();
         hosted = std::make_unique<test::HostedWindow>(std::move(params), std::move(o));
         hosted->window.show();

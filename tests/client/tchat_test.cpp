@@ -27,6 +27,8 @@ struct Silent : client::SoundOutput {
     void start(const QString& path) override { played->push_back(path); }
 };
 
+// A port of the test's own that the dialog can name; only the host-or-join
+// test needs a number before anything listens.
 quint16 freePort() {
     QTcpServer probe;
     probe.listen(QHostAddress::AnyIPv4, 0);
@@ -36,12 +38,16 @@ quint16 freePort() {
 struct Windows : testing::Test {
     std::vector<QString> played;
     std::vector<std::unique_ptr<test::HostedWindow>> windows;
+    // Stands in for the lobby's local port: held for the whole test, so no
+    // parallel test can take it between a probe and its use.
+    QTcpServer lobbyStandIn;
 
     Tchat& open(QStringList params, quint16 port = 0, QString lobbyPort = QString()) {
+        if (!lobbyStandIn.isListening()) lobbyStandIn.listen(QHostAddress::LocalHost, 0);
         client::TchatOptions o;
         o.session.hostPort = QString::number(port);
         o.session.dispatchMs = 0;
-        o.session.lobbyPort = lobbyPort.isEmpty() ? QString::number(freePort()) : lobbyPort;
+        o.session.lobbyPort = lobbyPort.isEmpty() ? QString::number(lobbyStandIn.serverPort()) : lobbyPort;
         o.soundOutput = std::make_unique<Silent>(&played);
         windows.push_back(std::make_unique<test::HostedWindow>(std::move(params), std::move(o)));
         windows.back()->window.show();
@@ -207,11 +213,13 @@ TEST_F(Windows, CapitalTrueJoinsInsteadOfHosting) {
 }
 
 TEST_F(Windows, TwoCopiesChatAndSeeEachOtherComeAndGo) {
-    const quint16 port = freePort();
     QTcpServer lobby;  // the lobby's local port
     ASSERT_TRUE(lobby.listen(QHostAddress::LocalHost, 0));
-    Tchat& a = open({"Ann", "unused", "true"}, port, QString::number(lobby.serverPort()));
+    // The host binds port 0 and the second copy joins the port it really got.
+    Tchat& a = open({"Ann", "unused", "true"}, 0, QString::number(lobby.serverPort()));
     ASSERT_TRUE(chatHas(a, "You are Connected."));
+    const quint16 port = serverOf(a).port();
+    ASSERT_NE(port, 0);
     EXPECT_TRUE(a.session().lobbyLinkOpen());
     ASSERT_TRUE(waitUntil([&] { return lobby.hasPendingConnections(); }));
     Tchat& b = open({"Bob", "127.0.0.1", "false"}, port);
