@@ -2,6 +2,7 @@
 // and faces that stay apart without colour. With VELMORA_ART_SHEET set to a
 // file stem, also writes contact sheets (STEM-1x.png, STEM-2x.png) to look at.
 #include "client/cardart.h"
+#include "client/cardart_draw.h"
 
 #include <gtest/gtest.h>
 
@@ -175,6 +176,33 @@ TEST(CardArt, TheFourColoursDifferInShapeNotOnlyInColour) {
                                      inkMask(art::smallCard(fb, 1.0), markSmall)), 12)
                     << fa << " vs " << fb;
             }
+        }
+    }
+}
+
+// Solid bars of the card's own colour down the column's middle.
+int barsOf(const QPixmap& pm, int x, QColor colour) {
+    const QImage img = image(pm);
+    int bars = 0;
+    bool inBar = false;
+    for (int y = 0; y < img.height(); ++y) {
+        const QColor c = img.pixelColor(x, y);
+        const bool solid = std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                               std::abs(c.blue() - colour.blue()) < 40;
+        bars += solid && !inBar;
+        inBar = solid;
+    }
+    return bars;
+}
+
+TEST(CardArt, EachNumberHasAsManyBarsAsItsValue) {
+    for (qreal ratio : {1.0, 2.0}) {
+        for (int face = 1; face < art::kSkip; ++face) {
+            const int rank = face % 13;
+            if (rank == 0) continue;  // the wild card says Wild instead
+            const QColor colour = art::detail::suitOf(face).colour;
+            EXPECT_EQ(barsOf(art::bigCard(face, ratio), qRound(45 * ratio), colour), rank) << face << " at " << ratio;
+            EXPECT_EQ(barsOf(art::smallCard(face, ratio), qRound(34 * ratio), colour), rank) << face << " at " << ratio;
         }
     }
 }
