@@ -36,6 +36,11 @@ layout)
   zcat "$prefix/share/man/man6/velmora.6.gz" | grep -q '^\.TH VELMORA 6' || fail "man page header"
   grep -qx 'Categories=Game;CardGame;' "$prefix/share/applications/$id.desktop" || fail "categories"
   grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "icon name"
+  # Every screenshot the AppStream data names is one the repository keeps.
+  shots=$(dirname "$0")/../../packaging/screenshots
+  for url in $(sed -n 's|.*<image>\(.*\)</image>.*|\1|p' "$prefix/share/metainfo/$id.metainfo.xml"); do
+    [ -f "$shots/$(basename "$url")" ] || fail "no screenshot for $url"
+  done
   ;;
 desktop)
   need desktop-file-validate
