@@ -21,11 +21,11 @@ struct Tally {
     }
 };
 
-int faceup(const Table& t) {
+int faceup(const TableState& t) {
     return t.discardcount >= 1 && t.discardcount <= kDeckSize ? t.discards[t.discardcount] : 0;
 }
 
-void tally(const Table& t, Tally& out, bool& strays) {
+void tally(const TableState& t, Tally& out, bool& strays) {
     for (int i = 1; i <= kDeckSize; ++i) out.add(t.deck[i]);
     for (int i = 1; i <= kDeckSize; ++i) {
         if (i <= t.discardcount)
@@ -55,7 +55,7 @@ void invalid(std::string& out, int card, const std::string& where) {
 }
 
 // The slow path: says what is wrong and where.
-std::string describe(const Table& t, const Tally& tally) {
+std::string describe(const TableState& t, const Tally& tally) {
     std::string out;
     for (int i = 1; i <= kDeckSize; ++i) invalid(out, t.deck[i], "deck");
     for (int i = 1; i <= kDeckSize; ++i) {
@@ -83,7 +83,8 @@ std::string describe(const Table& t, const Tally& tally) {
 
 }  // namespace
 
-std::string checkcards(const Table& t) {
+std::string checkcards(const Table& table) {
+    const TableState& t = table.state();
     Tally counts;
     bool strays = false;
     tally(t, counts, strays);

@@ -39,7 +39,7 @@ GroupView viewof(const Group& g, int type) {
 Analysis ComputerPlayer::analyse(int seat) const {
     Analysis a;
     a.seat = seat;
-    const tplayer& p = t_.players[seat];
+    const tplayer& p = t_.state().players[seat];
     for (int k = 1; k <= kHandSlots; ++k) {
         if (p.hand[k] != 0) ++a.ranks[rankof(p.hand[k])];
         ++a.suits[getsuit(p.hand[k])];
@@ -47,9 +47,9 @@ Analysis ComputerPlayer::analyse(int seat) const {
     for (int s = 2; s <= 4; ++s)
         if (a.suits[s] > a.suits[a.favoured]) a.favoured = s;
     for (int s = 1; s <= kSeats; ++s) {
-        if (t_.players[s].stagedone != 1) continue;
+        if (t_.state().players[s].stagedone != 1) continue;
         for (int g = 1; g <= 2; ++g) {
-            const GroupView v = viewof(t_.players[s].groups[g], t_.getsettype(s, g));
+            const GroupView v = viewof(t_.state().players[s].groups[g], t_.getsettype(s, g));
             a.groups[s][g] = v;
             a.placed |= v.ranks;
             if (v.type == kSet) a.tableranks |= v.ranks;
@@ -61,15 +61,15 @@ Analysis ComputerPlayer::analyse(int seat) const {
 }
 
 void ComputerPlayer::computerplay(int seat) {
-    if (seat != t_.curplayer) return;
-    if (t_.turnphase == 1)
+    if (seat != t_.state().curplayer) return;
+    if (t_.state().turnphase == 1)
         computerdraw(seat);
-    else if (t_.turnphase == 2)
+    else if (t_.state().turnphase == 2)
         computercreate(seat);
 }
 
 void ComputerPlayer::computerdraw(int seat) {
-    const int top = t_.topdiscard;
+    const int top = t_.state().topdiscard;
     bool take = false;
     if (mends_.streakcap && pilestreak_ >= kPileStreak)
         take = false;
@@ -90,7 +90,7 @@ void ComputerPlayer::computerdraw(int seat) {
 }
 
 bool ComputerPlayer::checkforrecentdiscard(int seat, int card) const {
-    const auto& recent = t_.players[seat].lastdiscards;
+    const auto& recent = t_.state().players[seat].lastdiscards;
     for (int i = 1; i <= 3; ++i)
         if (rankof(card) == rankof(recent[i])) return true;
     return false;
@@ -101,7 +101,7 @@ bool ComputerPlayer::checkforcomputerneed(int seat, int leftout, int card, int m
 }
 
 bool ComputerPlayer::needs(const Analysis& a, int leftout, int card, int mode) const {
-    const tplayer& p = t_.players[a.seat];
+    const tplayer& p = t_.state().players[a.seat];
     const int rank = rankof(card);
     const int out = leftout >= 1 && leftout <= kHandSlots && p.hand[leftout] != 0 ? rankof(p.hand[leftout]) : -1;
     auto hashandrank = [&](int r, int atleast) {
@@ -131,7 +131,7 @@ bool ComputerPlayer::needs(const Analysis& a, int leftout, int card, int mode) c
 }
 
 void ComputerPlayer::computercreate(int seat) {
-    const tplayer& p = t_.players[seat];
+    const tplayer& p = t_.state().players[seat];
     const bool laid = p.stagedone == 1;
     if (!laid) {
         resetbuilders(seat);
@@ -164,10 +164,10 @@ bool ComputerPlayer::computerhitthem(int seat) { return computerhitthem(analyse(
 bool ComputerPlayer::computerhitthem(const Analysis& a) {
     const int seat = a.seat;
     for (int k = 1; k <= kHandSlots; ++k) {
-        const int c = t_.players[seat].hand[k];
+        const int c = t_.state().players[seat].hand[k];
         if (c == 0 || c == kSkip) continue;
         for (int target = 1; target <= kSeats; ++target) {
-            if (t_.players[target].stagedone != 1) continue;
+            if (t_.state().players[target].stagedone != 1) continue;
             for (int g = 1; g <= 2; ++g) {
                 if (!hitfits(a.groups[target][g], c)) continue;
                 note("hitset", [&] {
@@ -182,7 +182,7 @@ bool ComputerPlayer::computerhitthem(const Analysis& a) {
 
 bool ComputerPlayer::fitstable(const Analysis& a, int card) const {
     for (int target = 1; target <= kSeats; ++target) {
-        if (t_.players[target].stagedone != 1) continue;
+        if (t_.state().players[target].stagedone != 1) continue;
         for (int g = 1; g <= 2; ++g)
             if (hitfits(a.groups[target][g], card)) return true;
     }
@@ -190,13 +190,13 @@ bool ComputerPlayer::fitstable(const Analysis& a, int card) const {
 }
 
 bool ComputerPlayer::stalled() const {
-    return mends_.stallbreaker && t_.idlereshuffles >= kStallReshuffles;
+    return mends_.stallbreaker && t_.state().idlereshuffles >= kStallReshuffles;
 }
 
 // The first wild beyond what the unlaid stage can use, sparing the one just
 // taken from the pile: two seats would otherwise pass it to and fro.
 int ComputerPlayer::surpluswild(int seat) const {
-    const tplayer& p = t_.players[seat];
+    const tplayer& p = t_.state().players[seat];
     if (!mends_.surpluswilds || p.stagedone != 0 || !knownstage(p.stage)) return 0;
     int wilds = 0, first = 0;
     for (int k = 1; k <= kHandSlots; ++k) {
@@ -211,7 +211,7 @@ void ComputerPlayer::computerdiscard(int seat) { computerdiscard(analyse(seat));
 
 void ComputerPlayer::computerdiscard(const Analysis& a) {
     const int seat = a.seat;
-    const tplayer& p = t_.players[seat];
+    const tplayer& p = t_.state().players[seat];
     const int surplus = surpluswild(seat);
     const bool feed = stalled() && p.stagedone == 0;
     auto pass = [&](int n, int k) {

@@ -15,13 +15,13 @@ std::string slotplus(int k) { return "+" + std::to_string(k); }
 void ComputerPlayer::resetbuilders(int seat) {
     wildbudget = 0;
     for (int k = 1; k <= kHandSlots; ++k)
-        if (iswild(t_.players[seat].hand[k])) ++wildbudget;
+        if (iswild(t_.state().players[seat].hand[k])) ++wildbudget;
     marks.fill(0);
     placed_ = 0;
     for (int s = 1; s <= kSeats; ++s) {
-        if (t_.players[s].stagedone != 1) continue;
+        if (t_.state().players[s].stagedone != 1) continue;
         for (int g = 1; g <= 2; ++g)
-            for (int card : t_.players[s].groups[g])
+            for (int card : t_.state().players[s].groups[g])
                 if (isnatural(card)) placed_ |= 1u << rankof(card);
     }
 }
@@ -49,7 +49,7 @@ bool ComputerPlayer::buildstage(int seat, int stage) {
 }
 
 bool ComputerPlayer::checkforcomputer8(int seat) {
-    const auto& hand = t_.players[seat].hand;
+    const auto& hand = t_.state().players[seat].hand;
     int wilds = 0;
     std::array<int, 5> count{};
     for (int k = 1; k <= kHandSlots; ++k) {
@@ -75,7 +75,7 @@ bool ComputerPlayer::checkforcomputer8(int seat) {
 }
 
 std::string ComputerPlayer::checkforitset(int seat, int n) {
-    const tplayer& p = t_.players[seat];
+    const tplayer& p = t_.state().players[seat];
     if (p.stagedone == 1) return {};
     const auto& hand = p.hand;
     // Ranks that could be hit onto the table are kept for hits, until the
@@ -111,7 +111,7 @@ std::string ComputerPlayer::checkforitset(int seat, int n) {
 }
 
 std::string ComputerPlayer::checkforitrun(int seat, int n) {
-    const auto& hand = t_.players[seat].hand;
+    const auto& hand = t_.state().players[seat].hand;
     std::array<int, kGroupSize + 1> at{};  // the last free slot of each rank
     for (int k = 1; k <= kHandSlots; ++k)
         if (marks[k] == 0 && isnatural(hand[k]) && hand[k] != kSkip) at[rankof(hand[k])] = k;

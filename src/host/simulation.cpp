@@ -58,14 +58,13 @@ private:
 // Seat 2 is the computer's own seat; the others are people who just watch.
 void Game::start() {
     for (int s = 1; s <= seats_; ++s)
-        if (s != 2) table_.players[s].connected = 1;
-    table_.seatsused = seats_;
+        if (s != 2) table_.connects(s);
     table_.startgame("Sim+");
     rounds_ = 1;
     for (int s = 1; s <= seats_; ++s)
-        if (s != 2) table_.players[s].justwatching = 1;
+        if (s != 2) table_.watches(s, true);
     // As "just watch" during the turn does: the seat to move gets its tick.
-    if (table_.turnphase == 1 || table_.turnphase == 2) timers_.computer = true;
+    if (table_.state().turnphase == 1 || table_.state().turnphase == 2) timers_.computer = true;
 }
 
 GameResult Game::play() {
@@ -73,7 +72,7 @@ GameResult Game::play() {
     std::string violation = check(true);
     for (long n = 1; violation.empty() && (timers_.computer || timers_.timer1); ++n) {
         step();
-        violation = check(n % options_.checkevery == 0 || table_.gameon == 0);
+        violation = check(n % options_.checkevery == 0 || table_.state().gameon == 0);
     }
     if (violation.empty() && winner_ == 0) violation = "the game stopped without a winner";
     return {winner_, rounds_, moves_, computer_.refusals, violation};
@@ -83,22 +82,22 @@ GameResult Game::play() {
 // the game ends with the lowest seat that completed stage 10.
 void Game::step() {
     if (timers_.computer) {
-        turnmoves_ = table_.turnphase == 1 ? 1 : turnmoves_ + 1;
+        turnmoves_ = table_.state().turnphase == 1 ? 1 : turnmoves_ + 1;
         ++moves_;
         table_.computertimerTimer();
         return;
     }
     table_.timer1Timer();
-    if (table_.turnphase != 3 && table_.gameon == 1) ++rounds_;
-    if (table_.gameon == 0 && winner_ == 0)
+    if (table_.state().turnphase != 3 && table_.state().gameon == 1) ++rounds_;
+    if (table_.state().gameon == 0 && winner_ == 0)
         for (int s = kSeats; s >= 1; --s)
-            if (table_.players[s].stage == 11) winner_ = s;
+            if (table_.player(s).stage == 11) winner_ = s;
 }
 
 std::string Game::checkseat(int s) const {
-    const tplayer& p = table_.players[s];
+    const tplayer& p = table_.player(s);
     const int n = table_.getnumcards(s);
-    const bool drawing = s == table_.curplayer && table_.turnphase == 2;
+    const bool drawing = s == table_.state().curplayer && table_.state().turnphase == 2;
     if (n > (drawing ? 11 : 10)) return "seat " + std::to_string(s) + " holds " + std::to_string(n) + " cards";
     if (p.stage < 1 || p.stage > 11 || (p.stagedone != 0 && p.stagedone != 1))
         return "seat " + std::to_string(s) + " has stage " + std::to_string(p.stage);
@@ -117,17 +116,17 @@ std::string Game::check(bool whole) const {
     if (turnmoves_ > options_.movesperturn) return "a turn took more than its bounded moves";
     if (rounds_ > options_.roundspergame) return "the game took more than its bounded rounds";
     if (moves_ > options_.movespergame) return "the game took more than its bounded moves";
-    if (table_.gameon == 0) return winner_ != 0 ? "" : "the game ended without a winner";
-    const int cur = table_.curplayer;
-    switch (table_.turnphase) {
+    if (table_.state().gameon == 0) return winner_ != 0 ? "" : "the game ended without a winner";
+    const int cur = table_.state().curplayer;
+    switch (table_.state().turnphase) {
         case 1: case 2:
-            if (cur < 1 || cur > seats_ || table_.players[cur].inround != 1) return "curplayer is not a dealt seat";
+            if (cur < 1 || cur > seats_ || table_.player(cur).inround != 1) return "curplayer is not a dealt seat";
             if (!timers_.computer) return "a computer turn stands still";
             return {};
         case 3:
             return timers_.timer1 && !timers_.computer ? "" : "the round pause is not running alone";
         default:
-            return "turnphase " + std::to_string(table_.turnphase);
+            return "turnphase " + std::to_string(table_.state().turnphase);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "host/table.h"
 
 #include <iostream>
+#include <utility>
 
 #include "net/wire.h"
 
@@ -17,10 +18,34 @@ std::string StageResult::text() const {
 }
 
 Table::Table(MessageSink& sink, TimerControl& timers, std::uint32_t seed)
-    : random(seed), sink_(sink), timers_(timers) {
+    : TableState(seed), sink_(sink), timers_(timers) {
     players[2].botname = "Klot";
     players[3].botname = "Klock";
     players[4].botname = "Kling";
+}
+
+void Table::connects(int place) {
+    if (place < 1 || place > kPlaces) return;
+    players[place].connected = 1;
+    if (place > seatsused) seatsused = place;
+}
+
+void Table::logsin(int place, std::string name) {
+    if (place < 1 || place > kPlaces) return;
+    players[place].name = std::move(name);
+    players[place].connected = 1;
+}
+
+void Table::leaves(int place) {
+    if (place < 1 || place > kPlaces) return;
+    tplayer& p = players[place];
+    p.connected = 0;
+    p.name.clear();
+    p.justwatching = 0;
+}
+
+void Table::watches(int seat, bool watching) {
+    if (seat >= 1 && seat <= seatcount) players[seat].justwatching = watching ? 1 : 0;
 }
 
 int Table::getnumcards(int seat) const {

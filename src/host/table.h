@@ -93,13 +93,12 @@ private:
 inline constexpr int kDone = 0;
 inline constexpr int kIgnored = -1;
 
-class Table {
-public:
-    Table(MessageSink& sink, TimerControl& timers, std::uint32_t seed);
-    Table(const Table&) = delete;
-    Table& operator=(const Table&) = delete;
+// Everything the table knows. The rules change it; others read it through
+// Table::state(), and the sessions layer changes its places only through
+// the table's named operations.
+struct TableState {
+    TableState(std::uint32_t seed) : random(seed) {}
 
-    // ---- state, open to the sessions layer and the computer players ----
     std::array<tplayer, kPlaces + 1> players{};     // [1..11]
     std::array<int, kDeckSize + 1> deck{};          // [1..108], taken positions 0
     int deckpos = 0;                                // position taken last
@@ -108,7 +107,7 @@ public:
     int topdiscard = 0;     // the face-up card, 0 = none
     int underdiscard = 0;   // the card beneath it
     int gameon = 0;
-    int seatsused = 0;      // highest place handed out (sessions layer)
+    int seatsused = 0;      // highest place handed out
     int seatcount = kSeats;
     int curplayer = 0;
     int turnphase = 0;      // 1 draw or pick up, 2 lay/hit/discard, 3 round over
@@ -123,6 +122,26 @@ public:
     int idlereshuffles = 0;
 
     Random random;
+};
+
+class Table : protected TableState {
+public:
+    Table(MessageSink& sink, TimerControl& timers, std::uint32_t seed);
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    const TableState& state() const { return *this; }
+    friend struct TableAccess;   // tests set up positions through it
+    const tplayer& player(int place) const { return players[place]; }
+
+    // ---- what the sessions layer changes (places 1..kPlaces) ----
+    // A connection holds the place; seatsused grows to include it.
+    void connects(int place);
+    void logsin(int place, std::string name);
+    // The place is free again: no connection, no name, nobody watching.
+    void leaves(int place);
+    void watches(int seat, bool watching);
+    void setbotspeed(int milliseconds) { botspeed = milliseconds; }
 
     // One computer move for the seat whose turn it is; filled in by the
     // computer players. Empty: the computer does nothing.

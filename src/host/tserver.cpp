@@ -23,7 +23,7 @@ TServer::TServer(HostTimings timings, std::uint32_t seed, QObject* parent)
     connect(&timer1, &QTimer::timeout, this, [this] { table_.timer1Timer(); });
     computertimer.setSingleShot(false);
     connect(&computertimer, &QTimer::timeout, this, [this] { table_.computertimerTimer(); });
-    computertimer.setInterval(static_cast<int>(table_.botspeed * timings.computerFactor));
+    computertimer.setInterval(static_cast<int>(table_.state().botspeed * timings.computerFactor));
     installComputerPlayers(table_);
     table_.diagnostic = [this](std::string_view text) { log_.write(0, "table", net::escapeForLog(text)); };
     pump_.dispatcher().setReporter([this](net::ConnectionId from, std::string_view command, std::string_view problem) {
@@ -47,15 +47,15 @@ void TServer::listen(const QString& portName) {
 }
 
 int TServer::placeOf(net::ConnectionId from) const {
-    for (int p = 1; p <= table_.seatsused; ++p)
-        if (places_[p].sock && places_[p].sock->Id() == from && table_.players[p].connected == 1) return p;
+    for (int p = 1; p <= table_.state().seatsused; ++p)
+        if (places_[p].sock && places_[p].sock->Id() == from && table_.player(p).connected == 1) return p;
     return 0;
 }
 
 void TServer::sendTo(int place, std::string_view text) {
     if (place < 1 || place > kPlaces) return;
     TSock* s = places_[place].sock;
-    if (!s || table_.players[place].connected != 1 || !s->Connected()) return;
+    if (!s || table_.player(place).connected != 1 || !s->Connected()) return;
     QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
     bytes.append(wire::kTerminator);
     s->Send(bytes);
@@ -75,11 +75,10 @@ void TServer::note(int place, std::string_view what, bool always) {
 
 // The lowest free place, or a new one; 0 when all nine are held.
 int TServer::freePlace() {
-    if (table_.seatsused == 0) return table_.seatsused = 1;
-    for (int p = 1; p <= table_.seatsused; ++p)
-        if (table_.players[p].connected == 0) return p;
-    if (table_.seatsused >= kMaxPlaces) return 0;
-    return ++table_.seatsused;
+    const int used = table_.state().seatsused;
+    for (int p = 1; p <= used; ++p)
+        if (table_.player(p).connected == 0) return p;
+    return used >= kMaxPlaces ? 0 : used + 1;
 }
 
 void TServer::refuse(TSock* listener) {
@@ -104,7 +103,7 @@ void TServer::Sock1Accept(TSock* listener) {
         previous->deleteLater();
     }
     places_[place] = {taken, false, ++arrivals_, {}};
-    table_.players[place].connected = 1;
+    table_.connects(place);
     taken->Tag = place;
     taken->SetSendLimit(kSendLimit);
     taken->OnDisconnect = [this](TSock* s) { tempsockDisconnect(s); };
@@ -127,13 +126,13 @@ void TServer::closeUnlessLoggedIn(TSock* sock) {
 }
 
 void TServer::disconnectsock(int place) {
-    if (place < 1 || place > table_.seatsused || table_.players[place].connected != 1) return;
+    if (place < 1 || place > table_.state().seatsused || table_.player(place).connected != 1) return;
     if (places_[place].sock) places_[place].sock->Close();
 }
 
 void TServer::tempsockDisconnect(TSock* sock) {
     const int place = sock->Tag;
-    if (place >= 1 && place <= kPlaces && places_[place].sock == sock && table_.players[place].connected == 1)
+    if (place >= 1 && place <= kPlaces && places_[place].sock == sock && table_.player(place).connected == 1)
         sock->Close();
 }
 
@@ -148,7 +147,7 @@ void TServer::tempsockInfo(TSock* sock, int, const QString& text) {
 // the others are told, and the computer takes over a seat whose turn it was.
 void TServer::leave(int p, TSock* sock) {
     pump_.discard(sock->Id());
-    tplayer& player = table_.players[p];
+    const tplayer& player = table_.player(p);
     const bool wasConnected = player.connected == 1;
     if (wasConnected) {
         // Said whatever the place's budget: a host-made close always, the
@@ -158,16 +157,14 @@ void TServer::leave(int p, TSock* sock) {
         log_.farewell(sock->Id(), "place " + std::to_string(p),
                       shown ? "left: " + (leaving.empty() ? std::string("closed by the peer") : leaving) : "");
         const std::string notice = wire::message("CMD_playerdisconnected", p, player.name);
-        for (int i = 1; i <= table_.seatsused; ++i)
+        for (int i = 1; i <= table_.state().seatsused; ++i)
             if (i != p) sendTo(i, notice);
     }
-    player.connected = 0;
-    player.name.clear();
-    player.justwatching = 0;
+    table_.leaves(p);
     places_[p].loggedIn = false;
     places_[p].leaving.clear();
     // In a hosted game place 1's client goes only with the host itself.
-    if (wasConnected && table_.gameon == 1 && p == table_.curplayer && (p != 1 || headless_))
+    if (wasConnected && table_.state().gameon == 1 && p == table_.state().curplayer && (p != 1 || headless_))
         computertimer.start();
     if (wasConnected) passOwnership();
 }

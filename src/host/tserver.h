@@ -61,7 +61,7 @@ public:
     Table& table() { return table_; }
     const Table& table() const { return table_; }
     const net::MessageQueue& queue() { return pump_.queue(); }
-    void setBotSpeed(int ms) { table_.botspeed = ms; }
+    void setBotSpeed(int ms) { table_.setbotspeed(ms); }
     bool computerTimerActive() const { return computertimer.isActive(); }
     bool timer1Active() const { return timer1.isActive(); }
 

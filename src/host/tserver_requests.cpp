@@ -69,25 +69,24 @@ void TServer::receivedlogininfo(std::string_view payload, int sender) {
     const int place = f.nextInt();
     const std::string version(f.next());
     if (place != sender) return;
-    tplayer& me = table_.players[place];
-    me.name = std::string(f.rest());
-    me.connected = 1;
+    table_.logsin(place, std::string(f.rest()));
+    const tplayer& me = table_.player(place);
     places_[place].loggedIn = true;
     note(place, "logged in as " + net::escapeForLog(me.name));
     table_.sendToAll(wire::message("CMD_newplayerinfo", place, me.name));
-    for (int i = 1; i <= table_.seatsused; ++i)
-        if (i != place && table_.players[i].connected == 1)
-            sendTo(place, wire::message("CMD_existingplayers", i, table_.players[i].name));
+    for (int i = 1; i <= table_.state().seatsused; ++i)
+        if (i != place && table_.player(i).connected == 1)
+            sendTo(place, wire::message("CMD_existingplayers", i, table_.player(i).name));
     if (version != kVersion) {
         sendTo(manager(), wire::message("CMD_havewrongversion", me.name));
         sendTo(place, "CMD_wrongversion+");
     }
-    if (table_.gameon == 1) sendTo(place, snapshot(place));
+    if (table_.state().gameon == 1) sendTo(place, snapshot(place));
     passOwnership();
 }
 
 std::string TServer::snapshot(int place) const {
-    const Table& t = table_;
+    const TableState& t = table_.state();
     wire::MessageBuilder m("CMD_gamestats");
     m.add(place).add(t.curplayer).add(t.turnphase).add(t.topdiscard);
     if (t.timer1tag != 0) {
@@ -101,7 +100,7 @@ std::string TServer::snapshot(int place) const {
         const tplayer& p = t.players[s];
         m.add('t').add(s);
         if (p.inround == 1)
-            m.add(p.stage).add(t.getnumcards(s));
+            m.add(p.stage).add(table_.getnumcards(s));
         else
             m.add(0).add(0);
         if (p.stagedone != 1) continue;
@@ -117,7 +116,7 @@ void TServer::kickhim(std::string_view payload, int sender) {
     const int requester = f.nextInt();
     const int target = f.nextInt();
     if (requester != sender || requester != manager()) return;
-    if (target >= 1 && target <= table_.seatsused && table_.players[target].connected == 1)
+    if (target >= 1 && target <= table_.state().seatsused && table_.player(target).connected == 1)
         places_[target].leaving = "removed by place " + std::to_string(sender);
     disconnectsock(target);
 }
@@ -126,26 +125,26 @@ void TServer::justwatch(std::string_view payload, int sender) {
     FieldReader f(payload);
     const int seat = f.nextInt();
     const std::string_view value = f.rest();
-    if (seat < 1 || seat > table_.seatcount) return;
+    if (seat < 1 || seat > table_.state().seatcount) return;
     if (seat != sender && sender != manager()) return;  // own seat, or the manager for any
     if (value == "2") {
-        table_.players[seat].justwatching = 0;
+        table_.watches(seat, false);
         table_.sendToAll(wire::message("CMD_justwatching", seat, 2));
-    } else if (value == "1" && table_.gameon == 1) {
-        table_.players[seat].justwatching = 1;
+    } else if (value == "1" && table_.state().gameon == 1) {
+        table_.watches(seat, true);
         table_.sendToAll(wire::message("CMD_justwatching", seat, 1));
-        if (seat == table_.curplayer) computertimer.start();
+        if (seat == table_.state().curplayer) computertimer.start();
     }
 }
 
 // The relays cut the sender's place off and pass the rest on unread.
 void TServer::chat(std::string_view payload, int sender) {
-    const std::string& name = table_.players[sender].name;
+    const std::string& name = table_.player(sender).name;
     if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll("CMD_chat+" + name + " chats: " + *rest);
 }
 
 void TServer::action(std::string_view payload, int sender) {
-    const std::string& name = table_.players[sender].name;
+    const std::string& name = table_.player(sender).name;
     if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll("CMD_action+" + name + " " + *rest);
 }
 

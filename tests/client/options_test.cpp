@@ -138,7 +138,7 @@ TEST_F(Options, LongPasteStillReachesTheHostWithoutBeingCutOff) {
     input(w)->sendit();
     ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You chats: " + QString(100, QChar(0xE9))); }));
     EXPECT_TRUE(w.session().connected());
-    EXPECT_EQ(hosted->host.server().table().players[1].name, "You");
+    EXPECT_EQ(hosted->host.server().table().player(1).name, "You");
 }
 
 TEST_F(Options, LoginReadsTheFileAndAnUnmovedCloseWritesNothing) {
@@ -157,7 +157,7 @@ TEST_F(Options, LoginReadsTheFileAndAnUnmovedCloseWritesNothing) {
     EXPECT_EQ(input(w)->palette().color(QPalette::Text), QColor(Qt::red));
     EXPECT_EQ(input(w)->actionColour, 0x008000u);
     EXPECT_TRUE(w.action("Slow1")->isChecked());
-    EXPECT_EQ(hosted->host.server().table().botspeed, 2000);
+    EXPECT_EQ(hosted->host.server().table().state().botspeed, 2000);
     EXPECT_EQ(w.options().turnSound(), 1);
     EXPECT_EQ(w.phraseButtons()->phrase(1), "Hi all");
     EXPECT_EQ(w.phraseButtons()->phrase(2), "Good One!");
@@ -173,10 +173,10 @@ TEST_F(Options, EveryOptionSavesAtOnceAndBotSpeedReachesTheHost) {
     Tchat& w = connected();
     EXPECT_TRUE(w.action("Normal1")->isChecked());
     w.action("Fast1")->trigger();
-    EXPECT_EQ(hosted->host.server().table().botspeed, 500);
+    EXPECT_EQ(hosted->host.server().table().state().botspeed, 500);
     EXPECT_TRUE(file().contains("Botspeed=500\r\n"));
     w.action("Normal1")->trigger();
-    EXPECT_EQ(hosted->host.server().table().botspeed, 1000);
+    EXPECT_EQ(hosted->host.server().table().state().botspeed, 1000);
     EXPECT_TRUE(file().contains("Botspeed=1000\r\n"));  // "1500" read as Normal
     w.action("N14")->trigger();
     EXPECT_EQ(w.mainchat()->font().pointSize(), 14);

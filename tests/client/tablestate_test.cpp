@@ -505,17 +505,17 @@ std::string disagreement(const host::Table& h, const TableState& c) {
     for (int k = 1; k <= 11; ++k) {
         const int slot = c.slotOf(k);
         const int face = slot ? c.hand[slot].face : 0;
-        if (face != h.players[own].hand[k]) return "slot " + std::to_string(k) + " differs";
+        if (face != h.player(own).hand[k]) return "slot " + std::to_string(k) + " differs";
     }
     for (int s = 1; s <= 4; ++s)
-        if (s != own && h.players[s].inround == 1 && c.seats[s].handCount != h.getnumcards(s))
+        if (s != own && h.player(s).inround == 1 && c.seats[s].handCount != h.getnumcards(s))
             return "hand count of seat " + std::to_string(s) + " differs";
-    if (h.turnphase != 3 && c.discardTop != h.topdiscard) return "discard top differs";
+    if (h.state().turnphase != 3 && c.discardTop != h.state().topdiscard) return "discard top differs";
     for (int s = 1; s <= 4; ++s)
         for (int g = 1; g <= 2; ++g) {
             std::vector<int> laid;
             for (int pos = 1; pos <= 12; ++pos)
-                if (int card = h.players[s].groups[g][pos]) laid.push_back(card);
+                if (int card = h.player(s).groups[g][pos]) laid.push_back(card);
             if (laid != c.seats[s].groups[g - 1]) return "group " + std::to_string(s * 10 + g) + " differs";
         }
     return {};
@@ -535,13 +535,12 @@ TEST(ModelRoundTrip, TwoWatchingClientsFollowAWholeGameOfTheHost) {
     sink.clients[3] = &three;
     std::vector<std::string> recorded;
     one.hooks.recordGame = [&](const std::string& w) { recorded.push_back(w); };
-    for (int s : {1, 3}) h.players[s].connected = 1;
-    h.seatsused = 3;
+    for (int s : {1, 3}) h.connects(s);
     h.startgame("You+");
-    for (int s : {1, 3}) h.players[s].justwatching = 1;
+    for (int s : {1, 3}) h.watches(s, true);
     timers.computer = true;
     long moves = 0;
-    while (h.gameon == 1 && moves < 200000) {
+    while (h.state().gameon == 1 && moves < 200000) {
         ++moves;
         if (timers.computer)
             h.computertimerTimer();
@@ -552,7 +551,7 @@ TEST(ModelRoundTrip, TwoWatchingClientsFollowAWholeGameOfTheHost) {
         ASSERT_EQ(disagreement(h, one), "") << "move " << moves;
         ASSERT_EQ(disagreement(h, three), "") << "move " << moves;
     }
-    EXPECT_EQ(h.gameon, 0);
+    EXPECT_EQ(h.state().gameon, 0);
     EXPECT_GT(moves, 500);
     EXPECT_TRUE(one.showWinner);
     EXPECT_EQ(one.status, "Game Over!");

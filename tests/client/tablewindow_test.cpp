@@ -62,11 +62,11 @@ private:
 std::string disagreement(const host::Table& h, const client::TableState& c) {
     if (c.cardCount() != h.getnumcards(1)) return "own hand count";
     for (int s = 2; s <= 4; ++s)
-        if (h.players[s].inround == 1 && c.seats[s].handCount != h.getnumcards(s))
+        if (h.player(s).inround == 1 && c.seats[s].handCount != h.getnumcards(s))
             return "hand count of seat " + std::to_string(s);
     for (int k = 1; k <= 11; ++k) {
         const int slot = c.slotOf(k);
-        if ((slot ? c.hand[slot].face : 0) != h.players[1].hand[k]) return "hand slot " + std::to_string(k);
+        if ((slot ? c.hand[slot].face : 0) != h.player(1).hand[k]) return "hand slot " + std::to_string(k);
     }
     return {};
 }

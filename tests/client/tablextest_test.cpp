@@ -75,7 +75,7 @@ std::string screenDiffers(client::TableView* view, const host::Table& h) {
     for (int k = 1; k <= 11; ++k) {
         const client::BoardItem* card = view->item(QStringLiteral("card%1").arg(k));
         const int face = card ? card->index : 0;
-        if (face != h.players[1].hand[k]) return "card " + std::to_string(k) + " on screen differs from the host";
+        if (face != h.player(1).hand[k]) return "card " + std::to_string(k) + " on screen differs from the host";
     }
     return {};
 }
@@ -156,7 +156,7 @@ TEST(TableOnX, ChildPlaysARound) {
         ++turns;
     }
     EXPECT_GT(turns, 0);
-    EXPECT_EQ(h.players[1].inround, 1);
+    EXPECT_EQ(h.player(1).inround, 1);
 }
 
 }  // namespace

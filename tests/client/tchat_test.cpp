@@ -81,7 +81,7 @@ TEST_F(Windows, SoloGameHostsAsYouAndConnectsToItsOwnHost) {
     EXPECT_FALSE(w.session().lobbyLinkOpen());
     EXPECT_TRUE(w.sideWindows().download->isVisible());  // shown at every solo start
     EXPECT_FALSE(w.sideWindows().spylist->isVisible());
-    EXPECT_EQ(serverOf(w).table().players[1].name, "You");
+    EXPECT_EQ(serverOf(w).table().player(1).name, "You");
     EXPECT_FALSE(played.empty());  // the "entered" sound
 }
 
@@ -208,7 +208,7 @@ TEST_F(Windows, CapitalTrueJoinsInsteadOfHosting) {
     ASSERT_TRUE(chatHas(w, "You are Connected."));
     EXPECT_FALSE(w.session().hosting());
     EXPECT_EQ(serverOf(w).port(), 0);  // its own host never listened
-    EXPECT_EQ(other.table().players[1].name, "Ann");
+    EXPECT_EQ(other.table().player(1).name, "Ann");
     EXPECT_FALSE(w.board()->button_start()->isVisible());
 }
 
@@ -373,7 +373,7 @@ TEST_F(Windows, OwnerOfAHeadlessTableGetsStartGameAndItPassesOn) {
     EXPECT_FALSE(bob.action("StartGame1")->isEnabled());
 
     ann.board()->button_start()->click();
-    ASSERT_TRUE(waitUntil([&] { return headless.table().gameon == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return headless.table().state().gameon == 1; }));
     ASSERT_TRUE(waitUntil([&] { return !ann.board()->button_start()->isVisible(); }));
     // Ann leaves mid-game: Bob owns the table, Start Game waits in his File menu.
     windows.erase(windows.begin());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/rawclient.h"
+#include "host/table_access.h"
 #include "host/tserver.h"
 
 namespace velmora::test {
@@ -28,6 +29,7 @@ struct HostFixture : testing::Test {
     }
     host::TServer& server() { return *host_; }
     host::Table& table() { return host_->table(); }
+    host::TableState& state() { return host::TableAccess::state(host_->table()); }
 
     RawClient& connect() {
         clients.push_back(std::make_unique<RawClient>(server().port()));
@@ -45,7 +47,7 @@ struct HostFixture : testing::Test {
     // relayed: by then the host has handled everything `from` sent before.
     void handled(RawClient& from, int place, RawClient& at) {
         const std::string text = "marker " + std::to_string(++markers_);
-        const std::string name = table().players[place].name;
+        const std::string name = state().players[place].name;
         from.sendMessage("CMD_chat+" + std::to_string(place) + "+" + text);
         ASSERT_TRUE(at.waitFor("CMD_chat+" + name + " chats: " + text));
     }

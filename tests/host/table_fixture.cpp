@@ -9,7 +9,8 @@ std::vector<std::string> RecordingSink::to(int place) const {
     return out;
 }
 
-Snapshot snapshot(const Table& t) {
+Snapshot snapshot(const Table& table) {
+    const TableState& t = table.state();
     return {t.players, t.deck, t.discards,
             {t.deckpos, t.discardcount, t.topdiscard, t.underdiscard, t.gameon, t.curplayer,
              t.turnphase, t.roundpause, t.timer1tag}};

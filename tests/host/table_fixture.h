@@ -28,6 +28,17 @@ struct FakeTimers : TimerControl {
     void stopComputerTimer() override { log.push_back("stopc"); }
 };
 
+// The table with its state open: tests set up positions card by card.
+class OpenTable : public Table {
+public:
+    using Table::Table;
+    using TableState::players, TableState::deck, TableState::deckpos, TableState::discards,
+        TableState::discardcount, TableState::topdiscard, TableState::underdiscard, TableState::gameon,
+        TableState::seatsused, TableState::seatcount, TableState::curplayer, TableState::turnphase,
+        TableState::roundpause, TableState::timer1tag, TableState::botspeed, TableState::selected,
+        TableState::wildpos, TableState::lastsetrank, TableState::idlereshuffles, TableState::random;
+};
+
 // Everything a refused request must leave as it was.
 struct Snapshot {
     std::array<tplayer, kPlaces + 1> players;
@@ -35,13 +46,13 @@ struct Snapshot {
     std::vector<int> values;
     bool operator==(const Snapshot&) const = default;
 };
-Snapshot snapshot(const Table& t);
+Snapshot snapshot(const Table& table);
 
 class TableTest : public ::testing::Test {
 protected:
     RecordingSink sink;
     FakeTimers timers;
-    Table t{sink, timers, 12345};
+    OpenTable t{sink, timers, 12345};
     std::vector<std::string> diags;
 
     TableTest();

@@ -41,7 +41,7 @@ TEST_F(Serve, OwnerIsTheLongestSeatedPersonAndTheRightsPassOn) {
     b.sendMessage("CMD_startgame+Bob+");
     b.sendMessage("CMD_kickhim+2+3+");
     handled(b, 2, c);
-    EXPECT_EQ(table().gameon, 0);
+    EXPECT_EQ(state().gameon, 0);
     EXPECT_FALSE(c.closed());
     EXPECT_EQ(b.find("CMD_owner", true), -1);
 
@@ -52,7 +52,7 @@ TEST_F(Serve, OwnerIsTheLongestSeatedPersonAndTheRightsPassOn) {
     RawClient& d = join("Dee", 1);
     d.sendMessage("CMD_startgame+Dee+");
     handled(d, 1, d);
-    EXPECT_EQ(table().gameon, 0);
+    EXPECT_EQ(state().gameon, 0);
     EXPECT_EQ(d.find("CMD_owner", true), -1);
 
     b.sendMessage("CMD_kickhim+2+3+");
@@ -77,7 +77,7 @@ TEST_F(Hosted, PlaceOneKeepsTheRightsAndNobodyIsToldOfOwnership) {
     ASSERT_TRUE(b.waitFor("CMD_playerdisconnected+1+Ann"));
     b.sendMessage("CMD_startgame+Bob+");
     handled(b, 2, b);
-    EXPECT_EQ(table().gameon, 0);
+    EXPECT_EQ(state().gameon, 0);
     EXPECT_EQ(b.find("CMD_owner", true), -1);
 }
 
@@ -87,11 +87,11 @@ TEST_F(Serve, SeatOneResetOnItsTurnIsPlayedOnByTheComputer) {
     a.sendMessage("CMD_startgame+Ann+");
     ASSERT_TRUE(b.waitFor("CMD_nextplayer", true));
     host::installComputerPlayers(table());
-    table().curplayer = 1;  // whoever was dealt the first turn, it is Ann's now
+    state().curplayer = 1;  // whoever was dealt the first turn, it is Ann's now
     a.reset();
     ASSERT_TRUE(b.waitFor("CMD_playerdisconnected+1+Ann"));
     ASSERT_TRUE(b.waitFor("CMD_hisdiscard+1+", true));
-    EXPECT_EQ(table().curplayer, 2);
+    EXPECT_EQ(state().curplayer, 2);
     EXPECT_EQ(host::checkcards(table()), "");
 }
 
@@ -167,10 +167,10 @@ TEST_F(Hosted, FloodersCannotPushHonestPlayersBack) {
 
 TEST_F(Hosted, LayingNoCardsIsRefusedWithCodeThree) {
     RawClient& a = join("Ann", 1);
-    table().gameon = 1;
-    table().curplayer = 1;
-    table().turnphase = 2;
-    table().players[1].stage = 1;
+    state().gameon = 1;
+    state().curplayer = 1;
+    state().turnphase = 2;
+    state().players[1].stage = 1;
     for (const char* payload : {"1+", "1"}) {
         a.sendMessage(std::string("CMD_createstage+") + payload);
         handled(a, 1, a);

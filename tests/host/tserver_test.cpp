@@ -23,8 +23,8 @@ TEST_F(Host, PlacesAreHandedOutLowestFirstAndReused) {
     clients[1]->close();
     ASSERT_TRUE(a.waitFor("CMD_playerdisconnected+2+Bob"));
     join("Dee", 2);
-    EXPECT_EQ(table().seatsused, 3);
-    EXPECT_EQ(table().players[2].name, "Dee");
+    EXPECT_EQ(state().seatsused, 3);
+    EXPECT_EQ(state().players[2].name, "Dee");
     // Exactly one departure notice per other client, though the close is reported twice.
     EXPECT_EQ(a.count("CMD_playerdisconnected+2+Bob"), 1);
     EXPECT_EQ(c.count("CMD_playerdisconnected+2+Bob"), 1);
@@ -37,7 +37,7 @@ TEST_F(Host, NewcomerLearnsOfItselfFirstThenOfEveryone) {
     EXPECT_LT(b.find("CMD_newplayerinfo+2+B+b"), b.find("CMD_existingplayers+1+Ann"));
     EXPECT_EQ(b.find("CMD_existingplayers+2+B+b"), -1);
     EXPECT_TRUE(a.waitFor("CMD_newplayerinfo+2+B+b"));
-    EXPECT_EQ(table().players[2].name, "B+b");
+    EXPECT_EQ(state().players[2].name, "B+b");
     EXPECT_EQ(a.find("CMD_gamestats", true), -1);  // no game, no snapshot
 }
 
@@ -47,8 +47,8 @@ TEST_F(Host, TenthConnectionIsRefused) {
     EXPECT_TRUE(tenth.wasConnected);
     ASSERT_TRUE(tenth.waitFor("CMD_full+"));
     EXPECT_TRUE(tenth.waitClosed());
-    EXPECT_EQ(table().seatsused, 9);
-    EXPECT_EQ(table().players[10].connected, 0);
+    EXPECT_EQ(state().seatsused, 9);
+    EXPECT_EQ(state().players[10].connected, 0);
     // Nobody is told of the refusal: a later relay arrives with nothing before it.
     for (auto& c : clients) handled(*clients[0], 1, *c);
     for (auto& c : clients) EXPECT_EQ(c->find("CMD_playerdisconnected", true), -1);
@@ -62,7 +62,7 @@ TEST_F(Host, DifferentVersionIsReportedToBothSides) {
     b.login(2, "Old", "0.9");
     ASSERT_TRUE(b.waitFor("CMD_wrongversion+"));
     EXPECT_TRUE(a.waitFor("CMD_havewrongversion+Old"));
-    EXPECT_EQ(table().players[2].connected, 1);  // stays logged in
+    EXPECT_EQ(state().players[2].connected, 1);  // stays logged in
 }
 
 TEST_F(Host, OnlyTheHostingPlayerRemovesPlayers) {
@@ -105,8 +105,8 @@ TEST_F(Host, RequestsNamingAnotherPlaceAreDropped) {
     b.sendMessage("CMD_logininfo+1+1.0.0+Mallory");
     b.sendMessage("CMD_startgame+Bob+");
     handled(b, 2, a);
-    EXPECT_EQ(table().gameon, 0);
-    EXPECT_EQ(table().players[1].name, "Ann");
+    EXPECT_EQ(state().gameon, 0);
+    EXPECT_EQ(state().players[1].name, "Ann");
     EXPECT_EQ(a.find("CMD_chat+Ann chats: I am Ann"), -1);
     EXPECT_EQ(a.find("CMD_action", true), -1);
     EXPECT_EQ(a.find("CMD_playasound", true), -1);
@@ -114,18 +114,18 @@ TEST_F(Host, RequestsNamingAnotherPlaceAreDropped) {
     a.sendMessage("CMD_startgame+Ann+");
     ASSERT_TRUE(b.waitFor("CMD_startgame+Ann+y+1+y+2+n+3+n+4"));
     ASSERT_TRUE(b.waitFor("CMD_nextplayer", true));
-    const int turn = table().curplayer;
+    const int turn = state().curplayer;
     const int other = turn == 1 ? 2 : 1;
     RawClient& otherClient = other == 1 ? a : b;
-    const auto before = table().players[turn].hand;
+    const auto before = state().players[turn].hand;
     // The other client asks to draw for the seat whose turn it is.
     otherClient.sendMessage("CMD_draw+" + std::to_string(turn) + "+");
     otherClient.sendMessage("CMD_justwatch+" + std::to_string(turn) + "+1");
     handled(otherClient, other, otherClient);
-    EXPECT_EQ(table().turnphase, 1);
-    EXPECT_EQ(table().players[turn].hand, before);
+    EXPECT_EQ(state().turnphase, 1);
+    EXPECT_EQ(state().players[turn].hand, before);
     if (other == 2) {
-        EXPECT_EQ(table().players[turn].justwatching, 0);
+        EXPECT_EQ(state().players[turn].justwatching, 0);
     }
 }
 
@@ -170,7 +170,7 @@ TEST_F(Host, JustWatchBetweenGamesAndDuringOne) {
     ASSERT_TRUE(b.waitFor("CMD_nextplayer", true));
     b.sendMessage("CMD_justwatch+2+1");
     ASSERT_TRUE(a.waitFor("CMD_justwatching+2+1"));
-    EXPECT_EQ(table().players[2].justwatching, 1);
+    EXPECT_EQ(state().players[2].justwatching, 1);
 }
 
 TEST_F(Host, SnapshotsForLateComers) {
@@ -188,7 +188,7 @@ TEST_F(Host, SnapshotsForLateComers) {
     EXPECT_NE(stats.find("+t+3+0+0"), std::string::npos);
 
     // Between rounds: the single entry "+h+0+0+0".
-    table().timer1tag = 1;
+    state().timer1tag = 1;
     RawClient& late = join("Late", 6);
     ASSERT_TRUE(late.waitFor("CMD_gamestats+6+", true));
     const std::string between = late.got[late.find("CMD_gamestats+6+", true)];
@@ -215,11 +215,11 @@ TEST_F(Host, DepartureOnOwnTurnHandsTheMoveToTheComputer) {
     RawClient& b = join("Bob", 2);
     int moves = 0;
     table().computerplay = [&](int seat) { moves += seat == 2; };
-    table().gameon = 1;
-    table().curplayer = 2;
+    state().gameon = 1;
+    state().curplayer = 2;
     b.close();
     ASSERT_TRUE(waitUntil([&] { return moves == 1; }));
-    EXPECT_EQ(table().players[2].connected, 0);
+    EXPECT_EQ(state().players[2].connected, 0);
 }
 
 // A solo game over TCP whose only player just watches plays itself to the end.
@@ -235,7 +235,7 @@ TEST(HostSolo, ComputerPlaysAWatchedGameToTheWinner) {
     you.sendMessage("CMD_justwatch+1+1");
     ASSERT_TRUE(you.waitFor("CMD_justwatching+1+1"));
     ASSERT_TRUE(you.waitFor("CMD_winner", true, 60000));
-    EXPECT_EQ(server.table().gameon, 0);
+    EXPECT_EQ(server.table().state().gameon, 0);
     EXPECT_GE(you.find("CMD_endround", true), 0);
     EXPECT_EQ(host::checkcards(server.table()), "");
 }
