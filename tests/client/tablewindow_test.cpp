@@ -93,7 +93,10 @@ TEST(TableWindow, AWatchedSoloGameFollowsTheHostToTheWinner) {
         EXPECT_EQ(disagreement(h, t), "") << "round " << rounds;
         ASSERT_TRUE(waitUntil([&] { return t.status != "The Round is Over!"; }, 30000));
     }
-    EXPECT_GE(rounds, 9);
+    // A busy machine may starve the loop through a short round pause, so the
+    // count of pauses seen proves little; the host's stages prove a whole game.
+    EXPECT_GE(rounds, 1);
+    EXPECT_TRUE(h.player(1).stage == 11 || h.player(2).stage == 11);
     EXPECT_EQ(t.status, "Game Over!");
     const client::BoardItem* panel = w.board()->tableView()->item(u"panel_winner");
     ASSERT_TRUE(panel && panel->visible);
