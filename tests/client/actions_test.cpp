@@ -176,6 +176,19 @@ TEST_F(Actions, NotConnectedStartIsRefusedAndOtherRequestsStillWait) {
     EXPECT_EQ(sent, Strings{"CMD_startgame+Ann+"});
 }
 
+// Laying the last cards ends the round: the discard the turn still showed
+// could only be refused, so the round end takes it away.
+TEST_F(Actions, NothingIsOfferedOnceTheRoundHasEnded) {
+    turn(2);
+    t.playstage("2+0+f+1+1+0+2+1+7");
+    EXPECT_TRUE(t.showDiscard);
+    t.endround("2+1+2+0+0+2+2+0+0");
+    EXPECT_FALSE(t.showDiscard || t.showCreateStage || t.showDraw || t.showPickup);
+    a.click("image_discard", 0, false, 5, 60);
+    a.click("image_draw", 0, false, 5, 60);
+    EXPECT_TRUE(sent.empty());
+}
+
 TEST_F(Actions, SwitchButtonsBringTheStageListOrTheChatToTheFront) {
     a.click("button_stagelist", 2, false, 5, 60);
     EXPECT_TRUE(t.stageListInFront);

@@ -59,6 +59,22 @@ private:
     QTcpSocket* peer_ = nullptr;
 };
 
+// A window that joined the fake host and was given a place.
+struct FakeTable : testing::Test {
+    std::vector<QString> played;
+    FakeHost fake;
+    std::unique_ptr<test::HostedWindow> hw;
+
+    Tchat& join(int place) {
+        hw = std::make_unique<test::HostedWindow>(QStringList{"Ann", "127.0.0.1", "false"},
+                                                  quiet(&played, fake.port()));
+        hw->window.show();
+        EXPECT_TRUE(fake.waitConnected());
+        fake.send("CMD_sendlogininfo+" + std::to_string(place));
+        return hw->window;
+    }
+};
+
 std::string disagreement(const host::Table& h, const client::TableState& c) {
     if (c.cardCount() != h.getnumcards(1)) return "own hand count";
     for (int s = 2; s <= 4; ++s)
@@ -108,14 +124,8 @@ TEST(TableWindow, AWatchedSoloGameFollowsTheHostToTheWinner) {
     EXPECT_EQ(w.board()->label_status()->text(), "Game Over!");
 }
 
-TEST(TableWindow, AHostileHostCannotBreakTheWindow) {
-    std::vector<QString> played;
-    FakeHost fake;
-    test::HostedWindow hw({"Ann", "127.0.0.1", "false"}, quiet(&played, fake.port()));
-    Tchat& w = hw.window;
-    w.show();
-    ASSERT_TRUE(fake.waitConnected());
-    fake.send("CMD_sendlogininfo+1");
+TEST_F(FakeTable, AHostileHostCannotBreakTheWindow) {
+    Tchat& w = join(1);
     fake.send("CMD_newplayerinfo+1+Ann");
     fake.send("CMD_startgame+Evil+y+1+y+2");
     fake.send("CMD_startround+5+1+1+y+2+1+y");
@@ -147,14 +157,8 @@ TEST(TableWindow, AHostileHostCannotBreakTheWindow) {
 }
 
 // Clicks on the painted table, through the mouse, reach the host as bytes.
-TEST(TableWindow, ClicksSendTheirRequestsToTheHost) {
-    std::vector<QString> played;
-    FakeHost fake;
-    test::HostedWindow hw({"Ann", "127.0.0.1", "false"}, quiet(&played, fake.port()));
-    Tchat& w = hw.window;
-    w.show();
-    ASSERT_TRUE(fake.waitConnected());
-    fake.send("CMD_sendlogininfo+2");
+TEST_F(FakeTable, ClicksSendTheirRequestsToTheHost) {
+    Tchat& w = join(2);
     fake.send("CMD_newplayerinfo+2+Ann");
     fake.send("CMD_startgame+Bob+y+1+y+2");
     fake.send("CMD_startround+5+1+1+y+2+1+y");
@@ -187,14 +191,8 @@ TEST(TableWindow, ClicksSendTheirRequestsToTheHost) {
               "CMD_draw+2+\xFF" "CMD_createstage+2+2+7\xFF" "CMD_discard+2+2+\xFF");
 }
 
-TEST(TableWindow, DraggingACardReordersTheHand) {
-    std::vector<QString> played;
-    FakeHost fake;
-    test::HostedWindow hw({"Ann", "127.0.0.1", "false"}, quiet(&played, fake.port()));
-    Tchat& w = hw.window;
-    w.show();
-    ASSERT_TRUE(fake.waitConnected());
-    fake.send("CMD_sendlogininfo+1");
+TEST_F(FakeTable, DraggingACardReordersTheHand) {
+    Tchat& w = join(1);
     fake.send("CMD_mycards+1+1+3+2+9+3+27+4+7");
     const client::TableState& t = w.table();
     ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 4; }));
