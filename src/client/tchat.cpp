@@ -51,6 +51,7 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     wireSideWindows();
     buildOptions();
     wireTally();
+    wireAccess();
 
     sounds_->setLineSink([this](const QString& line, Colour c) { addlinetochat(line, c); });
     sounds_->setSeatCaption([this](int seat) {

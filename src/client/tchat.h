@@ -28,6 +28,7 @@ namespace velmora::client {
 
 class BoardPanel;
 class ChatView;
+class KeyboardPlay;
 class OptionsMenu;
 class PhraseButtons;
 class Sounds;
@@ -107,6 +108,7 @@ private:
     void buildSeatMenu();
     void buildChatPanel();
     void wireSideWindows();  // tchat_windows.cpp
+    void wireAccess();       // tchat_access.cpp
     void openHostJoin();
     void playWithOthers(const windows::HostJoinChoice& choice);
     void wireTally();        // tchat_tally.cpp
@@ -135,6 +137,7 @@ private:
     ChatView* mainchat_ = nullptr;
     QLineEdit* mychat_ = nullptr;
     PhraseButtons* phrases_ = nullptr;
+    KeyboardPlay* keys_ = nullptr;
     QMenu* optionsMenu_ = nullptr;
     OptionsMenu* options_ = nullptr;
     QMenu* popup_kick = nullptr;

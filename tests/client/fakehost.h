@@ -1,0 +1,57 @@
+// Helpers for window tests against a host: a silent sound output, quiet
+// window options, and a host played by the test that records the bytes a
+// client sends.
+#pragma once
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <string>
+#include <vector>
+
+#include "client/tchat.h"
+#include "support/eventloop.h"
+
+namespace velmora::test {
+
+struct SilentOutput : client::SoundOutput {
+    void start(const QString&) override {}
+};
+
+inline client::TchatOptions quietOptions(quint16 port) {
+    QTcpServer probe;
+    probe.listen(QHostAddress::AnyIPv4, 0);
+    client::TchatOptions o;
+    o.session.hostPort = QString::number(port);
+    o.session.dispatchMs = 0;
+    o.session.lobbyPort = QString::number(probe.serverPort());
+    o.soundOutput = std::make_unique<SilentOutput>();
+    return o;
+}
+
+class RecordingHost {
+public:
+    RecordingHost() {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            peer_ = server_.nextPendingConnection();
+            QObject::connect(peer_, &QTcpSocket::readyRead, [this] { bytes += peer_->readAll().toStdString(); });
+        });
+    }
+    quint16 port() const { return server_.serverPort(); }
+    bool waitConnected() { return waitUntil([this] { return peer_ != nullptr; }); }
+    void send(const std::string& message) {
+        const std::string framed = message + '\xFF';
+        peer_->write(framed.data(), static_cast<qint64>(framed.size()));
+        peer_->flush();
+    }
+    bool waitFor(const std::string& part) {
+        return waitUntil([&] { return bytes.find(part) != std::string::npos; });
+    }
+    std::string bytes;
+
+private:
+    QTcpServer server_;
+    QTcpSocket* peer_ = nullptr;
+};
+
+}  // namespace velmora::test
