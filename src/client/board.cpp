@@ -97,8 +97,8 @@ BoardPanel::BoardPanel(const TableState& table, QWidget* parent) : QWidget(paren
 }
 
 void BoardPanel::placeSeat(int seat, int place) {
-    names_[seat]->move(kSeatPlaces[place].name);
-    eyes_[seat]->move(kSeatPlaces[place].eyes);
+    names_[seat]->move(scaled(QRect(kSeatPlaces[place].name, QSize())).topLeft());
+    eyes_[seat]->move(scaled(QRect(kSeatPlaces[place].eyes, QSize())).topLeft());
 }
 
 void BoardPanel::refresh() {
@@ -120,15 +120,12 @@ void BoardPanel::refresh() {
         stageList_->update();
     }
     view_->lower();
+    emit refreshed();
 }
 
 void BoardPanel::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Pictures are drawn once per screen ratio, before any event needs them.
-    const qreal ratio = devicePixelRatioF();
-    art::prepare(ratio);
-    start_->setIcon(QIcon(art::picture(art::Fixed::StartGame, ratio)));
-    for (int s = 1; s <= kPlaces; ++s) eyes_[s]->setPixmap(art::picture(art::Fixed::Eyes, ratio));
+    applyPictures();
 }
 
 void BoardPanel::paintEvent(QPaintEvent*) {

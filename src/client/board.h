@@ -35,7 +35,18 @@ public:
     // Brings every control in line with the table state.
     void refresh();
 
+    // Scales the whole board, pictures drawn anew at the new size; 1.0 is
+    // the designed 778 x 537 (boardzoom.cpp).
+    void setZoom(qreal zoom);
+    qreal zoom() const { return zoom_; }
+    // A designed rectangle at the current zoom.
+    QRect scaled(const QRect& designed) const;
+    // Keeps a child widget at its designed place whatever the zoom.
+    void place(QWidget* child, const QRect& designed);
+
 signals:
+    // After every refresh (screen readers follow the table).
+    void refreshed();
     // Right-click on a seat's name label: the seat and the global position.
     void seatMenuRequested(int seat, const QPoint& globalPos);
 
@@ -45,6 +56,7 @@ protected:
 
 private:
     void placeSeat(int seat, int place);
+    void applyPictures();
 
     const TableState& table_;
     std::array<QLabel*, 5> names_{};
@@ -53,6 +65,7 @@ private:
     QLabel* status_;
     TableView* view_;
     StageListPanel* stageList_;
+    qreal zoom_ = 1.0;
 };
 
 // The table's text colour, shared by everything drawn on the board.

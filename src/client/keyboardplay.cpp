@@ -59,7 +59,13 @@ protected:
         const BoardItem* it = view_->item(play_.focusedItem());
         if (!it || !it->visible) return;
         const qreal z = view_->zoom();
-        const QRectF r(QPointF(it->rect.topLeft()) * z, QSizeF(it->rect.size()) * z);
+        QRect box = it->rect;
+        // A hand card under its right neighbour: ring its visible strip only.
+        const BoardItem* last = nullptr;
+        for (const BoardItem& i : view_->items())
+            if (i.name.startsWith(QLatin1String("card"))) last = &i;
+        if (it->name.startsWith(QLatin1String("card")) && last && last->name != it->name) box.setWidth(30);
+        const QRectF r(QPointF(box.topLeft()) * z, QSizeF(box.size()) * z);
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF ring = r.adjusted(-2.5 * z, -2.5 * z, 2.5 * z, 2.5 * z);

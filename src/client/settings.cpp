@@ -15,6 +15,7 @@ constexpr auto kOptions = SettingGroup::Options;
 constexpr auto kPhrases = SettingGroup::Phrases;
 constexpr auto kLobby = SettingGroup::Lobby;
 constexpr auto kRecent = SettingGroup::Recent;
+constexpr auto kView = SettingGroup::View;
 
 struct Row {
     SettingKey key;
@@ -56,6 +57,8 @@ constexpr std::array<Row, static_cast<size_t>(K::Count)> kSettingKeys{{
     {K::Recent3, {"Recent3", S::Text, "", kRecent}},
     {K::Recent4, {"Recent4", S::Text, "", kRecent}},
     {K::Recent5, {"Recent5", S::Text, "", kRecent}},
+    // The table's zoom in per cent: 100, 125, 150 or 200.
+    {K::Zoom, {"Tablezoom", S::Integer, "100", kView}},
 }};
 
 constexpr bool rowsInKeyOrder() {

@@ -51,11 +51,13 @@ enum class SettingKey {
     Recent3,
     Recent4,
     Recent5,
+    // Written when the player zooms the table (View > Zoom).
+    Zoom,
     Count
 };
 
 // Keys written by one save, in table order.
-enum class SettingGroup { Options, Phrases, Lobby, Recent };
+enum class SettingGroup { Options, Phrases, Lobby, Recent, View };
 
 // How a value read from the file is understood, and mended when unreadable.
 enum class SettingKind {

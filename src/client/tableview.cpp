@@ -182,11 +182,14 @@ void StageListPanel::paintEvent(QPaintEvent*) {
     static const int kTops[kStageCount + 1] = {0, 36, 55, 73, 92, 111, 129, 148, 167, 185, 204};
     QPainter p(this);
     p.fillRect(rect(), QColor(120, 88, 52));
+    // Drawn at the designed width, scaled with the board's zoom.
+    constexpr int kDesigned = 261;
+    p.scale(width() / qreal(kDesigned), width() / qreal(kDesigned));
     QFont title = boardFont(24, false);
     title.setUnderline(true);
     p.setFont(title);
     p.setPen(boardTextColour());
-    p.drawText(QRect(0, 2, width(), 30), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("STAGE LIST"));
+    p.drawText(QRect(0, 2, kDesigned, 30), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("STAGE LIST"));
     for (int n = 1; n <= kStageCount; ++n) {
         const StageRow& row = table_.stageRows[n];
         p.setPen(row.done ? kGrey : boardTextColour());
@@ -195,7 +198,7 @@ void StageListPanel::paintEvent(QPaintEvent*) {
         p.drawText(QRect(6, kTops[n], 85, 18), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("STAGE %1:").arg(n));
         f.setStrikeOut(row.struck);
         p.setFont(f);
-        p.drawText(QRect(n == 10 ? 96 : 95, kTops[n], width() - 96, 18), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRect(n == 10 ? 96 : 95, kTops[n], kDesigned - 96, 18), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromLatin1(TableState::stageListText(n)));
     }
 }

@@ -29,6 +29,7 @@ namespace velmora::client {
 class BoardPanel;
 class ChatView;
 class KeyboardPlay;
+class ZoomMenu;
 class OptionsMenu;
 class PhraseButtons;
 class Sounds;
@@ -68,6 +69,8 @@ public:
     PhraseGate& phraseGate() { return phraseGate_; }
     PhraseButtons* phraseButtons() const { return phrases_; }
     OptionsMenu& options() { return *options_; }
+    KeyboardPlay& keys() { return *keys_; }
+    ZoomMenu& zoom() { return *zoom_; }
     QAction* action(const char* objectName) const;
     // The box on screen, if any (tests read its text).
     QMessageBox* noticeBox() const { return notice_; }
@@ -138,6 +141,7 @@ private:
     QLineEdit* mychat_ = nullptr;
     PhraseButtons* phrases_ = nullptr;
     KeyboardPlay* keys_ = nullptr;
+    ZoomMenu* zoom_ = nullptr;
     QMenu* optionsMenu_ = nullptr;
     OptionsMenu* options_ = nullptr;
     QMenu* popup_kick = nullptr;

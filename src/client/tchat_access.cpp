@@ -1,11 +1,13 @@
-// Playing without a mouse: the Play menu with its keys, the focus ring and
-// the keys' help section.
+// Playing without a mouse and at any size: the Play menu with its keys, the
+// focus ring, the keys' help section, and View > Zoom.
 #include <QMenuBar>
 
 #include "client/board.h"
 #include "client/keyboardplay.h"
+#include "client/settings.h"
 #include "client/tableview.h"
 #include "client/tchat.h"
+#include "client/zoommenu.h"
 #include "windows/help.h"
 
 namespace velmora::client {
@@ -30,6 +32,15 @@ void Tchat::wireAccess() {
     keys_->fillMenu(play);
     StartGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     side_->Thelp->appendSection(kGamePlayPage, tr("Keys"), KeyboardPlay::helpHtml());
+
+    zoom_ = new ZoomMenu(board_, centralWidget(), Settings::defaultPath(), this);
+    for (QAction* a : menuBar()->actions())
+        if (a->menu() && a->text() == tr("&View")) {
+            QMenu* zoom = a->menu()->addMenu(tr("Zoom"));
+            zoom->setObjectName(QStringLiteral("ZoomMenu"));
+            zoom_->fill(zoom);
+        }
+    zoom_->load();
 }
 
 }  // namespace velmora::client
