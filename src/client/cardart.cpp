@@ -100,6 +100,7 @@ QSize fixedSize(Fixed which) {
     case Fixed::Draw: return {60, 18};
     case Fixed::ChatBox:
     case Fixed::StageList: return {96, 21};
+    case Fixed::GameLog: return {64, 21};
     }
     return {};
 }

@@ -49,8 +49,9 @@ enum class Fixed {
     Draw,           // picture button, 60 x 18
     ChatBox,        // switch button, 96 x 21
     StageList,      // switch button, 96 x 21
+    GameLog,        // switch button, 64 x 21
 };
-constexpr int kFixedCount = static_cast<int>(Fixed::StageList) + 1;
+constexpr int kFixedCount = static_cast<int>(Fixed::GameLog) + 1;
 
 // The designed logical size of a fixed picture (empty for an unknown value).
 QSize fixedSize(Fixed which);

@@ -194,6 +194,7 @@ void paintFixed(QPainter& p, Fixed which) {
     case Fixed::Draw: paintButton(p, size, QStringLiteral("DRAW"), 10); break;
     case Fixed::ChatBox: paintTab(p, size, QStringLiteral("CHAT BOX")); break;
     case Fixed::StageList: paintTab(p, size, QStringLiteral("STAGE LIST")); break;
+    case Fixed::GameLog: paintTab(p, size, QStringLiteral("LOG")); break;
     }
 }
 

@@ -61,6 +61,7 @@ void TableState::startthegame(std::string_view payload) {
     const auto e = parseStartGame(payload);
     if (!e) return;
     showStart = false;
+    round = 0;
     if (hooks.uncheckJustWatch) hooks.uncheckJustWatch();
     clearall();
     for (const auto& r : e->seats) {
@@ -76,6 +77,7 @@ void TableState::startround(std::string_view payload) {
     if (!e) return;
     for (SeatState& s : seats) s.kind = {};
     stageLaid = false;
+    ++round;
     for (const auto& r : e->seats) {
         SeatState& s = seats[r.seat];
         if (r.dealt) {

@@ -53,6 +53,7 @@ struct TableHooks {
     std::function<void(const std::string& winner)> recordGame;
     std::function<void()> ownTurn;                          // the own turn began
     std::function<void()> uncheckJustWatch;                 // a game started
+    std::function<void(const std::string& text)> status;    // every status text as it is set
 };
 
 class TableState {
@@ -80,6 +81,7 @@ public:
     bool stageLaid = false;
     int discardTop = 0;     // face on the discard pile, 0 empty
     std::string status = "Welcome to Velmora!";
+    int round = 0;  // rounds dealt in this game
     std::array<SeatState, kTableSeats + 1> seats{};  // [1..4]
     std::array<StageRow, kStageCount + 1> stageRows{};
     std::array<HandSlot, kHandSlotCount + 1> hand{};  // [1..11]
@@ -97,7 +99,10 @@ public:
     void setName(int seat, std::string name);
     // The names at the table seats other than the own one.
     std::vector<std::string> otherSeatNames() const;
-    void setStatus(std::string text) { status = std::move(text); }
+    void setStatus(std::string text) {
+        status = std::move(text);
+        if (hooks.status) hooks.status(status);
+    }
 
     // ---- the host's events, given the payload ----
     void startthegame(std::string_view payload);

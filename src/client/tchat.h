@@ -28,6 +28,7 @@ namespace velmora::client {
 
 class BoardPanel;
 class ChatView;
+class GameLog;
 class KeyboardPlay;
 class ZoomMenu;
 class OptionsMenu;
@@ -71,6 +72,7 @@ public:
     OptionsMenu& options() { return *options_; }
     KeyboardPlay& keys() { return *keys_; }
     ZoomMenu& zoom() { return *zoom_; }
+    GameLog& gameLog() { return *gameLog_; }
     QAction* action(const char* objectName) const;
     // The box on screen, if any (tests read its text).
     QMessageBox* noticeBox() const { return notice_; }
@@ -142,6 +144,7 @@ private:
     PhraseButtons* phrases_ = nullptr;
     KeyboardPlay* keys_ = nullptr;
     ZoomMenu* zoom_ = nullptr;
+    GameLog* gameLog_ = nullptr;
     QMenu* optionsMenu_ = nullptr;
     OptionsMenu* options_ = nullptr;
     QMenu* popup_kick = nullptr;

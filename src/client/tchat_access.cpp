@@ -1,8 +1,9 @@
 // Playing without a mouse and at any size: the Play menu with its keys, the
-// focus ring, the keys' help section, and View > Zoom.
+// focus ring, the keys' help section, the game log, and View > Zoom.
 #include <QMenuBar>
 
 #include "client/board.h"
+#include "client/gamelog.h"
 #include "client/keyboardplay.h"
 #include "client/settings.h"
 #include "client/tableview.h"
@@ -33,9 +34,17 @@ void Tchat::wireAccess() {
     StartGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     side_->Thelp->appendSection(kGamePlayPage, tr("Keys"), KeyboardPlay::helpHtml());
 
+    gameLog_ = new GameLog(board_, table_, this);
+    table_.hooks.status = [this](const std::string& text) {
+        gameLog_->panel()->addStatus(table_.round, QString::fromStdString(text));
+    };
+
     zoom_ = new ZoomMenu(board_, centralWidget(), Settings::defaultPath(), this);
     for (QAction* a : menuBar()->actions())
         if (a->menu() && a->text() == tr("&View")) {
+            QAction* log = a->menu()->addAction(tr("Game Log"));
+            log->setObjectName(QStringLiteral("GameLog1"));
+            connect(log, &QAction::triggered, gameLog_, &GameLog::showLog);
             QMenu* zoom = a->menu()->addMenu(tr("Zoom"));
             zoom->setObjectName(QStringLiteral("ZoomMenu"));
             zoom_->fill(zoom);
