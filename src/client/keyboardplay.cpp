@@ -88,7 +88,6 @@ private:
 
 KeyboardPlay::KeyboardPlay(KeyboardParts parts, QObject* parent) : QObject(parent), p_(std::move(parts)) {
     p_.view->setFocusPolicy(Qt::StrongFocus);
-    p_.view->setAccessibleName(QStringLiteral("Table"));
     ring_ = new FocusRing(p_.view, *this);
     p_.view->installEventFilter(this);
     qApp->installEventFilter(this);

@@ -30,6 +30,7 @@ class BoardPanel;
 class ChatView;
 class GameLog;
 class KeyboardPlay;
+class TableAccessibility;
 class ZoomMenu;
 class OptionsMenu;
 class PhraseButtons;
@@ -73,6 +74,7 @@ public:
     KeyboardPlay& keys() { return *keys_; }
     ZoomMenu& zoom() { return *zoom_; }
     GameLog& gameLog() { return *gameLog_; }
+    TableAccessibility& accessibility() { return *access_; }
     QAction* action(const char* objectName) const;
     // The box on screen, if any (tests read its text).
     QMessageBox* noticeBox() const { return notice_; }
@@ -145,6 +147,7 @@ private:
     KeyboardPlay* keys_ = nullptr;
     ZoomMenu* zoom_ = nullptr;
     GameLog* gameLog_ = nullptr;
+    TableAccessibility* access_ = nullptr;
     QMenu* optionsMenu_ = nullptr;
     OptionsMenu* options_ = nullptr;
     QMenu* popup_kick = nullptr;

@@ -1,11 +1,14 @@
 // Playing without a mouse and at any size: the Play menu with its keys, the
-// focus ring, the keys' help section, the game log, and View > Zoom.
+// focus ring, the keys' help section, the game log, the screen readers'
+// view of the painted table, and View > Zoom.
 #include <QMenuBar>
 
 #include "client/board.h"
+#include "client/chatview.h"
 #include "client/gamelog.h"
 #include "client/keyboardplay.h"
 #include "client/settings.h"
+#include "client/tableaccessible.h"
 #include "client/tableview.h"
 #include "client/tchat.h"
 #include "client/zoommenu.h"
@@ -18,6 +21,8 @@ constexpr int kGamePlayPage = 3;
 }  // namespace
 
 void Tchat::wireAccess() {
+    // First: the table view's interface is made at the first question about it.
+    access_ = new TableAccessibility(board_, table_, this);
     KeyboardParts parts;
     parts.window = this;
     parts.table = &table_;
@@ -35,8 +40,13 @@ void Tchat::wireAccess() {
     side_->Thelp->appendSection(kGamePlayPage, tr("Keys"), KeyboardPlay::helpHtml());
 
     gameLog_ = new GameLog(board_, table_, this);
+    connect(keys_, &KeyboardPlay::focusMoved, access_, &TableAccessibility::focusMoved);
+    // Arrivals, departures and chat lines all reach the chat view.
+    access_->followChat(mainchat_->document());
     table_.hooks.status = [this](const std::string& text) {
-        gameLog_->panel()->addStatus(table_.round, QString::fromStdString(text));
+        const QString status = QString::fromStdString(text);
+        gameLog_->panel()->addStatus(table_.round, status);
+        access_->announce(status);
     };
 
     zoom_ = new ZoomMenu(board_, centralWidget(), Settings::defaultPath(), this);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "client/hostedwindow.h"
 #include "client/tchat.h"
 #include "support/eventloop.h"
 
@@ -52,6 +53,18 @@ public:
 private:
     QTcpServer server_;
     QTcpSocket* peer_ = nullptr;
+};
+
+// A window joined to a recording host at `seat`, shown.
+struct JoinedWindow {
+    RecordingHost host;
+    HostedWindow hw{{"Ann", "127.0.0.1", "false"}, quietOptions(host.port())};
+    client::Tchat& w = hw.window;
+
+    explicit JoinedWindow(int seat) {
+        w.show();
+        if (host.waitConnected()) host.send("CMD_sendlogininfo+" + std::to_string(seat));
+    }
 };
 
 }  // namespace velmora::test

@@ -47,12 +47,9 @@ TEST(GameLog, KeepsEveryStatusTextOfARoundInOrder) {
 }
 
 TEST(GameLog, TheSwitchesBringItForwardAndBack) {
-    test::RecordingHost host;
-    test::HostedWindow hw({"Ann", "127.0.0.1", "false"}, test::quietOptions(host.port()));
-    Tchat& w = hw.window;
-    w.show();
-    ASSERT_TRUE(host.waitConnected());
-    host.send("CMD_sendlogininfo+2");
+    test::JoinedWindow j(2);
+    test::RecordingHost& host = j.host;
+    Tchat& w = j.w;
     host.send("CMD_newplayerinfo+1+Bob");
     host.send("CMD_startgame+Bob+y+1+y+2");
     host.send("CMD_startround+5+1+1+y+2+1+y");

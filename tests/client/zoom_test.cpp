@@ -20,16 +20,11 @@ using test::waitUntil;
 
 namespace {
 
-struct Joined {
-    test::RecordingHost host;
-    test::HostedWindow hw{{"Ann", "127.0.0.1", "false"}, test::quietOptions(host.port())};
-    Tchat& w = hw.window;
+struct Joined : test::JoinedWindow {
+    Joined() : JoinedWindow(2) {}
 
     // Own seat 2 with ten cards, in the second phase of its turn; seat 3 has laid.
     void deal() {
-        w.show();
-        ASSERT_TRUE(host.waitConnected());
-        host.send("CMD_sendlogininfo+2");
         host.send("CMD_startgame+Bob+y+1+y+2+y+3");
         host.send("CMD_startround+5+1+1+y+2+1+y+3+1+y");
         host.send("CMD_mycards+2+1+5+2+18+3+31+4+7+5+9+6+10+7+11+8+12+9+40+10+41");
