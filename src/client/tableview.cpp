@@ -1,5 +1,6 @@
 #include "client/tableview.h"
 
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -178,6 +179,21 @@ StageListPanel::StageListPanel(const TableState& table, QWidget* parent) : QWidg
     setObjectName(QStringLiteral("panel_stagelist"));
 }
 
+// The designed 16-pixel bold text, made smaller where the font the system
+// substitutes for Arial is wider, so no row is cut off.
+QFont StageListPanel::fitted(int width, bool keys) const {
+    for (int px = 16; px > 8; --px) {
+        const QFontMetrics m(boardFont(px));
+        bool fits = true;
+        for (int n = 1; n <= kStageCount && fits; ++n) {
+            const QString text = keys ? QStringLiteral("STAGE %1:").arg(n) : QString::fromLatin1(TableState::stageListText(n));
+            fits = m.horizontalAdvance(text) <= width;
+        }
+        if (fits) return boardFont(px);
+    }
+    return boardFont(9);
+}
+
 void StageListPanel::paintEvent(QPaintEvent*) {
     static const int kTops[kStageCount + 1] = {0, 36, 55, 73, 92, 111, 129, 148, 167, 185, 204};
     QPainter p(this);
@@ -189,13 +205,15 @@ void StageListPanel::paintEvent(QPaintEvent*) {
     title.setUnderline(true);
     p.setFont(title);
     p.setPen(boardTextColour());
-    p.drawText(QRect(0, 2, kDesigned, 30), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("STAGE LIST"));
+    p.drawText(QRect(0, 0, kDesigned, 34), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("STAGE LIST"));
+    const QFont keys = fitted(85, true);
+    const QFont texts = fitted(kDesigned - 98, false);
     for (int n = 1; n <= kStageCount; ++n) {
         const StageRow& row = table_.stageRows[n];
         p.setPen(row.done ? kGrey : boardTextColour());
-        QFont f = boardFont(16);
-        p.setFont(f);
+        p.setFont(keys);
         p.drawText(QRect(6, kTops[n], 85, 18), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("STAGE %1:").arg(n));
+        QFont f = texts;
         f.setStrikeOut(row.struck);
         p.setFont(f);
         p.drawText(QRect(n == 10 ? 96 : 95, kTops[n], kDesigned - 96, 18), Qt::AlignLeft | Qt::AlignVCenter,

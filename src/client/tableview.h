@@ -73,6 +73,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QFont fitted(int width, bool keys) const;
+
     const TableState& table_;
 };
 
