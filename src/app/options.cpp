@@ -1,10 +1,9 @@
 #include "app/options.h"
 
+#include <algorithm>
 #include <cstdio>
 
-#ifndef VELMORA_VERSION
-#define VELMORA_VERSION "1.0.0"
-#endif
+#include "version.h"
 
 namespace velmora::app {
 namespace {
@@ -55,6 +54,8 @@ void print(std::FILE* to, const QString& text) {
 Options parseOptions(const QStringList& args) {
     Options o;
     bool serve = false, help = false, version = false, positionalOnly = false;
+    QString unknown;          // the first argument that is no option of ours
+    qsizetype unknownAt = -1; // its place among the launch parameters
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (positionalOnly || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
@@ -77,8 +78,21 @@ Options parseOptions(const QStringList& args) {
             if (i + n > args.size()) return failure(QStringLiteral("option '%1' needs a value").arg(a));
             i += n - 1;
         } else {
-            return failure(QStringLiteral("unknown option '%1'").arg(a));
+            if (unknown.isEmpty()) {
+                unknown = a;
+                unknownAt = o.launch.size();
+            }
+            o.launch << a;
         }
+    }
+    // The lobby passes a player's name as it is, and names such as "-=Bo=-"
+    // exist: a dash is taken as the name when the parameters have the
+    // lobby's shape (name, host, true|false) and nothing else is unknown.
+    if (!unknown.isEmpty()) {
+        const bool lobbyName = unknownAt == 0 && o.launch.size() == 3 &&
+                               std::none_of(o.launch.begin() + 1, o.launch.end(),
+                                            [](const QString& p) { return p.startsWith(QLatin1Char('-')); });
+        if (!lobbyName) return failure(QStringLiteral("unknown option '%1'").arg(unknown));
     }
     if (help)
         o.action = Options::Action::Help;
@@ -114,7 +128,7 @@ QString usageText(const QString& program) {
 int reportOptions(const Options& options, const QString& program) {
     switch (options.action) {
     case Options::Action::Help: print(stdout, usageText(program)); return 0;
-    case Options::Action::Version: print(stdout, QStringLiteral("%1 %2\n").arg(program, QStringLiteral(VELMORA_VERSION))); return 0;
+    case Options::Action::Version: print(stdout, QStringLiteral("%1 %2\n").arg(program, QString::fromLatin1(velmora::kVersionText))); return 0;
     case Options::Action::Error:
         print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, options.error));
         return 2;

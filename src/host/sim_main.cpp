@@ -10,14 +10,12 @@
 #include <string>
 
 #include "host/simulation.h"
+#include "version.h"
 
 namespace {
 
 using velmora::host::SimOptions;
 
-#ifndef VELMORA_VERSION
-#define VELMORA_VERSION "1.0.0"
-#endif
 
 constexpr const char* kUsage =
     "usage: velmora-sim --games N [--seed S] [--seats 2|3|4] [--check-every N]\n"
@@ -61,7 +59,7 @@ int main(int argc, char** argv) {
     SimOptions options;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) return std::fputs(kUsage, stdout), 0;
-        if (std::strcmp(argv[i], "--version") == 0) return std::puts("velmora-sim " VELMORA_VERSION), 0;
+        if (std::strcmp(argv[i], "--version") == 0) return std::printf("velmora-sim %s\n", velmora::kVersionText), 0;
         if (std::strcmp(argv[i], "--keep-going") == 0) {
             options.keepgoing = true;
             continue;

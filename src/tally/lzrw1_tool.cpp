@@ -8,9 +8,8 @@
 
 namespace {
 
-#ifndef VELMORA_VERSION
-#define VELMORA_VERSION "1.0.0"
-#endif
+// VELMORA_VERSION comes from the project version (packaging/CMakeLists.txt):
+// the store stands below the generated header's folder.
 
 constexpr const char* kUsage =
     "usage: velmora-lzrw1 compress|decompress INPUT OUTPUT\n"

@@ -32,10 +32,14 @@ TEST(Options, LaunchParametersFromTheLobbyPassThroughInOrder) {
     EXPECT_EQ(ported.launch, QStringList({"Bo", "host", "false"}));
     EXPECT_EQ(parse({"Bo", "--port=0", "host", "false"}).port, "0");
 
-    // A name that begins with a dash comes after "--".
+    // A name that begins with a dash comes after "--", or as the lobby passes
+    // it: first of exactly three parameters.
     const Options dashed = parse({"--", "-Zed-", "host", "false"});
     EXPECT_EQ(dashed.action, Action::Play);
     EXPECT_EQ(dashed.launch, QStringList({"-Zed-", "host", "false"}));
+    const Options fromLobby = parse({"--port", "7800", "-=Bo=-", "10.0.0.7", "true"});
+    EXPECT_EQ(fromLobby.action, Action::Play);
+    EXPECT_EQ(fromLobby.launch, QStringList({"-=Bo=-", "10.0.0.7", "true"}));
 }
 
 TEST(Options, ServeHelpAndVersion) {
@@ -60,6 +64,9 @@ TEST(Options, MistakesAreErrorsThatNameTheCulprit) {
         {{"--fullscreen"}, "unknown option '--fullscreen'"},
         {{"-x"}, "unknown option '-x'"},
         {{"Bo", "host", "true", "--bogus"}, "unknown option '--bogus'"},
+        {{"-x", "host"}, "unknown option '-x'"},
+        {{"-x", "-y", "true"}, "unknown option '-x'"},
+        {{"Bo", "-host", "true"}, "unknown option '-host'"},
         {{"--port"}, "option '--port' needs a port number"},
         {{"--port", "seven"}, "'seven' is not a port number (0 to 65535)"},
         {{"--port", "65536"}, "'65536' is not a port number (0 to 65535)"},

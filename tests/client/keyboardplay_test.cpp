@@ -105,7 +105,9 @@ TEST(KeyboardPlay, ARoundIsPlayedByKeysAlone) {
     }
     EXPECT_GE(turns, 1);
     // A stage laid by the keys lies on the table.
-    if (laid) EXPECT_FALSE(t.seats[1].groups[0].empty());
+    if (laid) {
+        EXPECT_FALSE(t.seats[1].groups[0].empty());
+    }
 }
 
 TEST(KeyboardPlay, KeysSendTheSameRequestsAsClicks) {
