@@ -36,13 +36,13 @@ public:
     void refresh();
 
     // Scales the whole board, pictures drawn anew at the new size; 1.0 is
-    // the designed 778 x 537 (boardzoom.cpp).
+    // the 100 % size, 778 x 537 (boardzoom.cpp).
     void setZoom(qreal zoom);
     qreal zoom() const { return zoom_; }
-    // A designed rectangle at the current zoom.
-    QRect scaled(const QRect& designed) const;
-    // Keeps a child widget at its designed place whatever the zoom.
-    void place(QWidget* child, const QRect& designed);
+    // A rectangle at 100 %, at the current zoom.
+    QRect scaled(const QRect& base) const;
+    // Keeps a child widget at its 100 % place whatever the zoom.
+    void place(QWidget* child, const QRect& base);
 
 signals:
     // After every refresh (screen readers follow the table).

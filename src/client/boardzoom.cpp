@@ -1,4 +1,4 @@
-// Zooming the board: every child keeps its designed rectangle and font size
+// Zooming the board: every child keeps its 100 % rectangle and font size
 // and is laid out again at the zoom; pictures are drawn anew at the screen's
 // ratio times the zoom, so nothing is stretched. The painted table maps the
 // mouse back through its own zoom.
@@ -13,12 +13,12 @@ namespace velmora::client {
 
 namespace {
 
-const char* const kDesigned = "velmoraDesignedRect";
+const char* const kBaseRect = "velmoraBaseRect";
 const char* const kFontPixels = "velmoraDesignedFont";
 
-// The designed place and font of a child, remembered at 100 %.
-void remember(QWidget* child, const QRect& designed) {
-    child->setProperty(kDesigned, designed);
+// The 100 % place and font of a child, remembered at 100 %.
+void remember(QWidget* child, const QRect& base) {
+    child->setProperty(kBaseRect, base);
     if (!child->property(kFontPixels).isValid()) child->setProperty(kFontPixels, child->font().pixelSize());
 }
 
@@ -29,9 +29,9 @@ QRect BoardPanel::scaled(const QRect& r) const {
     return {z(r.x()), z(r.y()), z(r.x() + r.width()) - z(r.x()), z(r.y() + r.height()) - z(r.y())};
 }
 
-void BoardPanel::place(QWidget* child, const QRect& designed) {
-    remember(child, designed);
-    child->setGeometry(scaled(designed));
+void BoardPanel::place(QWidget* child, const QRect& base) {
+    remember(child, base);
+    child->setGeometry(scaled(base));
     const int px = child->property(kFontPixels).toInt();
     if (px > 0) {
         QFont f = child->font();
@@ -42,12 +42,12 @@ void BoardPanel::place(QWidget* child, const QRect& designed) {
 
 void BoardPanel::setZoom(qreal zoom) {
     const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    // The first time, at 100 %, every child stands where it was designed.
+    // The first time, at 100 %, each child's place and size are taken as the base for every zoom.
     for (QWidget* child : children)
-        if (!child->property(kDesigned).isValid()) remember(child, child->geometry());
+        if (!child->property(kBaseRect).isValid()) remember(child, child->geometry());
     zoom_ = std::clamp(zoom, 0.5, 4.0);
     setFixedSize(scaled(QRect(0, 0, kWidth, kHeight)).size());
-    for (QWidget* child : children) place(child, child->property(kDesigned).toRect());
+    for (QWidget* child : children) place(child, child->property(kBaseRect).toRect());
     view_->setZoom(zoom_);
     start_->setIconSize(start_->size());
     applyPictures();
@@ -58,7 +58,7 @@ void BoardPanel::setZoom(qreal zoom) {
 void BoardPanel::applyPictures() {
     const qreal ratio = devicePixelRatioF();
     art::prepare(ratio * zoom_);
-    // Drawn at ratio x zoom, shown at ratio: the designed size times the zoom.
+    // Drawn at ratio x zoom, shown at ratio: the 100 % size times the zoom.
     auto at = [&](art::Fixed which) {
         QPixmap pm = art::picture(which, ratio * zoom_);
         pm.setDevicePixelRatio(ratio);

@@ -19,7 +19,7 @@ constexpr auto kView = SettingGroup::View;
 
 struct Row {
     SettingKey key;
-    SettingSpec spec;
+    KeyInfo info;
 };
 
 // Every key of our section, in the order a save appends missing ones.
@@ -78,18 +78,18 @@ std::optional<int> parseInteger(const QString& text) {
 
 QString Settings::defaultPath() { return playerFilePath(QString::fromLatin1(kFileName), FileKind::Config); }
 
-const SettingSpec& Settings::spec(SettingKey key) { return kSettingKeys[index(key)].spec; }
+const KeyInfo& Settings::info(SettingKey key) { return kSettingKeys[index(key)].info; }
 
 SettingKey Settings::phraseKey(int n) { return static_cast<SettingKey>(index(K::Phrase1) + (n - 1)); }
 
 Settings::Settings(QString path) : path_(std::move(path)) {
-    for (const Row& row : kSettingKeys) values_[index(row.key)] = normalise(row.spec, QString());
+    for (const Row& row : kSettingKeys) values_[index(row.key)] = normalise(row.info, QString());
 }
 
-QString Settings::normalise(const SettingSpec& spec, const QString& raw) {
-    const QString fallback = QString::fromUtf8(spec.fallback);
+QString Settings::normalise(const KeyInfo& info, const QString& raw) {
+    const QString fallback = QString::fromUtf8(info.fallback);
     const QString& given = raw.isEmpty() ? fallback : raw;
-    switch (spec.kind) {
+    switch (info.kind) {
         case S::Integer:
             if (const auto n = parseInteger(raw)) return QString::number(*n);
             return fallback;
@@ -100,7 +100,7 @@ QString Settings::normalise(const SettingSpec& spec, const QString& raw) {
         case S::Colour:
             return colourToText(colourFromText(given, 0));
         case S::Choice:
-            for (const char* choice : spec.choices)
+            for (const char* choice : info.choices)
                 if (choice && raw == QLatin1String(choice)) return raw;
             return fallback;
     }
@@ -113,7 +113,7 @@ bool Settings::load() {
     const QString section = QString::fromLatin1(kSection);
     for (const Row& row : kSettingKeys)
         values_[index(row.key)] =
-            normalise(row.spec, file.value(section, QString::fromLatin1(row.spec.name)).value_or(QString()));
+            normalise(row.info, file.value(section, QString::fromLatin1(row.info.name)).value_or(QString()));
     if (result == IniFile::LoadResult::Failed) qWarning().noquote() << "Cannot read the settings file" << path_;
     return result != IniFile::LoadResult::Failed;
 }
@@ -127,20 +127,20 @@ bool Settings::save(SettingGroup group) {
     }
     const QString section = QString::fromLatin1(kSection);
     for (const Row& row : kSettingKeys)
-        if (row.spec.group == group) file.setValue(section, QString::fromLatin1(row.spec.name), values_[index(row.key)]);
+        if (row.info.group == group) file.setValue(section, QString::fromLatin1(row.info.name), values_[index(row.key)]);
     if (file.save(path_)) return true;
     qWarning().noquote() << "Settings not saved: cannot write" << path_;
     return false;
 }
 
 int Settings::integer(SettingKey key) const {
-    return parseInteger(text(key)).value_or(parseInteger(QString::fromUtf8(spec(key).fallback)).value_or(0));
+    return parseInteger(text(key)).value_or(parseInteger(QString::fromUtf8(info(key).fallback)).value_or(0));
 }
 
 Colour Settings::colour(SettingKey key) const { return colourFromText(text(key), 0); }
 
 void Settings::set(SettingKey key, const QString& value) {
-    values_[index(key)] = normalise(spec(key), value);
+    values_[index(key)] = normalise(info(key), value);
 }
 
 }  // namespace velmora::client

@@ -68,7 +68,7 @@ enum class SettingKind {
     Choice,   // one of the listed texts exactly, else the default
 };
 
-struct SettingSpec {
+struct KeyInfo {
     const char* name;  // the key as written in the file
     SettingKind kind;
     const char* fallback;
@@ -83,7 +83,7 @@ public:
 
     // The player's file (see playerFilePath).
     static QString defaultPath();
-    static const SettingSpec& spec(SettingKey key);
+    static const KeyInfo& info(SettingKey key);
 
     // An empty path keeps everything in memory.
     explicit Settings(QString path = defaultPath());
@@ -116,7 +116,7 @@ public:
 
 private:
     static size_t index(SettingKey key) { return static_cast<size_t>(key); }
-    static QString normalise(const SettingSpec& spec, const QString& raw);
+    static QString normalise(const KeyInfo& info, const QString& raw);
 
     QString path_;
     std::array<QString, static_cast<size_t>(SettingKey::Count)> values_;

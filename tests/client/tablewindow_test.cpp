@@ -8,6 +8,7 @@
 
 #include "client/board.h"
 #include "client/chatview.h"
+#include "client/fakehost.h"
 #include "client/hostedwindow.h"
 #include "client/tableview.h"
 #include "support/eventloop.h"
@@ -36,28 +37,7 @@ client::TchatOptions quiet(std::vector<QString>* played, quint16 port) {
 }
 
 // A host played by the test: it accepts one client and records its messages.
-class FakeHost {
-public:
-    FakeHost() {
-        server_.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            peer_ = server_.nextPendingConnection();
-            QObject::connect(peer_, &QTcpSocket::readyRead, [this] { bytes += peer_->readAll().toStdString(); });
-        });
-    }
-    quint16 port() const { return server_.serverPort(); }
-    bool waitConnected() { return waitUntil([this] { return peer_ != nullptr; }); }
-    void send(const std::string& message) {
-        const std::string framed = message + '\xFF';
-        peer_->write(framed.data(), static_cast<qint64>(framed.size()));
-        peer_->flush();
-    }
-    std::string bytes;
-
-private:
-    QTcpServer server_;
-    QTcpSocket* peer_ = nullptr;
-};
+using FakeHost = test::RecordingHost;
 
 // A window that joined the fake host and was given a place.
 struct FakeTable : testing::Test {
