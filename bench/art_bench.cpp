@@ -5,8 +5,8 @@
 
 #include <QGuiApplication>
 
-#include "client/cardart.h"
-#include "client/cardart_draw.h"
+#include "client/art/cardart.h"
+#include "client/art/cardart_draw.h"
 
 namespace {
 

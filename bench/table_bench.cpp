@@ -6,20 +6,20 @@
 #include <QApplication>
 #include <QImage>
 
-#include "client/board.h"
-#include "client/cardart.h"
-#include "client/tablestate.h"
+#include "client/board/board.h"
+#include "client/art/cardart.h"
+#include "client/model/tablemodel.h"
 
 namespace {
 
 using velmora::client::BoardPanel;
-using velmora::client::TableState;
+using velmora::client::TableModel;
 
 constexpr const char* kRound = "20+1+3+y+2+5+y+3+2+y+4+1+y";
 constexpr const char* kCards = "1+1+5+2+18+3+13+4+53+5+7+6+33+7+40+8+2+9+26+10+11";
 
 struct Table {
-    TableState state;
+    TableModel state;
     BoardPanel board{state};
     QImage image{BoardPanel::kWidth, BoardPanel::kHeight, QImage::Format_ARGB32_Premultiplied};
     Table() {

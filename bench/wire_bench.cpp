@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/protocol.h"
 #include "net/dispatcher.h"
 #include "net/inbox.h"
 #include "net/wire.h"
@@ -26,7 +27,7 @@ std::string burst(int messages) {
 
 Dispatcher hostTable(long& handled) {
     Dispatcher d;
-    for (auto name : kHostCommands)
+    for (auto name : velmora::kHostCommands)
         d.add(std::string(name), [&handled](std::string_view p, ConnectionId) {
             velmora::wire::FieldReader f(p);
             handled += f.nextInt();

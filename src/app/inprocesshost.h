@@ -2,7 +2,7 @@
 // window's way to start it.
 #pragma once
 
-#include "client/hostcontrol.h"
+#include "client/window/hostcontrol.h"
 #include "host/tserver.h"
 
 namespace velmora::app {

@@ -10,9 +10,9 @@
 #include "app/quitsignals.h"
 #include "app/serve.h"
 #include "app/singleinstance.h"
-#include "client/appid.h"
-#include "client/cardart.h"
-#include "client/tchat.h"
+#include "client/window/appid.h"
+#include "client/art/cardart.h"
+#include "client/window/tchat.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "version.h"
+#include "game/protocol.h"
 
 namespace velmora::app {
 namespace {
@@ -115,14 +115,14 @@ QString usageText(const QString& program) {
                "\n"
                "Options:\n"
                "  --serve      run only the host until interrupted (SIGINT or SIGTERM)\n"
-               "  --port N     TCP port of the host (default 7772; 0 picks a free one)\n"
+               "  --port N     TCP port of the host (default %2; 0 picks a free one)\n"
                "  -h, --help   show this help and exit\n"
                "  --version    show the version and exit\n"
                "  --           everything after it is a launch parameter\n"
                "\n"
                "Settings, tally and downloads are kept beside the program when its folder\n"
                "is writable, otherwise in $XDG_CONFIG_HOME/velmora and $XDG_DATA_HOME/velmora.\n")
-        .arg(program);
+        .arg(program, QString::fromLatin1(kDefaultPortText));
 }
 
 int reportOptions(const Options& options, const QString& program) {

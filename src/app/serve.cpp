@@ -12,7 +12,7 @@ namespace {
 QString portArgument(const QStringList& args) {
     const qsizetype i = args.indexOf(QStringLiteral("--port"));
     if (i >= 0 && i + 1 < args.size()) return args[i + 1];
-    return QStringLiteral("7772");
+    return QString::fromLatin1(kDefaultPortText);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/stagetable.h"
+#include "game/stagetable.h"
 #include "host/table.h"
 
 namespace velmora::host {

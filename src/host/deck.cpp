@@ -68,7 +68,7 @@ void Table::dealcards() {
             if (players[s].inround == 1) players[s].hand[k] = getcard();
     for (int s = 1; s <= kSeats; ++s) {
         if (players[s].connected != 1 || !sink_.listening(s)) continue;
-        wire::MessageBuilder msg("CMD_mycards");
+        wire::MessageBuilder msg(cmd::kMycards);
         msg.add(s);
         for (int k = 1; k <= 10; ++k) msg.add(k).add(players[s].hand[k]);
         sink_.sendTo(s, msg.str());
@@ -82,7 +82,7 @@ int Table::startgame(std::string_view payload) {
     timers_.stopTimer1();
     timers_.stopComputerTimer();
     gameon = 1;
-    wire::MessageBuilder msg("CMD_startgame");
+    wire::MessageBuilder msg(cmd::kStartgame);
     msg.add(name);
     for (int s = 1; s <= seatcount; ++s) {
         tplayer& p = players[s];
@@ -131,7 +131,7 @@ void Table::startround() {
     topdiscard = getcard();
     discards[1] = topdiscard;
     discardcount = 1;
-    sendToAll(wire::message("CMD_startround", topdiscard) + seats.str());
+    sendToAll(wire::message(cmd::kStartround, topdiscard) + seats.str());
     dealcards();
     findplayer();
 }

@@ -44,9 +44,9 @@ int Table::hitset(std::string_view payload) {
 int Table::hitset(int seat, int target, int group, int slot, std::string_view side) {
     if (!isturn(seat)) return kIgnored;
     tplayer& p = players[seat];
-    if (p.stagedone == 0) return playerror(seat, 5, "computer error 5");
-    if (turnphase != 2) return playerror(seat, 1, "computer error 1");
-    if (target == 0 || group == 0) return playerror(seat, 6, "computer error 6");
+    if (p.stagedone == 0) return playerror(seat, PlayError::NoStageYet, "computer error 5");
+    if (turnphase != 2) return playerror(seat, PlayError::NotNow, "computer error 1");
+    if (target == 0 || group == 0) return playerror(seat, PlayError::Invalid, "computer error 6");
     const int card = slot >= 1 && slot <= kHandSlots ? p.hand[slot] : 0;
     bool fits = false;
     if (card != 0 && target <= kSeats && group <= 2 && holdsany(players[target].groups[group])) {
@@ -57,13 +57,13 @@ int Table::hitset(int seat, int target, int group, int slot, std::string_view si
             default: break;
         }
     }
-    if (!fits) return playerror(seat, 7, "computer error 7");
+    if (!fits) return playerror(seat, PlayError::HitDoesNotFit, "computer error 7");
 
     p.hand[slot] = 0;
     idlereshuffles = 0;
     const int n = getnumcards(seat);
     tellAll([&] {
-        wire::MessageBuilder msg("CMD_hitthem");
+        wire::MessageBuilder msg(cmd::kHitthem);
         msg.add(seat).add(target).add(n).add(1).add(slot).add(0);
         std::string text = msg.str();
         appendgroups(text, target);

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "host/simulation.h"
-#include "version.h"
+#include "game/version.h"
 
 namespace {
 

@@ -218,8 +218,8 @@ int Table::createstage(std::string_view payload) {
 int Table::createstage(int seat, const std::vector<int>& slots) {
     if (!isturn(seat)) return kIgnored;
     tplayer& p = players[seat];
-    if (p.stagedone == 1) return playerror(seat, 4, "computer error 4");
-    if (turnphase != 2) return playerror(seat, 1, "computer error 1");
+    if (p.stagedone == 1) return playerror(seat, PlayError::StageDone, "computer error 4");
+    if (turnphase != 2) return playerror(seat, PlayError::NotNow, "computer error 1");
     selected.fill(0);
     for (int slot : slots)
         if (slot >= 1 && slot <= kHandSlots && p.hand[slot] != 0) selected[slot] = 1;
@@ -229,7 +229,7 @@ int Table::createstage(int seat, const std::vector<int>& slots) {
         std::string ranks = "computer error ";
         for (int k = 1; k <= kHandSlots; ++k)
             if (selected[k] != 0) ranks += "+" + std::to_string(rankof(p.hand[k]));
-        return playerror(seat, 3, ranks);
+        return playerror(seat, PlayError::NotAStage, ranks);
     }
     laystage(seat, result);
     return kDone;
@@ -264,7 +264,7 @@ void Table::laystage(int seat, const StageResult& result) {
     tellAll([&] {
         wire::MessageBuilder laid("");
         for (const StageEntry& e : result.entries()) laid.add(1).add(e.slot).add(0);
-        std::string msg = wire::message("CMD_playstage", seat, n, ends ? 'f' : 't') + laid.str();
+        std::string msg = wire::message(cmd::kPlaystage, seat, n, ends ? 'f' : 't') + laid.str();
         appendgroups(msg, seat);
         return msg;
     });

@@ -19,9 +19,7 @@ std::string StageResult::text() const {
 
 Table::Table(MessageSink& sink, TimerControl& timers, std::uint32_t seed)
     : TableState(seed), sink_(sink), timers_(timers) {
-    players[2].botname = "Klot";
-    players[3].botname = "Klock";
-    players[4].botname = "Kling";
+    for (int seat = 2; seat <= kSeats; ++seat) players[seat].botname = kComputerNames[seat];
 }
 
 void Table::connects(int place) {
@@ -81,12 +79,12 @@ bool Table::isturn(int seat) const {
 
 // A person gets the play error; a seat nobody holds has no one to tell, so
 // the refusal becomes a diagnostic for the host's operator.
-int Table::playerror(int seat, int code, std::string_view computertext) {
+int Table::playerror(int seat, PlayError error, std::string_view computertext) {
     if (players[seat].connected == 1) {
-        if (sink_.listening(seat)) sink_.sendTo(seat, wire::message("CMD_playerror", seat, code, ""));
+        if (sink_.listening(seat)) sink_.sendTo(seat, wire::message(cmd::kPlayerror, seat, playErrorCode(error), ""));
     } else
         report(computertext);
-    return code;
+    return playErrorCode(error);
 }
 
 void Table::restartcomputer() {

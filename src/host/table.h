@@ -10,9 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "host/cards.h"
+#include "game/cards.h"
+#include "game/protocol.h"
 #include "host/random.h"
-#include "host/stagetable.h"
+#include "game/stagetable.h"
 
 namespace velmora::host {
 
@@ -213,7 +214,7 @@ private:
     TimerControl& timers_;
 
     bool isturn(int seat) const;
-    int playerror(int seat, int code, std::string_view computertext);
+    int playerror(int seat, PlayError error, std::string_view computertext);
     void restartcomputer();
     void report(std::string_view text);
     void syncpile();

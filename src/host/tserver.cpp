@@ -17,7 +17,7 @@ TServer::TServer(HostTimings timings, std::uint32_t seed, QObject* parent)
       table_(*this, *this, seed),
       pump_("", net::InboxLimits::host(), timings.dispatchMs),
       log_(std::cerr, "velmora host") {
-    Sock1.SetPortName(QStringLiteral("7772"));
+    Sock1.SetPortName(QString::fromLatin1(kDefaultPortText));
     Sock1.OnAccept = [this](TSock* l) { Sock1Accept(l); };
     timer1.setInterval(timings.roundTickMs);
     connect(&timer1, &QTimer::timeout, this, [this] { table_.timer1Timer(); });
@@ -85,7 +85,7 @@ void TServer::refuse(TSock* listener) {
     TSock* refused = nullptr;
     if (!listener->Accept(refused)) return;
     if (headless_) log_.write(0, "", "refused " + refused->HostName().toStdString() + ": the table is full");
-    refused->Send(QByteArray("CMD_full+") + wire::kTerminator);
+    refused->Send(QByteArray::fromStdString(wire::message(cmd::kFull, "")) + wire::kTerminator);
     refused->Destroy();
 }
 
@@ -116,7 +116,7 @@ void TServer::Sock1Accept(TSock* listener) {
     };
     QTimer::singleShot(timings_.loginTimeoutMs, taken, [this, taken] { closeUnlessLoggedIn(taken); });
     note(place, "connected from " + taken->HostName().toStdString());
-    sendTo(place, wire::message("CMD_sendlogininfo", place));
+    sendTo(place, wire::message(cmd::kSendlogininfo, place));
 }
 
 void TServer::closeUnlessLoggedIn(TSock* sock) {
@@ -156,7 +156,7 @@ void TServer::leave(int p, TSock* sock) {
         const bool shown = headless_ || !leaving.empty();
         log_.farewell(sock->Id(), "place " + std::to_string(p),
                       shown ? "left: " + (leaving.empty() ? std::string("closed by the peer") : leaving) : "");
-        const std::string notice = wire::message("CMD_playerdisconnected", p, player.name);
+        const std::string notice = wire::message(cmd::kPlayerdisconnected, p, player.name);
         for (int i = 1; i <= table_.state().seatsused; ++i)
             if (i != p) sendTo(i, notice);
     }
@@ -179,7 +179,7 @@ void TServer::passOwnership() {
         if (places_[s].loggedIn && (owner_ == 0 || places_[s].arrival < places_[owner_].arrival)) owner_ = s;
     if (owner_ == 0) return;
     note(owner_, "owns the table");
-    sendTo(owner_, wire::message("CMD_owner", owner_));
+    sendTo(owner_, wire::message(cmd::kOwner, owner_));
 }
 
 }  // namespace velmora::host

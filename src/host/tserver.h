@@ -16,7 +16,7 @@
 #include "net/diagnostics.h"
 #include "net/messagepump.h"
 #include "net/tsock.h"
-#include "version.h"
+#include "game/protocol.h"
 
 namespace velmora::host {
 
@@ -36,7 +36,6 @@ class TServer : public QObject, private MessageSink, private TimerControl {
 public:
     static constexpr const char* kVersion = kVersionText;
     static constexpr qint64 kSendLimit = 256 * 1024;
-    static constexpr int kMaxPlaces = 9;  // places handed out; a tenth connection is refused
 
     explicit TServer(HostTimings timings = {}, std::uint32_t seed = Random::clockSeed(),
                      QObject* parent = nullptr);
@@ -44,7 +43,7 @@ public:
 
     // Starts listening on all local addresses; throws net::ESockException
     // ("Listen - Error Binding Socket") when the port is taken.
-    void listen(const QString& portName = QStringLiteral("7772"));
+    void listen(const QString& portName = QString::fromLatin1(kDefaultPortText));
     quint16 port() const { return Sock1.LocalPort(); }
 
     // A host without a window of its own (`velmora --serve`): no place is the

@@ -45,23 +45,23 @@ void TServer::registerHandlers() {
             if (sender != 0 && firstFieldIs(payload, sender)) (table_.*op)(payload);
         });
     };
-    own("CMD_logininfo", &TServer::receivedlogininfo);
-    own("CMD_kickhim", &TServer::kickhim);
-    own("CMD_chat", &TServer::chat);
-    own("CMD_action", &TServer::action);
-    own("CMD_playasound", &TServer::playasound);
+    own(cmd::kLogininfo, &TServer::receivedlogininfo);
+    own(cmd::kKickhim, &TServer::kickhim);
+    own(cmd::kChat, &TServer::chat);
+    own(cmd::kAction, &TServer::action);
+    own(cmd::kPlayasound, &TServer::playasound);
     // Only the hosting player (headless: the owner) starts a game: anyone
     // else could wipe a running one.
-    d.add("CMD_startgame", [this](std::string_view payload, net::ConnectionId from) {
+    d.add(cmd::kStartgame, [this](std::string_view payload, net::ConnectionId from) {
         const int sender = placeOf(from);
         if (sender != 0 && sender == manager()) table_.startgame(payload);
     });
-    own("CMD_justwatch", &TServer::justwatch);
-    rule("CMD_pickdiscard", &Table::pickdiscard);
-    rule("CMD_draw", &Table::draw);
-    rule("CMD_discard", &Table::discard);
-    rule("CMD_createstage", &Table::createstage);
-    rule("CMD_hitset", &Table::hitset);
+    own(cmd::kJustwatch, &TServer::justwatch);
+    rule(cmd::kPickdiscard, &Table::pickdiscard);
+    rule(cmd::kDraw, &Table::draw);
+    rule(cmd::kDiscard, &Table::discard);
+    rule(cmd::kCreatestage, &Table::createstage);
+    rule(cmd::kHitset, &Table::hitset);
 }
 
 void TServer::receivedlogininfo(std::string_view payload, int sender) {
@@ -73,13 +73,13 @@ void TServer::receivedlogininfo(std::string_view payload, int sender) {
     const tplayer& me = table_.player(place);
     places_[place].loggedIn = true;
     note(place, "logged in as " + net::escapeForLog(me.name));
-    table_.sendToAll(wire::message("CMD_newplayerinfo", place, me.name));
+    table_.sendToAll(wire::message(cmd::kNewplayerinfo, place, me.name));
     for (int i = 1; i <= table_.state().seatsused; ++i)
         if (i != place && table_.player(i).connected == 1)
-            sendTo(place, wire::message("CMD_existingplayers", i, table_.player(i).name));
+            sendTo(place, wire::message(cmd::kExistingplayers, i, table_.player(i).name));
     if (version != kVersion) {
-        sendTo(manager(), wire::message("CMD_havewrongversion", me.name));
-        sendTo(place, "CMD_wrongversion+");
+        sendTo(manager(), wire::message(cmd::kHavewrongversion, me.name));
+        sendTo(place, wire::message(cmd::kWrongversion, ""));
     }
     if (table_.state().gameon == 1) sendTo(place, snapshot(place));
     passOwnership();
@@ -87,7 +87,7 @@ void TServer::receivedlogininfo(std::string_view payload, int sender) {
 
 std::string TServer::snapshot(int place) const {
     const TableState& t = table_.state();
-    wire::MessageBuilder m("CMD_gamestats");
+    wire::MessageBuilder m(cmd::kGamestats);
     m.add(place).add(t.curplayer).add(t.turnphase).add(t.topdiscard);
     if (t.timer1tag != 0) {
         m.add('h').add(0).add(0).add(0);
@@ -129,10 +129,10 @@ void TServer::justwatch(std::string_view payload, int sender) {
     if (seat != sender && sender != manager()) return;  // own seat, or the manager for any
     if (value == "2") {
         table_.watches(seat, false);
-        table_.sendToAll(wire::message("CMD_justwatching", seat, 2));
+        table_.sendToAll(wire::message(cmd::kJustwatching, seat, 2));
     } else if (value == "1" && table_.state().gameon == 1) {
         table_.watches(seat, true);
-        table_.sendToAll(wire::message("CMD_justwatching", seat, 1));
+        table_.sendToAll(wire::message(cmd::kJustwatching, seat, 1));
         if (seat == table_.state().curplayer) computertimer.start();
     }
 }
@@ -140,16 +140,16 @@ void TServer::justwatch(std::string_view payload, int sender) {
 // The relays cut the sender's place off and pass the rest on unread.
 void TServer::chat(std::string_view payload, int sender) {
     const std::string& name = table_.player(sender).name;
-    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll("CMD_chat+" + name + " chats: " + *rest);
+    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll(wire::message(cmd::kChat, name + " chats: " + *rest));
 }
 
 void TServer::action(std::string_view payload, int sender) {
     const std::string& name = table_.player(sender).name;
-    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll("CMD_action+" + name + " " + *rest);
+    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll(wire::message(cmd::kAction, name + " " + *rest));
 }
 
 void TServer::playasound(std::string_view payload, int sender) {
-    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll(wire::message("CMD_playasound", sender, *rest));
+    if (auto rest = restAfterPlace(payload, sender)) table_.sendToAll(wire::message(cmd::kPlayasound, sender, *rest));
 }
 
 }  // namespace velmora::host

@@ -46,8 +46,8 @@ int Table::draw(int seat) {
     const int n = getnumcards(seat);
     turnphase = 2;
     if (players[seat].connected == 1 && sink_.listening(seat))
-        sink_.sendTo(seat, wire::message("CMD_draw", seat, n, k, card, ""));
-    tellOthers(seat, [&] { return wire::message("CMD_hedrew", seat, n, ""); });
+        sink_.sendTo(seat, wire::message(cmd::kDraw, seat, n, k, card, ""));
+    tellOthers(seat, [&] { return wire::message(cmd::kHedrew, seat, n, ""); });
     restartcomputer();
     return kDone;
 }
@@ -59,7 +59,7 @@ int Table::pickdiscard(std::string_view payload) {
 
 int Table::pickdiscard(int seat) {
     if (!isturn(seat) || turnphase != 1 || topdiscard == 0) return kIgnored;
-    if (topdiscard == kSkip) return playerror(seat, 8, "computer error 2");
+    if (topdiscard == kSkip) return playerror(seat, PlayError::SkipOnPile, "computer error 2");
     const int k = emptyslot(seat);
     if (k == 0) {
         report("Error");
@@ -72,7 +72,7 @@ int Table::pickdiscard(int seat) {
     discardcount -= 1;
     syncpile();
     const int n = getnumcards(seat);
-    tellAll([&] { return wire::message("CMD_pickdiscard", seat, n, topdiscard, k, card, ""); });
+    tellAll([&] { return wire::message(cmd::kPickdiscard, seat, n, topdiscard, k, card, ""); });
     turnphase = 2;
     restartcomputer();
     return kDone;
@@ -88,11 +88,11 @@ int Table::discard(std::string_view payload) {
 
 int Table::discard(int seat, int k) {
     if (!isturn(seat)) return kIgnored;
-    if (turnphase != 2) return playerror(seat, 1, "computer error 1");
-    if (k < 1 || k > kHandSlots) return playerror(seat, 2, "computer error 2");
+    if (turnphase != 2) return playerror(seat, PlayError::NotNow, "computer error 1");
+    if (k < 1 || k > kHandSlots) return playerror(seat, PlayError::NotValid, "computer error 2");
     tplayer& p = players[seat];
     const int card = p.hand[k];
-    if (card == 0) return playerror(seat, 2, "computer error 2.5");
+    if (card == 0) return playerror(seat, PlayError::NotValid, "computer error 2.5");
 
     discardcount += 1;
     discards[discardcount] = card;
@@ -105,7 +105,7 @@ int Table::discard(int seat, int k) {
     }
     p.hand[k] = 0;
     const int n = getnumcards(seat);
-    tellAll([&] { return wire::message("CMD_hisdiscard", seat, n, card, k, skippedseat, ""); });
+    tellAll([&] { return wire::message(cmd::kHisdiscard, seat, n, card, k, skippedseat, ""); });
     if (n == 0)
         endround(seat);
     else
@@ -126,7 +126,7 @@ void Table::findplayer() {
     turnphase = 1;
     wildpos.fill(0);
     for (int s = 1; s <= kSeats; ++s) players[s].skipped = 0;
-    tellAll([&] { return wire::message("CMD_nextplayer", curplayer, ""); });
+    tellAll([&] { return wire::message(cmd::kNextplayer, curplayer, ""); });
     restartcomputer();
 }
 
@@ -141,7 +141,7 @@ void Table::endround(int seat) {
         p.points += sums[s];
     }
     tellAll([&] {
-        wire::MessageBuilder msg("CMD_endround");
+        wire::MessageBuilder msg(cmd::kEndround);
         msg.add(seat);
         for (int s = 1; s <= kSeats; ++s)
             if (players[s].inround == 1) msg.add(s).add(players[s].stage).add(players[s].points).add(sums[s]);
@@ -155,7 +155,7 @@ void Table::endround(int seat) {
 
 void Table::checkforwin(int seat) {
     tellAll([&] {
-        wire::MessageBuilder msg("CMD_winner");
+        wire::MessageBuilder msg(cmd::kWinner);
         msg.add(seat);
         for (int s = 1; s <= kSeats; ++s) msg.add(s).add(players[s].stage);
         return msg.str();

@@ -5,22 +5,6 @@
 
 namespace velmora::net {
 
-const std::vector<std::string_view> kHostCommands = {
-    "CMD_logininfo", "CMD_kickhim",     "CMD_chat",     "CMD_action",
-    "CMD_playasound", "CMD_startgame",  "CMD_justwatch", "CMD_pickdiscard",
-    "CMD_draw",      "CMD_discard",     "CMD_createstage", "CMD_hitset",
-};
-
-const std::vector<std::string_view> kClientCommands = {
-    "CMD_sendlogininfo", "CMD_chat",         "CMD_action",        "CMD_playasound",
-    "CMD_newplayerinfo", "CMD_havewrongversion", "CMD_wrongversion", "CMD_existingplayers",
-    "CMD_playerdisconnected", "CMD_full",    "CMD_justwatching",  "CMD_startgame",
-    "CMD_nextplayer",    "CMD_winner",       "CMD_mycards",       "CMD_startround",
-    "CMD_playerror",     "CMD_pickdiscard",  "CMD_draw",          "CMD_hisdiscard",
-    "CMD_playstage",     "CMD_hitthem",      "CMD_hedrew",        "CMD_endround",
-    "CMD_gamestats",
-};
-
 void Dispatcher::add(std::string name, Handler handler) {
     table_.emplace_back(std::move(name), std::move(handler));
 }

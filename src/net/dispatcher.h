@@ -36,8 +36,4 @@ private:
     Reporter report_;
 };
 
-// The command names each side handles, in the order they are compared.
-extern const std::vector<std::string_view> kHostCommands;    // twelve
-extern const std::vector<std::string_view> kClientCommands;  // twenty-five
-
 }  // namespace velmora::net

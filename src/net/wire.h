@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/protocol.h"  // the command names messages are built with
+
 namespace velmora::wire {
 
 constexpr char kTerminator = '\xFF';

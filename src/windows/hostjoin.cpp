@@ -45,7 +45,7 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("
     port_ = new QSpinBox(this);
     port_->setObjectName(QStringLiteral("spin_port"));
     port_->setRange(1, 65535);
-    port_->setValue(7772);
+    port_->setValue(kDefaultPort);
     auto label = [this](const QString& text) { return feltText(text, this); };
     form->addRow(label(QStringLiteral("Your name")), name_);
     form->addRow(label(QStringLiteral("Address")), address_);
@@ -90,7 +90,7 @@ void Thostjoin::setRecent(const QString& name, const QStringList& entries) {
         QString address;
         quint16 port = 0;
         if (parseRecentEntry(entry, &address, &port))
-            address_->addItem(port == 7772 ? address : entry, recentEntry(address, port));
+            address_->addItem(port == kDefaultPort ? address : entry, recentEntry(address, port));
     }
     if (address_->count() > 0) address_->activated(0);
     else address_->setEditText(QString());

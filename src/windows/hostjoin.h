@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QStringList>
 
+#include "game/protocol.h"
 #include "windows/sidewindow.h"
 
 namespace velmora::windows {
@@ -15,7 +16,7 @@ namespace velmora::windows {
 struct HostJoinChoice {
     QString name;
     QString address;  // empty when hosting
-    quint16 port = 7772;
+    quint16 port = kDefaultPort;
     bool host = false;
 };
 

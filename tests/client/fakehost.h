@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "client/hostedwindow.h"
-#include "client/tchat.h"
+#include "client/window/tchat.h"
 #include "support/eventloop.h"
 
 namespace velmora::test {

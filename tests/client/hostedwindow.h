@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/inprocesshost.h"
-#include "client/tchat.h"
+#include "client/window/tchat.h"
 
 namespace velmora::test {
 

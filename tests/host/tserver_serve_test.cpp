@@ -119,7 +119,7 @@ TEST_F(Serve, PeerTextCannotForgeLogLinesAndEachPeerIsHeldToAFewLines) {
     EXPECT_NE(err.find("place 1: logged in as Eve\\x0a2026-12-07"), std::string::npos) << err;
     EXPECT_NE(err.find("place 1: CMD_chat: 'x0\\x0d\\x0a' is not a valid integer value"), std::string::npos) << err;
     EXPECT_EQ(shown + suppressed, 20);
-    EXPECT_LE(shown, 2 * host::TServer::kMaxPlaces);  // a few a second, never all twenty at once
+    EXPECT_LE(shown, 2 * velmora::kMaxPlaces);  // a few a second, never all twenty at once
     EXPECT_NE(err.find("place 1: left: closed by the peer"), std::string::npos);
 }
 

@@ -1,3 +1,4 @@
+#include "game/protocol.h"
 #include "net/dispatcher.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ struct Recorder {
     Dispatcher d;
     std::vector<std::string> calls;
     Recorder() {
-        for (auto name : kHostCommands)
+        for (auto name : velmora::kHostCommands)
             d.add(std::string(name), [this, name](std::string_view payload, ConnectionId from) {
                 calls.push_back(std::string(name) + "|" + std::string(payload) + "|" + std::to_string(from));
             });

@@ -1,3 +1,4 @@
+#include "game/protocol.h"
 #include "net/inbox.h"
 
 #include <gtest/gtest.h>
@@ -141,10 +142,10 @@ TEST(Inbox, QueuedBytesAndTheWholeQueueAreBounded) {
 }
 
 TEST(CommandNames, EachSideListsItsCommandsInDispatchOrder) {
-    ASSERT_EQ(kHostCommands.size(), 12u);
-    ASSERT_EQ(kClientCommands.size(), 25u);
-    EXPECT_EQ(kHostCommands.front(), "CMD_logininfo");
-    EXPECT_EQ(kHostCommands.back(), "CMD_hitset");
-    EXPECT_EQ(kClientCommands.front(), "CMD_sendlogininfo");
-    EXPECT_EQ(kClientCommands.back(), "CMD_gamestats");
+    ASSERT_EQ(velmora::kHostCommands.size(), 12u);
+    ASSERT_EQ(velmora::kClientCommands.size(), 25u);
+    EXPECT_EQ(velmora::kHostCommands.front(), "CMD_logininfo");
+    EXPECT_EQ(velmora::kHostCommands.back(), "CMD_hitset");
+    EXPECT_EQ(velmora::kClientCommands.front(), "CMD_sendlogininfo");
+    EXPECT_EQ(velmora::kClientCommands.back(), "CMD_gamestats");
 }

@@ -1,4 +1,5 @@
 // The receive path end to end: loopback bytes into the pump, one line per tick.
+#include "game/protocol.h"
 #include "net/messagepump.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ struct Wire : testing::Test {
     bool closed = false;
 
     void SetUp() override {
-        for (auto name : kHostCommands)
+        for (auto name : velmora::kHostCommands)
             pump.dispatcher().add(std::string(name), [this, name](std::string_view p, ConnectionId) {
                 handled.push_back(std::string(name) + "+" + std::string(p));
             });

@@ -1,0 +1,115 @@
+#include "client/access/gamelog.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+#include "client/board/board.h"
+#include "client/art/cardart.h"
+#include "client/board/tablelayout.h"
+#include "client/model/tablemodel.h"
+#include "client/board/tableview.h"
+
+namespace velmora::client {
+
+namespace {
+// Designed like the stage list: 261 wide, the title on top.
+constexpr int kDesignedWidth = 261;
+constexpr int kTitleHeight = 32;
+}  // namespace
+
+GameLogPanel::GameLogPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("panel_gamelog"));
+    QFont f = boardFont(12, false);
+    setFont(f);
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName(QStringLiteral("memo_gamelog"));
+    text_->setReadOnly(true);
+    text_->setMaximumBlockCount(kMaxLines);
+    text_->setFrameShape(QFrame::NoFrame);
+    text_->setAccessibleName(tr("Game log"));
+    QPalette pal = text_->palette();
+    pal.setColor(QPalette::Base, QColor(120, 88, 52));
+    pal.setColor(QPalette::Text, boardTextColour());
+    text_->setPalette(pal);
+}
+
+void GameLogPanel::addStatus(int round, const QString& text) {
+    if (round < lastRound_) text_->appendPlainText(tr("New game"));
+    lastRound_ = round;
+    text_->appendPlainText(round > 0 ? tr("Round %1: %2").arg(round).arg(text) : text);
+}
+
+QStringList GameLogPanel::lines() const {
+    QStringList out;
+    for (QTextBlock b = text_->document()->begin(); b.isValid(); b = b.next())
+        if (!b.text().isEmpty()) out << b.text();
+    return out;
+}
+
+void GameLogPanel::resizeEvent(QResizeEvent*) {
+    const int top = kTitleHeight * width() / kDesignedWidth;
+    text_->setGeometry(0, top, width(), height() - top);
+}
+
+void GameLogPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(120, 88, 52));
+    p.scale(width() / qreal(kDesignedWidth), width() / qreal(kDesignedWidth));
+    QFont title = boardFont(24, false);
+    title.setUnderline(true);
+    p.setFont(title);
+    p.setPen(boardTextColour());
+    p.drawText(QRect(0, 2, kDesignedWidth, 30), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("GAME LOG"));
+}
+
+PictureSwitch::PictureSwitch(int picture, QWidget* parent) : QAbstractButton(parent), picture_(picture) {
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureSwitch::paintEvent(QPaintEvent*) {
+    const auto which = static_cast<art::Fixed>(picture_);
+    const qreal scale = width() / qreal(art::fixedSize(which).width());
+    const QPixmap& pm = art::picture(which, devicePixelRatioF() * scale);
+    QPainter p(this);
+    p.drawPixmap(rect(), pm, QRectF(pm.rect()));
+}
+
+GameLog::GameLog(BoardPanel* board, TableModel& table, QObject* parent)
+    : QObject(parent), board_(board), table_(table) {
+    panel_ = new GameLogPanel(board);
+    board->place(panel_, board->chatPanelRect());
+    panel_->hide();
+    button_ = new PictureSwitch(static_cast<int>(art::Fixed::GameLog), board);
+    button_->setObjectName(QStringLiteral("button_gamelog"));
+    button_->setToolTip(tr("Show the game log"));
+    button_->setAccessibleName(tr("Game Log"));
+    // Beside the chat box and stage list switches.
+    board->place(button_, QRect(711, 281, 64, 21));
+    connect(button_, &QAbstractButton::clicked, this, &GameLog::showLog);
+    board->tableView()->installEventFilter(this);
+}
+
+void GameLog::showLog() {
+    table_.button_stagelistClick(1);
+    board_->refresh();
+    panel_->show();
+    panel_->raise();
+}
+
+// A click on the chat box or stage list switch sends the log back.
+bool GameLog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonRelease || !panel_->isVisible()) return false;
+    TableView* view = board_->tableView();
+    const auto* e = static_cast<QMouseEvent*>(event);
+    if (e->button() != Qt::LeftButton) return false;
+    const BoardItem* it = itemAt(view->items(), view->toBoard(e->position().toPoint()));
+    if (it && (it->name == QLatin1String("button_chatbox") || it->name == QLatin1String("button_stagelist")))
+        panel_->hide();
+    (void)watched;
+    return false;
+}
+
+}  // namespace velmora::client

@@ -1,0 +1,87 @@
+// Keyboard play on the main window: a focus ring over the own hand, the two
+// piles and the laid groups, and keys that go through the same operations as
+// the clicks (TableActions::click and the button handlers), so the waiting
+// rule and the host's judgement are the same for keys and mouse. Keys work
+// whenever the chat line does not have the focus; Esc leaves the chat line
+// and F6 goes back and forth.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+class QMenu;
+class QWidget;
+
+namespace velmora::client {
+
+class TableActions;
+class TableModel;
+class TableView;
+
+struct KeyboardParts {
+    QWidget* window = nullptr;  // keys of this window and its children
+    TableModel* table = nullptr;
+    TableActions* actions = nullptr;
+    TableView* view = nullptr;
+    QLineEdit* chatInput = nullptr;
+    std::function<void()> refresh;  // brings the board in line after an action
+};
+
+class KeyboardPlay : public QObject {
+    Q_OBJECT
+public:
+    explicit KeyboardPlay(KeyboardParts parts, QObject* parent = nullptr);
+
+    // Adds the play commands with their shortcuts to the menu.
+    void fillMenu(QMenu* menu);
+    // Handles one key pressed on the table; false when it is no play key.
+    bool handleKey(int key, Qt::KeyboardModifiers modifiers);
+
+    // The board item under the focus ring ("card3", "image_draw",
+    // "image_set21"); empty when there is nothing to focus.
+    QString focusedItem() const;
+    // On a laid group: whether Enter places the hit at its right end.
+    bool rightEnd() const { return rightEnd_; }
+    // The ring shows once a key moved it, until the mouse is used.
+    bool ringShown() const;
+
+    // The help text of the keys (rich text).
+    static QString helpHtml();
+
+signals:
+    // The ring moved to another item or end (for screen readers).
+    void focusMoved(const QString& item);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Command;
+    static const std::vector<Command>& commands();
+
+    std::vector<QString> stops() const;
+    void moveStop(int step);
+    void moveInHand(int slot);
+    void activate();
+    void run(void (KeyboardPlay::*op)());
+    void draw();
+    void pickUp();
+    void discard();
+    void layStage();
+    void sort();
+    void toggleChat();
+    void moved();
+
+    KeyboardParts p_;
+    QWidget* ring_ = nullptr;
+    QString stop_ = QStringLiteral("hand");  // "hand" or a pile or group name
+    int handSlot_ = 1;
+    bool rightEnd_ = false;
+    bool keyed_ = false;
+};
+
+}  // namespace velmora::client

@@ -1,0 +1,135 @@
+#include "client/board/board.h"
+
+#include <QContextMenuEvent>
+#include <QPainter>
+
+#include "client/art/cardart.h"
+#include "client/model/tablemodel.h"
+#include "client/board/tableview.h"
+
+namespace velmora::client {
+namespace {
+
+const QColor kFelt(153, 115, 72);
+const QColor kText(243, 231, 205);
+
+// Positions of one seat place: bottom, top-left, top-middle, top-right.
+struct SeatPlace {
+    QPoint name;
+    QPoint eyes;
+};
+constexpr int kPlaces = 4;
+const SeatPlace kSeatPlaces[kPlaces] = {
+    {{25, 394}, {25, 389}},
+    {{14, 12}, {15, 7}},
+    {{272, 12}, {270, 7}},
+    {{533, 12}, {531, 7}},
+};
+
+// Seat name labels open the seat menu on a right click.
+class SeatLabel : public QLabel {
+public:
+    SeatLabel(int seat, BoardPanel* board) : QLabel(board), seat_(seat), board_(board) {}
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        emit board_->seatMenuRequested(seat_, e->globalPos());
+    }
+
+private:
+    int seat_;
+    BoardPanel* board_;
+};
+
+}  // namespace
+
+QColor boardTextColour() { return kText; }
+
+BoardPanel::BoardPanel(const TableModel& table, QWidget* parent) : QWidget(parent), table_(table) {
+    setObjectName(QStringLiteral("panel_board"));
+    setFixedSize(kWidth, kHeight);
+    // The painted table lies under the labels, buttons and panels.
+    view_ = new TableView(table, this);
+    view_->setGeometry(rect());
+    stageList_ = new StageListPanel(table, this);
+    stageList_->setGeometry(chatPanelRect());
+    stageList_->hide();
+    QFont nameFont(QStringLiteral("DejaVu Sans"));
+    nameFont.setPixelSize(13);
+    nameFont.setBold(true);
+    const QString textStyle = QStringLiteral("color: rgb(243,231,205);");
+    for (int s = 1; s <= kPlaces; ++s) {
+        auto* name = new SeatLabel(s, this);
+        name->setObjectName(QStringLiteral("label_playername%1").arg(s));
+        name->setFont(nameFont);
+        name->setStyleSheet(textStyle);
+        name->setText(QStringLiteral("<Waiting>"));
+        name->setToolTip(QString::fromLatin1(kSeatHints[s].data(), kSeatHints[s].size()));
+        name->resize(103, 16);
+        names_[s] = name;
+        auto* eyes = new QLabel(this);
+        eyes->setObjectName(QStringLiteral("image_eyes%1").arg(s));
+        eyes->resize(23, 10);
+        eyes->hide();
+        eyes_[s] = eyes;
+        placeSeat(s, s - 1);
+    }
+    start_ = new QPushButton(this);
+    start_->setObjectName(QStringLiteral("button_start"));
+    start_->setGeometry(362, 384, 115, 34);
+    start_->setCursor(Qt::PointingHandCursor);
+    start_->setFlat(true);
+    start_->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; }"));
+    start_->setIconSize(start_->size());
+    start_->setAccessibleName(tr("Start Game"));
+    start_->setToolTip(tr("Deal a new game"));
+    start_->hide();
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("label_status"));
+    status_->setGeometry(18, 518, 469, 16);
+    status_->setAlignment(Qt::AlignCenter);
+    status_->setFont(nameFont);
+    status_->setStyleSheet(textStyle);
+    // The game's voice: screen readers announce what the status line says.
+    status_->setAccessibleName(tr("Status"));
+    refresh();
+}
+
+void BoardPanel::placeSeat(int seat, int place) {
+    names_[seat]->move(scaled(QRect(kSeatPlaces[place].name, QSize())).topLeft());
+    eyes_[seat]->move(scaled(QRect(kSeatPlaces[place].eyes, QSize())).topLeft());
+}
+
+void BoardPanel::refresh() {
+    for (int s = 1; s <= kPlaces; ++s) {
+        const SeatState& seat = table_.seats[s];
+        names_[s]->setText(QString::fromStdString(seat.name));
+        eyes_[s]->setVisible(seat.watching);
+        placeSeat(s, std::max(0, table_.placeOf(s)));
+    }
+    start_->setVisible(table_.showStart);
+    const QString status = QString::fromStdString(table_.status);
+    status_->setText(status);
+    status_->setAccessibleDescription(status);
+    view_->refresh();
+    // The stage list and the chat share a place; the one in front is shown.
+    stageList_->setVisible(table_.stageListInFront);
+    if (table_.stageListInFront) {
+        stageList_->raise();
+        stageList_->update();
+    }
+    view_->lower();
+    emit refreshed();
+}
+
+void BoardPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    applyPictures();
+}
+
+void BoardPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), kFelt);
+}
+
+}  // namespace velmora::client

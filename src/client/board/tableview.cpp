@@ -1,0 +1,224 @@
+#include "client/board/tableview.h"
+
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <cmath>
+
+#include "client/board/board.h"
+#include "client/art/cardart.h"
+#include "client/model/tablemodel.h"
+
+namespace velmora::client {
+
+namespace {
+
+using Kind = BoardItem::Kind;
+
+const QColor kHatch(199, 169, 135);
+const QColor kGrey(192, 192, 192);
+// A press becomes a drag once the pointer moved this far sideways.
+constexpr int kDragDistance = 6;
+
+}  // namespace
+
+TableView::TableView(const TableModel& table, QWidget* parent) : QWidget(parent), table_(table) {
+    setObjectName(QStringLiteral("table_view"));
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(false);
+    refresh();
+}
+
+void TableView::refresh() {
+    items_ = layoutBoard(table_);
+    update();
+}
+
+void TableView::setZoom(qreal zoom) {
+    zoom_ = std::clamp(zoom, 0.5, 4.0);
+    art::prepare(devicePixelRatioF() * zoom_);
+    update();
+}
+
+QPoint TableView::toBoard(QPoint widgetPos) const {
+    return QPoint(static_cast<int>(std::floor(widgetPos.x() / zoom_)), static_cast<int>(std::floor(widgetPos.y() / zoom_)));
+}
+
+QPoint TableView::fromBoard(QPoint boardPos) const {
+    return QPoint(static_cast<int>(std::lround(boardPos.x() * zoom_)), static_cast<int>(std::lround(boardPos.y() * zoom_)));
+}
+
+void TableView::paintItem(QPainter& p, const BoardItem& item, qreal ratio) const {
+    const QRect& r = item.rect;
+    switch (item.kind) {
+        case Kind::Hatch:
+            p.setPen(QPen(kHatch, 1));
+            p.setBrush(QBrush(kHatch, Qt::DiagCrossPattern));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            break;
+        case Kind::Pile:
+            if (item.index > 0) p.drawPixmap(r.topLeft(), art::bigCard(item.index, ratio));
+            break;
+        case Kind::BigCard:
+            p.drawPixmap(r.topLeft(), art::bigCard(item.index, ratio));
+            break;
+        case Kind::Fan:
+            for (int i = 0; i < item.count; ++i) p.drawPixmap(r.topLeft() + QPoint(10 * i, 0), art::smallCard(0, ratio));
+            break;
+        case Kind::Group:
+            for (std::size_t i = 0; i < item.faces.size(); ++i)
+                p.drawPixmap(r.topLeft() + QPoint(18 * static_cast<int>(i), 0), art::smallCard(item.faces[i], ratio));
+            break;
+        case Kind::KindLabel:
+            p.drawPixmap(r.topLeft(), art::groupLabel(item.index, ratio));
+            break;
+        case Kind::Track:
+            p.drawPixmap(r.topLeft(), art::stageTrack(item.index, ratio));
+            break;
+        case Kind::Fixed:
+            p.drawPixmap(r.topLeft(), art::picture(static_cast<art::Fixed>(item.index), ratio));
+            break;
+        case Kind::Text:
+            p.setFont(boardFont(16));
+            p.setPen(boardTextColour());
+            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, item.text);
+            break;
+        case Kind::Winner:
+            p.setPen(QPen(boardTextColour(), 1));
+            p.setBrush(QColor(96, 62, 30));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            p.setFont(boardFont(19, false));
+            p.setPen(kGrey);  // label_winner2, the shadow
+            p.drawText(QRect(r.topLeft() + QPoint(3, 15), QSize(504, 22)), Qt::AlignCenter, item.text);
+            p.setPen(boardTextColour());  // label_winner1
+            p.drawText(QRect(r.topLeft() + QPoint(4, 14), QSize(504, 22)), Qt::AlignCenter, item.text);
+            break;
+    }
+}
+
+void TableView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ != 1.0);
+    p.scale(zoom_, zoom_);
+    const qreal ratio = devicePixelRatioF() * zoom_;
+    const BoardItem* dragged = nullptr;
+    for (const BoardItem& item : items_) {
+        if (!item.visible) continue;
+        if (dragId_ != 0 && isHandCard(item) && item.tag == dragId_) {
+            dragged = &item;
+            continue;
+        }
+        paintItem(p, item, ratio);
+    }
+    if (dragged) {
+        BoardItem moved = *dragged;
+        moved.rect.translate(dragDx_, 0);
+        paintItem(p, moved, ratio);
+    }
+}
+
+void TableView::mousePressEvent(QMouseEvent* e) {
+    const QPoint at = toBoard(e->position().toPoint());
+    const BoardItem* it = itemAt(items_, at);
+    pressed_.clear();
+    dragId_ = 0;
+    dragDx_ = 0;
+    if (!it) return;
+    // The right button sorts the hand at once, as a press on a card.
+    if (isHandCard(*it) && e->button() == Qt::RightButton) {
+        if (click_) click_(*it, e->button(), at - it->rect.topLeft());
+        return;
+    }
+    pressed_ = it->name;
+    pressButton_ = e->button();
+    pressAt_ = at;
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* e) {
+    if (pressed_.isEmpty() || pressButton_ != Qt::LeftButton) return;
+    const BoardItem* it = item(pressed_);
+    if (!it || !isHandCard(*it)) return;
+    const int dx = toBoard(e->position().toPoint()).x() - pressAt_.x();
+    if (dragId_ == 0 && std::abs(dx) < kDragDistance) return;
+    dragId_ = it->tag;
+    dragDx_ = dx;
+    update();
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* e) {
+    const QString pressed = std::exchange(pressed_, QString());
+    const int dragged = std::exchange(dragId_, 0);
+    const int dx = std::exchange(dragDx_, 0);
+    if (pressed.isEmpty()) return;
+    const BoardItem* it = item(pressed);
+    if (!it) return;
+    if (dragged != 0) {
+        const int slot = slotAt(it->rect.x() + dx);
+        if (drag_) drag_(dragged, slot);
+        update();
+        return;
+    }
+    const QPoint at = toBoard(e->position().toPoint());
+    if (it->rect.contains(at) && click_) click_(*it, pressButton_, at - it->rect.topLeft());
+}
+
+bool TableView::event(QEvent* e) {
+    if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+    auto* help = static_cast<QHelpEvent*>(e);
+    const BoardItem* it = itemAt(items_, toBoard(help->pos()));
+    if (it && !it->tip.isEmpty())
+        QToolTip::showText(help->globalPos(), it->tip, this, QRect(fromBoard(it->rect.topLeft()), it->rect.size() * zoom_));
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+StageListPanel::StageListPanel(const TableModel& table, QWidget* parent) : QWidget(parent), table_(table) {
+    setObjectName(QStringLiteral("panel_stagelist"));
+}
+
+// The designed 16-pixel bold text, made smaller where the font the system
+// substitutes for Arial is wider, so no row is cut off.
+QFont StageListPanel::fitted(int width, bool keys) const {
+    for (int px = 16; px > 8; --px) {
+        const QFontMetrics m(boardFont(px));
+        bool fits = true;
+        for (int n = 1; n <= kStageCount && fits; ++n) {
+            const QString text = keys ? QStringLiteral("STAGE %1:").arg(n) : QString::fromLatin1(TableModel::stageListText(n));
+            fits = m.horizontalAdvance(text) <= width;
+        }
+        if (fits) return boardFont(px);
+    }
+    return boardFont(9);
+}
+
+void StageListPanel::paintEvent(QPaintEvent*) {
+    static const int kTops[kStageCount + 1] = {0, 36, 55, 73, 92, 111, 129, 148, 167, 185, 204};
+    QPainter p(this);
+    p.fillRect(rect(), QColor(120, 88, 52));
+    // Drawn at the designed width, scaled with the board's zoom.
+    constexpr int kDesigned = 261;
+    p.scale(width() / qreal(kDesigned), width() / qreal(kDesigned));
+    QFont title = boardFont(24, false);
+    title.setUnderline(true);
+    p.setFont(title);
+    p.setPen(boardTextColour());
+    p.drawText(QRect(0, 0, kDesigned, 34), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("STAGE LIST"));
+    const QFont keys = fitted(85, true);
+    const QFont texts = fitted(kDesigned - 98, false);
+    for (int n = 1; n <= kStageCount; ++n) {
+        const StageRow& row = table_.stageRows[n];
+        p.setPen(row.done ? kGrey : boardTextColour());
+        p.setFont(keys);
+        p.drawText(QRect(6, kTops[n], 85, 18), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("STAGE %1:").arg(n));
+        QFont f = texts;
+        f.setStrikeOut(row.struck);
+        p.setFont(f);
+        p.drawText(QRect(n == 10 ? 96 : 95, kTops[n], kDesigned - 96, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromLatin1(TableModel::stageListText(n)));
+    }
+}
+
+}  // namespace velmora::client

@@ -1,0 +1,81 @@
+// The painted table: piles, the seats' fans, laid groups, kind labels, stage
+// tracks, badges, markers, the action buttons, the own hand and the winner
+// panel, drawn from the layout of the table state. One widget under the
+// board's labels; a zoom factor scales the painting and the mouse mapping
+// together.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "client/board/tablelayout.h"
+
+namespace velmora::client {
+
+class TableModel;
+
+class TableView : public QWidget {
+    Q_OBJECT
+public:
+    // A click on an item: the button and the position inside the item.
+    using Click = std::function<void(const BoardItem& item, Qt::MouseButton button, QPoint inItem)>;
+    // A hand card dragged sideways: its id and the slot it was dropped on.
+    using Drag = std::function<void(int id, int slot)>;
+
+    TableView(const TableModel& table, QWidget* parent = nullptr);
+
+    void setClick(Click click) { click_ = std::move(click); }
+    void setDrag(Drag drag) { drag_ = std::move(drag); }
+
+    // Lays the table out again and schedules a repaint.
+    void refresh();
+    const BoardItems& items() const { return items_; }
+    const BoardItem* item(QStringView name) const { return findItem(items_, name); }
+
+    qreal zoom() const { return zoom_; }
+    void setZoom(qreal zoom);
+    // Board coordinates of a point of this widget, and back.
+    QPoint toBoard(QPoint widgetPos) const;
+    QPoint fromBoard(QPoint boardPos) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void paintItem(QPainter& p, const BoardItem& item, qreal ratio) const;
+    bool isHandCard(const BoardItem& item) const { return item.name.startsWith(QLatin1String("card")); }
+
+    const TableModel& table_;
+    BoardItems items_;
+    Click click_;
+    Drag drag_;
+    qreal zoom_ = 1.0;
+    // The press that may become a click or a drag.
+    QString pressed_;
+    Qt::MouseButton pressButton_ = Qt::NoButton;
+    QPoint pressAt_;
+    int dragId_ = 0;  // the card being dragged, 0 none
+    int dragDx_ = 0;
+};
+
+// The stage list `panel_stagelist`: the ten stages, done ones grey and
+// struck. It shares its place with the chat panel.
+class StageListPanel : public QWidget {
+    Q_OBJECT
+public:
+    StageListPanel(const TableModel& table, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QFont fitted(int width, bool keys) const;
+
+    const TableModel& table_;
+};
+
+}  // namespace velmora::client

@@ -1,0 +1,341 @@
+// The handlers of the host's game events.
+#include "client/model/tablemodel.h"
+
+namespace velmora::client {
+
+namespace {
+const std::string kNoName;
+}  // namespace
+
+std::span<const TableModel::Event> TableModel::events() {
+    static const Event kEvents[] = {
+        {cmd::kStartgame, &TableModel::startthegame}, {cmd::kNextplayer, &TableModel::getnextplayer},
+        {cmd::kWinner, &TableModel::winner},          {cmd::kMycards, &TableModel::mycards},
+        {cmd::kStartround, &TableModel::startround},  {cmd::kPlayerror, &TableModel::playerror},
+        {cmd::kPickdiscard, &TableModel::pickdiscard}, {cmd::kDraw, &TableModel::draw},
+        {cmd::kHisdiscard, &TableModel::hisdiscard},  {cmd::kPlaystage, &TableModel::playstage},
+        {cmd::kHitthem, &TableModel::hitthem},        {cmd::kHedrew, &TableModel::hedrew},
+        {cmd::kEndround, &TableModel::endround},      {cmd::kGamestats, &TableModel::gamestats},
+    };
+    return kEvents;
+}
+
+TableModel::TableModel() { clearall(); }
+
+const std::string& TableModel::name(int seat) const { return valid(seat) ? seats[seat].name : kNoName; }
+
+void TableModel::setName(int seat, std::string name) {
+    if (valid(seat)) seats[seat].name = std::move(name);
+}
+
+std::vector<std::string> TableModel::otherSeatNames() const {
+    std::vector<std::string> out;
+    for (int s = 1; s <= kSeats; ++s)
+        if (s != ownSeat) out.push_back(seats[s].name);
+    return out;
+}
+
+void TableModel::play(std::string_view sound) const {
+    if (hooks.sound) hooks.sound(sound);
+}
+
+void TableModel::say(const std::string& line) const {
+    if (hooks.chat) hooks.chat(line);
+}
+
+void TableModel::hideActionButtons() { showPickup = showDraw = showDiscard = showCreateStage = false; }
+
+void TableModel::setTrack(int seat, int number) {
+    SeatState& s = seats[seat];
+    s.trackTip = "Stage: " + std::to_string(number);
+    s.track = number > 0 ? number - 1 : -1;
+}
+
+// Stages below s done (s taken as 10 when all are done), the rest open.
+void TableModel::markStageList(int stage) {
+    const int s = stage == kStageCount + 1 ? kStageCount : stage;
+    for (int n = 1; n <= kStageCount; ++n) stageRows[n] = {n < s, n < s};
+}
+
+void TableModel::startthegame(std::string_view payload) {
+    const auto e = parseStartGame(payload);
+    if (!e) return;
+    showStart = false;
+    round = 0;
+    if (hooks.uncheckJustWatch) hooks.uncheckJustWatch();
+    clearall();
+    for (const auto& r : e->seats) {
+        seats[r.seat].stageText.clear();
+        seats[r.seat].notPlaying = !r.playing;
+    }
+    if (seats[2].name == "<Waiting>") seats[2].name = kComputerNames[2];
+    say(e->starter + " has started a game.");
+}
+
+void TableModel::startround(std::string_view payload) {
+    const auto e = parseStartRound(payload);
+    if (!e) return;
+    for (SeatState& s : seats) s.kind = {};
+    stageLaid = false;
+    ++round;
+    for (const auto& r : e->seats) {
+        SeatState& s = seats[r.seat];
+        if (r.dealt) {
+            s.notPlaying = false;
+            s.stage = r.stage;
+            s.stageText = getstagetext(r.stage);
+            setTrack(r.seat, r.stage);
+            if (r.seat == ownSeat) markStageList(r.stage);
+        } else {
+            s.notPlaying = true;
+            s.stageText.clear();
+            s.stage = 0;
+            s.track = -1;
+            s.trackTip.clear();
+        }
+    }
+    discardTop = e->discard;
+    for (HandSlot& slot : hand) slot = {};
+    for (int n = 1; n <= kSeats; ++n) {
+        SeatState& s = seats[n];
+        s.skipped = false;
+        s.groups = {};
+        if (s.notPlaying) s.handCount = 0;
+        else if (n != ownSeat) s.handCount = 10;
+    }
+}
+
+void TableModel::mycards(std::string_view payload) {
+    const auto e = parseMyCards(payload);
+    if (!e) return;
+    seats[e->seat].notPlaying = false;
+    seats[e->seat].waiting = false;
+    for (const HandCard& c : e->cards) createcard(c.slot, c.face);
+}
+
+void TableModel::beginOwnTurn() {
+    setStatus("Pick up Discard or Draw a Card.");
+    showPickup = discardTop != kSkip;
+    showDraw = true;
+    play(turnSound == 1 ? "turnnew" : "turn");
+    turnPhase = 1;
+    if (hooks.ownTurn) hooks.ownTurn();
+}
+
+void TableModel::getnextplayer(std::string_view payload) {
+    const auto e = parseNextPlayer(payload);
+    if (!e) return;
+    hideActionButtons();
+    currentPlayer = e->seat;
+    turnPhase = 0;
+    for (SeatState& s : seats) s.turn = false;
+    seats[currentPlayer].turn = true;
+    if (currentPlayer == ownSeat)
+        beginOwnTurn();
+    else
+        setStatus(name(currentPlayer) + "'s turn.");
+}
+
+void TableModel::offerAfterDraw() {
+    setStatus("Create your Stage or Discard please..");
+    showCreateStage = !stageLaid;
+    showDiscard = true;
+    turnPhase = 2;
+}
+
+void TableModel::draw(std::string_view payload) {
+    const auto e = parseDraw(payload);
+    if (!e) return;
+    hideActionButtons();
+    if (e->seat != ownSeat) return;
+    createcard(e->slot, e->face);
+    currentPlayer = ownSeat;
+    offerAfterDraw();
+    play("draw");
+}
+
+void TableModel::hedrew(std::string_view payload) {
+    const auto e = parseHeDrew(payload);
+    if (!e) return;
+    setStatus(e->seat == ownSeat ? "You drew a card" : name(e->seat) + " drew a card.");
+    seats[e->seat].handCount = e->count;
+    play("draw");
+}
+
+void TableModel::pickdiscard(std::string_view payload) {
+    const auto e = parsePickDiscard(payload);
+    if (!e) return;
+    hideActionButtons();
+    discardTop = e->top;
+    currentPlayer = e->seat;
+    if (e->seat == ownSeat) {
+        createcard(e->slot, e->face);
+        offerAfterDraw();
+    } else {
+        setStatus(name(e->seat) + " picked up the discard.");
+        seats[e->seat].handCount = e->count;
+    }
+    play("draw");
+}
+
+void TableModel::hisdiscard(std::string_view payload) {
+    const auto e = parseDiscard(payload);
+    if (!e) return;
+    for (SeatState& s : seats) s.skipped = false;
+    hideActionButtons();
+    discardTop = e->face;
+    const bool own = e->seat == ownSeat;
+    if (own) movecards(e->slot);
+    turnPhase = 0;
+    if (!own) seats[e->seat].handCount = e->count;
+    if (e->skipped != 0) {
+        seats[e->skipped].skipped = true;
+        const std::string& skipped = name(e->skipped);
+        setStatus(own ? "You skipped " + skipped + "." : name(e->seat) + " skipped " + skipped + ".");
+    } else {
+        setStatus(own ? "You discarded" : name(e->seat) + " discarded.");
+    }
+}
+
+// Removes the cards that left the hitter's hand and rebuilds the owner's groups.
+void TableModel::applyLaid(const LaidEvent& e) {
+    if (e.seat == ownSeat)
+        for (int slot : e.removedSlots) movecards(slot);
+    seats[e.owner].groups = e.groups;
+    if (e.seat != ownSeat) seats[e.seat].handCount = e.count;
+}
+
+void TableModel::playstage(std::string_view payload) {
+    const auto e = parsePlayStage(payload);
+    if (!e) return;
+    showCreateStage = false;
+    applyLaid(*e);
+    SeatState& s = seats[e->seat];
+    const bool own = e->seat == ownSeat;
+    if (own) {
+        setStatus("You completed the stage.");
+        if (s.stage >= 1 && s.stage <= kStageCount) stageRows[s.stage].struck = true;
+    } else {
+        setStatus(s.name + " Completed Stage" + std::to_string(s.stage) + ".");
+    }
+    s.stageText.clear();
+    for (int g = 1; g <= 2; ++g)
+        if (int kind = getsettype(s.stage, g)) s.kind[g - 1] = kind;
+    if (own && e->goesOn) {
+        stageLaid = true;
+        currentPlayer = ownSeat;
+    }
+    play("stage");
+}
+
+void TableModel::hitthem(std::string_view payload) {
+    const auto e = parseHitThem(payload);
+    if (!e) return;
+    const std::string& hitter = name(e->seat);
+    setStatus(e->seat == e->owner ? hitter + " placed a hit." : hitter + " placed a hit on " + name(e->owner));
+    applyLaid(*e);
+    currentPlayer = e->seat;
+    play("hitset");
+}
+
+void TableModel::endround(std::string_view payload) {
+    const auto e = parseEndRound(payload);
+    if (!e) return;
+    for (const SeatStage& r : e->stages) {
+        SeatState& s = seats[r.seat];
+        if (s.notPlaying) continue;
+        s.trackTip = r.stage == kStageCount + 1 ? "Completed" : "Stage: " + std::to_string(r.stage);
+        s.track = r.stage >= 1 ? r.stage - 1 : -1;
+    }
+    for (SeatState& s : seats) s.turn = false;
+    // The round is over: a button left from the last turn could only be refused.
+    hideActionButtons();
+    turnPhase = 0;
+    setStatus("The Round is Over!");
+    play("endround");
+}
+
+void TableModel::winner(std::string_view payload) {
+    const auto e = parseWinner(payload);
+    if (!e) return;
+    hideActionButtons();
+    for (const SeatStage& r : e->stages) {
+        if (r.seat != ownSeat || seats[r.seat].notPlaying) continue;
+        for (int n = 1; n < r.stage && n <= kStageCount; ++n) stageRows[n] = {true, true};
+    }
+    play("winner");
+    const std::string& winnerName = name(e->seat);
+    const bool mine = winnerName == name(ownSeat);
+    winnerText = mine ? "You have Won the Game!" : winnerName + " has Won the Game!";
+    showWinner = true;
+    setStatus("Game Over!");
+    say(winnerText);
+    if (hosting) showStart = true;
+    if (ownTableSeat() && hooks.recordGame) hooks.recordGame(mine ? "addtomine" : winnerName);
+}
+
+void TableModel::applySnapshotSeats(const GameStatsEvent& e) {
+    for (const auto& r : e.seats) {
+        SeatState& s = seats[r.seat];
+        s.stage = r.stage;
+        s.stageText = getstagetext(r.stage);
+        setTrack(r.seat, r.stage == kStageCount + 1 ? kStageCount : r.stage);
+        if (r.count == 0) {
+            s.notPlaying = true;
+            if (r.seat == ownSeat) {
+                s.waiting = true;
+                s.notPlaying = false;
+                if (ownTableSeat()) setStatus("You have to wait for the next round.");
+            }
+        } else if (r.seat != ownSeat) {
+            s.handCount = r.count;
+        }
+    }
+    for (int n = 1; n <= kSeats; ++n) {
+        SeatState& s = seats[n];
+        s.groups = e.groups[n];
+        const bool laid = !s.groups[0].empty();
+        if (laid) s.stageText.clear();
+        if (n == ownSeat)
+            for (int k = 1; k <= s.stage && k <= kStageCount; ++k)
+                if (k != s.stage || laid) stageRows[k] = {true, true};
+        if (laid)
+            for (int g = 1; g <= 2; ++g)
+                if (int kind = getsettype(s.stage, g)) s.kind[g - 1] = kind;
+    }
+}
+
+void TableModel::gamestats(std::string_view payload) {
+    const auto e = parseGameStats(payload);
+    if (!e || e->recipient != ownSeat) return;
+    currentPlayer = e->current;
+    turnPhase = e->phase;
+    discardTop = e->top;
+    for (const HandCard& c : e->hand) createcard(c.slot, c.face);
+    applySnapshotSeats(*e);
+    if (turnPhase == 3 || !valid(currentPlayer)) return;
+    setStatus(name(currentPlayer) + "'s turn.");
+    for (SeatState& s : seats) s.turn = false;
+    seats[currentPlayer].turn = true;
+    if (currentPlayer != ownSeat) return;
+    const bool laid = !seats[ownSeat].groups[0].empty();
+    if (turnPhase == 1) {
+        beginOwnTurn();
+    } else if (turnPhase == 2) {
+        setStatus(laid ? "Place a Hit or Discard" : "Create a Stage or Discard");
+        showCreateStage = !laid;
+        showDiscard = true;
+        stageLaid = laid;
+    }
+}
+
+void TableModel::playerror(std::string_view payload) {
+    const auto e = parsePlayError(payload);
+    if (!e || e->seat != ownSeat || !ownTableSeat()) return;
+    if (auto text = playErrorText(e->code); !text.empty()) setStatus(std::string(text));
+    if (e->code == playErrorCode(PlayError::SkipOnPile)) showDraw = true;
+    play("invalid");
+    currentPlayer = e->seat;
+}
+
+}  // namespace velmora::client

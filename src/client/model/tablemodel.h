@@ -1,0 +1,160 @@
+// The client's copy of the table: what the host's game events say, kept
+// apart from the widgets that draw it. The fourteen event handlers update it;
+// the views read it; the actions change the own hand's selection and order.
+// Plain C++: tests run whole games on it without pixels.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "client/model/tableevents.h"
+
+namespace velmora::client {
+
+// One of the eleven hand slots: the host's card id (its hand slot number,
+// -1 when empty), the face, and whether the card is raised for a play.
+struct HandSlot {
+    int id = -1;
+    int face = 0;
+    bool selected = false;
+    bool empty() const { return id < 0; }
+};
+
+struct SeatState {
+    std::string name = "<Waiting>";
+    int stage = 0;              // 0 not in the round, 1..10, 11 all done
+    std::string stageText;      // caption of the seat's stage label
+    int handCount = 0;          // cards in the fan (other seats)
+    bool watching = false;      // eyes marker
+    bool notPlaying = false;    // badge NOT PLAYING
+    bool waiting = false;       // badge WAITING..
+    bool turn = false;          // turn marker
+    bool skipped = false;       // skipped marker
+    int track = -1;             // crossed-out numbers drawn on the stage track; -1 no picture
+    std::string trackTip;
+    GroupLists groups;
+    std::array<int, 2> kind{};  // kind label per group: 0 none, 1 SET, 2 RUN, 3 COLOR
+};
+
+struct StageRow {
+    bool done = false;    // grey
+    bool struck = false;  // description struck out
+};
+
+// What the table asks of the rest of the program. Every hook may stay empty.
+struct TableHooks {
+    std::function<void(std::string_view sound)> sound;
+    std::function<void(const std::string& line)> chat;       // system colour
+    // The game ended at an own table seat: the winner's name, or "addtomine".
+    std::function<void(const std::string& winner)> recordGame;
+    std::function<void()> ownTurn;                          // the own turn began
+    std::function<void()> uncheckJustWatch;                 // a game started
+    std::function<void(const std::string& text)> status;    // every status text as it is set
+};
+
+class TableModel {
+public:
+    using Handler = void (TableModel::*)(std::string_view payload);
+    struct Event {
+        const char* command;
+        Handler handler;
+    };
+    // The game events in the order the dispatcher compares them.
+    static std::span<const Event> events();
+
+    TableModel();
+
+    TableHooks hooks;
+
+    // ---- set by the connection layer and the settings ----
+    int ownSeat = 0;       // 1..4 a seat, 5 and above a spectator
+    bool hosting = false;
+    int turnSound = 0;     // 0 Classic ("turn"), 1 New ("turnnew")
+
+    // ---- table state ----
+    int currentPlayer = 0;  // 0 while a request waits for its answer
+    int turnPhase = 0;      // 0 nothing to do, 1 draw/pick up, 2 lay/hit/discard, 3 round over
+    bool stageLaid = false;
+    int discardTop = 0;     // face on the discard pile, 0 empty
+    std::string status = "Welcome to Velmora!";
+    int round = 0;  // rounds dealt in this game
+    std::array<SeatState, kSeats + 1> seats{};  // [1..4]
+    std::array<StageRow, kStageCount + 1> stageRows{};
+    std::array<HandSlot, kHandSlots + 1> hand{};  // [1..11]
+    bool showPickup = false, showDraw = false, showDiscard = false, showCreateStage = false;
+    bool showStart = false;
+    bool showWinner = false;
+    std::string winnerText = "WINNER!";
+    bool stageListInFront = false;
+    // Seat shown at each place: bottom, top-left, top-middle, top-right.
+    std::array<int, 4> seatAtPlace{1, 2, 3, 4};
+
+    bool ownTurn() const { return ownSeat >= 1 && currentPlayer == ownSeat; }
+    bool ownTableSeat() const { return ownSeat >= 1 && ownSeat <= kSeats; }
+    const std::string& name(int seat) const;
+    void setName(int seat, std::string name);
+    // The names at the table seats other than the own one.
+    std::vector<std::string> otherSeatNames() const;
+    void setStatus(std::string text) {
+        status = std::move(text);
+        if (hooks.status) hooks.status(status);
+    }
+
+    // ---- the host's events, given the payload ----
+    void startthegame(std::string_view payload);
+    void startround(std::string_view payload);
+    void mycards(std::string_view payload);
+    void getnextplayer(std::string_view payload);
+    void draw(std::string_view payload);
+    void hedrew(std::string_view payload);
+    void pickdiscard(std::string_view payload);
+    void hisdiscard(std::string_view payload);
+    void playstage(std::string_view payload);
+    void hitthem(std::string_view payload);
+    void endround(std::string_view payload);
+    void winner(std::string_view payload);
+    void gamestats(std::string_view payload);
+    void playerror(std::string_view payload);
+
+    // ---- display operations ----
+    void clearall();
+    // Puts a card into the first empty slot; false (and nothing changes)
+    // when the hand is full or already holds the id.
+    bool createcard(int id, int face);
+    // Removes the card with this id and closes the gap; nothing without it.
+    void movecards(int id);
+    void sortthem();
+    // Moves the card with this id to slot `to`, the others closing up.
+    void reorder(int id, int to);
+    // Raises or lowers a card; false when the id is not in the hand.
+    bool toggleSelected(int id);
+    int slotOf(int id) const;  // 0 when the id is not in the hand
+    int cardCount() const;
+    std::vector<int> selectedIds() const;  // in slot order
+    void sortstuff(int ownSeat);
+    void movestuff(int from, int to);
+    int placeOf(int seat) const;  // 0 bottom .. 3 top-right; -1 none
+    void button_stagelistClick(int tag) { stageListInFront = tag == 2; }
+    void hideActionButtons();
+
+    static int getsettype(int stage, int group);
+    static std::string getstagetext(int stage);
+    static const char* stageListText(int stage);
+
+private:
+    bool valid(int seat) const { return seat >= 1 && seat <= kSeats; }
+    void play(std::string_view sound) const;
+    void say(const std::string& line) const;
+    void setTrack(int seat, int number);
+    void markStageList(int stage);
+    void applyLaid(const LaidEvent& e);
+    void offerAfterDraw();
+    void beginOwnTurn();
+    void applySnapshotSeats(const GameStatsEvent& e);
+};
+
+}  // namespace velmora::client

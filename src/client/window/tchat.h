@@ -1,0 +1,163 @@
+// The main window `Tchat`: the board, the chat panel, the menus, and the
+// handlers of the connection layer's messages. The network side lives in
+// Session; chat in ChatView; sounds in Sounds.
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <string_view>
+
+#include "client/chat/colortext.h"
+#include "client/window/hostcontrol.h"
+#include "client/chat/phrasegate.h"
+#include "client/window/session.h"
+#include "client/sound/sounds.h"
+#include "client/model/actions.h"
+#include "client/model/tablemodel.h"
+#include "windows/sidewindows.h"
+
+class QAction;
+class QActionGroup;
+class QMenu;
+
+
+namespace velmora::client {
+
+class BoardPanel;
+class ChatView;
+class GameLog;
+class KeyboardPlay;
+class TableAccessibility;
+class ZoomMenu;
+class OptionsMenu;
+class PhraseButtons;
+class Sounds;
+
+
+struct TchatOptions {
+    SessionOptions session;
+    std::unique_ptr<SoundOutput> soundOutput;  // null: Qt Multimedia
+};
+
+class Tchat : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Tchat(QStringList params, TchatOptions options = {}, QWidget* parent = nullptr);
+    ~Tchat() override;
+
+    // The copy's own host, started when this copy hosts. The program hands
+    // it in after creating the window; it must outlive the window's use.
+    void setHost(HostControl* host);
+    // Starts the game anew with launch parameters (the host-or-join dialog);
+    // restarts the program unless replaced.
+    std::function<void(const QStringList& arguments)> relaunch;
+    windows::Thostjoin* hostJoinDialog() const { return hostJoin_; }
+
+    Session& session() { return *session_; }
+    ChatView* mainchat() const { return mainchat_; }
+    QLineEdit* mychat() const { return mychat_; }
+    BoardPanel* board() const { return board_; }
+    TableModel& table() { return table_; }
+    TableActions& actions() { return *actions_; }
+    // The tally's hook: called once per finished game at an own table seat
+    // with the winner's name, or "addtomine" when the own player won.
+    void setGameRecorder(std::function<void(const QString& winner)> record);
+    // The names at the table seats other than the own one.
+    QStringList otherSeatNames() const;
+    Sounds& sounds() { return *sounds_; }
+    PhraseGate& phraseGate() { return phraseGate_; }
+    PhraseButtons* phraseButtons() const { return phrases_; }
+    OptionsMenu& options() { return *options_; }
+    KeyboardPlay& keys() { return *keys_; }
+    ZoomMenu& zoom() { return *zoom_; }
+    GameLog& gameLog() { return *gameLog_; }
+    TableAccessibility& accessibility() { return *access_; }
+    QAction* action(const char* objectName) const;
+    // The box on screen, if any (tests read its text).
+    QMessageBox* noticeBox() const { return notice_; }
+    // The spectator list's items: place, ": ", name.
+    QStringList spies() const { return side_->spylist->items(); }
+    windows::SideWindows& sideWindows() { return *side_; }
+
+    void addlinetochat(const QString& line, Colour colour = kSystemColour);
+    // Reads the launch parameters and starts hosting or joining; runs once,
+    // when the window is first shown.
+    void processparams();
+
+    // Connection-layer handlers, given the payload.
+    void newplayerinfo(std::string_view payload);
+    void playerdisconnected(std::string_view payload);
+    void justwatching(std::string_view payload);
+
+    void RemoveFromGame1Click();
+    void SettoJustWatch1Click();
+    void UnsetJustWatch1Click();
+    void JustWatch1Click();
+    void button_startClick();
+
+    // The tally (tchat_tally.cpp): View > View Tally, the current-game list,
+    // and a finished game; `winner` is the winner's name or "addtomine".
+    void ViewTally1Click();
+    void loadchecklist();
+    void recordGame(const QString& winner);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QAction* makeJustWatch();
+    void buildOptions();
+    void buildSeatMenu();
+    void buildChatPanel();
+    void wireSideWindows();  // tchat_windows.cpp
+    void wireAccess();       // tchat_access.cpp
+    void openHostJoin();
+    void playWithOthers(const windows::HostJoinChoice& choice);
+    void wireTally();        // tchat_tally.cpp
+    void registerHandlers();
+    void hookTable();
+    void label_playername1ContextPopup(int seat, const QPoint& globalPos);
+    void showNotice(const QString& text, bool closeAfter);
+    void connectionEnded();
+    // Each reports whether the connection is under way; on failure the
+    // player has been shown why and start-up ends there.
+    bool hostpress();
+    bool joinpress();
+    void offerStart(bool showButton);
+    void tableowner(std::string_view payload);
+    int botSpeed() const;
+
+    QStringList params_;
+    std::unique_ptr<windows::SideWindows> side_;
+    PhraseGate phraseGate_;
+    TableModel table_;
+    std::unique_ptr<TableActions> actions_;
+    std::unique_ptr<Session> session_;
+    HostControl* host_ = nullptr;
+    Sounds* sounds_ = nullptr;
+    BoardPanel* board_ = nullptr;
+    ChatView* mainchat_ = nullptr;
+    QLineEdit* mychat_ = nullptr;
+    PhraseButtons* phrases_ = nullptr;
+    KeyboardPlay* keys_ = nullptr;
+    ZoomMenu* zoom_ = nullptr;
+    GameLog* gameLog_ = nullptr;
+    TableAccessibility* access_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    OptionsMenu* options_ = nullptr;
+    QMenu* popup_kick = nullptr;
+    QAction* StartGame1 = nullptr;
+    QAction* JustWatch1 = nullptr;
+    QPointer<QMessageBox> notice_;
+    windows::Thostjoin* hostJoin_ = nullptr;
+    int kickTarget_ = 0;
+    bool shownOnce_ = false;
+    bool closeAfterNotice_ = false;
+};
+
+}  // namespace velmora::client

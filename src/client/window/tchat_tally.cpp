@@ -1,0 +1,43 @@
+// The main window's side of the tally: the stored file's place, View >
+// View Tally, the names at the table, and the record of a finished game.
+#include <QAction>
+
+#include "client/settings/playerfiles.h"
+#include "client/window/session.h"
+#include "client/window/tchat.h"
+
+namespace velmora::client {
+
+void Tchat::wireTally() {
+    windows::Ttallylist* tally = side_->tallylist;
+    tally->saveFailed = [this](const QString& reason) {
+        addlinetochat(QStringLiteral("Your tally could not be saved: ") + reason);
+    };
+    tally->FormCreate(playerFilePath(QStringLiteral("Velmoratally.tld"), FileKind::Data));
+    connect(action("ViewTally1"), &QAction::triggered, this, &Tchat::ViewTally1Click);
+    setGameRecorder([this](const QString& winner) { recordGame(winner); });
+}
+
+void Tchat::ViewTally1Click() {
+    loadchecklist();
+    windows::Ttallylist* tally = side_->tallylist;
+    tally->show();
+    tally->raise();
+    tally->activateWindow();
+}
+
+void Tchat::loadchecklist() {
+    QStringList names = otherSeatNames();
+    names.removeAll(QStringLiteral("<Waiting>"));
+    side_->tallylist->loadchecklist(names);
+}
+
+void Tchat::recordGame(const QString& winner) {
+    // A spectator's tally is not touched.
+    const int own = session_->ownSeat();
+    if (own < 1 || own > kSeatCount) return;
+    loadchecklist();
+    side_->tallylist->addgame(winner);
+}
+
+}  // namespace velmora::client

@@ -1,0 +1,77 @@
+// The game log after a watched round: every status text in order with its
+// round; its switch brings it to the front and the chat switch sends it back.
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "client/board/board.h"
+#include "client/chat/chatview.h"
+#include "client/fakehost.h"
+#include "client/access/gamelog.h"
+#include "client/hostedwindow.h"
+#include "client/board/tableview.h"
+#include "client/board/zoommenu.h"
+
+using namespace velmora;
+using client::Tchat;
+using test::waitUntil;
+
+namespace {
+
+TEST(GameLog, KeepsEveryStatusTextOfARoundInOrder) {
+    test::HostedWindow hw({}, test::quietOptions(0), host::HostTimings{0, 40, 0.0});
+    Tchat& w = hw.window;
+    w.show();
+    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
+    client::TableModel& t = w.table();
+    std::vector<std::string> seen;
+    auto logged = t.hooks.status;
+    t.hooks.status = [&](const std::string& s) {
+        seen.push_back(s);
+        logged(s);
+    };
+    w.button_startClick();
+    ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));
+    w.JustWatch1Click();
+    ASSERT_TRUE(waitUntil([&] { return t.status == "The Round is Over!"; }, 30000));
+    const QStringList lines = w.gameLog().panel()->lines();
+    ASSERT_EQ(lines.size(), static_cast<qsizetype>(seen.size()));
+    ASSERT_GE(lines.size(), 5);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].toStdString(), "Round 1: " + seen[static_cast<size_t>(i)]);
+    EXPECT_EQ(lines.back(), "Round 1: The Round is Over!");
+    // The next deal: round 2, the same game.
+    ASSERT_TRUE(waitUntil([&] { return t.round >= 2 && t.status != "The Round is Over!"; }, 30000));
+    EXPECT_TRUE(w.gameLog().panel()->lines().at(lines.size()).startsWith("Round 2: "));
+}
+
+TEST(GameLog, TheSwitchesBringItForwardAndBack) {
+    test::JoinedWindow j(2);
+    test::RecordingHost& host = j.host;
+    Tchat& w = j.w;
+    host.send("CMD_newplayerinfo+1+Bob");
+    host.send("CMD_startgame+Bob+y+1+y+2");
+    host.send("CMD_startround+5+1+1+y+2+1+y");
+    host.send("CMD_nextplayer+1+");
+    host.send("CMD_playerror+2+1+");  // a refusal shows on the status line, and in the log
+    ASSERT_TRUE(waitUntil([&] { return w.table().status == "You cannot do that right now."; }));
+    client::GameLogPanel* panel = w.gameLog().panel();
+    EXPECT_EQ(panel->lines(), QStringList({"Round 1: Bob's turn.", "Round 1: You cannot do that right now."}));
+    EXPECT_FALSE(panel->isVisible());
+    QTest::mouseClick(w.gameLog().button(), Qt::LeftButton);
+    EXPECT_TRUE(panel->isVisible());
+    client::TableView* view = w.board()->tableView();
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->fromBoard({650, 290}));  // STAGE LIST
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(w.board()->panel_stagelist()->isVisible());
+    w.action("GameLog1")->trigger();
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(w.board()->panel_stagelist()->isVisible());
+    // Zoomed, the log and its switch keep their places on the board.
+    w.zoom().setPercent(200, false);
+    EXPECT_EQ(panel->geometry(), QRect(1030, 604, 522, 468));
+    EXPECT_EQ(w.gameLog().button()->geometry(), QRect(1422, 562, 128, 42));
+}
+
+}  // namespace

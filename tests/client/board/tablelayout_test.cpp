@@ -1,0 +1,101 @@
+// Where the table's controls stand, from the table state alone.
+#include "client/board/tablelayout.h"
+
+#include <gtest/gtest.h>
+
+#include "client/model/tablemodel.h"
+
+using namespace velmora::client;
+
+namespace {
+
+struct Layout : testing::Test {
+    TableModel t;
+    Layout() { t.ownSeat = 1; }
+    BoardItem at(const char* name) const {
+        const BoardItems items = layoutBoard(t);
+        const BoardItem* it = findItem(items, QString::fromLatin1(name));
+        EXPECT_NE(it, nullptr) << name;
+        return it ? *it : BoardItem{};
+    }
+    QRect rect(const char* name) const { return at(name).rect; }
+};
+
+TEST_F(Layout, HandCardsOverlapByHalfAndTheEleventhLiesInFront) {
+    for (int id = 1; id <= 11; ++id) t.createcard(id, id);
+    EXPECT_EQ(rect("card1"), QRect(40, 431, 60, 82));
+    EXPECT_EQ(rect("card11"), QRect(340, 431, 60, 82));
+    const BoardItems items = layoutBoard(t);
+    EXPECT_EQ(itemAt(items, {345, 450})->name, "card11");
+    EXPECT_EQ(itemAt(items, {75, 450})->name, "card2");
+    t.toggleSelected(4);
+    EXPECT_EQ(rect("card4"), QRect(130, 410, 60, 82));
+    t.movecards(3);
+    EXPECT_EQ(rect("card4").topLeft(), QPoint(100, 431));
+    EXPECT_EQ(rect("card11").left(), 310);
+    EXPECT_EQ(findItem(layoutBoard(t), u"card3"), nullptr);
+}
+
+TEST_F(Layout, FansOfZeroOneAndTenCards) {
+    t.seats[2].handCount = 10;
+    t.seats[3].handCount = 1;
+    EXPECT_EQ(rect("image_cards2"), QRect(28, 32, 135, 61));
+    EXPECT_EQ(rect("image_cards3").width(), 45);
+    EXPECT_EQ(rect("image_cards4").width(), 35);
+    EXPECT_FALSE(at("image_cards4").visible);
+    EXPECT_FALSE(at("image_cards1").visible);  // the own hand is drawn instead
+    t.ownSeat = 6;
+    t.seats[1].handCount = 10;
+    EXPECT_TRUE(at("image_cards1").visible);  // a spectator sees seat 1's fan
+}
+
+TEST_F(Layout, ATwelveCardGroupIs243PixelsWide) {
+    t.seats[2].groups[0] = std::vector<int>(12, 5);
+    t.seats[2].groups[1] = {1, 2, 3};
+    EXPECT_EQ(rect("image_set21"), QRect(24, 102, 243, 61));
+    EXPECT_EQ(rect("image_set22"), QRect(24, 174, 81, 61));
+    EXPECT_EQ(at("image_set22").tag, 22);
+    EXPECT_FALSE(at("image_set31").visible);
+}
+
+TEST_F(Layout, OwnSeatThreeTurnsThePlaces) {
+    t.ownSeat = 3;
+    t.sortstuff(3);
+    t.seats[4].groups = {std::vector<int>{1, 2, 3}, std::vector<int>{4, 5, 6}};
+    EXPECT_EQ(rect("image_set41").topLeft(), QPoint(24, 102));
+    EXPECT_EQ(at("image_set41").tag, 41);
+    EXPECT_EQ(at("image_set42").tag, 42);
+    EXPECT_EQ(rect("image_cards1").topLeft(), QPoint(280, 32));
+    EXPECT_EQ(rect("image_cards2").topLeft(), QPoint(544, 32));
+    EXPECT_EQ(rect("image_turn3").topLeft(), QPoint(17, 440));
+}
+
+TEST_F(Layout, ButtonsMarkersAndPanelsAtTheirPlaces) {
+    EXPECT_EQ(rect("image_discard"), QRect(357, 280, 60, 82));
+    EXPECT_EQ(rect("image_draw"), QRect(421, 280, 60, 82));
+    EXPECT_EQ(rect("button_draw"), QRect(421, 360, 60, 18));
+    EXPECT_EQ(rect("button_createstage"), QRect(41, 337, 115, 34));
+    EXPECT_EQ(rect("panel_winner"), QRect(131, 144, 510, 49));
+    EXPECT_EQ(rect("image_skipped4"), QRect(520, 34, 20, 59));
+    EXPECT_EQ(rect("image_setlabel12"), QRect(19, 246, 20, 68));
+    EXPECT_EQ(at("button_stagelist").tag, 2);
+    EXPECT_FALSE(at("button_draw").visible);
+    EXPECT_TRUE(at("image_discard").visible);  // clicks reach the empty pile
+    t.seats[1].skipped = true;
+    const BoardItems items = layoutBoard(t);
+    EXPECT_EQ(items.back().name, "panel_winner");
+    EXPECT_EQ(items[items.size() - 5].name, "image_skipped1");  // in front of the rest
+}
+
+TEST_F(Layout, SlotUnderAPointAndCardNames) {
+    EXPECT_EQ(slotAt(40), 1);
+    EXPECT_EQ(slotAt(54), 1);
+    EXPECT_EQ(slotAt(56), 2);
+    EXPECT_EQ(slotAt(-100), 1);
+    EXPECT_EQ(slotAt(1000), 11);
+    EXPECT_EQ(faceName(7), "Blue 7");
+    EXPECT_EQ(faceName(26), "Brown Wild");
+    EXPECT_EQ(faceName(53), "Skip");
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+// The table in the real window: a watched solo game to the winner, a
+// hostile host, and clicks that reach a host as request bytes.
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include "client/board/board.h"
+#include "client/chat/chatview.h"
+#include "client/fakehost.h"
+#include "client/hostedwindow.h"
+#include "client/board/tableview.h"
+#include "support/eventloop.h"
+
+using namespace velmora;
+using client::Tchat;
+using test::waitUntil;
+
+namespace {
+
+struct Silent : client::SoundOutput {
+    std::vector<QString>* played;
+    explicit Silent(std::vector<QString>* p) : played(p) {}
+    void start(const QString& path) override { played->push_back(path); }
+};
+
+client::TchatOptions quiet(std::vector<QString>* played, quint16 port) {
+    QTcpServer probe;
+    probe.listen(QHostAddress::AnyIPv4, 0);
+    client::TchatOptions o;
+    o.session.hostPort = QString::number(port);
+    o.session.dispatchMs = 0;
+    o.session.lobbyPort = QString::number(probe.serverPort());
+    o.soundOutput = std::make_unique<Silent>(played);
+    return o;
+}
+
+// A host played by the test: it accepts one client and records its messages.
+using FakeHost = test::RecordingHost;
+
+// A window that joined the fake host and was given a place.
+struct FakeTable : testing::Test {
+    std::vector<QString> played;
+    FakeHost fake;
+    std::unique_ptr<test::HostedWindow> hw;
+
+    Tchat& join(int place) {
+        hw = std::make_unique<test::HostedWindow>(QStringList{"Ann", "127.0.0.1", "false"},
+                                                  quiet(&played, fake.port()));
+        hw->window.show();
+        EXPECT_TRUE(fake.waitConnected());
+        fake.send("CMD_sendlogininfo+" + std::to_string(place));
+        return hw->window;
+    }
+};
+
+std::string disagreement(const host::Table& h, const client::TableModel& c) {
+    if (c.cardCount() != h.getnumcards(1)) return "own hand count";
+    for (int s = 2; s <= 4; ++s)
+        if (h.player(s).inround == 1 && c.seats[s].handCount != h.getnumcards(s))
+            return "hand count of seat " + std::to_string(s);
+    for (int k = 1; k <= 11; ++k) {
+        const int slot = c.slotOf(k);
+        if ((slot ? c.hand[slot].face : 0) != h.player(1).hand[k]) return "hand slot " + std::to_string(k);
+    }
+    return {};
+}
+
+TEST(TableWindow, AWatchedSoloGameFollowsTheHostToTheWinner) {
+    std::vector<QString> played;
+    // Moves at once, but a pause between rounds long enough to compare.
+    test::HostedWindow hw({}, quiet(&played, 0), host::HostTimings{0, 40, 0.0});
+    Tchat& w = hw.window;
+    w.show();
+    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
+    std::vector<QString> recorded;
+    w.setGameRecorder([&](const QString& winner) { recorded.push_back(winner); });
+    client::TableModel& t = w.table();
+    w.button_startClick();
+    ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));
+    w.JustWatch1Click();
+    const host::Table& h = hw.host.server().table();
+    int rounds = 0;
+    while (!t.showWinner) {
+        ASSERT_TRUE(waitUntil([&] { return t.status == "The Round is Over!" || t.showWinner; }, 30000));
+        if (t.showWinner) break;
+        ++rounds;
+        EXPECT_EQ(disagreement(h, t), "") << "round " << rounds;
+        ASSERT_TRUE(waitUntil([&] { return t.status != "The Round is Over!"; }, 30000));
+    }
+    // A busy machine may starve the loop through a short round pause, so the
+    // count of pauses seen proves little; the host's stages prove a whole game.
+    EXPECT_GE(rounds, 1);
+    EXPECT_TRUE(h.player(1).stage == 11 || h.player(2).stage == 11);
+    EXPECT_EQ(t.status, "Game Over!");
+    const client::BoardItem* panel = w.board()->tableView()->item(u"panel_winner");
+    ASSERT_TRUE(panel && panel->visible);
+    EXPECT_TRUE(panel->text == "Klot has Won the Game!" || panel->text == "You has Won the Game!" ||
+                panel->text == "You have Won the Game!")
+        << panel->text.toStdString();
+    EXPECT_EQ(recorded.size(), 1u);
+    EXPECT_TRUE(w.board()->button_start()->isVisible());
+    EXPECT_EQ(w.board()->label_status()->text(), "Game Over!");
+}
+
+TEST_F(FakeTable, AHostileHostCannotBreakTheWindow) {
+    Tchat& w = join(1);
+    fake.send("CMD_newplayerinfo+1+Ann");
+    fake.send("CMD_startgame+Evil+y+1+y+2");
+    fake.send("CMD_startround+5+1+1+y+2+1+y");
+    fake.send("CMD_mycards+1+1+5+2+6");
+    const char* hostile[] = {
+        "CMD_startgame+x+y+0",          "CMD_startround+99+1+1+y",      "CMD_startround+5+7+1+y",
+        "CMD_mycards+1+0+5",            "CMD_mycards+1+12+5",           "CMD_mycards+1+3+54",
+        "CMD_mycards+9+3+5",            "CMD_nextplayer+5+",            "CMD_nextplayer+abc+",
+        "CMD_draw+1+11+-3+4+",          "CMD_draw+1+",                  "CMD_hedrew+0+3+",
+        "CMD_hedrew+2+4000000000+",     "CMD_pickdiscard+1+3+2+99+3+",  "CMD_hisdiscard+7+3+5+1+0+",
+        "CMD_hisdiscard+1+3+5+1+9+",    "CMD_playstage+1+3+t+2+3+5",    "CMD_playstage+1+3+t+1+40+0",
+        "CMD_hitthem+1+2+3+2+1+60",     "CMD_hitthem+9+1+3+",           "CMD_endround+1+5+1+0+0",
+        "CMD_endround+1+1+12+0+0",      "CMD_winner+12+1+1",            "CMD_winner+",
+        "CMD_gamestats+1+9+1+7",        "CMD_gamestats+1+1+1+7+m+1+999+0", "CMD_gamestats+1+1+1+7+s+2+9+5",
+        "CMD_gamestats+1+1+1+7+t+1",    "CMD_playerror+1+",             "CMD_playerror+1+x+",
+    };
+    for (const char* m : hostile) fake.send(m);
+    std::string huge = "CMD_playstage+1+3+t";
+    for (int i = 0; i < 3000; ++i) huge += "+2+1+5";
+    fake.send(huge);
+    fake.send("CMD_chat+Evil chats: still here");
+    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("Evil chats: still here"); }));
+    const client::TableModel& t = w.table();
+    EXPECT_EQ(t.cardCount(), 2);
+    EXPECT_EQ(t.discardTop, 5);
+    EXPECT_TRUE(t.seats[1].groups[0].empty());
+    EXPECT_TRUE(w.isVisible());
+    w.board()->grab();  // paints whatever the state holds
+}
+
+// Clicks on the painted table, through the mouse, reach the host as bytes.
+TEST_F(FakeTable, ClicksSendTheirRequestsToTheHost) {
+    Tchat& w = join(2);
+    fake.send("CMD_newplayerinfo+2+Ann");
+    fake.send("CMD_startgame+Bob+y+1+y+2");
+    fake.send("CMD_startround+5+1+1+y+2+1+y");
+    fake.send("CMD_mycards+2+1+5+2+18+3+31+4+7+5+9+6+10+7+11+8+12+9+40+10+41");
+    fake.send("CMD_nextplayer+2+");
+    const client::TableModel& t = w.table();
+    ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 1; }));
+    client::TableView* view = w.board()->tableView();
+    auto clickOn = [&](const char16_t* name, QPoint offset = {5, 5}, Qt::MouseButton b = Qt::LeftButton) {
+        const client::BoardItem* it = view->item(name);
+        ASSERT_TRUE(it && it->visible) << QString::fromUtf16(name).toStdString();
+        QTest::mouseClick(view, b, {}, view->fromBoard(it->rect.topLeft() + offset));
+    };
+    clickOn(u"image_draw");
+    clickOn(u"image_draw");
+    ASSERT_TRUE(waitUntil([&] { return fake.bytes.find("CMD_draw+2+\xFF") != std::string::npos; }));
+    fake.send("CMD_draw+2+11+11+44+");
+    ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 2; }));
+    clickOn(u"card2");
+    clickOn(u"card7");
+    EXPECT_EQ(view->item(u"card7")->rect.top(), 410);
+    clickOn(u"button_createstage");
+    fake.send("CMD_playerror+2+3+");
+    ASSERT_TRUE(waitUntil([&] { return t.status == "That does not complete your stage."; }));
+    clickOn(u"card7", {5, 5});
+    clickOn(u"button_discard");
+    clickOn(u"image_discard");
+    ASSERT_TRUE(waitUntil([&] { return fake.bytes.find("CMD_discard") != std::string::npos; }));
+    EXPECT_EQ(fake.bytes.substr(fake.bytes.find("CMD_draw")),
+              "CMD_draw+2+\xFF" "CMD_createstage+2+2+7\xFF" "CMD_discard+2+2+\xFF");
+}
+
+TEST_F(FakeTable, DraggingACardReordersTheHand) {
+    Tchat& w = join(1);
+    fake.send("CMD_mycards+1+1+3+2+9+3+27+4+7");
+    const client::TableModel& t = w.table();
+    ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 4; }));
+    client::TableView* view = w.board()->tableView();
+    const QPoint from = view->fromBoard({45, 470});
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    QTest::mouseMove(view, from + QPoint(30, 0));
+    QTest::mouseMove(view, from + QPoint(60, 0));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, from + QPoint(60, 0));
+    EXPECT_EQ(t.hand[3].id, 1);
+    EXPECT_EQ(t.hand[1].id, 2);
+    EXPECT_TRUE(t.selectedIds().empty());
+    // Right button: sorted at once.
+    QTest::mouseClick(view, Qt::RightButton, {}, view->fromBoard({45, 470}));
+    EXPECT_EQ(t.hand[1].face, 27);
+    EXPECT_EQ(t.hand[2].face, 3);
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+// End to end on a real X server: the window plays a round by real pointer
+// events (XTest through xdotool). The parent test starts Xvfb and runs the
+// child test of this same program on it; the child clicks as a simple
+// player would (draw, then discard the card with fewest partners) and checks
+// after every turn that the host got each request and that the hand on
+// screen is the host's hand.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTest>
+#include <QThread>
+
+#include "client/board/board.h"
+#include "client/chat/chatview.h"
+#include "client/hostedwindow.h"
+#include "client/board/tableview.h"
+#include "support/eventloop.h"
+
+using namespace velmora;
+using test::waitUntil;
+
+namespace {
+
+constexpr const char* kChildFlag = "VELMORA_XTEST_CHILD";
+
+struct Silent : client::SoundOutput {
+    void start(const QString&) override {}
+};
+
+// Clicks at a global screen position through the XTest extension.
+bool xclick(QPoint global) {
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(global.x()),
+                                         QString::number(global.y()), QStringLiteral("click"), QStringLiteral("1")});
+    if (!p.waitForFinished(5000) || p.exitCode() != 0) return false;
+    // Let the server's events reach the window before the next look.
+    test::spin(30);
+    return true;
+}
+
+// Where on screen a point inside a named item of the table lies.
+QPoint onScreen(client::TableView* view, const client::BoardItem& item, QPoint inside) {
+    return view->mapToGlobal(view->fromBoard(item.rect.topLeft() + inside));
+}
+
+// Cards of the same rank or of a neighbouring rank in the same colour.
+int partners(const client::TableModel& t, int slot) {
+    const int face = t.hand[slot].face;
+    if (face % 13 == 0) return 99;  // a wild card fits everywhere: keep it
+    int n = 0;
+    for (int k = 1; k <= 11; ++k) {
+        const int other = t.hand[k].face;
+        if (k == slot || t.hand[k].empty() || other == 53) continue;
+        if (other % 13 == 0 || other % 13 == face % 13) ++n;
+        else if ((other - 1) / 13 == (face - 1) / 13 && std::abs(other % 13 - face % 13) == 1) ++n;
+    }
+    return n;
+}
+
+int cardToDiscard(const client::TableModel& t) {
+    int best = 0, fewest = 1000;
+    for (int k = 1; k <= 11; ++k) {
+        if (t.hand[k].empty()) continue;
+        const int n = t.hand[k].face == 53 ? -1 : partners(t, k);  // a skip helps no stage
+        if (n < fewest) best = k, fewest = n;
+    }
+    return best;
+}
+
+std::string screenDiffers(client::TableView* view, const host::Table& h) {
+    for (int k = 1; k <= 11; ++k) {
+        const client::BoardItem* card = view->item(QStringLiteral("card%1").arg(k));
+        const int face = card ? card->index : 0;
+        if (face != h.player(1).hand[k]) return "card " + std::to_string(k) + " on screen differs from the host";
+    }
+    return {};
+}
+
+TEST(TableOnX, AParentRunsTheClicksOnItsOwnXServer) {
+    if (qEnvironmentVariableIsSet(kChildFlag)) GTEST_SKIP() << "this is the child";
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed: the end-to-end click test needs it";
+    ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        << "xdotool is missing (scripts/setup.sh installs it)";
+    int display = 0;
+    for (int n = 73; n < 140 && display == 0; ++n)
+        if (!QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) display = n;
+    ASSERT_NE(display, 0);
+    QProcess server;
+    server.start(xvfb, {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"), QStringLiteral("0"),
+                        QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    ASSERT_TRUE(server.waitForStarted());
+    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
+    for (int i = 0; i < 100 && !QFileInfo::exists(socket); ++i) QThread::msleep(50);
+    ASSERT_TRUE(QFileInfo::exists(socket)) << "Xvfb did not come up";
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QString::fromLatin1(kChildFlag), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=TableOnX.ChildPlaysARound")});
+    const bool finished = child.waitForFinished(110000);
+    const QByteArray out = child.readAll();
+    server.terminate();
+    server.waitForFinished(3000);
+    ASSERT_TRUE(finished) << out.toStdString();
+    EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
+}
+
+TEST(TableOnX, ChildPlaysARound) {
+    if (!qEnvironmentVariableIsSet(kChildFlag)) GTEST_SKIP() << "runs on the parent's X server";
+    QTcpServer probe;
+    probe.listen(QHostAddress::AnyIPv4, 0);
+    client::TchatOptions o;
+    o.session.hostPort = QStringLiteral("0");
+    o.session.dispatchMs = 0;
+    o.session.lobbyPort = QString::number(probe.serverPort());
+    o.soundOutput = std::make_unique<Silent>();
+    test::HostedWindow hw({}, std::move(o), host::HostTimings{0, 1000, 0.0});
+    client::Tchat& w = hw.window;
+    w.move(0, 0);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != &w) top->hide();  // the download window would cover the table
+    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
+    const client::TableModel& t = w.table();
+    const host::Table& h = hw.host.server().table();
+    client::TableView* view = w.board()->tableView();
+    QPushButton* start = w.board()->button_start();
+    ASSERT_TRUE(xclick(start->mapToGlobal(start->rect().center())));
+    ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; })) << "Start Game did not deal";
+    const auto roundOver = [&] { return t.status == "The Round is Over!" || t.showWinner; };
+    int turns = 0;
+    while (!roundOver()) {
+        ASSERT_TRUE(waitUntil([&] { return roundOver() || (t.ownTurn() && t.turnPhase == 1); }, 20000));
+        if (roundOver()) break;
+        ASSERT_EQ(screenDiffers(view, h), "") << "turn " << turns;
+        ASSERT_TRUE(xclick(onScreen(view, *view->item(u"image_draw"), {30, 40})));
+        ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 2 || roundOver(); })) << "the draw did not arrive";
+        if (roundOver()) break;
+        const int slot = cardToDiscard(t);
+        const int id = t.hand[slot].id;
+        ASSERT_TRUE(xclick(onScreen(view, *view->item(QStringLiteral("card%1").arg(id)), {10, 40})));
+        ASSERT_TRUE(waitUntil([&] { return t.hand[t.slotOf(id)].selected; })) << "the card was not raised";
+        ASSERT_TRUE(xclick(onScreen(view, *view->item(u"button_discard"), {30, 9})));
+        ASSERT_TRUE(waitUntil([&] { return t.slotOf(id) == 0 || roundOver(); })) << "the discard did not arrive";
+        ASSERT_EQ(screenDiffers(view, h), "") << "after turn " << turns;
+        ++turns;
+    }
+    EXPECT_GT(turns, 0);
+    EXPECT_EQ(h.player(1).inround, 1);
+}
+
+}  // namespace

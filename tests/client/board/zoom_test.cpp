@@ -1,0 +1,109 @@
+// Zoom: clicks on a zoomed table reach the same operations, the pictures
+// stay sharp, and the zoom is kept in the settings file.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTest>
+
+#include "client/board/board.h"
+#include "client/art/cardart.h"
+#include "client/fakehost.h"
+#include "client/hostedwindow.h"
+#include "client/settings/playerfiles.h"
+#include "client/settings/settings.h"
+#include "client/board/tableview.h"
+#include "client/board/zoommenu.h"
+
+using namespace velmora;
+using client::Tchat;
+using test::waitUntil;
+
+namespace {
+
+struct Joined : test::JoinedWindow {
+    Joined() : JoinedWindow(2) {}
+
+    // Own seat 2 with ten cards, in the second phase of its turn; seat 3 has laid.
+    void deal() {
+        host.send("CMD_startgame+Bob+y+1+y+2+y+3");
+        host.send("CMD_startround+5+1+1+y+2+1+y+3+1+y");
+        host.send("CMD_mycards+2+1+5+2+18+3+31+4+7+5+9+6+10+7+11+8+12+9+40+10+41");
+        host.send("CMD_nextplayer+2+");
+        host.send("CMD_playstage+3+4+t+2+1+5+2+1+18+2+1+31+2+2+9+2+2+22+2+2+35");
+        host.send("CMD_draw+2+11+11+44+");
+        ASSERT_TRUE(waitUntil([&] { return w.table().turnPhase == 2 && !w.table().seats[3].groups[1].empty(); }));
+    }
+    void click(const char16_t* name, QPoint inItem) {
+        client::TableView* view = w.board()->tableView();
+        const client::BoardItem* it = view->item(name);
+        ASSERT_TRUE(it && it->visible);
+        QTest::mouseClick(view, Qt::LeftButton, {}, view->fromBoard(it->rect.topLeft() + inItem));
+    }
+};
+
+TEST(Zoom, ClicksOnAZoomedTableReachTheSameOperations) {
+    Joined j;
+    j.deal();
+    j.w.zoom().setPercent(150, false);
+    EXPECT_EQ(j.w.board()->size(), QSize(1167, 806));
+    EXPECT_EQ(j.w.board()->label_status()->geometry(), QRect(27, 777, 704, 24));
+    // A three-card group is 81 wide: 10 pixels in is its left end, 30 its right.
+    j.click(u"card2", {5, 5});
+    EXPECT_EQ(j.w.table().selectedIds(), std::vector<int>{2});
+    j.click(u"image_set31", {10, 20});
+    ASSERT_TRUE(j.host.waitFor("CMD_hitset"));
+    j.host.send("CMD_playerror+2+5+");
+    ASSERT_TRUE(waitUntil([&] { return j.w.table().ownTurn(); }));
+    j.click(u"image_set31", {30, 20});
+    ASSERT_TRUE(j.host.waitFor("CMD_hitset+2+31+2+r"));
+    EXPECT_NE(j.host.bytes.find("CMD_hitset+2+31+2+l+\xFF" "CMD_hitset+2+31+2+r+\xFF"), std::string::npos);
+}
+
+// At 200 % a card on the table is the picture drawn at twice the size, pixel
+// for pixel: nothing is stretched.
+TEST(Zoom, PicturesAreDrawnAtTheZoomedSize) {
+    Joined j;
+    j.deal();
+    for (int percent : {125, 200}) {
+        j.w.zoom().setPercent(percent, false);
+        const qreal z = percent / 100.0;
+        const QImage shot = j.w.board()->tableView()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage art = client::art::bigCard(0, z).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QPoint at(static_cast<int>(std::lround(421 * z)), static_cast<int>(std::lround(280 * z)));
+        // The inner part, away from the rounded corners that blend with the felt.
+        const QRect inner = art.rect().adjusted(8, 8, -8, -8);
+        int differing = 0;
+        for (int y = inner.top(); y <= inner.bottom(); ++y)
+            for (int x = inner.left(); x <= inner.right(); ++x)
+                if (shot.pixel(at + QPoint(x, y)) != art.pixel(x, y)) ++differing;
+        EXPECT_EQ(differing, 0) << percent << " %";
+    }
+}
+
+TEST(Zoom, KeptInTheSettingsFileUnderItsOwnKey) {
+    const QString path = client::Settings::defaultPath();
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Other]\nTablezoom=7\n[Velmora]\nTextsize=10\nTablezoom=130\n");
+    }
+    {
+        Joined j;
+        EXPECT_EQ(j.w.zoom().percent(), 125);  // the nearest step
+        EXPECT_TRUE(j.w.action("Zoom125")->isChecked());
+        j.w.action("Zoom200")->trigger();
+        EXPECT_EQ(j.w.board()->size(), QSize(1556, 1074));
+        EXPECT_GE(j.w.centralWidget()->minimumWidth(), 1560);
+    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "[Other]\nTablezoom=7\n[Velmora]\nTextsize=10\nTablezoom=200\n");
+    Joined again;
+    EXPECT_EQ(again.w.zoom().percent(), 200);
+    again.w.action("ZoomOut1")->trigger();
+    EXPECT_EQ(again.w.zoom().percent(), 150);
+    again.w.action("ZoomReset1")->trigger();
+    EXPECT_EQ(again.w.board()->size(), QSize(778, 537));
+}
+
+}  // namespace

@@ -1,0 +1,393 @@
+// The main window end to end: hosting, joining, login, arrivals, departures,
+// notices and chat between two windows, over loopback on free ports.
+#include "client/window/tchat.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QTcpServer>
+#include <QTemporaryDir>
+
+#include "client/board/board.h"
+#include "client/chat/chatinput.h"
+#include "client/chat/chatview.h"
+#include "client/hostedwindow.h"
+#include "client/settings/playerfiles.h"
+#include "host/rawclient.h"
+
+using namespace velmora;
+using client::Tchat;
+using test::waitUntil;
+
+namespace {
+
+struct Silent : client::SoundOutput {
+    std::vector<QString>* played;
+    explicit Silent(std::vector<QString>* p) : played(p) {}
+    void start(const QString& path) override { played->push_back(path); }
+};
+
+// A port of the test's own that the dialog can name; only the host-or-join
+// test needs a number before anything listens.
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::AnyIPv4, 0);
+    return probe.serverPort();
+}
+
+struct Windows : testing::Test {
+    std::vector<QString> played;
+    std::vector<std::unique_ptr<test::HostedWindow>> windows;
+    // Stands in for the lobby's local port: held for the whole test, so no
+    // parallel test can take it between a probe and its use.
+    QTcpServer lobbyStandIn;
+
+    Tchat& open(QStringList params, quint16 port = 0, QString lobbyPort = QString()) {
+        if (!lobbyStandIn.isListening()) lobbyStandIn.listen(QHostAddress::LocalHost, 0);
+        client::TchatOptions o;
+        o.session.hostPort = QString::number(port);
+        o.session.dispatchMs = 0;
+        o.session.lobbyPort = lobbyPort.isEmpty() ? QString::number(lobbyStandIn.serverPort()) : lobbyPort;
+        o.soundOutput = std::make_unique<Silent>(&played);
+        windows.push_back(std::make_unique<test::HostedWindow>(std::move(params), std::move(o)));
+        windows.back()->window.show();
+        return windows.back()->window;
+    }
+    // The window's own in-process host.
+    host::TServer& serverOf(const Tchat& w) {
+        for (auto& h : windows)
+            if (&h->window == &w) return h->host.server();
+        throw std::logic_error("not a window of this test");
+    }
+    static QString chat(Tchat& w) { return w.mainchat()->toPlainText(); }
+    static bool chatHas(Tchat& w, const QString& text) {
+        return waitUntil([&] { return chat(w).contains(text); });
+    }
+    static QString seat(Tchat& w, int s) { return w.board()->label_playername(s)->text(); }
+};
+
+}  // namespace
+
+TEST_F(Windows, SoloGameHostsAsYouAndConnectsToItsOwnHost) {
+    Tchat& w = open({});
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    EXPECT_TRUE(chat(w).startsWith("Loading Solo Game..Please wait.\nYou are Connected."));
+    EXPECT_EQ(w.windowTitle(), "Velmora");
+    EXPECT_EQ(seat(w, 1), "You");
+    EXPECT_EQ(w.session().ownSeat(), 1);
+    EXPECT_TRUE(w.session().hosting());
+    EXPECT_TRUE(w.board()->button_start()->isVisible());
+    EXPECT_TRUE(w.action("StartGame1")->isEnabled());
+    EXPECT_FALSE(w.session().lobbyLinkOpen());
+    EXPECT_TRUE(w.sideWindows().download->isVisible());  // shown at every solo start
+    EXPECT_FALSE(w.sideWindows().spylist->isVisible());
+    EXPECT_EQ(serverOf(w).table().player(1).name, "You");
+    EXPECT_FALSE(played.empty());  // the "entered" sound
+}
+
+TEST_F(Windows, SideWindowsAreCreatedHiddenInOrder) {
+    Tchat w({"Ann", "127.0.0.1"});
+    QStringList order;
+    for (QObject* child : w.children())
+        if (auto* d = qobject_cast<QDialog*>(child); d && !d->inherits("QMessageBox")) {
+            order << d->objectName();
+            EXPECT_FALSE(d->isVisible());
+        }
+    EXPECT_EQ(order, (QStringList{"Tabout", "Tspylist", "Thelp", "Tgamestart", "Tphrases", "Tdownload",
+                                  "Ttallylist"}));
+    EXPECT_EQ(w.sideWindows().spylist->windowTitle(), "Velmora - Spys");
+    EXPECT_EQ(w.sideWindows().download->windowTitle(), "Download The Halvex Lobby");
+}
+
+TEST_F(Windows, MenuItemsOpenTheirWindows) {
+    Tchat w({"Ann", "127.0.0.1"});
+    auto& side = w.sideWindows();
+    EXPECT_EQ(w.action("Content1")->shortcut(), QKeySequence(Qt::Key_F1));
+    for (auto [item, window] : {std::pair<const char*, QWidget*>{"Content1", side.Thelp},
+                                {"About1", side.Tabout}, {"SpyList1", side.spylist}}) {
+        w.action(item)->trigger();
+        EXPECT_TRUE(window->isVisible()) << item;
+    }
+    EXPECT_EQ(side.Thelp->heading(), "Overview");
+    EXPECT_TRUE(side.Tabout->versionText().contains(client::kVersion));
+}
+
+// The dialog's choice starts a window as the same launch parameters would;
+// the program restarts itself with them, the test opens the window directly.
+TEST_F(Windows, HostOrJoinHostsOnAFreePortAndASecondCopyJoinsIt) {
+    QTemporaryDir files;  // the remembered games go to a settings file of this test's own
+    client::setPlayerFilesDir(files.path());
+    const quint16 port = freePort();
+    auto playWithOthers = [&](Tchat& from, const QString& name, const QString& address, bool viaDownload) -> Tchat& {
+        std::vector<QStringList> launched;
+        from.relaunch = [&](const QStringList& args) { launched.push_back(args); };
+        if (viaDownload)
+            from.sideWindows().download->findChild<QPushButton*>("button_hostjoin")->click();
+        else
+            from.action("HostOrJoin1")->trigger();
+        windows::Thostjoin* dialog = from.hostJoinDialog();
+        EXPECT_TRUE(dialog && dialog->isVisible());
+        dialog->edit_name()->setText(name);
+        dialog->combo_address()->setEditText(address);
+        dialog->spin_port()->setValue(port);
+        address.isEmpty() ? dialog->button_hostClick() : dialog->button_joinClick();
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(launched.size(), 1u);
+        const QStringList args = launched.empty() ? QStringList() : launched[0];
+        EXPECT_EQ(args.mid(3), QStringList({"--port", QString::number(port)}));
+        return open(args.mid(0, 3), args.value(4).toUShort());
+    };
+    Tchat& solo = open({});
+    ASSERT_TRUE(chatHas(solo, "You are Connected."));
+    Tchat& ann = playWithOthers(solo, "Ann", "", true);
+    ASSERT_TRUE(chatHas(ann, "You are Connected."));
+    EXPECT_TRUE(ann.session().hosting());
+    EXPECT_EQ(serverOf(ann).port(), port);
+
+    Tchat& other = open({"Bob", "127.0.0.1"});
+    Tchat& bob = playWithOthers(other, "Bob", "127.0.0.1", false);
+    ASSERT_TRUE(chatHas(bob, "Ann is Connected."));
+    ASSERT_TRUE(chatHas(ann, "Bob is Connected."));
+    EXPECT_EQ(seat(ann, 2), "Bob");
+
+    // The next time the dialog offers what was used.
+    bob.action("HostOrJoin1")->trigger();
+    EXPECT_EQ(bob.hostJoinDialog()->edit_name()->text(), "Bob");
+    EXPECT_EQ(bob.hostJoinDialog()->combo_address()->currentText(), "127.0.0.1");
+    EXPECT_EQ(bob.hostJoinDialog()->spin_port()->value(), port);
+    client::setPlayerFilesDir(QString());
+}
+
+TEST_F(Windows, SpyListFollowsSpectatorsAndTheHostRemovesOne) {
+    Tchat& w = open({"Ann", "unused", "true"});
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    std::vector<std::unique_ptr<test::RawClient>> others;
+    for (int place = 2; place <= 7; ++place) {
+        others.push_back(std::make_unique<test::RawClient>(serverOf(w).port()));
+        ASSERT_TRUE(others.back()->waitFor("CMD_sendlogininfo+" + std::to_string(place)));
+        others.back()->login(place, "P" + std::to_string(place));
+    }
+    ASSERT_TRUE(waitUntil([&] { return w.spies() == QStringList({"5: P5", "6: P6", "7: P7"}); }));
+    others[3]->close();  // place 5 leaves
+    ASSERT_TRUE(chatHas(w, "P5 has left."));
+    EXPECT_EQ(w.spies(), QStringList({"6: P6", "7: P7"}));
+
+    auto* spies = w.sideWindows().spylist;
+    w.action("SpyList1")->trigger();
+    ASSERT_TRUE(spies->isVisible());
+    QListWidget* list = spies->listbox_spys();
+    emit list->customContextMenuRequested(list->visualItemRect(list->item(1)).center());
+    ASSERT_TRUE(spies->popupMenu()->isVisible());
+    spies->popupMenu()->actions().value(0)->trigger();
+    ASSERT_TRUE(others[5]->waitClosed());
+    ASSERT_TRUE(chatHas(w, "P7 has left."));
+    EXPECT_EQ(w.spies(), QStringList{"6: P6"});
+    EXPECT_FALSE(others[4]->closed());
+}
+
+TEST_F(Windows, TwoParametersOnlyShowTheLoadingNotice) {
+    host::TServer other(test::kQuickHost, 7);
+    other.listen("0");
+    Tchat& w = open({"Ann", "127.0.0.1"}, other.port());
+    ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));
+    // A later newcomer still gets place 1: the window never joined.
+    test::RawClient later(other.port());
+    ASSERT_TRUE(later.waitFor("CMD_sendlogininfo", true));
+    EXPECT_EQ(later.got.front(), "CMD_sendlogininfo+1");
+    EXPECT_FALSE(w.sideWindows().download->isVisible());
+    EXPECT_EQ(chat(w), "Loading Multi-player Game.. Please Wait.");
+    EXPECT_FALSE(w.session().connected());
+    EXPECT_FALSE(w.session().lobbyLinkOpen());
+    EXPECT_FALSE(w.board()->button_start()->isVisible());
+}
+
+TEST_F(Windows, CapitalTrueJoinsInsteadOfHosting) {
+    host::TServer other(test::kQuickHost, 7);
+    other.listen("0");
+    Tchat& w = open({"Ann", "127.0.0.1", "True"}, other.port());
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    EXPECT_FALSE(w.session().hosting());
+    EXPECT_EQ(serverOf(w).port(), 0);  // its own host never listened
+    EXPECT_EQ(other.table().player(1).name, "Ann");
+    EXPECT_FALSE(w.board()->button_start()->isVisible());
+}
+
+TEST_F(Windows, TwoCopiesChatAndSeeEachOtherComeAndGo) {
+    QTcpServer lobby;  // the lobby's local port
+    ASSERT_TRUE(lobby.listen(QHostAddress::LocalHost, 0));
+    // The host binds port 0 and the second copy joins the port it really got.
+    Tchat& a = open({"Ann", "unused", "true"}, 0, QString::number(lobby.serverPort()));
+    ASSERT_TRUE(chatHas(a, "You are Connected."));
+    const quint16 port = serverOf(a).port();
+    ASSERT_NE(port, 0);
+    EXPECT_TRUE(a.session().lobbyLinkOpen());
+    ASSERT_TRUE(waitUntil([&] { return lobby.hasPendingConnections(); }));
+    Tchat& b = open({"Bob", "127.0.0.1", "false"}, port);
+    ASSERT_TRUE(chatHas(b, "You are Connected."));
+    EXPECT_TRUE(chatHas(b, "Ann is Connected."));
+    EXPECT_TRUE(chatHas(a, "Bob is Connected."));
+    EXPECT_EQ(seat(a, 2), "Bob");
+    EXPECT_EQ(seat(b, 1), "Ann");
+    // Seat 2's own name is turned to the bottom place.
+    EXPECT_EQ(b.board()->label_playername(2)->pos(), QPoint(25, 394));
+    EXPECT_EQ(a.board()->label_playername(1)->pos(), QPoint(25, 394));
+
+    auto* input = static_cast<client::ChatInput*>(b.mychat());
+    input->setText("hello + welcome");
+    input->sendit();
+    ASSERT_TRUE(chatHas(a, "Bob chats: hello + welcome"));
+    EXPECT_TRUE(input->text().isEmpty());
+    input->setText("/me waves");
+    input->sendit();
+    ASSERT_TRUE(chatHas(a, "Bob waves"));
+
+    b.close();
+    windows.pop_back();  // the window closed; its connection goes with it
+    ASSERT_TRUE(chatHas(a, "Bob disconnected."));
+    EXPECT_EQ(seat(a, 2), "Klot");
+}
+
+TEST_F(Windows, FullTableShowsTheNoticeThenCloses) {
+    host::TServer other(test::kQuickHost, 7);
+    other.listen("0");
+    std::vector<std::unique_ptr<test::RawClient>> nine;
+    for (int p = 1; p <= 9; ++p) {
+        nine.push_back(std::make_unique<test::RawClient>(other.port()));
+        ASSERT_TRUE(nine.back()->waitFor("CMD_sendlogininfo+" + std::to_string(p)));
+    }
+    Tchat& w = open({"Late", "127.0.0.1", "no"}, other.port());
+    bool ended = false;
+    QObject::connect(&w.session(), &client::Session::closed, [&] { ended = true; });
+    ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
+    EXPECT_EQ(w.noticeBox()->text(), "Game is full");
+    ASSERT_TRUE(waitUntil([&] { return ended; }));  // the host has closed the connection
+    EXPECT_TRUE(w.isVisible());  // the box stays until the player has read it
+    w.noticeBox()->accept();
+    ASSERT_TRUE(waitUntil([&] { return !w.isVisible(); }));
+}
+
+TEST_F(Windows, HostingOnATakenPortShowsTheBindingError) {
+    QTcpServer squatter;
+    ASSERT_TRUE(squatter.listen(QHostAddress::Any, 0));
+    Tchat& w = open({"Ann", "x", "true"}, squatter.serverPort());
+    ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
+    EXPECT_EQ(w.noticeBox()->text(), "Listen - Error Binding Socket");
+    EXPECT_FALSE(w.board()->button_start()->isVisible());
+    EXPECT_FALSE(w.session().connected());
+    EXPECT_FALSE(w.session().lobbyLinkOpen());  // start-up ends at the failure
+}
+
+TEST_F(Windows, UnknownHostNameShowsTheLookupError) {
+    Tchat& w = open({"Ann", "no-such-host.invalid", "false"}, 1);
+    ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
+    EXPECT_EQ(w.noticeBox()->text(), "Host Lookup - Could Not Find Host Entry");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.session().lobbyLinkOpen());
+}
+
+TEST_F(Windows, NoticesOfArrivalsDeparturesAndVersions) {
+    Tchat& w = open({"Ann", "127.0.0.1"});  // not connected: handlers driven directly
+    ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));
+    auto run = [&](const std::string& line) { w.session().dispatcher().dispatch({line, 0}); };
+    w.mainchat()->clearMainChat();
+    run("CMD_havewrongversion+Old");
+    run("CMD_wrongversion+");
+    run("CMD_newplayerinfo+3+Cy");
+    run("CMD_playerdisconnected+3+Cy");
+    run("CMD_newplayerinfo+3+Klick");       // a caption equal to the seat's hint
+    run("CMD_playerdisconnected+3+Klick");  // leaves without a notice
+    run("CMD_newplayerinfo+7+Spy");
+    run("CMD_playerdisconnected+7+Spy");
+    EXPECT_EQ(chat(w),
+              "Old has a different version of the game then you.\n"
+              "You have a differnt version of the game then the host.\n"
+              "Cy is Connected.\nCy disconnected.\nKlick is Connected.\n"
+              "Spy is Connected.\nSpy is spying.\nSpy has left.");
+    EXPECT_EQ(seat(w, 3), "<Waiting>");
+    EXPECT_TRUE(w.spies().isEmpty());
+}
+
+TEST_F(Windows, SpectatorSeesItselfSpyingAndJustWatchMarks) {
+    Tchat& w = open({"Ann", "127.0.0.1"});
+    ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));
+    w.mainchat()->clearMainChat();
+    auto run = [&](const std::string& line) { w.session().dispatcher().dispatch({line, 0}); };
+    run("CMD_sendlogininfo+6");
+    run("CMD_newplayerinfo+6+Ann");
+    EXPECT_EQ(chat(w), "You are Connected.\nYou are spying.");
+    EXPECT_EQ(w.spies(), QStringList{"6: Ann"});
+
+    run("CMD_newplayerinfo+2+Bob");
+    run("CMD_justwatching+2+1");
+    EXPECT_TRUE(w.board()->image_eyes(2)->isVisibleTo(w.board()));
+    EXPECT_TRUE(chat(w).endsWith("Bob is just watching"));
+    run("CMD_justwatching+2+2");
+    EXPECT_FALSE(w.board()->image_eyes(2)->isVisibleTo(w.board()));
+    EXPECT_TRUE(chat(w).endsWith("Bob is now playing again"));
+}
+
+TEST_F(Windows, JustWatchClickedTwiceAsksTwice) {
+    host::TServer other(test::kQuickHost, 7);
+    other.listen("0");
+    test::RawClient first(other.port());  // holds place 1
+    ASSERT_TRUE(first.waitFor("CMD_sendlogininfo+1"));
+    first.login(1, "Host");
+    Tchat& w = open({"Bob", "127.0.0.1", "x"}, other.port());
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    first.sendMessage("CMD_startgame+Host+");
+    ASSERT_TRUE(first.waitFor("CMD_startgame", true));
+    w.JustWatch1Click();
+    w.JustWatch1Click();
+    ASSERT_TRUE(first.waitUntilCount("CMD_justwatching+2+1", 2));
+    EXPECT_TRUE(w.action("JustWatch1")->isChecked());
+}
+
+namespace {
+// Stands in for the copy's own host: records what the window asks of it.
+struct FakeHost : client::HostControl {
+    std::vector<int> speeds;
+    QStringList listened;
+    QString error;
+    client::ListenResult listen(const QString& portName) override {
+        listened << portName;
+        return {0, error};
+    }
+    void setBotSpeed(int ms) override { speeds.push_back(ms); }
+};
+}  // namespace
+
+TEST_F(Windows, OwnerOfAHeadlessTableGetsStartGameAndItPassesOn) {
+    host::TServer headless{host::HostTimings{0, 1, 0.0}, 7};
+    headless.setHeadless(true);
+    headless.listen("0");
+    Tchat& ann = open({"Ann", "127.0.0.1", "false"}, headless.port());
+    ASSERT_TRUE(waitUntil([&] { return ann.board()->button_start()->isVisible(); }));
+    EXPECT_TRUE(ann.action("StartGame1")->isEnabled());
+    EXPECT_FALSE(ann.session().hosting());
+    Tchat& bob = open({"Bob", "127.0.0.1", "false"}, headless.port());
+    ASSERT_TRUE(chatHas(bob, "Ann is Connected."));
+    // Ann's line comes after anything the host told Bob at his login.
+    ann.session().send("CMD_chat+1+hello");
+    ASSERT_TRUE(chatHas(bob, "hello"));
+    EXPECT_FALSE(bob.board()->button_start()->isVisible());
+    EXPECT_FALSE(bob.action("StartGame1")->isEnabled());
+
+    ann.board()->button_start()->click();
+    ASSERT_TRUE(waitUntil([&] { return headless.table().state().gameon == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return !ann.board()->button_start()->isVisible(); }));
+    // Ann leaves mid-game: Bob owns the table, Start Game waits in his File menu.
+    windows.erase(windows.begin());
+    ASSERT_TRUE(waitUntil([&] { return bob.action("StartGame1")->isEnabled(); }));
+    EXPECT_FALSE(bob.board()->button_start()->isVisible());
+    EXPECT_TRUE(bob.session().manages());
+}
+
+TEST(WindowHost, BotSpeedReachesTheHostAtOnce) {
+    Tchat w({"Ann", "127.0.0.1"});
+    FakeHost host;
+    w.setHost(&host);
+    EXPECT_EQ(host.speeds, std::vector<int>{1000});  // the checked speed, "Normal"
+    w.action("Fast1")->trigger();
+    w.action("Slow1")->trigger();
+    EXPECT_EQ(host.speeds, (std::vector<int>{1000, 500, 2000}));
+}
