@@ -65,7 +65,7 @@ void Logo::mouseReleaseEvent(QMouseEvent* event) {
 
 Tabout::Tabout(const QString& versionText, QWidget* parent)
     : SideWindow("Tabout", QStringLiteral("Velmora - About"), parent),
-      openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+      openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     auto* layout = new QVBoxLayout(this);
     logo_ = new Logo(this);
     layout->addWidget(logo_, 1);
@@ -89,7 +89,7 @@ Tabout::Tabout(const QString& versionText, QWidget* parent)
 }
 
 void Tabout::openProjectPage() {
-    if (openUrl) openUrl(QUrl(QString::fromLatin1(kProjectPage)));
+    if (openUrl_) openUrl_(QUrl(QString::fromLatin1(kProjectPage)));
 }
 
 }  // namespace velmora::windows

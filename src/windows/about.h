@@ -36,10 +36,11 @@ public:
     QLabel* link() const { return link_; }
     Logo* logo() const { return logo_; }
     // Opens the project's page; the desktop's default handler unless replaced.
-    std::function<void(const QUrl&)> openUrl;
+    void setUrlOpener(std::function<void(const QUrl&)> open) { openUrl_ = std::move(open); }
     void openProjectPage();
 
 private:
+    std::function<void(const QUrl&)> openUrl_;
     QLabel* version_;
     QLabel* link_;
     Logo* logo_;

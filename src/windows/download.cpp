@@ -40,7 +40,7 @@ QByteArray checksumIn(const QByteArray& text) {
 
 Tdownload::Tdownload(QWidget* parent)
     : SideWindow("Tdownload", QStringLiteral("Download The Halvex Lobby"), parent),
-      startProgram([](const QString& program, const QStringList& args) {
+      startProgram_([](const QString& program, const QStringList& args) {
           return QProcess::startDetached(program, args);
       }),
       net_(new QNetworkAccessManager(this)) {
@@ -89,7 +89,7 @@ QWidget* Tdownload::buildOthersPanel() {
     auto* others = new QPushButton(QStringLiteral("Play with Others"), panel);
     others->setObjectName(QStringLiteral("button_hostjoin"));
     connect(others, &QPushButton::clicked, this, [this] {
-        if (hostOrJoin) hostOrJoin();
+        emit hostOrJoin();
     });
     auto* lobby = new QPushButton(QStringLiteral("Open The Halvex Lobby"), panel);
     lobby->setObjectName(QStringLiteral("Button2"));
@@ -226,13 +226,13 @@ void Tdownload::install() {
     file_.reset();
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     setStatus(QStringLiteral("Installing"));
-    const bool started = startProgram && startProgram(path, kInstallerArguments);
+    const bool started = startProgram_ && startProgram_(path, kInstallerArguments);
     finish();
     if (!started) {
         setStatus(QStringLiteral("An Error has Occurred."));
         return;
     }
-    if (exitGame) exitGame();
+    emit exitGame();
 }
 
 void Tdownload::stopAll() {
@@ -278,9 +278,9 @@ void Tdownload::closeEvent(QCloseEvent* event) {
 
 void Tdownload::Button2Click() {
     const QFileInfo lobby(lobbyPath_);
-    if (!lobbyPath_.isEmpty() && lobby.isFile() && lobby.isExecutable() && startProgram &&
-        startProgram(lobby.absoluteFilePath(), {})) {
-        if (exitGame) exitGame();
+    if (!lobbyPath_.isEmpty() && lobby.isFile() && lobby.isExecutable() && startProgram_ &&
+        startProgram_(lobby.absoluteFilePath(), {})) {
+        emit exitGame();
         return;
     }
     // The lobby is a separate program that starts the game itself.

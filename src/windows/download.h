@@ -47,11 +47,8 @@ public:
 
     // Starts a program with arguments without waiting for it; true when it
     // started. QProcess::startDetached unless replaced.
-    std::function<bool(const QString& program, const QStringList& arguments)> startProgram;
-    // The main window's Exit command.
-    std::function<void()> exitGame;
-    // "Play with Others": host or join a game by address.
-    std::function<void()> hostOrJoin;
+    using ProgramStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
+    void setProgramStarter(ProgramStarter start) { startProgram_ = std::move(start); }
 
     void getbuttonClick();    // "Download And Install The Halvex Lobby Now"
     void abortbuttonClick();  // "Stop Download"
@@ -68,11 +65,16 @@ public:
 signals:
     // Every text the two status lines show, in order (tests follow it).
     void shown(const QString& text);
+    // The main window's Exit command.
+    void exitGame();
+    // "Play with Others": host or join a game by address.
+    void hostOrJoin();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    ProgramStarter startProgram_;
     QWidget* buildDownloadPanel();
     QWidget* buildOthersPanel();
     void setStatus(const QString& text);

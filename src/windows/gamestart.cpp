@@ -30,7 +30,7 @@ Tgamestart::Tgamestart(QWidget* parent)
         connect(box, &QSpinBox::valueChanged, this, [this, text](int v) {
             if (filling_) return;
             *text = QString::number(v);
-            if (changed) changed();
+            emit changed();
         });
     }
     resize(260, 130);

@@ -23,8 +23,9 @@ public:
     QString playToScore() const { return scoreText_; }
     QString timePerTurn() const { return timeText_; }
 
+signals:
     // The player changed a value.
-    std::function<void()> changed;
+    void changed();
 
 private:
     QSpinBox* score_;

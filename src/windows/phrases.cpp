@@ -38,7 +38,7 @@ void Tphrases::showPhrases(const QStringList& phrases) {
 void Tphrases::button_doneClick() {
     QStringList phrases;
     for (int n = 1; n <= kCount; ++n) phrases << phrase(n)->text();
-    if (done) done(phrases);
+    emit phrasesChosen(phrases);
     close();
 }
 

@@ -24,9 +24,11 @@ public:
 
     // Fills the edit lines with the buttons' phrases and shows the window.
     void showPhrases(const QStringList& phrases);
-    // "Done": hands the nine lines to `done` and closes the window.
+    // "Done": hands the nine lines on (phrasesChosen) and closes the window.
     void button_doneClick();
-    std::function<void(const QStringList& phrases)> done;
+
+signals:
+    void phrasesChosen(const QStringList& phrases);
 
 private:
     std::array<QLineEdit*, kCount> edits_{};

@@ -84,7 +84,7 @@ void Tspylist::popup_kickhimClick() {
     if (underPointer_ < 0 || underPointer_ >= list_->count()) return;
     bool ok = false;
     const int place = list_->item(underPointer_)->text().section(QLatin1Char(':'), 0, 0).toInt(&ok);
-    if (ok && kick) kick(place);
+    if (ok) emit kick(place);
 }
 
 }  // namespace velmora::windows

@@ -29,8 +29,6 @@ public:
     bool removeSpy(int place, const QString& name);
     QStringList items() const;
 
-    // "Remove From Game": asks the main window to remove a place.
-    std::function<void(int place)> kick;
     // Only the hosting player may remove anyone.
     void setKickEnabled(bool on) { kickAllowed_ = on; }
     // Reads the place from the item under the pointer and hands it to kick;
@@ -43,6 +41,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    // "Remove From Game": asks the main window to remove a place.
+    void kick(int place);
 
 private:
     void showPopup(const QPoint& pos);

@@ -142,7 +142,7 @@ void Ttallylist::FormCreate(const QString& path) {
 
 void Ttallylist::FormDestroy() {
     // At exit the main window may be gone: standard error only.
-    saveFailed = nullptr;
+    disconnect(this, &Ttallylist::saveFailed, nullptr, nullptr);
     if (file_ && scores_.revision() != savedRevision_) save();
 }
 
@@ -152,7 +152,7 @@ bool Ttallylist::save() {
         savedRevision_ = scores_.revision();
         return true;
     }
-    if (saveFailed) saveFailed(shown(file_->lastError()));
+    emit saveFailed(shown(file_->lastError()));
     return false;
 }
 

@@ -65,8 +65,9 @@ public:
     void button_doneClick() { hide(); }
     void button_resetClick();
 
+signals:
     // Told when a save fails, with the reason.
-    std::function<void(const QString&)> saveFailed;
+    void saveFailed(const QString& reason);
 
 private:
     void buildTotals(QBoxLayout* into);

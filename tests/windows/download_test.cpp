@@ -41,11 +41,11 @@ struct Download : testing::Test {
 
     Download() {
         window.setDownloadFolder(folder.path());
-        window.startProgram = [this](const QString& program, const QStringList& args) {
+        window.setProgramStarter([this](const QString& program, const QStringList& args) {
             started.emplace_back(program, args);
             return true;
-        };
-        window.exitGame = [this] { ++exits; };
+        });
+        QObject::connect(&window, &Tdownload::exitGame, [this] { ++exits; });
         QObject::connect(&window, &Tdownload::shown, [this](const QString& t) { shown << t; });
     }
     QStringList files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
@@ -107,7 +107,7 @@ TEST_F(Download, AnInstallerThatWillNotStartIsReported) {
     const QByteArray body = installer();
     http.routes["/lobby-setup.bin"] = HttpRoute{200, body};
     http.routes["/lobby-setup.bin.sha256"] = HttpRoute{200, sha256Line(body)};
-    window.startProgram = [](const QString&, const QStringList&) { return false; };
+    window.setProgramStarter([](const QString&, const QStringList&) { return false; });
     start("/lobby-setup.bin");
     ASSERT_TRUE(ended());
     EXPECT_EQ(window.status(), "An Error has Occurred.");

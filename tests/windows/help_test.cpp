@@ -46,7 +46,7 @@ TEST(Help, EveryStageHasAnExampleAndSectionsCanBeAdded) {
 TEST(About, LinkAndLogoOpenTheProjectPage) {
     Tabout about("1.2.3", nullptr);
     std::vector<QUrl> opened;
-    about.openUrl = [&](const QUrl& url) { opened.push_back(url); };
+    about.setUrlOpener([&](const QUrl& url) { opened.push_back(url); });
     about.show();
     EXPECT_EQ(about.windowTitle(), "Velmora - About");
     EXPECT_TRUE(about.versionText().contains("1.2.3"));

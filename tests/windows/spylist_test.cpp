@@ -15,7 +15,7 @@ struct SpyList : testing::Test {
     std::vector<int> kicked;
 
     SpyList() {
-        spies.kick = [this](int place) { kicked.push_back(place); };
+        QObject::connect(&spies, &Tspylist::kick, [this](int place) { kicked.push_back(place); });
         spies.setKickEnabled(true);
         spies.addSpy(5, "Ann");
         spies.addSpy(6, "Bob");

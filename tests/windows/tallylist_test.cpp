@@ -162,7 +162,7 @@ TEST_F(TallyWindow, FailedSaveIsToldNotHidden) {
     path = dir.filePath(QStringLiteral("gone/Velmoratally.tld"));
     window = open();
     QString told;
-    window->saveFailed = [&](const QString& reason) { told = reason; };
+    QObject::connect(window.get(), &Ttallylist::saveFailed, [&](const QString& reason) { told = reason; });
     follow({"Ann"});
     EXPECT_TRUE(told.contains("Failed to open output file"));
     EXPECT_FALSE(window->save());

@@ -29,8 +29,8 @@ OptionsMenu::OptionsMenu(OptionsParts parts, Settings settings, QObject* parent)
     connect(parts_.sounds->playSoundsAction(), &QAction::triggered, this, &OptionsMenu::PlaySounds1Click);
     connect(parts_.sounds->playerPhraseSoundsAction(), &QAction::triggered, this,
             &OptionsMenu::PlayerPhraseSounds1Click);
-    parts_.phraseEditor->done = [this](const QStringList& phrases) { phrasesDone(phrases); };
-    parts_.gamestart->changed = [this] { saveinifile(); };
+    connect(parts_.phraseEditor, &windows::Tphrases::phrasesChosen, this, &OptionsMenu::phrasesDone);
+    connect(parts_.gamestart, &windows::Tgamestart::changed, this, &OptionsMenu::saveinifile);
 }
 
 QActionGroup* OptionsMenu::radio(QMenu* options, const QString& title, const char* menuName,
@@ -112,9 +112,9 @@ void OptionsMenu::loadinifile() {
     parts_.input->actionColour = settings_.colour(K::Actioncolor);
     parts_.gamestart->setValues(settings_.text(K::Playtoscore), settings_.text(K::Timeperturn));
     check(botSpeed_, settings_.integer(K::Botspeed));
-    if (parts_.setBotSpeed) parts_.setBotSpeed(botSpeed());
+    emit botSpeedChanged(botSpeed());
     check(turnSound_, settings_.integer(K::Turnsound));
-    if (parts_.setTurnSound) parts_.setTurnSound(turnSound());
+    emit turnSoundChanged(turnSound());
     for (int n = 1; n <= PhraseButtons::kCount; ++n)
         if (const QString p = settings_.text(Settings::phraseKey(n)); !p.isEmpty()) parts_.phrases->setPhrase(n, p);
     parts_.sounds->setPlaySounds(settings_.flag(K::Playsounds));
@@ -146,13 +146,13 @@ void OptionsMenu::save(const QRect& bounds) {
 
 void OptionsMenu::Classic1Click(int value) {
     check(turnSound_, value);
-    if (parts_.setTurnSound) parts_.setTurnSound(value);
+    emit turnSoundChanged(value);
     saveinifile();
 }
 
 void OptionsMenu::Fast1Click(int ms) {
     check(botSpeed_, ms);
-    if (parts_.setBotSpeed) parts_.setBotSpeed(ms);
+    emit botSpeedChanged(ms);
     saveinifile();
 }
 

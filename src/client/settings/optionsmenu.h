@@ -9,8 +9,6 @@
 #include <QRect>
 #include <QStringList>
 
-#include <functional>
-
 #include "client/settings/settings.h"
 
 class QAction;
@@ -39,10 +37,6 @@ struct OptionsParts {
     PhraseButtons* phrases = nullptr;
     windows::Tphrases* phraseEditor = nullptr;
     windows::Tgamestart* gamestart = nullptr;
-    // The in-process host's computer players, if this copy hosts.
-    std::function<void(int ms)> setBotSpeed;
-    // The turn sound the table plays (0 classic, 1 new).
-    std::function<void(int value)> setTurnSound;
 };
 
 class OptionsMenu : public QObject {
@@ -77,6 +71,12 @@ public:
     void phrasesDone(const QStringList& phrases);
     // The window is closing: saves only when it moved or changed size.
     void FormClose();
+
+signals:
+    // For the in-process host's computer players, if this copy hosts.
+    void botSpeedChanged(int ms);
+    // The turn sound the table plays (0 classic, 1 new).
+    void turnSoundChanged(int value);
 
 private:
     QActionGroup* radio(QMenu* options, const QString& title, const char* menuName,

@@ -1,7 +1,7 @@
 #include "client/window/tchat.h"
 
 #include <QApplication>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
 #include <QVBoxLayout>
 #include <iostream>
@@ -14,6 +14,7 @@
 #include "client/settings/windowbounds.h"
 #include "client/sound/sounds.h"
 #include "client/board/tableview.h"
+#include "client/window/mainmenus.h"
 #include "net/wire.h"
 
 namespace velmora::client {
@@ -41,10 +42,11 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     central->setMinimumSize(BoardPanel::kWidth + 4, BoardPanel::kHeight + 4);
     setCentralWidget(central);
     buildChatPanel();
-    buildMenus();
-    buildSeatMenu();
+    menus_ = new MainMenus(this);
+    connectMenus();
     registerHandlers();
     hookTable();
+    hookSeating();
     setGeometry(kDefaultBounds);
     // The side windows come after the main window; the program adds the host last.
     side_ = std::make_unique<windows::SideWindows>(this, windows::SideWindowsOptions{QString::fromLatin1(kVersion)});
@@ -77,8 +79,9 @@ void Tchat::hookTable() {
         sounds_->playsounds(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     };
     table_.hooks.chat = [this, text](const std::string& line) { addlinetochat(text(line)); };
-    table_.hooks.uncheckJustWatch = [this] { JustWatch1->setChecked(false); };
+    table_.hooks.uncheckJustWatch = [this] { action("JustWatch1")->setChecked(false); };
     // Beyond the turn sound: ask the desktop to draw attention to the window.
+    table_.hooks.recordGame = [this](const std::string& winner) { emit gameFinished(QString::fromStdString(winner)); };
     table_.hooks.ownTurn = [this] {
         if (!isActiveWindow()) QApplication::alert(this);
     };
@@ -100,10 +103,8 @@ void Tchat::hookTable() {
     });
 }
 
-void Tchat::setGameRecorder(std::function<void(const QString& winner)> record) {
-    table_.hooks.recordGame = [record = std::move(record)](const std::string& winner) {
-        if (record) record(QString::fromStdString(winner));
-    };
+void Tchat::setRelauncher(std::function<void(const QStringList& arguments)> relaunch) {
+    relaunch_ = std::move(relaunch);
 }
 
 QStringList Tchat::otherSeatNames() const {
@@ -133,57 +134,32 @@ void Tchat::buildChatPanel() {
     layout->addWidget(phrases_);
 }
 
-QAction* Tchat::action(const char* objectName) const {
-    return findChild<QAction*>(QString::fromLatin1(objectName));
-}
+QAction* Tchat::action(const char* objectName) const { return menus_->action(objectName); }
 
-void Tchat::buildMenus() {
-    auto add = [this](QMenu* menu, const char* name, const QString& text) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        a->setParent(this);
-        return a;
-    };
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    StartGame1 = add(file, "StartGame1", tr("Start Game"));
-    connect(StartGame1, &QAction::triggered, this, &Tchat::button_startClick);
-    file->addSeparator();
-    connect(add(file, "Exit1", tr("Exit")), &QAction::triggered, this, &QWidget::close);
-
-    optionsMenu_ = menuBar()->addMenu(tr("&Options"));
-    JustWatch1 = makeJustWatch();
-
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    add(view, "ViewTally1", tr("View Tally"));
-    add(view, "SpyList1", tr("Spy List"));
-    add(view, "PrhaseList1", tr("Phrase List"));
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    add(help, "Content1", tr("Content"))->setShortcut(QKeySequence(Qt::Key_F1));
-    add(help, "About1", tr("About"));
-}
-
-// Options are filled in once the side windows exist (see OptionsMenu).
-QAction* Tchat::makeJustWatch() {
-    auto* a = new QAction(tr("Just Watch"), this);
-    a->setObjectName(QStringLiteral("JustWatch1"));
-    a->setCheckable(true);
+void Tchat::connectMenus() {
+    connect(action("StartGame1"), &QAction::triggered, this, &Tchat::button_startClick);
+    connect(action("Exit1"), &QAction::triggered, this, &QWidget::close);
+    QAction* justWatch = action("JustWatch1");
     // The check mark follows the host's confirmation, not the click.
-    connect(a, &QAction::triggered, this, [this, a] {
-        a->setChecked(!a->isChecked());
+    connect(justWatch, &QAction::triggered, this, [this, justWatch] {
+        justWatch->setChecked(!justWatch->isChecked());
         JustWatch1Click();
     });
-    return a;
+    connect(action("RemoveFromGame1"), &QAction::triggered, this, &Tchat::RemoveFromGame1Click);
+    connect(action("SettoJustWatch1"), &QAction::triggered, this, &Tchat::SettoJustWatch1Click);
+    connect(action("UnsetJustWatch1"), &QAction::triggered, this, &Tchat::UnsetJustWatch1Click);
 }
 
 void Tchat::buildOptions() {
-    OptionsParts parts{this, mainchat_, static_cast<ChatInput*>(mychat_), sounds_, phrases_, side_->Tphrases,
-                       side_->Tgamestart,
-                       [this](int ms) {
-                           if (host_) host_->setBotSpeed(ms);
-                       },
-                       [this](int value) { table_.turnSound = value; }};
+    OptionsParts parts{this,    mainchat_,         static_cast<ChatInput*>(mychat_), sounds_, phrases_,
+                       side_->Tphrases, side_->Tgamestart};
     options_ = new OptionsMenu(std::move(parts), Settings(), this);
-    options_->fill(optionsMenu_, JustWatch1);
+    connect(options_, &OptionsMenu::botSpeedChanged, this, [this](int ms) {
+        if (host_) host_->setBotSpeed(ms);
+    });
+    connect(options_, &OptionsMenu::turnSoundChanged, this, [this](int value) { table_.turnSound = value; });
+    options_->fill(menus_->menu(MainMenus::Menu::Options), action("JustWatch1"));
+    menus_->collect(MainMenus::Menu::Options);
     connect(action("PrhaseList1"), &QAction::triggered, options_, &OptionsMenu::PrhaseList1Click);
 }
 
@@ -192,26 +168,14 @@ void Tchat::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-void Tchat::buildSeatMenu() {
-    popup_kick = new QMenu(this);
-    popup_kick->setObjectName(QStringLiteral("popup_kick"));
-    auto add = [this](const char* name, const QString& text, void (Tchat::*slot)()) {
-        QAction* a = popup_kick->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, slot);
-    };
-    add("RemoveFromGame1", tr("Remove From Game"), &Tchat::RemoveFromGame1Click);
-    add("SettoJustWatch1", tr("Set to Just Watch"), &Tchat::SettoJustWatch1Click);
-    add("UnsetJustWatch1", tr("Unset Just Watch"), &Tchat::UnsetJustWatch1Click);
-}
-
 void Tchat::label_playername1ContextPopup(int seat, const QPoint& globalPos) {
     const bool host = session_->manages();
-    const auto items = popup_kick->actions();
-    for (QAction* a : items) a->setEnabled(host);
-    if (board_->label_playername(seat)->text() == QLatin1String("<Waiting>")) items[0]->setEnabled(false);
+    QMenu* menu = menus_->menu(MainMenus::Menu::Seat);
+    for (QAction* a : menu->actions()) a->setEnabled(host);
+    if (board_->label_playername(seat)->text() == QLatin1String("<Waiting>"))
+        action("RemoveFromGame1")->setEnabled(false);
     kickTarget_ = seat;
-    popup_kick->popup(globalPos);
+    menu->popup(globalPos);
 }
 
 void Tchat::RemoveFromGame1Click() { session_->kicking(kickTarget_); }
@@ -220,7 +184,7 @@ void Tchat::UnsetJustWatch1Click() { session_->requestJustWatch(kickTarget_, fal
 
 void Tchat::JustWatch1Click() {
     if (session_->connected() && session_->ownSeat() <= kSeatCount)
-        session_->requestJustWatch(session_->ownSeat(), !JustWatch1->isChecked());
+        session_->requestJustWatch(session_->ownSeat(), !action("JustWatch1")->isChecked());
 }
 
 void Tchat::button_startClick() {
@@ -241,7 +205,7 @@ void Tchat::showEvent(QShowEvent* event) {
 void Tchat::processparams() {
     table_.showStart = false;
     board_->refresh();
-    StartGame1->setEnabled(false);
+    action("StartGame1")->setEnabled(false);
     if (params_.isEmpty()) {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."));
         session_->hostAddress = QStringLiteral("127.0.0.1");
@@ -278,7 +242,7 @@ void Tchat::offerStart(bool showButton) {
     table_.hosting = true;
     table_.showStart = showButton;
     board_->refresh();
-    StartGame1->setEnabled(true);
+    action("StartGame1")->setEnabled(true);
     side_->spylist->setKickEnabled(true);
 }
 
@@ -290,7 +254,7 @@ bool Tchat::joinpress() {
     }
     table_.showStart = false;
     board_->refresh();
-    StartGame1->setEnabled(false);
+    action("StartGame1")->setEnabled(false);
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include "client/window/session.h"
 #include "client/sound/sounds.h"
 #include "client/model/actions.h"
+#include "client/model/seating.h"
 #include "client/model/tablemodel.h"
 #include "windows/sidewindows.h"
 
@@ -30,6 +31,7 @@ class BoardPanel;
 class ChatView;
 class GameLog;
 class KeyboardPlay;
+class MainMenus;
 class TableAccessibility;
 class ZoomMenu;
 class OptionsMenu;
@@ -53,7 +55,7 @@ public:
     void setHost(HostControl* host);
     // Starts the game anew with launch parameters (the host-or-join dialog);
     // restarts the program unless replaced.
-    std::function<void(const QStringList& arguments)> relaunch;
+    void setRelauncher(std::function<void(const QStringList& arguments)> relaunch);
     windows::Thostjoin* hostJoinDialog() const { return hostJoin_; }
 
     Session& session() { return *session_; }
@@ -62,9 +64,6 @@ public:
     BoardPanel* board() const { return board_; }
     TableModel& table() { return table_; }
     TableActions& actions() { return *actions_; }
-    // The tally's hook: called once per finished game at an own table seat
-    // with the winner's name, or "addtomine" when the own player won.
-    void setGameRecorder(std::function<void(const QString& winner)> record);
     // The names at the table seats other than the own one.
     QStringList otherSeatNames() const;
     Sounds& sounds() { return *sounds_; }
@@ -87,11 +86,6 @@ public:
     // when the window is first shown.
     void processparams();
 
-    // Connection-layer handlers, given the payload.
-    void newplayerinfo(std::string_view payload);
-    void playerdisconnected(std::string_view payload);
-    void justwatching(std::string_view payload);
-
     void RemoveFromGame1Click();
     void SettoJustWatch1Click();
     void UnsetJustWatch1Click();
@@ -104,15 +98,18 @@ public:
     void loadchecklist();
     void recordGame(const QString& winner);
 
+signals:
+    // Once per finished game at an own table seat, with the winner's name,
+    // or "addtomine" when the own player won (the tally records it).
+    void gameFinished(const QString& winner);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
-    QAction* makeJustWatch();
+    void connectMenus();
     void buildOptions();
-    void buildSeatMenu();
     void buildChatPanel();
     void wireSideWindows();  // tchat_windows.cpp
     void wireAccess();       // tchat_access.cpp
@@ -120,6 +117,7 @@ private:
     void playWithOthers(const windows::HostJoinChoice& choice);
     void wireTally();        // tchat_tally.cpp
     void registerHandlers();
+    void hookSeating();  // tchat_dispatch.cpp
     void hookTable();
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);
     void showNotice(const QString& text, bool closeAfter);
@@ -133,10 +131,12 @@ private:
     int botSpeed() const;
 
     QStringList params_;
+    std::function<void(const QStringList& arguments)> relaunch_;
     std::unique_ptr<windows::SideWindows> side_;
     PhraseGate phraseGate_;
     TableModel table_;
     std::unique_ptr<TableActions> actions_;
+    std::unique_ptr<Seating> seating_;
     std::unique_ptr<Session> session_;
     HostControl* host_ = nullptr;
     Sounds* sounds_ = nullptr;
@@ -148,11 +148,8 @@ private:
     ZoomMenu* zoom_ = nullptr;
     GameLog* gameLog_ = nullptr;
     TableAccessibility* access_ = nullptr;
-    QMenu* optionsMenu_ = nullptr;
+    MainMenus* menus_ = nullptr;
     OptionsMenu* options_ = nullptr;
-    QMenu* popup_kick = nullptr;
-    QAction* StartGame1 = nullptr;
-    QAction* JustWatch1 = nullptr;
     QPointer<QMessageBox> notice_;
     windows::Thostjoin* hostJoin_ = nullptr;
     int kickTarget_ = 0;

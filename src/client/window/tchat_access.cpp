@@ -1,7 +1,6 @@
 // Playing without a mouse and at any size: the Play menu with its keys, the
 // focus ring, the keys' help section, the game log, the screen readers'
 // view of the painted table, and View > Zoom.
-#include <QMenuBar>
 
 #include "client/board/board.h"
 #include "client/chat/chatview.h"
@@ -10,6 +9,7 @@
 #include "client/settings/settings.h"
 #include "client/access/tableaccessible.h"
 #include "client/board/tableview.h"
+#include "client/window/mainmenus.h"
 #include "client/window/tchat.h"
 #include "client/board/zoommenu.h"
 #include "windows/help.h"
@@ -31,12 +31,8 @@ void Tchat::wireAccess() {
     parts.chatInput = mychat_;
     parts.refresh = [this] { board_->refresh(); };
     keys_ = new KeyboardPlay(std::move(parts), this);
-    // The Play menu stands between File and Options.
-    auto* play = new QMenu(tr("&Play"), this);
-    play->setObjectName(QStringLiteral("PlayMenu"));
-    menuBar()->insertMenu(optionsMenu_->menuAction(), play);
-    keys_->fillMenu(play);
-    StartGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    keys_->fillMenu(menus_->menu(MainMenus::Menu::Play));
+    menus_->collect(MainMenus::Menu::Play);
     side_->Thelp->appendSection(kGamePlayPage, tr("Keys"), KeyboardPlay::helpHtml());
 
     gameLog_ = new GameLog(board_, table_, this);
@@ -50,15 +46,9 @@ void Tchat::wireAccess() {
     };
 
     zoom_ = new ZoomMenu(board_, centralWidget(), Settings::defaultPath(), this);
-    for (QAction* a : menuBar()->actions())
-        if (a->menu() && a->text() == tr("&View")) {
-            QAction* log = a->menu()->addAction(tr("Game Log"));
-            log->setObjectName(QStringLiteral("GameLog1"));
-            connect(log, &QAction::triggered, gameLog_, &GameLog::showLog);
-            QMenu* zoom = a->menu()->addMenu(tr("Zoom"));
-            zoom->setObjectName(QStringLiteral("ZoomMenu"));
-            zoom_->fill(zoom);
-        }
+    connect(action("GameLog1"), &QAction::triggered, gameLog_, &GameLog::showLog);
+    zoom_->fill(menus_->menu(MainMenus::Menu::Zoom));
+    menus_->collect(MainMenus::Menu::Zoom);
     zoom_->load();
 }
 

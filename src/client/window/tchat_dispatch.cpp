@@ -1,5 +1,5 @@
-// The client's dispatch table and the handlers of arrivals, departures and
-// just-watching.
+// The client's dispatch table; arrivals, departures and just-watching are
+// the model's Seating, shown through its hooks.
 #include "client/board/board.h"
 #include "client/chat/chatview.h"
 #include "client/settings/optionsmenu.h"
@@ -8,8 +8,6 @@
 #include "net/wire.h"
 
 namespace velmora::client {
-
-using wire::FieldReader;
 
 namespace {
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -29,17 +27,23 @@ void Tchat::registerHandlers() {
     add(cmd::kChat, chat);
     add(cmd::kAction, chat);
     add(cmd::kPlayasound, [this](std::string_view p) { sounds_->playasound(text(p)); });
-    add(cmd::kNewplayerinfo, [this](std::string_view p) { newplayerinfo(p); });
+    auto seated = [this](void (Seating::*h)(std::string_view)) {
+        return [this, h](std::string_view p) {
+            ((*seating_).*h)(p);
+            board_->refresh();
+        };
+    };
+    add(cmd::kNewplayerinfo, seated(&Seating::arrived));
     add(cmd::kHavewrongversion, [this](std::string_view p) {
         addlinetochat(text(p) + QStringLiteral(" has a different version of the game then you."));
     });
     add(cmd::kWrongversion, [this](std::string_view) {
         addlinetochat(QStringLiteral("You have a differnt version of the game then the host."));
     });
-    add(cmd::kExistingplayers, [this](std::string_view p) { newplayerinfo(p); });
-    add(cmd::kPlayerdisconnected, [this](std::string_view p) { playerdisconnected(p); });
+    add(cmd::kExistingplayers, seated(&Seating::arrived));
+    add(cmd::kPlayerdisconnected, seated(&Seating::left));
     add(cmd::kFull, [this](std::string_view) { showNotice(QStringLiteral("Game is full"), true); });
-    add(cmd::kJustwatching, [this](std::string_view p) { justwatching(p); });
+    add(cmd::kJustwatching, seated(&Seating::watching));
     add(cmd::kOwner, [this](std::string_view p) { tableowner(p); });
     for (const TableModel::Event& e : TableModel::events())
         add(e.command, [this, h = e.handler](std::string_view p) {
@@ -56,59 +60,18 @@ void Tchat::tableowner(std::string_view payload) {
     offerStart(table_.currentPlayer == 0 || table_.showWinner);
 }
 
-void Tchat::newplayerinfo(std::string_view payload) {
-    FieldReader f(payload);
-    const int place = f.nextInt();
-    const QString name = text(f.rest());
-    const bool own = place == session_->ownSeat();
-    if (own) {
-        addlinetochat(QStringLiteral("You are Connected."));
-        options_->loadinifile();
-        if (place >= 2 && place <= kSeatCount) {
-            table_.sortstuff(place);
-            board_->refresh();
-        }
-    } else {
-        addlinetochat(name + QStringLiteral(" is Connected."));
-    }
-    if (place >= 1 && place <= kSeatCount) {
-        table_.setName(place, name.toStdString());
-        board_->refresh();
-    } else {
-        side_->spylist->addSpy(place, name);
-        addlinetochat(own ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
-    }
-    sounds_->playsounds(QStringLiteral("entered"));
-}
-
-void Tchat::playerdisconnected(std::string_view payload) {
-    FieldReader f(payload);
-    const std::string_view placeText = f.next();
-    const int place = wire::toInt(placeText);
-    const QString name = text(f.rest());
-    if (place >= 1 && place <= kSeatCount) {
-        QLabel* label = board_->label_playername(place);
-        const QString caption = label->text();
-        if (caption != QLatin1String("<Waiting>") && caption != label->toolTip())
-            addlinetochat(caption + QStringLiteral(" disconnected."));
-        table_.setName(place, placeText == "2" ? std::string(kComputerNames[2]) : "<Waiting>");
-        table_.seats[place].watching = false;
-        board_->refresh();
-        return;
-    }
-    if (side_->spylist->removeSpy(place, name)) addlinetochat(name + QStringLiteral(" has left."));
-}
-
-void Tchat::justwatching(std::string_view payload) {
-    FieldReader f(payload);
-    const int seat = f.nextInt();
-    if (seat < 1 || seat > kSeatCount) return;
-    const bool watching = f.rest() == "1";
-    if (seat == session_->ownSeat()) JustWatch1->setChecked(watching);
-    const QString caption = board_->label_playername(seat)->text();
-    addlinetochat(caption + (watching ? QStringLiteral(" is just watching") : QStringLiteral(" is now playing again")));
-    table_.seats[seat].watching = watching;
-    board_->refresh();
+void Tchat::hookSeating() {
+    SeatingHooks hooks;
+    hooks.chat = [this](const std::string& line) { addlinetochat(QString::fromStdString(line)); };
+    hooks.ownLogin = [this] { options_->loadinifile(); };
+    hooks.spyArrived = [this](int place, const std::string& name) {
+        side_->spylist->addSpy(place, QString::fromStdString(name));
+    };
+    hooks.spyLeft = [this](int place, const std::string& name) {
+        return side_->spylist->removeSpy(place, QString::fromStdString(name));
+    };
+    hooks.ownWatching = [this](bool watching) { action("JustWatch1")->setChecked(watching); };
+    seating_ = std::make_unique<Seating>(table_, std::move(hooks));
 }
 
 }  // namespace velmora::client

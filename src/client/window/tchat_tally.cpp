@@ -10,12 +10,12 @@ namespace velmora::client {
 
 void Tchat::wireTally() {
     windows::Ttallylist* tally = side_->tallylist;
-    tally->saveFailed = [this](const QString& reason) {
+    connect(tally, &windows::Ttallylist::saveFailed, this, [this](const QString& reason) {
         addlinetochat(QStringLiteral("Your tally could not be saved: ") + reason);
-    };
+    });
     tally->FormCreate(playerFilePath(QStringLiteral("Velmoratally.tld"), FileKind::Data));
     connect(action("ViewTally1"), &QAction::triggered, this, &Tchat::ViewTally1Click);
-    setGameRecorder([this](const QString& winner) { recordGame(winner); });
+    connect(this, &Tchat::gameFinished, this, &Tchat::recordGame);
 }
 
 void Tchat::ViewTally1Click() {

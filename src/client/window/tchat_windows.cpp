@@ -3,7 +3,6 @@
 // the lobby.
 #include <QAction>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QNetworkInterface>
 
 #include "client/settings/playerfiles.h"
@@ -42,12 +41,10 @@ QStringList recentGames(const Settings& settings) {
 }  // namespace
 
 void Tchat::wireSideWindows() {
-    side_->spylist->kick = [this](int place) { session_->kicking(place); };
+    connect(side_->spylist, &windows::Tspylist::kick, this, [this](int place) { session_->kicking(place); });
     connect(action("SpyList1"), &QAction::triggered, side_->spylist, [this] { bringUp(side_->spylist); });
     connect(action("About1"), &QAction::triggered, side_->Tabout, [this] { bringUp(side_->Tabout); });
-    QAction* help = action("Content1");
-    help->setShortcutContext(Qt::ApplicationShortcut);  // F1 from any of the game's windows
-    connect(help, &QAction::triggered, side_->Thelp, [this] { bringUp(side_->Thelp); });
+    connect(action("Content1"), &QAction::triggered, side_->Thelp, [this] { bringUp(side_->Thelp); });
 
     Settings settings;
     settings.load();
@@ -56,15 +53,11 @@ void Tchat::wireSideWindows() {
     download->setLobbyPath(settings.text(SettingKey::Lobbypath));
     download->setDownloadFolder(
         QFileInfo(playerFilePath(QStringLiteral("halvexlobby-setup"), FileKind::Data)).absolutePath());
-    download->exitGame = [this] { close(); };
-    download->hostOrJoin = [this] { openHostJoin(); };
+    connect(download, &windows::Tdownload::exitGame, this, &QWidget::close);
+    connect(download, &windows::Tdownload::hostOrJoin, this, &Tchat::openHostJoin);
 
-    auto* hostJoin = new QAction(tr("Host or Join…"), this);
-    hostJoin->setObjectName(QStringLiteral("HostOrJoin1"));
-    connect(hostJoin, &QAction::triggered, this, &Tchat::openHostJoin);
-    QMenu* file = menuBar()->actions().value(0)->menu();
-    file->insertAction(action("Exit1"), hostJoin);
-    relaunch = [this](const QStringList& arguments) {
+    connect(action("HostOrJoin1"), &QAction::triggered, this, &Tchat::openHostJoin);
+    relaunch_ = [this](const QStringList& arguments) {
         if (restartProgram(arguments)) close();
     };
 }
@@ -94,7 +87,7 @@ void Tchat::playWithOthers(const windows::HostJoinChoice& choice) {
         }
         settings.save(SettingGroup::Recent);
     }
-    if (relaunch) relaunch(launchArguments(choice));
+    if (relaunch_) relaunch_(launchArguments(choice));
 }
 
 }  // namespace velmora::client

@@ -75,7 +75,7 @@ TEST(TableWindow, AWatchedSoloGameFollowsTheHostToTheWinner) {
     w.show();
     ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
     std::vector<QString> recorded;
-    w.setGameRecorder([&](const QString& winner) { recorded.push_back(winner); });
+    QObject::connect(&w, &client::Tchat::gameFinished, [&](const QString& winner) { recorded.push_back(winner); });
     client::TableModel& t = w.table();
     w.button_startClick();
     ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));

@@ -120,7 +120,7 @@ TEST_F(Windows, HostOrJoinHostsOnAFreePortAndASecondCopyJoinsIt) {
     const quint16 port = freePort();
     auto playWithOthers = [&](Tchat& from, const QString& name, const QString& address, bool viaDownload) -> Tchat& {
         std::vector<QStringList> launched;
-        from.relaunch = [&](const QStringList& args) { launched.push_back(args); };
+        from.setRelauncher([&](const QStringList& args) { launched.push_back(args); });
         if (viaDownload)
             from.sideWindows().download->findChild<QPushButton*>("button_hostjoin")->click();
         else

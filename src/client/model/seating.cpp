@@ -1,0 +1,66 @@
+#include "client/model/seating.h"
+
+#include "client/model/tablemodel.h"
+#include "game/protocol.h"
+#include "net/wire.h"
+
+namespace velmora::client {
+
+namespace {
+constexpr std::string_view kWaiting = "<Waiting>";
+
+bool tableSeat(int place) { return place >= 1 && place <= kSeats; }
+}  // namespace
+
+void Seating::chat(const std::string& line) const {
+    if (hooks_.chat) hooks_.chat(line);
+}
+
+void Seating::arrived(std::string_view payload) {
+    wire::FieldReader f(payload);
+    const int place = f.nextInt();
+    const std::string name(f.rest());
+    const bool own = place == table_.ownSeat;
+    if (own) {
+        chat("You are Connected.");
+        if (hooks_.ownLogin) hooks_.ownLogin();
+        if (place >= 2 && place <= kSeats) table_.sortstuff(place);
+    } else {
+        chat(name + " is Connected.");
+    }
+    if (tableSeat(place)) {
+        table_.setName(place, name);
+    } else {
+        if (hooks_.spyArrived) hooks_.spyArrived(place, name);
+        chat(own ? std::string("You are spying.") : name + " is spying.");
+    }
+    if (table_.hooks.sound) table_.hooks.sound("entered");
+}
+
+void Seating::left(std::string_view payload) {
+    wire::FieldReader f(payload);
+    const std::string_view placeText = f.next();
+    const int place = wire::toInt(placeText);
+    const std::string name(f.rest());
+    if (tableSeat(place)) {
+        // A seat still showing its hint has nobody to announce.
+        const std::string& shown = table_.name(place);
+        if (shown != kWaiting && shown != kSeatHints[place]) chat(shown + " disconnected.");
+        table_.setName(place, placeText == "2" ? std::string(kComputerNames[2]) : std::string(kWaiting));
+        table_.seats[place].watching = false;
+        return;
+    }
+    if (hooks_.spyLeft && hooks_.spyLeft(place, name)) chat(name + " has left.");
+}
+
+void Seating::watching(std::string_view payload) {
+    wire::FieldReader f(payload);
+    const int seat = f.nextInt();
+    if (!tableSeat(seat)) return;
+    const bool watching = f.rest() == "1";
+    if (seat == table_.ownSeat && hooks_.ownWatching) hooks_.ownWatching(watching);
+    chat(table_.name(seat) + (watching ? " is just watching" : " is now playing again"));
+    table_.seats[seat].watching = watching;
+}
+
+}  // namespace velmora::client
