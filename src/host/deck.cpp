@@ -18,59 +18,59 @@ void shuffle(std::array<int, kDeckSize + 1>& cards, int n, Random& random) {
 }  // namespace
 
 void Table::shufflecards() {
-    discards.fill(0);
+    state_.discards.fill(0);
     int pos = 0;
-    for (int i = 0; i < 4; ++i) deck[++pos] = kSkip;
+    for (int i = 0; i < 4; ++i) state_.deck[++pos] = kSkip;
     for (int copy = 0; copy < 2; ++copy)
-        for (int c = 1; c <= 52; ++c) deck[++pos] = c;
-    shuffle(deck, kDeckSize, random);
-    deckpos = 0;
-    discardcount = 0;
+        for (int c = 1; c <= 52; ++c) state_.deck[++pos] = c;
+    shuffle(state_.deck, kDeckSize, state_.random);
+    state_.deckpos = 0;
+    state_.discardcount = 0;
 }
 
 // The face-up card stays behind as the pile's only entry: every client keeps
 // showing it, so it must not also go into the new deck. Only the cards beneath
 // it are shuffled into the deck's first positions.
 void Table::reshuffle() {
-    const int faceup = discardcount >= 1 ? discards[discardcount] : 0;
-    const int n = discardcount >= 1 ? discardcount - 1 : 0;
-    deck.fill(0);
-    for (int k = 1; k <= n; ++k) deck[k] = discards[k];
-    shuffle(deck, n, random);
-    deckpos = 0;
-    discards.fill(0);
-    discards[1] = faceup;
-    discardcount = faceup != 0 ? 1 : 0;
+    const int faceup = state_.discardcount >= 1 ? state_.discards[state_.discardcount] : 0;
+    const int n = state_.discardcount >= 1 ? state_.discardcount - 1 : 0;
+    state_.deck.fill(0);
+    for (int k = 1; k <= n; ++k) state_.deck[k] = state_.discards[k];
+    shuffle(state_.deck, n, state_.random);
+    state_.deckpos = 0;
+    state_.discards.fill(0);
+    state_.discards[1] = faceup;
+    state_.discardcount = faceup != 0 ? 1 : 0;
     syncpile();
-    ++idlereshuffles;
+    ++state_.idlereshuffles;
 }
 
 int Table::getcard() {
-    ++deckpos;
-    if (deckpos > kDeckSize || deck[deckpos] == 0) {
+    ++state_.deckpos;
+    if (state_.deckpos > kDeckSize || state_.deck[state_.deckpos] == 0) {
         reshuffle();
-        deckpos = 1;
+        state_.deckpos = 1;
     }
-    const int card = deck[deckpos];
+    const int card = state_.deck[state_.deckpos];
     if (card == 0) {
         // Nothing beneath the face-up card either: no card exists to give.
         // The next try reshuffles again, once discards have come in.
-        deckpos = 0;
+        state_.deckpos = 0;
         return 0;
     }
-    deck[deckpos] = 0;
+    state_.deck[state_.deckpos] = 0;
     return card;
 }
 
 void Table::dealcards() {
     for (int k = 1; k <= 10; ++k)
         for (int s = 1; s <= kSeats; ++s)
-            if (players[s].inround == 1) players[s].hand[k] = getcard();
+            if (state_.players[s].inround == 1) state_.players[s].hand[k] = getcard();
     for (int s = 1; s <= kSeats; ++s) {
-        if (players[s].connected != 1 || !sink_.listening(s)) continue;
+        if (state_.players[s].connected != 1 || !sink_.listening(s)) continue;
         wire::MessageBuilder msg(cmd::kMycards);
         msg.add(s);
-        for (int k = 1; k <= 10; ++k) msg.add(k).add(players[s].hand[k]);
+        for (int k = 1; k <= 10; ++k) msg.add(k).add(state_.players[s].hand[k]);
         sink_.sendTo(s, msg.str());
     }
 }
@@ -81,11 +81,11 @@ int Table::startgame(std::string_view payload) {
     const std::string name(fields.next());
     timers_.stopTimer1();
     timers_.stopComputerTimer();
-    gameon = 1;
+    state_.gameon = 1;
     wire::MessageBuilder msg(cmd::kStartgame);
     msg.add(name);
-    for (int s = 1; s <= seatcount; ++s) {
-        tplayer& p = players[s];
+    for (int s = 1; s <= state_.seatcount; ++s) {
+        tplayer& p = state_.players[s];
         p.points = 0;
         p.justwatching = 0;
         p.stage = 1;
@@ -100,25 +100,25 @@ int Table::startgame(std::string_view payload) {
 }
 
 void Table::startround() {
-    timer1tag = 0;
-    idlereshuffles = 0;
+    state_.timer1tag = 0;
+    state_.idlereshuffles = 0;
     // Seat 2 always plays; seats 3 and 4 only while a person holds them; seat
     // 1 keeps its flag, so a host player who left is finished by the computer.
     for (int s = 1; s <= kSeats; ++s) {
-        if (players[s].connected == 1 || s == 2)
-            players[s].inround = 1;
+        if (state_.players[s].connected == 1 || s == 2)
+            state_.players[s].inround = 1;
         else if (s >= 3)
-            players[s].inround = 0;
+            state_.players[s].inround = 0;
     }
     for (int s = 1; s <= kSeats; ++s) {
-        if (players[s].stage == 11) {
+        if (state_.players[s].stage == 11) {
             checkforwin(s);
             return;
         }
     }
     wire::MessageBuilder seats("");
     for (int s = 1; s <= kSeats; ++s) {
-        tplayer& p = players[s];
+        tplayer& p = state_.players[s];
         p.skipped = 0;
         p.hand.fill(0);
         seats.add(s).add(p.stage).add(p.inround == 1 ? 'y' : 'n');
@@ -127,11 +127,11 @@ void Table::startround() {
         p.groupcount.fill(0);
     }
     shufflecards();
-    underdiscard = 0;
-    topdiscard = getcard();
-    discards[1] = topdiscard;
-    discardcount = 1;
-    sendToAll(wire::message(cmd::kStartround, topdiscard) + seats.str());
+    state_.underdiscard = 0;
+    state_.topdiscard = getcard();
+    state_.discards[1] = state_.topdiscard;
+    state_.discardcount = 1;
+    sendToAll(wire::message(cmd::kStartround, state_.topdiscard) + seats.str());
     dealcards();
     findplayer();
 }

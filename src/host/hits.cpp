@@ -34,7 +34,7 @@ int Table::hitset(std::string_view payload) {
     wire::FieldReader fields(payload);
     const int seat = fields.nextInt();
     // A refusal that needs none of the other fields comes before they are read.
-    if (!isturn(seat) || players[seat].stagedone == 0 || turnphase != 2) return hitset(seat, 0, 0, 0, {});
+    if (!isturn(seat) || state_.players[seat].stagedone == 0 || state_.turnphase != 2) return hitset(seat, 0, 0, 0, {});
     const std::string_view tag = fields.next();
     const int slot = fields.nextInt();
     const std::string_view side = fields.next();
@@ -43,13 +43,13 @@ int Table::hitset(std::string_view payload) {
 
 int Table::hitset(int seat, int target, int group, int slot, std::string_view side) {
     if (!isturn(seat)) return kIgnored;
-    tplayer& p = players[seat];
+    tplayer& p = state_.players[seat];
     if (p.stagedone == 0) return playerror(seat, PlayError::NoStageYet, "computer error 5");
-    if (turnphase != 2) return playerror(seat, PlayError::NotNow, "computer error 1");
+    if (state_.turnphase != 2) return playerror(seat, PlayError::NotNow, "computer error 1");
     if (target == 0 || group == 0) return playerror(seat, PlayError::Invalid, "computer error 6");
     const int card = slot >= 1 && slot <= kHandSlots ? p.hand[slot] : 0;
     bool fits = false;
-    if (card != 0 && target <= kSeats && group <= 2 && holdsany(players[target].groups[group])) {
+    if (card != 0 && target <= kSeats && group <= 2 && holdsany(state_.players[target].groups[group])) {
         switch (getsettype(target, group)) {
             case kSet: fits = checkforkindmatch(target, group, card); break;
             case kRun: fits = checkforrunmatch(target, group, card, side); break;
@@ -60,7 +60,7 @@ int Table::hitset(int seat, int target, int group, int slot, std::string_view si
     if (!fits) return playerror(seat, PlayError::HitDoesNotFit, "computer error 7");
 
     p.hand[slot] = 0;
-    idlereshuffles = 0;
+    state_.idlereshuffles = 0;
     const int n = getnumcards(seat);
     tellAll([&] {
         wire::MessageBuilder msg(cmd::kHitthem);
@@ -89,7 +89,7 @@ bool appendcard(tplayer& p, int group, int card) {
 }  // namespace
 
 bool Table::checkforkindmatch(int seat, int group, int card) {
-    tplayer& p = players[seat];
+    tplayer& p = state_.players[seat];
     bool fits = iswild(card);
     for (int pos = 1; pos <= kGroupSize && !fits; ++pos)
         fits = p.groups[group][pos] != 0 && rankof(p.groups[group][pos]) == rankof(card);
@@ -97,7 +97,7 @@ bool Table::checkforkindmatch(int seat, int group, int card) {
 }
 
 bool Table::checkforsuitmatch(int seat, int group, int card) {
-    tplayer& p = players[seat];
+    tplayer& p = state_.players[seat];
     bool fits = iswild(card);
     for (int pos = 1; pos <= kGroupSize && !fits; ++pos) {
         const int held = p.groups[group][pos];
@@ -107,7 +107,7 @@ bool Table::checkforsuitmatch(int seat, int group, int card) {
 }
 
 bool Table::checkforrunmatch(int seat, int group, int card, std::string_view side) {
-    Group& run = players[seat].groups[group];
+    Group& run = state_.players[seat].groups[group];
     int pos = 0;
     if (isnatural(card)) {
         const int r = rankof(card);

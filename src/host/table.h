@@ -13,6 +13,7 @@
 #include "game/cards.h"
 #include "game/protocol.h"
 #include "host/random.h"
+#include "host/stagematch.h"
 #include "game/stagetable.h"
 
 namespace velmora::host {
@@ -67,27 +68,6 @@ struct tplayer {
     bool operator==(const tplayer&) const = default;
 };
 
-// One card a stage test takes: the group it goes to, its hand slot, the card.
-struct StageEntry {
-    int group;
-    int slot;
-    int card;
-};
-
-// What a stage test found; empty means the test failed.
-class StageResult {
-public:
-    bool empty() const { return entries_.empty(); }
-    const std::vector<StageEntry>& entries() const { return entries_; }
-    void add(int group, int slot, int card) { entries_.push_back({group, slot, card}); }
-    void append(const StageResult& other);
-    // "+" group "+" slot "+" card per entry: one line to compare in tests.
-    std::string text() const;
-
-private:
-    std::vector<StageEntry> entries_;
-};
-
 // What a request came to: carried out, ignored without an answer (not the
 // sender's turn, or the phase ignores it), or the play-error code (1..8) it
 // was refused with. A refusal changes nothing.
@@ -115,9 +95,6 @@ struct TableState {
     int roundpause = 0;
     int timer1tag = 2;      // 2 before the first round, 1 while a round is pending, else 0
     int botspeed = 1000;    // computer timer interval in ms, set from the host's menu
-    std::array<int, kHandSlots + 1> selected{};  // stage test marks: 0, 1 chosen, 2 taken
-    std::array<int, kGroupSize + 1> wildpos{};   // run positions given to wilds
-    int lastsetrank = 0;
     // Reshuffles in this round since a stage was laid or a card hit: how long
     // the round has stood still (the computer players read it).
     int idlereshuffles = 0;
@@ -125,15 +102,15 @@ struct TableState {
     Random random;
 };
 
-class Table : protected TableState {
+class Table {
 public:
     Table(MessageSink& sink, TimerControl& timers, std::uint32_t seed);
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
 
-    const TableState& state() const { return *this; }
+    const TableState& state() const { return state_; }
     friend struct TableAccess;   // tests set up positions through it
-    const tplayer& player(int place) const { return players[place]; }
+    const tplayer& player(int place) const { return state_.players[place]; }
 
     // ---- what the sessions layer changes (places 1..kPlaces) ----
     // A connection holds the place; seatsused grows to include it.
@@ -142,7 +119,7 @@ public:
     // The place is free again: no connection, no name, nobody watching.
     void leaves(int place);
     void watches(int seat, bool watching);
-    void setbotspeed(int milliseconds) { botspeed = milliseconds; }
+    void setbotspeed(int milliseconds) { state_.botspeed = milliseconds; }
 
     // One computer move for the seat whose turn it is; filled in by the
     // computer players. Empty: the computer does nothing.
@@ -182,21 +159,6 @@ public:
 
     // ---- stages (stages.cpp) ----
     int getsettype(int seat, int group) const;   // a GroupType
-    // The tests work on the seat's hand slots marked 1 in `selected`.
-    StageResult checkforkinds(int seat, int group, int need);
-    StageResult checkforruns(int seat, int group, int need);
-    StageResult checkforsuits(int seat, int group, int need);
-    StageResult checkforp1(int seat);
-    StageResult checkforp2(int seat);
-    StageResult checkforp3(int seat);
-    StageResult checkforp4(int seat);
-    StageResult checkforp5(int seat);
-    StageResult checkforp6(int seat);
-    StageResult checkforp7(int seat);
-    StageResult checkforp8(int seat);
-    StageResult checkforp9(int seat);
-    StageResult checkforp10(int seat);
-    StageResult checkforstage(int seat, int stage);   // 1..10; anything else fails
     int createstage(std::string_view payload);        // "seat+slot+slot..."
     int createstage(int seat, const std::vector<int>& slots);
 
@@ -210,6 +172,7 @@ public:
     bool checkforsuitmatch(int seat, int group, int card);
 
 private:
+    TableState state_;
     MessageSink& sink_;
     TimerControl& timers_;
 
@@ -228,8 +191,7 @@ private:
     }
     template <typename Text>
     void tellAll(Text text) { tellOthers(0, text); }
-    StageResult runattempt(int seat, int group, int need, int setrank);
-    void laystage(int seat, const StageResult& result);
+    void laystage(int seat, const StageMatch& match);
     void appendgroups(std::string& text, int seat) const;
 };
 

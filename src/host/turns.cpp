@@ -26,7 +26,7 @@ int Table::draw(std::string_view payload) {
 }
 
 int Table::draw(int seat) {
-    if (!isturn(seat) || turnphase != 1) return kIgnored;
+    if (!isturn(seat) || state_.turnphase != 1) return kIgnored;
     // A hand holds at most 10 cards when its turn begins, so this cannot
     // happen in play; if it ever does, the card stays in the deck.
     const int k = emptyslot(seat);
@@ -42,10 +42,10 @@ int Table::draw(int seat) {
         endround(seat);
         return kDone;
     }
-    players[seat].hand[k] = card;
+    state_.players[seat].hand[k] = card;
     const int n = getnumcards(seat);
-    turnphase = 2;
-    if (players[seat].connected == 1 && sink_.listening(seat))
+    state_.turnphase = 2;
+    if (state_.players[seat].connected == 1 && sink_.listening(seat))
         sink_.sendTo(seat, wire::message(cmd::kDraw, seat, n, k, card, ""));
     tellOthers(seat, [&] { return wire::message(cmd::kHedrew, seat, n, ""); });
     restartcomputer();
@@ -58,22 +58,22 @@ int Table::pickdiscard(std::string_view payload) {
 }
 
 int Table::pickdiscard(int seat) {
-    if (!isturn(seat) || turnphase != 1 || topdiscard == 0) return kIgnored;
-    if (topdiscard == kSkip) return playerror(seat, PlayError::SkipOnPile, "computer error 2");
+    if (!isturn(seat) || state_.turnphase != 1 || state_.topdiscard == 0) return kIgnored;
+    if (state_.topdiscard == kSkip) return playerror(seat, PlayError::SkipOnPile, "computer error 2");
     const int k = emptyslot(seat);
     if (k == 0) {
         report("Error");
         return kIgnored;
     }
-    const int card = topdiscard;
-    players[seat].hand[k] = card;
-    players[seat].lastpickup = card;
-    discards[discardcount] = 0;
-    discardcount -= 1;
+    const int card = state_.topdiscard;
+    state_.players[seat].hand[k] = card;
+    state_.players[seat].lastpickup = card;
+    state_.discards[state_.discardcount] = 0;
+    state_.discardcount -= 1;
     syncpile();
     const int n = getnumcards(seat);
-    tellAll([&] { return wire::message(cmd::kPickdiscard, seat, n, topdiscard, k, card, ""); });
-    turnphase = 2;
+    tellAll([&] { return wire::message(cmd::kPickdiscard, seat, n, state_.topdiscard, k, card, ""); });
+    state_.turnphase = 2;
     restartcomputer();
     return kDone;
 }
@@ -82,26 +82,26 @@ int Table::discard(std::string_view payload) {
     wire::FieldReader fields(payload);
     const int seat = fields.nextInt();
     // Out of turn or phase the slot is never read.
-    if (!isturn(seat) || turnphase != 2) return discard(seat, 0);
+    if (!isturn(seat) || state_.turnphase != 2) return discard(seat, 0);
     return discard(seat, fields.nextInt());
 }
 
 int Table::discard(int seat, int k) {
     if (!isturn(seat)) return kIgnored;
-    if (turnphase != 2) return playerror(seat, PlayError::NotNow, "computer error 1");
+    if (state_.turnphase != 2) return playerror(seat, PlayError::NotNow, "computer error 1");
     if (k < 1 || k > kHandSlots) return playerror(seat, PlayError::NotValid, "computer error 2");
-    tplayer& p = players[seat];
+    tplayer& p = state_.players[seat];
     const int card = p.hand[k];
     if (card == 0) return playerror(seat, PlayError::NotValid, "computer error 2.5");
 
-    discardcount += 1;
-    discards[discardcount] = card;
+    state_.discardcount += 1;
+    state_.discards[state_.discardcount] = card;
     syncpile();
     p.lastdiscards = {0, card, p.lastdiscards[1], p.lastdiscards[2]};
     int skippedseat = 0;
     if (card == kSkip) {
-        skippedseat = nextseat(players, seat, kSeats, false);
-        if (skippedseat != 0) players[skippedseat].skipped = 1;
+        skippedseat = nextseat(state_.players, seat, kSeats, false);
+        if (skippedseat != 0) state_.players[skippedseat].skipped = 1;
     }
     p.hand[k] = 0;
     const int n = getnumcards(seat);
@@ -114,27 +114,26 @@ int Table::discard(int seat, int k) {
 }
 
 void Table::findplayer() {
-    int next = nextseat(players, curplayer, seatcount, true);
+    int next = nextseat(state_.players, state_.curplayer, state_.seatcount, true);
     // Only when the skip fell on the discarder itself (it alone is in the
     // round) is every seat skipped; the turn then comes back to it.
-    if (next == 0) next = nextseat(players, curplayer, seatcount, false);
+    if (next == 0) next = nextseat(state_.players, state_.curplayer, state_.seatcount, false);
     if (next == 0) {
         report("no seat is dealt into the round");
         return;
     }
-    curplayer = next;
-    turnphase = 1;
-    wildpos.fill(0);
-    for (int s = 1; s <= kSeats; ++s) players[s].skipped = 0;
-    tellAll([&] { return wire::message(cmd::kNextplayer, curplayer, ""); });
+    state_.curplayer = next;
+    state_.turnphase = 1;
+    for (int s = 1; s <= kSeats; ++s) state_.players[s].skipped = 0;
+    tellAll([&] { return wire::message(cmd::kNextplayer, state_.curplayer, ""); });
     restartcomputer();
 }
 
 void Table::endround(int seat) {
-    turnphase = 3;
+    state_.turnphase = 3;
     std::array<int, kSeats + 1> sums{};
     for (int s = 1; s <= kSeats; ++s) {
-        tplayer& p = players[s];
+        tplayer& p = state_.players[s];
         if (p.inround != 1) continue;
         if (p.stagedone == 1) p.stage += 1;
         for (int k = 1; k <= kHandSlots; ++k) sums[s] += cardpoints(p.hand[k]);
@@ -144,12 +143,12 @@ void Table::endround(int seat) {
         wire::MessageBuilder msg(cmd::kEndround);
         msg.add(seat);
         for (int s = 1; s <= kSeats; ++s)
-            if (players[s].inround == 1) msg.add(s).add(players[s].stage).add(players[s].points).add(sums[s]);
+            if (state_.players[s].inround == 1) msg.add(s).add(state_.players[s].stage).add(state_.players[s].points).add(sums[s]);
         return msg.str();
     });
     timers_.stopTimer1();
-    timer1tag = 1;
-    roundpause = 7;
+    state_.timer1tag = 1;
+    state_.roundpause = 7;
     timers_.startTimer1();
 }
 
@@ -157,10 +156,10 @@ void Table::checkforwin(int seat) {
     tellAll([&] {
         wire::MessageBuilder msg(cmd::kWinner);
         msg.add(seat);
-        for (int s = 1; s <= kSeats; ++s) msg.add(s).add(players[s].stage);
+        for (int s = 1; s <= kSeats; ++s) msg.add(s).add(state_.players[s].stage);
         return msg.str();
     });
-    gameon = 0;
+    state_.gameon = 0;
 }
 
 }  // namespace velmora::host

@@ -11,17 +11,20 @@ constexpr int S2 = 13;                                // suit 2 offset
 
 class StageTest : public TableTest {
 protected:
-    // Seat 1 holds these cards in slots 1.. and chooses all of them.
+    // A hand of these cards in slots 1.., all of them chosen.
     StageResult test(int stage, const std::vector<int>& cards) {
-        t.players[1].hand.fill(0);
-        t.selected.fill(0);
-        t.wildpos.fill(0);
+        hand.fill(0);
+        chosen.fill(0);
         for (std::size_t i = 0; i < cards.size(); ++i) {
-            t.players[1].hand[i + 1] = cards[i];
-            t.selected[i + 1] = 1;
+            hand[i + 1] = cards[i];
+            chosen[i + 1] = 1;
         }
-        return t.checkforstage(1, stage);
+        last = matchstage(hand, chosen, stage);
+        return last.result;
     }
+    Hand hand{};
+    SlotMarks chosen{};
+    StageMatch last;
 };
 
 TEST_F(StageTest, GroupTypesByStage) {
@@ -45,7 +48,7 @@ TEST_F(StageTest, SetsTakeWildsFirstAndOnlyAsManyCardsAsNeeded) {
     // Stage 10: two natural 4s and three wilds make a set of 5.
     EXPECT_EQ(test(10, {2, 15, 28, 41, 2, 4, W1, 17, W2, W3}).text(),
               "+1+1+2+1+2+15+1+3+28+1+4+41+1+5+2+2+7+13+2+9+26+2+10+39+2+6+4+2+8+17");
-    EXPECT_EQ(t.lastsetrank, 4);
+    EXPECT_EQ(last.setrank, 4);
 }
 
 TEST_F(StageTest, RunAfterSetFirstTriesWithoutTheSetsRank) {
@@ -61,13 +64,13 @@ TEST_F(StageTest, SpareWildsLengthenRunsAlternatelyDownAndUp) {
     // 5 6 7 and four wilds: 4, 8, 3, 9.
     EXPECT_EQ(test(4, {5, 6, 7, W1, W2, W3, W4}).text(),
               "+1+4+13+1+5+26+1+1+5+1+2+6+1+3+7+1+6+39+1+7+52");
-    EXPECT_EQ(t.wildpos, (std::array<int, 13>{0, 0, 0, 3, 4, 0, 0, 0, 8, 9, 0, 0, 0}));
+    EXPECT_EQ(last.wildpos, (std::array<int, 13>{0, 0, 0, 3, 4, 0, 0, 0, 8, 9, 0, 0, 0}));
     // A lone 12 and six wilds: nothing above 12, so the run is 6..12.
     EXPECT_EQ(test(4, {12, W1, W2, W3, W4, W1, W2}).text(),
               "+1+2+13+1+3+26+1+4+39+1+5+52+1+6+13+1+7+26+1+1+12");
     // 4..12 and two wilds: 3, then nothing above 12, then 2.
     EXPECT_EQ(test(6, {4, 5, 6, 7, 8, 9, 10, 11, 12, W1, W2}).entries().size(), 11u);
-    EXPECT_EQ(t.wildpos[2] + t.wildpos[3], 5);
+    EXPECT_EQ(last.wildpos[2] + last.wildpos[3], 5);
 }
 
 TEST_F(StageTest, RunsNeitherWrapNorUseASecondCardOfARank) {
@@ -76,7 +79,20 @@ TEST_F(StageTest, RunsNeitherWrapNorUseASecondCardOfARank) {
     EXPECT_TRUE(test(4, {1, 2, 3, 5, 6, 7, 8}).empty());   // a gap and no wild
     const StageResult r = test(4, {3, 4, 5, 6, 6 + S2, 7, 8, 9});
     EXPECT_EQ(r.entries().size(), 7u);
-    EXPECT_EQ(t.selected[5], 1);   // the second 6 stays free
+    EXPECT_EQ(last.marks[5], 1);   // the second 6 stays free
+}
+
+// The test keeps nothing between calls: the same request, the same answer,
+// even after a different stage was tested in between.
+TEST_F(StageTest, TheSameRequestGetsTheSameAnswer) {
+    const std::vector<int> cards{7, 20, 33, 46, 4, 5, W1, 8};
+    const StageResult first = test(2, cards);
+    const StageMatch firstmatch = last;
+    test(4, {5, 6, 7, W1, W2, W3, W4});
+    EXPECT_EQ(test(2, cards).text(), first.text());
+    EXPECT_EQ(last.wildpos, firstmatch.wildpos);
+    EXPECT_EQ(last.marks, firstmatch.marks);
+    EXPECT_EQ(last.setrank, firstmatch.setrank);
 }
 
 TEST_F(StageTest, ColourSetsTakeEveryChosenCardOfOneSuit) {

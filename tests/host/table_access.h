@@ -7,7 +7,7 @@
 namespace velmora::host {
 
 struct TableAccess {
-    static TableState& state(Table& table) { return table; }
+    static TableState& state(Table& table) { return table.state_; }
 };
 
 }  // namespace velmora::host

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/table.h"
+#include "table_access.h"
 
 namespace velmora::host::testing {
 
@@ -28,15 +29,33 @@ struct FakeTimers : TimerControl {
     void stopComputerTimer() override { log.push_back("stopc"); }
 };
 
-// The table with its state open: tests set up positions card by card.
+// The table with its state open: tests set up positions card by card
+// through names that stand for the state's fields.
 class OpenTable : public Table {
 public:
     using Table::Table;
-    using TableState::players, TableState::deck, TableState::deckpos, TableState::discards,
-        TableState::discardcount, TableState::topdiscard, TableState::underdiscard, TableState::gameon,
-        TableState::seatsused, TableState::seatcount, TableState::curplayer, TableState::turnphase,
-        TableState::roundpause, TableState::timer1tag, TableState::botspeed, TableState::selected,
-        TableState::wildpos, TableState::lastsetrank, TableState::idlereshuffles, TableState::random;
+
+private:
+    TableState& s_ = TableAccess::state(*this);
+
+public:
+    decltype(s_.players)& players = s_.players;
+    decltype(s_.deck)& deck = s_.deck;
+    int& deckpos = s_.deckpos;
+    decltype(s_.discards)& discards = s_.discards;
+    int& discardcount = s_.discardcount;
+    int& topdiscard = s_.topdiscard;
+    int& underdiscard = s_.underdiscard;
+    int& gameon = s_.gameon;
+    int& seatsused = s_.seatsused;
+    int& seatcount = s_.seatcount;
+    int& curplayer = s_.curplayer;
+    int& turnphase = s_.turnphase;
+    int& roundpause = s_.roundpause;
+    int& timer1tag = s_.timer1tag;
+    int& botspeed = s_.botspeed;
+    int& idlereshuffles = s_.idlereshuffles;
+    Random& random = s_.random;
 };
 
 // Everything a refused request must leave as it was.
