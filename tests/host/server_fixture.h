@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/rawclient.h"
+#include "support/rawclient.h"
 #include "host/table_access.h"
 #include "host/tserver.h"
 

@@ -7,9 +7,9 @@
 
 #include "client/board/board.h"
 #include "client/chat/chatview.h"
-#include "client/fakehost.h"
+#include "support/recordinghost.h"
 #include "client/access/gamelog.h"
-#include "client/hostedwindow.h"
+#include "support/hostedwindow.h"
 #include "client/board/tableview.h"
 #include "client/board/zoommenu.h"
 

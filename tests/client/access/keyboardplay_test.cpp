@@ -9,8 +9,8 @@
 
 #include "client/board/board.h"
 #include "client/chat/chatview.h"
-#include "client/fakehost.h"
-#include "client/hostedwindow.h"
+#include "support/recordinghost.h"
+#include "support/hostedwindow.h"
 #include "client/board/tableview.h"
 #include "windows/help.h"
 

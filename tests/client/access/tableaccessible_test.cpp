@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "client/board/board.h"
-#include "client/fakehost.h"
-#include "client/hostedwindow.h"
+#include "support/recordinghost.h"
+#include "support/hostedwindow.h"
 #include "client/access/tableaccessible.h"
 #include "client/board/tableview.h"
 

@@ -8,8 +8,8 @@
 
 #include "client/board/board.h"
 #include "client/chat/chatview.h"
-#include "client/fakehost.h"
-#include "client/hostedwindow.h"
+#include "support/recordinghost.h"
+#include "support/hostedwindow.h"
 #include "client/board/tableview.h"
 #include "support/eventloop.h"
 
@@ -18,23 +18,6 @@ using client::Tchat;
 using test::waitUntil;
 
 namespace {
-
-struct Silent : client::SoundOutput {
-    std::vector<QString>* played;
-    explicit Silent(std::vector<QString>* p) : played(p) {}
-    void start(const QString& path) override { played->push_back(path); }
-};
-
-client::TchatOptions quiet(std::vector<QString>* played, quint16 port) {
-    QTcpServer probe;
-    probe.listen(QHostAddress::AnyIPv4, 0);
-    client::TchatOptions o;
-    o.session.hostPort = QString::number(port);
-    o.session.dispatchMs = 0;
-    o.session.lobbyPort = QString::number(probe.serverPort());
-    o.soundOutput = std::make_unique<Silent>(played);
-    return o;
-}
 
 // A host played by the test: it accepts one client and records its messages.
 using FakeHost = test::RecordingHost;
@@ -47,7 +30,7 @@ struct FakeTable : testing::Test {
 
     Tchat& join(int place) {
         hw = std::make_unique<test::HostedWindow>(QStringList{"Ann", "127.0.0.1", "false"},
-                                                  quiet(&played, fake.port()));
+                                                  test::quietOptions(fake.port(), &played));
         hw->window.show();
         EXPECT_TRUE(fake.waitConnected());
         fake.send("CMD_sendlogininfo+" + std::to_string(place));
@@ -70,7 +53,7 @@ std::string disagreement(const host::Table& h, const client::TableModel& c) {
 TEST(TableWindow, AWatchedSoloGameFollowsTheHostToTheWinner) {
     std::vector<QString> played;
     // Moves at once, but a pause between rounds long enough to compare.
-    test::HostedWindow hw({}, quiet(&played, 0), host::HostTimings{0, 40, 0.0});
+    test::HostedWindow hw({}, test::quietOptions(0, &played), host::HostTimings{0, 40, 0.0});
     Tchat& w = hw.window;
     w.show();
     ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));

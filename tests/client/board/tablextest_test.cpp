@@ -16,7 +16,7 @@
 
 #include "client/board/board.h"
 #include "client/chat/chatview.h"
-#include "client/hostedwindow.h"
+#include "support/hostedwindow.h"
 #include "client/board/tableview.h"
 #include "support/eventloop.h"
 
@@ -26,10 +26,6 @@ using test::waitUntil;
 namespace {
 
 constexpr const char* kChildFlag = "VELMORA_XTEST_CHILD";
-
-struct Silent : client::SoundOutput {
-    void start(const QString&) override {}
-};
 
 // Clicks at a global screen position through the XTest extension.
 bool xclick(QPoint global) {
@@ -116,14 +112,7 @@ TEST(TableOnX, AParentRunsTheClicksOnItsOwnXServer) {
 
 TEST(TableOnX, ChildPlaysARound) {
     if (!qEnvironmentVariableIsSet(kChildFlag)) GTEST_SKIP() << "runs on the parent's X server";
-    QTcpServer probe;
-    probe.listen(QHostAddress::AnyIPv4, 0);
-    client::TchatOptions o;
-    o.session.hostPort = QStringLiteral("0");
-    o.session.dispatchMs = 0;
-    o.session.lobbyPort = QString::number(probe.serverPort());
-    o.soundOutput = std::make_unique<Silent>();
-    test::HostedWindow hw({}, std::move(o), host::HostTimings{0, 1000, 0.0});
+    test::HostedWindow hw({}, test::quietOptions(0), host::HostTimings{0, 1000, 0.0});
     client::Tchat& w = hw.window;
     w.move(0, 0);
     w.show();

@@ -7,8 +7,8 @@
 
 #include "client/board/board.h"
 #include "client/art/cardart.h"
-#include "client/fakehost.h"
-#include "client/hostedwindow.h"
+#include "support/recordinghost.h"
+#include "support/hostedwindow.h"
 #include "client/settings/playerfiles.h"
 #include "client/settings/settings.h"
 #include "client/board/tableview.h"

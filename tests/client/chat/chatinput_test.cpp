@@ -11,7 +11,7 @@
 
 #include "client/chat/phrasebuttons.h"
 #include "client/chat/phrasegate.h"
-#include "client/printers.h"
+#include "support/printers.h"
 #include "net/inbox.h"
 
 using namespace velmora::client;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "client/chat/chatlinks.h"
-#include "client/printers.h"
+#include "support/printers.h"
 
 namespace velmora::client {
 namespace {

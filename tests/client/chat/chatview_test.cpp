@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "client/chat/chatview.h"
-#include "client/printers.h"
+#include "support/printers.h"
 
 namespace velmora::client {
 namespace {

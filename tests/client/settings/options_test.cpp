@@ -16,11 +16,12 @@
 
 #include "client/chat/chatinput.h"
 #include "client/chat/chatview.h"
-#include "client/hostedwindow.h"
+#include "support/hostedwindow.h"
+#include "support/recordinghost.h"
 #include "client/settings/optionsmenu.h"
 #include "client/chat/phrasebuttons.h"
 #include "client/settings/playerfiles.h"
-#include "client/printers.h"
+#include "support/printers.h"
 #include "windows/gamestart.h"
 #include "windows/phrases.h"
 #include "support/eventloop.h"
@@ -31,33 +32,11 @@ using test::waitUntil;
 
 namespace {
 
-struct Silent : client::SoundOutput {
-    void start(const QString&) override {}
-};
-
-
-// Stands in for a host: accepts one client and keeps every byte it sends.
-struct FakeHost {
-    QTcpServer server;
-    QTcpSocket* peer = nullptr;
-    QByteArray got;
-
-    FakeHost() {
-        server.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&server, &QTcpServer::newConnection, [this] {
-            peer = server.nextPendingConnection();
-            QObject::connect(peer, &QTcpSocket::readyRead, [this] { got += peer->readAll(); });
-        });
-    }
-    void send(const QByteArray& message) { peer->write(message + '\xFF'); }
-};
-
 const QByteArray kLobbyPart = "[Lobby]\r\nServer=lobby.example.net\r\n; keep\r\n\r\n";
 
 struct Options : testing::Test {
     QTemporaryDir dir;
     QString path = dir.filePath("halvexlobby.ini");
-    QTcpServer lobbyStandIn;
     std::unique_ptr<test::HostedWindow> hosted;
 
     void SetUp() override { client::setPlayerFilesDir(dir.path()); }
@@ -75,15 +54,7 @@ struct Options : testing::Test {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     Tchat& open(QStringList params = {}, quint16 port = 0) {
-        client::TchatOptions o;
-        o.session.hostPort = QString::number(port);
-        o.session.dispatchMs = 0;
-        // The lobby's local port: a listener held for the whole test, never
-        // a probed port that a parallel test could take meanwhile.
-        if (!lobbyStandIn.isListening()) lobbyStandIn.listen(QHostAddress::LocalHost, 0);
-        o.session.lobbyPort = QString::number(lobbyStandIn.serverPort());
-        o.soundOutput = std::make_unique<Silent>();
-        hosted = std::make_unique<test::HostedWindow>(std::move(params), std::move(o));
+        hosted = std::make_unique<test::HostedWindow>(std::move(params), test::quietOptions(port));
         hosted->window.show();
         return hosted->window;
     }
@@ -98,14 +69,14 @@ struct Options : testing::Test {
 }  // namespace
 
 TEST_F(Options, RequestBytesOfChatActionsAndSoundPhrases) {
-    FakeHost host;
-    Tchat& w = open({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
-    ASSERT_TRUE(waitUntil([&] { return host.peer != nullptr; }));
+    test::RecordingHost host;
+    Tchat& w = open({"Ann", "127.0.0.1", "false"}, host.port());
+    ASSERT_TRUE(host.waitConnected());
     host.send("CMD_sendlogininfo+2");
-    ASSERT_TRUE(waitUntil([&] { return host.got.contains("Ann"); }));
+    ASSERT_TRUE(host.waitFor("Ann"));
     host.send("CMD_newplayerinfo+2+Ann");
     ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
-    const qsizetype mark = host.got.size();
+    const size_t mark = host.bytes.size();
 
     client::ChatInput* line = input(w);
     line->setText(QString::fromUtf8("h\xC3\xA9 + you"));
@@ -121,14 +92,14 @@ TEST_F(Options, RequestBytesOfChatActionsAndSoundPhrases) {
     phrases->popup_sounds()->actions()[0]->trigger();  // "<Cancel>"
     line->setText("/meword");
     line->sendit();
-    const QByteArray expected =
+    const std::string expected =
         "CMD_chat+2+h\xC3\xA9 + you|clBlack\xFF"
         "CMD_action+2+waves|clBlack\xFF"
         "CMD_action+2+says: Good One!|clBlack\xFF"
         "CMD_playasound+2+wave13+\xFF"
         "CMD_action+2+ord|clBlack\xFF";
-    ASSERT_TRUE(waitUntil([&] { return host.got.size() >= mark + expected.size(); }));
-    EXPECT_EQ(host.got.mid(mark), expected);
+    ASSERT_TRUE(waitUntil([&] { return host.bytes.size() >= mark + expected.size(); }));
+    EXPECT_EQ(host.bytes.substr(mark), expected);
 }
 
 TEST_F(Options, LongPasteStillReachesTheHostWithoutBeingCutOff) {

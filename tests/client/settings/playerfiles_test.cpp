@@ -7,7 +7,7 @@
 
 #include "client/window/appid.h"
 #include "client/settings/playerfiles.h"
-#include "client/printers.h"
+#include "support/printers.h"
 
 using velmora::client::FileKind;
 using velmora::client::playerFilePath;

@@ -7,7 +7,7 @@
 #include <QSoundEffect>
 #include <QtEndian>
 
-#include "client/printers.h"
+#include "support/printers.h"
 #include "client/sound/sounds.h"
 #include "client/sound/soundtable.h"
 #include "support/eventloop.h"

@@ -13,16 +13,13 @@
 #include "client/chat/chatview.h"
 #include "client/settings/playerfiles.h"
 #include "client/window/tchat.h"
+#include "support/hostedwindow.h"
 #include "support/eventloop.h"
 #include "tally/tallyfile.h"
 
 using namespace velmora;
 
 namespace {
-
-struct Quiet : client::SoundOutput {
-    void start(const QString&) override {}
-};
 
 struct TallyInWindow : testing::Test {
     QTemporaryDir dir;
@@ -31,7 +28,7 @@ struct TallyInWindow : testing::Test {
     void SetUp() override {
         client::setPlayerFilesDir(dir.path());
         client::TchatOptions o;
-        o.soundOutput = std::make_unique<Quiet>();
+        o.soundOutput = std::make_unique<test::SilentOutput>();
         w = std::make_unique<client::Tchat>(QStringList{"Ann", "127.0.0.1"}, std::move(o));  // never connects
     }
     void TearDown() override {

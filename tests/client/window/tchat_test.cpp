@@ -11,21 +11,15 @@
 #include "client/board/board.h"
 #include "client/chat/chatinput.h"
 #include "client/chat/chatview.h"
-#include "client/hostedwindow.h"
+#include "support/hostedwindow.h"
 #include "client/settings/playerfiles.h"
-#include "host/rawclient.h"
+#include "support/rawclient.h"
 
 using namespace velmora;
 using client::Tchat;
 using test::waitUntil;
 
 namespace {
-
-struct Silent : client::SoundOutput {
-    std::vector<QString>* played;
-    explicit Silent(std::vector<QString>* p) : played(p) {}
-    void start(const QString& path) override { played->push_back(path); }
-};
 
 // A port of the test's own that the dialog can name; only the host-or-join
 // test needs a number before anything listens.
@@ -38,17 +32,9 @@ quint16 freePort() {
 struct Windows : testing::Test {
     std::vector<QString> played;
     std::vector<std::unique_ptr<test::HostedWindow>> windows;
-    // Stands in for the lobby's local port: held for the whole test, so no
-    // parallel test can take it between a probe and its use.
-    QTcpServer lobbyStandIn;
-
     Tchat& open(QStringList params, quint16 port = 0, QString lobbyPort = QString()) {
-        if (!lobbyStandIn.isListening()) lobbyStandIn.listen(QHostAddress::LocalHost, 0);
-        client::TchatOptions o;
-        o.session.hostPort = QString::number(port);
-        o.session.dispatchMs = 0;
-        o.session.lobbyPort = lobbyPort.isEmpty() ? QString::number(lobbyStandIn.serverPort()) : lobbyPort;
-        o.soundOutput = std::make_unique<Silent>(&played);
+        client::TchatOptions o = test::quietOptions(port, &played);
+        if (!lobbyPort.isEmpty()) o.session.lobbyPort = lobbyPort;
         windows.push_back(std::make_unique<test::HostedWindow>(std::move(params), std::move(o)));
         windows.back()->window.show();
         return windows.back()->window;

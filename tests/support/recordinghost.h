@@ -1,6 +1,5 @@
-// Helpers for window tests against a host: a silent sound output, quiet
-// window options, and a host played by the test that records the bytes a
-// client sends.
+// A host played by the test that records the bytes a client sends, and a
+// window joined to it.
 #pragma once
 
 #include <QTcpServer>
@@ -8,27 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "client/hostedwindow.h"
+#include "support/hostedwindow.h"
 #include "client/window/tchat.h"
 #include "support/eventloop.h"
 
 namespace velmora::test {
 
-struct SilentOutput : client::SoundOutput {
-    void start(const QString&) override {}
-};
-
-inline client::TchatOptions quietOptions(quint16 port) {
-    QTcpServer probe;
-    probe.listen(QHostAddress::AnyIPv4, 0);
-    client::TchatOptions o;
-    o.session.hostPort = QString::number(port);
-    o.session.dispatchMs = 0;
-    o.session.lobbyPort = QString::number(probe.serverPort());
-    o.soundOutput = std::make_unique<SilentOutput>();
-    return o;
-}
-
+// A host played by the test: it accepts one client and records the bytes
+// it sends.
 class RecordingHost {
 public:
     RecordingHost() {
