@@ -1,4 +1,5 @@
 #include "client/window/tchat.h"
+#include "windows/sidewindows.h"
 
 #include <QApplication>
 #include <QMenu>

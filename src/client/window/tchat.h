@@ -18,12 +18,16 @@
 #include "client/model/actions.h"
 #include "client/model/seating.h"
 #include "client/model/tablemodel.h"
-#include "windows/sidewindows.h"
 
 class QAction;
 class QActionGroup;
 class QMenu;
 
+namespace velmora::windows {
+struct HostJoinChoice;
+struct SideWindows;
+class Thostjoin;
+}  // namespace velmora::windows
 
 namespace velmora::client {
 
@@ -56,30 +60,9 @@ public:
     // Starts the game anew with launch parameters (the host-or-join dialog);
     // restarts the program unless replaced.
     void setRelauncher(std::function<void(const QStringList& arguments)> relaunch);
-    windows::Thostjoin* hostJoinDialog() const { return hostJoin_; }
 
-    Session& session() { return *session_; }
-    ChatView* mainchat() const { return mainchat_; }
-    QLineEdit* mychat() const { return mychat_; }
-    BoardPanel* board() const { return board_; }
-    TableModel& table() { return table_; }
-    TableActions& actions() { return *actions_; }
     // The names at the table seats other than the own one.
     QStringList otherSeatNames() const;
-    Sounds& sounds() { return *sounds_; }
-    PhraseGate& phraseGate() { return phraseGate_; }
-    PhraseButtons* phraseButtons() const { return phrases_; }
-    OptionsMenu& options() { return *options_; }
-    KeyboardPlay& keys() { return *keys_; }
-    ZoomMenu& zoom() { return *zoom_; }
-    GameLog& gameLog() { return *gameLog_; }
-    TableAccessibility& accessibility() { return *access_; }
-    QAction* action(const char* objectName) const;
-    // The box on screen, if any (tests read its text).
-    QMessageBox* noticeBox() const { return notice_; }
-    // The spectator list's items: place, ": ", name.
-    QStringList spies() const { return side_->spylist->items(); }
-    windows::SideWindows& sideWindows() { return *side_; }
 
     void addlinetochat(const QString& line, Colour colour = kSystemColour);
     // Reads the launch parameters and starts hosting or joining; runs once,
@@ -108,6 +91,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend struct TchatParts;  // tests reach the parts through it
+    QAction* action(const char* objectName) const;
     void connectMenus();
     void buildOptions();
     void buildChatPanel();

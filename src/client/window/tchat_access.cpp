@@ -11,6 +11,7 @@
 #include "client/board/tableview.h"
 #include "client/window/mainmenus.h"
 #include "client/window/tchat.h"
+#include "windows/sidewindows.h"
 #include "client/board/zoommenu.h"
 #include "windows/help.h"
 

@@ -5,6 +5,7 @@
 #include "client/settings/optionsmenu.h"
 #include "client/sound/sounds.h"
 #include "client/window/tchat.h"
+#include "windows/sidewindows.h"
 #include "net/wire.h"
 
 namespace velmora::client {

@@ -5,6 +5,7 @@
 #include "client/settings/playerfiles.h"
 #include "client/window/session.h"
 #include "client/window/tchat.h"
+#include "windows/sidewindows.h"
 
 namespace velmora::client {
 

@@ -10,6 +10,7 @@
 #include "client/window/session.h"
 #include "client/settings/settings.h"
 #include "client/window/tchat.h"
+#include "windows/sidewindows.h"
 
 namespace velmora::client {
 namespace {

@@ -12,6 +12,7 @@
 #include "support/hostedwindow.h"
 #include "client/board/tableview.h"
 #include "client/board/zoommenu.h"
+#include "support/tchatparts.h"
 
 using namespace velmora;
 using client::Tchat;
@@ -23,8 +24,8 @@ TEST(GameLog, KeepsEveryStatusTextOfARoundInOrder) {
     test::HostedWindow hw({}, test::quietOptions(0), host::HostTimings{0, 40, 0.0});
     Tchat& w = hw.window;
     w.show();
-    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
-    client::TableModel& t = w.table();
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
+    client::TableModel& t = test::TchatParts::table(w);
     std::vector<std::string> seen;
     auto logged = t.hooks.status;
     t.hooks.status = [&](const std::string& s) {
@@ -35,7 +36,7 @@ TEST(GameLog, KeepsEveryStatusTextOfARoundInOrder) {
     ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));
     w.JustWatch1Click();
     ASSERT_TRUE(waitUntil([&] { return t.status == "The Round is Over!"; }, 30000));
-    const QStringList lines = w.gameLog().panel()->lines();
+    const QStringList lines = test::TchatParts::gameLog(w).panel()->lines();
     ASSERT_EQ(lines.size(), static_cast<qsizetype>(seen.size()));
     ASSERT_GE(lines.size(), 5);
     for (qsizetype i = 0; i < lines.size(); ++i)
@@ -43,7 +44,7 @@ TEST(GameLog, KeepsEveryStatusTextOfARoundInOrder) {
     EXPECT_EQ(lines.back(), "Round 1: The Round is Over!");
     // The next deal: round 2, the same game.
     ASSERT_TRUE(waitUntil([&] { return t.round >= 2 && t.status != "The Round is Over!"; }, 30000));
-    EXPECT_TRUE(w.gameLog().panel()->lines().at(lines.size()).startsWith("Round 2: "));
+    EXPECT_TRUE(test::TchatParts::gameLog(w).panel()->lines().at(lines.size()).startsWith("Round 2: "));
 }
 
 TEST(GameLog, TheSwitchesBringItForwardAndBack) {
@@ -55,23 +56,23 @@ TEST(GameLog, TheSwitchesBringItForwardAndBack) {
     host.send("CMD_startround+5+1+1+y+2+1+y");
     host.send("CMD_nextplayer+1+");
     host.send("CMD_playerror+2+1+");  // a refusal shows on the status line, and in the log
-    ASSERT_TRUE(waitUntil([&] { return w.table().status == "You cannot do that right now."; }));
-    client::GameLogPanel* panel = w.gameLog().panel();
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::table(w).status == "You cannot do that right now."; }));
+    client::GameLogPanel* panel = test::TchatParts::gameLog(w).panel();
     EXPECT_EQ(panel->lines(), QStringList({"Round 1: Bob's turn.", "Round 1: You cannot do that right now."}));
     EXPECT_FALSE(panel->isVisible());
-    QTest::mouseClick(w.gameLog().button(), Qt::LeftButton);
+    QTest::mouseClick(test::TchatParts::gameLog(w).button(), Qt::LeftButton);
     EXPECT_TRUE(panel->isVisible());
-    client::TableView* view = w.board()->tableView();
+    client::TableView* view = test::TchatParts::board(w)->tableView();
     QTest::mouseClick(view, Qt::LeftButton, {}, view->fromBoard({650, 290}));  // STAGE LIST
     EXPECT_FALSE(panel->isVisible());
-    EXPECT_TRUE(w.board()->panel_stagelist()->isVisible());
-    w.action("GameLog1")->trigger();
+    EXPECT_TRUE(test::TchatParts::board(w)->panel_stagelist()->isVisible());
+    test::TchatParts::action(w, "GameLog1")->trigger();
     EXPECT_TRUE(panel->isVisible());
-    EXPECT_FALSE(w.board()->panel_stagelist()->isVisible());
+    EXPECT_FALSE(test::TchatParts::board(w)->panel_stagelist()->isVisible());
     // Zoomed, the log and its switch keep their places on the board.
-    w.zoom().setPercent(200, false);
+    test::TchatParts::zoom(w).setPercent(200, false);
     EXPECT_EQ(panel->geometry(), QRect(1030, 604, 522, 468));
-    EXPECT_EQ(w.gameLog().button()->geometry(), QRect(1422, 562, 128, 42));
+    EXPECT_EQ(test::TchatParts::gameLog(w).button()->geometry(), QRect(1422, 562, 128, 42));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "support/hostedwindow.h"
 #include "client/board/tableview.h"
 #include "windows/help.h"
+#include "support/tchatparts.h"
 
 using namespace velmora;
 using client::Tchat;
@@ -64,16 +65,16 @@ TEST(KeyboardPlay, ARoundIsPlayedByKeysAlone) {
     test::HostedWindow hw({}, test::quietOptions(0), host::HostTimings{0, 40, 0.0});
     Tchat& w = hw.window;
     w.show();
-    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
     // The solo start shows the download window; the player closes it.
-    w.sideWindows().download->close();
+    test::TchatParts::sideWindows(w).download->close();
     w.activateWindow();
     ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &w; }));
-    client::TableModel& t = w.table();
+    client::TableModel& t = test::TchatParts::table(w);
     // Away from the chat line, then start the game from the keyboard.
-    w.mychat()->setFocus();
+    test::TchatParts::mychat(w)->setFocus();
     key(w, Qt::Key_Escape);
-    EXPECT_FALSE(w.mychat()->hasFocus());
+    EXPECT_FALSE(test::TchatParts::mychat(w)->hasFocus());
     key(w, Qt::Key_N, Qt::ControlModifier);
     ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));
     int turns = 0;
@@ -119,9 +120,9 @@ TEST(KeyboardPlay, KeysSendTheSameRequestsAsClicks) {
     host.send("CMD_startround+5+1+1+y+2+1+y");
     host.send("CMD_mycards+2+1+5+2+18+3+31+4+7+5+9+6+10+7+11+8+12+9+40+10+41");
     host.send("CMD_nextplayer+2+");
-    const client::TableModel& t = w.table();
+    const client::TableModel& t = test::TchatParts::table(w);
     ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 1; }));
-    w.board()->tableView()->setFocus();
+    test::TchatParts::board(w)->tableView()->setFocus();
     // Out of phase: a discard key and a lay key send nothing.
     key(w, Qt::Key_Delete);
     key(w, Qt::Key_L);
@@ -142,7 +143,7 @@ TEST(KeyboardPlay, KeysSendTheSameRequestsAsClicks) {
     key(w, Qt::Key_Tab);  // hand -> draw pile
     key(w, Qt::Key_Tab);  // -> discard pile
     key(w, Qt::Key_Tab);  // -> first laid group
-    EXPECT_EQ(QApplication::focusWidget(), w.board()->tableView());
+    EXPECT_EQ(QApplication::focusWidget(), test::TchatParts::board(w)->tableView());
     key(w, Qt::Key_Right);
     key(w, Qt::Key_Return);
     ASSERT_TRUE(host.waitFor("CMD_hitset"));
@@ -163,22 +164,22 @@ TEST(KeyboardPlay, TheChatLineKeepsItsLettersAndEscLeavesIt) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     host.send("CMD_mycards+2+1+5+2+18");
     host.send("CMD_nextplayer+2+");
-    const client::TableModel& t = w.table();
+    const client::TableModel& t = test::TchatParts::table(w);
     ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 1; }));
-    w.mychat()->setFocus();
-    QTest::keyClicks(w.mychat(), "dps");
-    EXPECT_EQ(w.mychat()->text(), "dps");
+    test::TchatParts::mychat(w)->setFocus();
+    QTest::keyClicks(test::TchatParts::mychat(w), "dps");
+    EXPECT_EQ(test::TchatParts::mychat(w)->text(), "dps");
     key(w, Qt::Key_Escape);
-    EXPECT_EQ(QApplication::focusWidget(), w.board()->tableView());
+    EXPECT_EQ(QApplication::focusWidget(), test::TchatParts::board(w)->tableView());
     key(w, Qt::Key_D);
     ASSERT_TRUE(host.waitFor("CMD_draw+2+\xFF"));
     EXPECT_EQ(host.bytes.find("CMD_pickdiscard"), std::string::npos);
     key(w, Qt::Key_F6);
-    EXPECT_TRUE(w.mychat()->hasFocus());
+    EXPECT_TRUE(test::TchatParts::mychat(w)->hasFocus());
     // The keys are in the Play menu and in the help.
-    ASSERT_NE(w.action("KeyDiscard1"), nullptr);
-    EXPECT_EQ(w.action("KeyDiscard1")->shortcuts().size(), 2);
-    EXPECT_TRUE(w.sideWindows().Thelp->memo(3)->toPlainText().contains("pick up the discard"));
+    ASSERT_NE(test::TchatParts::action(w, "KeyDiscard1"), nullptr);
+    EXPECT_EQ(test::TchatParts::action(w, "KeyDiscard1")->shortcuts().size(), 2);
+    EXPECT_TRUE(test::TchatParts::sideWindows(w).Thelp->memo(3)->toPlainText().contains("pick up the discard"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "support/hostedwindow.h"
 #include "client/access/tableaccessible.h"
 #include "client/board/tableview.h"
+#include "support/tchatparts.h"
 
 using namespace velmora;
 using client::Tchat;
@@ -57,10 +58,10 @@ TEST(TableAccessible, TheTreeDescribesTheWholeTable) {
     host.send("CMD_nextplayer+2+");
     host.send("CMD_draw+2+4+4+44+");
     host.send("CMD_playstage+3+4+t+2+1+5+2+1+18+2+1+31+2+2+9+2+2+22+2+2+35");
-    const client::TableModel& t = w.table();
+    const client::TableModel& t = test::TchatParts::table(w);
     ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 2 && !t.seats[3].groups[1].empty(); }));
 
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.board()->tableView());
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(test::TchatParts::board(w)->tableView());
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->text(QAccessible::Name), "Table");
     // The own hand: names, positions and the selected state.
@@ -75,9 +76,9 @@ TEST(TableAccessible, TheTreeDescribesTheWholeTable) {
         EXPECT_EQ(card->parent(), table);
         EXPECT_EQ(table->indexOfChild(card), i);
     }
-    w.board()->tableView()->setFocus();
-    QTest::keyClick(w.board()->tableView(), Qt::Key_Right);
-    QTest::keyClick(w.board()->tableView(), Qt::Key_Space);
+    test::TchatParts::board(w)->tableView()->setFocus();
+    QTest::keyClick(test::TchatParts::board(w)->tableView(), Qt::Key_Right);
+    QTest::keyClick(test::TchatParts::board(w)->tableView(), Qt::Key_Space);
     EXPECT_TRUE(table->child(1)->state().selected);
     EXPECT_TRUE(table->child(1)->state().focused);
     EXPECT_EQ(table->focusChild(), table->child(1));
@@ -100,7 +101,7 @@ TEST(TableAccessible, TheTreeDescribesTheWholeTable) {
     EXPECT_FALSE(group->rect().isEmpty());
     EXPECT_NE(childNamed(table, "Discard"), nullptr);  // the offered button
     // Tab moves the ring to the draw pile: the reader hears it.
-    QTest::keyClick(w.board()->tableView(), Qt::Key_Tab);
+    QTest::keyClick(test::TchatParts::board(w)->tableView(), Qt::Key_Tab);
     EXPECT_EQ(listener.said.back().type, QAccessible::Focus);
     EXPECT_EQ(listener.said.back().name, "Draw pile");
 }
@@ -122,7 +123,7 @@ TEST(TableAccessible, StatusArrivalsDeparturesAndChatAreAnnounced) {
     EXPECT_TRUE(listener.alerted("Pick up Discard or Draw a Card."));
     EXPECT_TRUE(listener.alerted("You cannot do that right now."));
     // The announcer keeps the last line for a reader that looks later.
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.board()->tableView());
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(test::TchatParts::board(w)->tableView());
     QAccessibleInterface* announcer = table->child(table->childCount() - 1);
     EXPECT_EQ(announcer->text(QAccessible::Name), "Dee disconnected.");
 }

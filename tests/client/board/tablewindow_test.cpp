@@ -12,6 +12,7 @@
 #include "support/hostedwindow.h"
 #include "client/board/tableview.h"
 #include "support/eventloop.h"
+#include "support/tchatparts.h"
 
 using namespace velmora;
 using client::Tchat;
@@ -56,10 +57,10 @@ TEST(TableWindow, AWatchedSoloGameFollowsTheHostToTheWinner) {
     test::HostedWindow hw({}, test::quietOptions(0, &played), host::HostTimings{0, 40, 0.0});
     Tchat& w = hw.window;
     w.show();
-    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
     std::vector<QString> recorded;
     QObject::connect(&w, &client::Tchat::gameFinished, [&](const QString& winner) { recorded.push_back(winner); });
-    client::TableModel& t = w.table();
+    client::TableModel& t = test::TchatParts::table(w);
     w.button_startClick();
     ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));
     w.JustWatch1Click();
@@ -77,14 +78,14 @@ TEST(TableWindow, AWatchedSoloGameFollowsTheHostToTheWinner) {
     EXPECT_GE(rounds, 1);
     EXPECT_TRUE(h.player(1).stage == 11 || h.player(2).stage == 11);
     EXPECT_EQ(t.status, "Game Over!");
-    const client::BoardItem* panel = w.board()->tableView()->item(u"panel_winner");
+    const client::BoardItem* panel = test::TchatParts::board(w)->tableView()->item(u"panel_winner");
     ASSERT_TRUE(panel && panel->visible);
     EXPECT_TRUE(panel->text == "Klot has Won the Game!" || panel->text == "You has Won the Game!" ||
                 panel->text == "You have Won the Game!")
         << panel->text.toStdString();
     EXPECT_EQ(recorded.size(), 1u);
-    EXPECT_TRUE(w.board()->button_start()->isVisible());
-    EXPECT_EQ(w.board()->label_status()->text(), "Game Over!");
+    EXPECT_TRUE(test::TchatParts::board(w)->button_start()->isVisible());
+    EXPECT_EQ(test::TchatParts::board(w)->label_status()->text(), "Game Over!");
 }
 
 TEST_F(FakeTable, AHostileHostCannotBreakTheWindow) {
@@ -110,13 +111,13 @@ TEST_F(FakeTable, AHostileHostCannotBreakTheWindow) {
     for (int i = 0; i < 3000; ++i) huge += "+2+1+5";
     fake.send(huge);
     fake.send("CMD_chat+Evil chats: still here");
-    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("Evil chats: still here"); }));
-    const client::TableModel& t = w.table();
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("Evil chats: still here"); }));
+    const client::TableModel& t = test::TchatParts::table(w);
     EXPECT_EQ(t.cardCount(), 2);
     EXPECT_EQ(t.discardTop, 5);
     EXPECT_TRUE(t.seats[1].groups[0].empty());
     EXPECT_TRUE(w.isVisible());
-    w.board()->grab();  // paints whatever the state holds
+    test::TchatParts::board(w)->grab();  // paints whatever the state holds
 }
 
 // Clicks on the painted table, through the mouse, reach the host as bytes.
@@ -127,9 +128,9 @@ TEST_F(FakeTable, ClicksSendTheirRequestsToTheHost) {
     fake.send("CMD_startround+5+1+1+y+2+1+y");
     fake.send("CMD_mycards+2+1+5+2+18+3+31+4+7+5+9+6+10+7+11+8+12+9+40+10+41");
     fake.send("CMD_nextplayer+2+");
-    const client::TableModel& t = w.table();
+    const client::TableModel& t = test::TchatParts::table(w);
     ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 1; }));
-    client::TableView* view = w.board()->tableView();
+    client::TableView* view = test::TchatParts::board(w)->tableView();
     auto clickOn = [&](const char16_t* name, QPoint offset = {5, 5}, Qt::MouseButton b = Qt::LeftButton) {
         const client::BoardItem* it = view->item(name);
         ASSERT_TRUE(it && it->visible) << QString::fromUtf16(name).toStdString();
@@ -157,9 +158,9 @@ TEST_F(FakeTable, ClicksSendTheirRequestsToTheHost) {
 TEST_F(FakeTable, DraggingACardReordersTheHand) {
     Tchat& w = join(1);
     fake.send("CMD_mycards+1+1+3+2+9+3+27+4+7");
-    const client::TableModel& t = w.table();
+    const client::TableModel& t = test::TchatParts::table(w);
     ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 4; }));
-    client::TableView* view = w.board()->tableView();
+    client::TableView* view = test::TchatParts::board(w)->tableView();
     const QPoint from = view->fromBoard({45, 470});
     QTest::mousePress(view, Qt::LeftButton, {}, from);
     QTest::mouseMove(view, from + QPoint(30, 0));

@@ -19,6 +19,7 @@
 #include "support/hostedwindow.h"
 #include "client/board/tableview.h"
 #include "support/eventloop.h"
+#include "support/tchatparts.h"
 
 using namespace velmora;
 using test::waitUntil;
@@ -119,11 +120,11 @@ TEST(TableOnX, ChildPlaysARound) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top != &w) top->hide();  // the download window would cover the table
-    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
-    const client::TableModel& t = w.table();
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
+    const client::TableModel& t = test::TchatParts::table(w);
     const host::Table& h = hw.host.server().table();
-    client::TableView* view = w.board()->tableView();
-    QPushButton* start = w.board()->button_start();
+    client::TableView* view = test::TchatParts::board(w)->tableView();
+    QPushButton* start = test::TchatParts::board(w)->button_start();
     ASSERT_TRUE(xclick(start->mapToGlobal(start->rect().center())));
     ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; })) << "Start Game did not deal";
     const auto roundOver = [&] { return t.status == "The Round is Over!" || t.showWinner; };

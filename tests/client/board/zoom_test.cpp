@@ -13,6 +13,7 @@
 #include "client/settings/settings.h"
 #include "client/board/tableview.h"
 #include "client/board/zoommenu.h"
+#include "support/tchatparts.h"
 
 using namespace velmora;
 using client::Tchat;
@@ -31,10 +32,10 @@ struct Joined : test::JoinedWindow {
         host.send("CMD_nextplayer+2+");
         host.send("CMD_playstage+3+4+t+2+1+5+2+1+18+2+1+31+2+2+9+2+2+22+2+2+35");
         host.send("CMD_draw+2+11+11+44+");
-        ASSERT_TRUE(waitUntil([&] { return w.table().turnPhase == 2 && !w.table().seats[3].groups[1].empty(); }));
+        ASSERT_TRUE(waitUntil([&] { return test::TchatParts::table(w).turnPhase == 2 && !test::TchatParts::table(w).seats[3].groups[1].empty(); }));
     }
     void click(const char16_t* name, QPoint inItem) {
-        client::TableView* view = w.board()->tableView();
+        client::TableView* view = test::TchatParts::board(w)->tableView();
         const client::BoardItem* it = view->item(name);
         ASSERT_TRUE(it && it->visible);
         QTest::mouseClick(view, Qt::LeftButton, {}, view->fromBoard(it->rect.topLeft() + inItem));
@@ -44,16 +45,16 @@ struct Joined : test::JoinedWindow {
 TEST(Zoom, ClicksOnAZoomedTableReachTheSameOperations) {
     Joined j;
     j.deal();
-    j.w.zoom().setPercent(150, false);
-    EXPECT_EQ(j.w.board()->size(), QSize(1167, 806));
-    EXPECT_EQ(j.w.board()->label_status()->geometry(), QRect(27, 777, 704, 24));
+    test::TchatParts::zoom(j.w).setPercent(150, false);
+    EXPECT_EQ(test::TchatParts::board(j.w)->size(), QSize(1167, 806));
+    EXPECT_EQ(test::TchatParts::board(j.w)->label_status()->geometry(), QRect(27, 777, 704, 24));
     // A three-card group is 81 wide: 10 pixels in is its left end, 30 its right.
     j.click(u"card2", {5, 5});
-    EXPECT_EQ(j.w.table().selectedIds(), std::vector<int>{2});
+    EXPECT_EQ(test::TchatParts::table(j.w).selectedIds(), std::vector<int>{2});
     j.click(u"image_set31", {10, 20});
     ASSERT_TRUE(j.host.waitFor("CMD_hitset"));
     j.host.send("CMD_playerror+2+5+");
-    ASSERT_TRUE(waitUntil([&] { return j.w.table().ownTurn(); }));
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::table(j.w).ownTurn(); }));
     j.click(u"image_set31", {30, 20});
     ASSERT_TRUE(j.host.waitFor("CMD_hitset+2+31+2+r"));
     EXPECT_NE(j.host.bytes.find("CMD_hitset+2+31+2+l+\xFF" "CMD_hitset+2+31+2+r+\xFF"), std::string::npos);
@@ -65,9 +66,9 @@ TEST(Zoom, PicturesAreDrawnAtTheZoomedSize) {
     Joined j;
     j.deal();
     for (int percent : {125, 200}) {
-        j.w.zoom().setPercent(percent, false);
+        test::TchatParts::zoom(j.w).setPercent(percent, false);
         const qreal z = percent / 100.0;
-        const QImage shot = j.w.board()->tableView()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage shot = test::TchatParts::board(j.w)->tableView()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage art = client::art::bigCard(0, z).toImage().convertToFormat(QImage::Format_ARGB32);
         const QPoint at(static_cast<int>(std::lround(421 * z)), static_cast<int>(std::lround(280 * z)));
         // The inner part, away from the rounded corners that blend with the felt.
@@ -89,21 +90,21 @@ TEST(Zoom, KeptInTheSettingsFileUnderItsOwnKey) {
     }
     {
         Joined j;
-        EXPECT_EQ(j.w.zoom().percent(), 125);  // the nearest step
-        EXPECT_TRUE(j.w.action("Zoom125")->isChecked());
-        j.w.action("Zoom200")->trigger();
-        EXPECT_EQ(j.w.board()->size(), QSize(1556, 1074));
+        EXPECT_EQ(test::TchatParts::zoom(j.w).percent(), 125);  // the nearest step
+        EXPECT_TRUE(test::TchatParts::action(j.w, "Zoom125")->isChecked());
+        test::TchatParts::action(j.w, "Zoom200")->trigger();
+        EXPECT_EQ(test::TchatParts::board(j.w)->size(), QSize(1556, 1074));
         EXPECT_GE(j.w.centralWidget()->minimumWidth(), 1560);
     }
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "[Other]\nTablezoom=7\n[Velmora]\nTextsize=10\nTablezoom=200\n");
     Joined again;
-    EXPECT_EQ(again.w.zoom().percent(), 200);
-    again.w.action("ZoomOut1")->trigger();
-    EXPECT_EQ(again.w.zoom().percent(), 150);
-    again.w.action("ZoomReset1")->trigger();
-    EXPECT_EQ(again.w.board()->size(), QSize(778, 537));
+    EXPECT_EQ(test::TchatParts::zoom(again.w).percent(), 200);
+    test::TchatParts::action(again.w, "ZoomOut1")->trigger();
+    EXPECT_EQ(test::TchatParts::zoom(again.w).percent(), 150);
+    test::TchatParts::action(again.w, "ZoomReset1")->trigger();
+    EXPECT_EQ(test::TchatParts::board(again.w)->size(), QSize(778, 537));
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "windows/gamestart.h"
 #include "windows/phrases.h"
 #include "support/eventloop.h"
+#include "support/tchatparts.h"
 
 using namespace velmora;
 using client::Tchat;
@@ -60,10 +61,10 @@ struct Options : testing::Test {
     }
     Tchat& connected() {
         Tchat& w = open();
-        EXPECT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
+        EXPECT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
         return w;
     }
-    static client::ChatInput* input(Tchat& w) { return static_cast<client::ChatInput*>(w.mychat()); }
+    static client::ChatInput* input(Tchat& w) { return static_cast<client::ChatInput*>(test::TchatParts::mychat(w)); }
 };
 
 }  // namespace
@@ -75,7 +76,7 @@ TEST_F(Options, RequestBytesOfChatActionsAndSoundPhrases) {
     host.send("CMD_sendlogininfo+2");
     ASSERT_TRUE(host.waitFor("Ann"));
     host.send("CMD_newplayerinfo+2+Ann");
-    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
     const size_t mark = host.bytes.size();
 
     client::ChatInput* line = input(w);
@@ -85,7 +86,7 @@ TEST_F(Options, RequestBytesOfChatActionsAndSoundPhrases) {
     line->sendit();
     line->setText("/me waves");
     line->sendit();
-    client::PhraseButtons* phrases = w.phraseButtons();
+    client::PhraseButtons* phrases = test::TchatParts::phraseButtons(w);
     phrases->b_phrase(2)->click();
     phrases->b_phrase(2)->click();  // within the gate's rest
     phrases->popup_sounds()->actions()[13]->trigger();
@@ -107,8 +108,8 @@ TEST_F(Options, LongPasteStillReachesTheHostWithoutBeingCutOff) {
     QApplication::clipboard()->setText(QString(3000, QChar(0xE9)));
     input(w)->Paste1Click();
     input(w)->sendit();
-    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You chats: " + QString(100, QChar(0xE9))); }));
-    EXPECT_TRUE(w.session().connected());
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You chats: " + QString(100, QChar(0xE9))); }));
+    EXPECT_TRUE(test::TchatParts::session(w).connected());
     EXPECT_EQ(hosted->host.server().table().player(1).name, "You");
 }
 
@@ -119,22 +120,22 @@ TEST_F(Options, LoginReadsTheFileAndAnUnmovedCloseWritesNothing) {
                                 "Phrase1=Hi all\r\nPlaysounds=false\r\nPlaytoscore=150\r\nTimeperturn=1\r\n";
     write(original);
     Tchat& w = open();
-    EXPECT_EQ(w.options().botSpeed(), 1000);  // defaults until the login
-    ASSERT_TRUE(waitUntil([&] { return w.mainchat()->toPlainText().contains("You are Connected."); }));
+    EXPECT_EQ(test::TchatParts::options(w).botSpeed(), 1000);  // defaults until the login
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
     EXPECT_EQ(w.geometry(), QRect(30, 40, 800, 590));
-    EXPECT_EQ(w.mainchat()->font().pointSize(), 12);
-    EXPECT_TRUE(w.action("N12")->isChecked());
+    EXPECT_EQ(test::TchatParts::mainchat(w)->font().pointSize(), 12);
+    EXPECT_TRUE(test::TchatParts::action(w, "N12")->isChecked());
     EXPECT_EQ(input(w)->textColour(), 0x0000FFu);
     EXPECT_EQ(input(w)->palette().color(QPalette::Text), QColor(Qt::red));
     EXPECT_EQ(input(w)->actionColour, 0x008000u);
-    EXPECT_TRUE(w.action("Slow1")->isChecked());
+    EXPECT_TRUE(test::TchatParts::action(w, "Slow1")->isChecked());
     EXPECT_EQ(hosted->host.server().table().state().botspeed, 2000);
-    EXPECT_EQ(w.options().turnSound(), 1);
-    EXPECT_EQ(w.phraseButtons()->phrase(1), "Hi all");
-    EXPECT_EQ(w.phraseButtons()->phrase(2), "Good One!");
-    EXPECT_FALSE(w.sounds().playSounds());
-    EXPECT_TRUE(w.sounds().playerPhraseSounds());
-    EXPECT_EQ(w.sideWindows().Tgamestart->playtoscore()->value(), 150);
+    EXPECT_EQ(test::TchatParts::options(w).turnSound(), 1);
+    EXPECT_EQ(test::TchatParts::phraseButtons(w)->phrase(1), "Hi all");
+    EXPECT_EQ(test::TchatParts::phraseButtons(w)->phrase(2), "Good One!");
+    EXPECT_FALSE(test::TchatParts::sounds(w).playSounds());
+    EXPECT_TRUE(test::TchatParts::sounds(w).playerPhraseSounds());
+    EXPECT_EQ(test::TchatParts::sideWindows(w).Tgamestart->playtoscore()->value(), 150);
     w.close();
     EXPECT_EQ(file(), original);
 }
@@ -142,25 +143,25 @@ TEST_F(Options, LoginReadsTheFileAndAnUnmovedCloseWritesNothing) {
 TEST_F(Options, EveryOptionSavesAtOnceAndBotSpeedReachesTheHost) {
     write(kLobbyPart + "[Velmora]\r\nBotspeed=1500\r\nTimeperturn=1\r\n");
     Tchat& w = connected();
-    EXPECT_TRUE(w.action("Normal1")->isChecked());
-    w.action("Fast1")->trigger();
+    EXPECT_TRUE(test::TchatParts::action(w, "Normal1")->isChecked());
+    test::TchatParts::action(w, "Fast1")->trigger();
     EXPECT_EQ(hosted->host.server().table().state().botspeed, 500);
     EXPECT_TRUE(file().contains("Botspeed=500\r\n"));
-    w.action("Normal1")->trigger();
+    test::TchatParts::action(w, "Normal1")->trigger();
     EXPECT_EQ(hosted->host.server().table().state().botspeed, 1000);
     EXPECT_TRUE(file().contains("Botspeed=1000\r\n"));  // "1500" read as Normal
-    w.action("N14")->trigger();
-    EXPECT_EQ(w.mainchat()->font().pointSize(), 14);
-    EXPECT_TRUE(w.action("N14")->isChecked());
-    w.action("New1")->trigger();
-    w.sounds().playSoundsAction()->trigger();
+    test::TchatParts::action(w, "N14")->trigger();
+    EXPECT_EQ(test::TchatParts::mainchat(w)->font().pointSize(), 14);
+    EXPECT_TRUE(test::TchatParts::action(w, "N14")->isChecked());
+    test::TchatParts::action(w, "New1")->trigger();
+    test::TchatParts::sounds(w).playSoundsAction()->trigger();
     const QByteArray saved = file();
     EXPECT_TRUE(saved.startsWith(kLobbyPart + "[Velmora]\r\nBotspeed=1000\r\nTimeperturn=1\r\nTextsize=14\r\n"));
     for (const char* line : {"Turnsound=1\r\n", "Playsounds=false\r\n", "Playtoscore=30\r\n", "Width=790\r\n"})
         EXPECT_TRUE(saved.contains(line)) << line;
     EXPECT_FALSE(saved.contains("Phrase"));
     w.setGeometry(20, 20, 795, 590);
-    w.action("ResetScreenLocation1")->trigger();
+    test::TchatParts::action(w, "ResetScreenLocation1")->trigger();
     EXPECT_EQ(w.geometry(), QRect(3, 3, 790, 585));
 }
 
@@ -168,7 +169,7 @@ TEST_F(Options, ClosingBeforeTheLoginNeverOverwritesTheSavedSettings) {
     const QByteArray original = "[Velmora]\nBotspeed=2000\nTextsize=12\nLeft=40\n";
     write(original);
     Tchat& w = open({"Ann", "127.0.0.1"});  // never connects
-    w.action("Fast1")->trigger();
+    test::TchatParts::action(w, "Fast1")->trigger();
     w.setGeometry(60, 60, 790, 585);
     w.close();
     EXPECT_EQ(file(), original);
@@ -204,8 +205,8 @@ TEST_F(Options, BoundsOffEveryScreenComeBackIntoView) {
 TEST_F(Options, PhraseEditorFillsSavesAndRestoresBuiltIns) {
     write(kLobbyPart + "[Velmora]\r\nPhrase1=Hi all\r\n");
     Tchat& w = connected();
-    w.action("PrhaseList1")->trigger();
-    windows::Tphrases* editor = w.sideWindows().Tphrases;
+    test::TchatParts::action(w, "PrhaseList1")->trigger();
+    windows::Tphrases* editor = test::TchatParts::sideWindows(w).Tphrases;
     ASSERT_TRUE(editor->isVisible());
     EXPECT_EQ(editor->phrase(1)->text(), "Hi all");
     EXPECT_EQ(editor->phrase(9)->text(), "Good Game Everyone!");
@@ -213,8 +214,8 @@ TEST_F(Options, PhraseEditorFillsSavesAndRestoresBuiltIns) {
     editor->phrase(3)->clear();
     editor->button_done()->click();
     EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(w.phraseButtons()->b_phrase(2)->toolTip(), "/me cheers");
-    EXPECT_EQ(w.phraseButtons()->phrase(3), "Nice Try!");
+    EXPECT_EQ(test::TchatParts::phraseButtons(w)->b_phrase(2)->toolTip(), "/me cheers");
+    EXPECT_EQ(test::TchatParts::phraseButtons(w)->phrase(3), "Nice Try!");
     EXPECT_EQ(file(), kLobbyPart +
                           "[Velmora]\r\nPhrase1=Hi all\r\nPhrase2=/me cheers\r\nPhrase3=Nice Try!\r\n"
                           "Phrase4=Excellent!\r\nPhrase5=Brilliant!\r\nPhrase6=Wow, WTG!\r\nPhrase7=Thanks!\r\n"
@@ -223,19 +224,19 @@ TEST_F(Options, PhraseEditorFillsSavesAndRestoresBuiltIns) {
 
 TEST_F(Options, ColourPickersNeverBlockAndOnlyAConfirmedTextColourCounts) {
     Tchat& w = connected();
-    w.action("TextColor1")->trigger();
-    QColorDialog* text = w.options().ColorDialog();
+    test::TchatParts::action(w, "TextColor1")->trigger();
+    QColorDialog* text = test::TchatParts::options(w).ColorDialog();
     ASSERT_TRUE(text && text->isVisible());
     text->setCurrentColor(QColor(0, 0, 128));
     text->reject();
     EXPECT_EQ(input(w)->textColour(), 0u);
-    w.action("TextColor1")->trigger();
+    test::TchatParts::action(w, "TextColor1")->trigger();
     text->setCurrentColor(QColor(0, 0, 128));
     text->accept();
     EXPECT_EQ(input(w)->textColour(), 0x800000u);
     EXPECT_TRUE(file().contains("Textcolor=clNavy\n"));
-    w.action("ActionColor1")->trigger();
-    QColorDialog* action = w.options().ColorDialog2();
+    test::TchatParts::action(w, "ActionColor1")->trigger();
+    QColorDialog* action = test::TchatParts::options(w).ColorDialog2();
     action->setCurrentColor(QColor(255, 0, 255));
     action->accept();
     EXPECT_EQ(input(w)->actionColour, 0xFF00FFu);

@@ -16,6 +16,7 @@
 #include "support/hostedwindow.h"
 #include "support/eventloop.h"
 #include "tally/tallyfile.h"
+#include "support/tchatparts.h"
 
 using namespace velmora;
 
@@ -35,10 +36,10 @@ struct TallyInWindow : testing::Test {
         w.reset();
         client::setPlayerFilesDir(QString());
     }
-    void run(const std::string& line) { w->session().dispatcher().dispatch({line, 0}); }
+    void run(const std::string& line) { test::TchatParts::session(*w).dispatcher().dispatch({line, 0}); }
     // The host announces the winner at `seat`.
     void won(int seat) { run("CMD_winner+" + std::to_string(seat) + "+1+11+2+9+3+9+4+9"); }
-    windows::Ttallylist* tally() { return w->sideWindows().tallylist; }
+    windows::Ttallylist* tally() { return test::TchatParts::sideWindows(*w).tallylist; }
     QString file() const { return dir.filePath(QStringLiteral("Velmoratally.tld")); }
     QStringList checklist() {
         QStringList out;
@@ -56,7 +57,7 @@ struct TallyInWindow : testing::Test {
 
 TEST_F(TallyInWindow, ViewTallyListsTheOtherSeatsAndShowsTheWindow) {
     seatedAt(2);
-    w->action("ViewTally1")->trigger();
+    test::TchatParts::action(*w, "ViewTally1")->trigger();
     EXPECT_TRUE(tally()->isVisible());
     EXPECT_EQ(checklist(), (QStringList{"Bob", "Cy"}));
 }
@@ -100,7 +101,7 @@ TEST_F(TallyInWindow, AFailedSaveIsSaidInTheChat) {
     QFile::remove(file());
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Velmoratally.tld")));  // a folder in the file's place
     won(1);
-    EXPECT_TRUE(w->mainchat()->toPlainText().contains("Your tally could not be saved: "));
+    EXPECT_TRUE(test::TchatParts::mainchat(*w)->toPlainText().contains("Your tally could not be saved: "));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "support/hostedwindow.h"
 #include "client/settings/playerfiles.h"
 #include "support/rawclient.h"
+#include "support/tchatparts.h"
 
 using namespace velmora;
 using client::Tchat;
@@ -45,11 +46,11 @@ struct Windows : testing::Test {
             if (&h->window == &w) return h->host.server();
         throw std::logic_error("not a window of this test");
     }
-    static QString chat(Tchat& w) { return w.mainchat()->toPlainText(); }
+    static QString chat(Tchat& w) { return test::TchatParts::mainchat(w)->toPlainText(); }
     static bool chatHas(Tchat& w, const QString& text) {
         return waitUntil([&] { return chat(w).contains(text); });
     }
-    static QString seat(Tchat& w, int s) { return w.board()->label_playername(s)->text(); }
+    static QString seat(Tchat& w, int s) { return test::TchatParts::board(w)->label_playername(s)->text(); }
 };
 
 }  // namespace
@@ -60,13 +61,13 @@ TEST_F(Windows, SoloGameHostsAsYouAndConnectsToItsOwnHost) {
     EXPECT_TRUE(chat(w).startsWith("Loading Solo Game..Please wait.\nYou are Connected."));
     EXPECT_EQ(w.windowTitle(), "Velmora");
     EXPECT_EQ(seat(w, 1), "You");
-    EXPECT_EQ(w.session().ownSeat(), 1);
-    EXPECT_TRUE(w.session().hosting());
-    EXPECT_TRUE(w.board()->button_start()->isVisible());
-    EXPECT_TRUE(w.action("StartGame1")->isEnabled());
-    EXPECT_FALSE(w.session().lobbyLinkOpen());
-    EXPECT_TRUE(w.sideWindows().download->isVisible());  // shown at every solo start
-    EXPECT_FALSE(w.sideWindows().spylist->isVisible());
+    EXPECT_EQ(test::TchatParts::session(w).ownSeat(), 1);
+    EXPECT_TRUE(test::TchatParts::session(w).hosting());
+    EXPECT_TRUE(test::TchatParts::board(w)->button_start()->isVisible());
+    EXPECT_TRUE(test::TchatParts::action(w, "StartGame1")->isEnabled());
+    EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());
+    EXPECT_TRUE(test::TchatParts::sideWindows(w).download->isVisible());  // shown at every solo start
+    EXPECT_FALSE(test::TchatParts::sideWindows(w).spylist->isVisible());
     EXPECT_EQ(serverOf(w).table().player(1).name, "You");
     EXPECT_FALSE(played.empty());  // the "entered" sound
 }
@@ -81,17 +82,17 @@ TEST_F(Windows, SideWindowsAreCreatedHiddenInOrder) {
         }
     EXPECT_EQ(order, (QStringList{"Tabout", "Tspylist", "Thelp", "Tgamestart", "Tphrases", "Tdownload",
                                   "Ttallylist"}));
-    EXPECT_EQ(w.sideWindows().spylist->windowTitle(), "Velmora - Spys");
-    EXPECT_EQ(w.sideWindows().download->windowTitle(), "Download The Halvex Lobby");
+    EXPECT_EQ(test::TchatParts::sideWindows(w).spylist->windowTitle(), "Velmora - Spys");
+    EXPECT_EQ(test::TchatParts::sideWindows(w).download->windowTitle(), "Download The Halvex Lobby");
 }
 
 TEST_F(Windows, MenuItemsOpenTheirWindows) {
     Tchat w({"Ann", "127.0.0.1"});
-    auto& side = w.sideWindows();
-    EXPECT_EQ(w.action("Content1")->shortcut(), QKeySequence(Qt::Key_F1));
+    auto& side = test::TchatParts::sideWindows(w);
+    EXPECT_EQ(test::TchatParts::action(w, "Content1")->shortcut(), QKeySequence(Qt::Key_F1));
     for (auto [item, window] : {std::pair<const char*, QWidget*>{"Content1", side.Thelp},
                                 {"About1", side.Tabout}, {"SpyList1", side.spylist}}) {
-        w.action(item)->trigger();
+        test::TchatParts::action(w, item)->trigger();
         EXPECT_TRUE(window->isVisible()) << item;
     }
     EXPECT_EQ(side.Thelp->heading(), "Overview");
@@ -108,10 +109,10 @@ TEST_F(Windows, HostOrJoinHostsOnAFreePortAndASecondCopyJoinsIt) {
         std::vector<QStringList> launched;
         from.setRelauncher([&](const QStringList& args) { launched.push_back(args); });
         if (viaDownload)
-            from.sideWindows().download->findChild<QPushButton*>("button_hostjoin")->click();
+            test::TchatParts::sideWindows(from).download->findChild<QPushButton*>("button_hostjoin")->click();
         else
-            from.action("HostOrJoin1")->trigger();
-        windows::Thostjoin* dialog = from.hostJoinDialog();
+            test::TchatParts::action(from, "HostOrJoin1")->trigger();
+        windows::Thostjoin* dialog = test::TchatParts::hostJoinDialog(from);
         EXPECT_TRUE(dialog && dialog->isVisible());
         dialog->edit_name()->setText(name);
         dialog->combo_address()->setEditText(address);
@@ -127,7 +128,7 @@ TEST_F(Windows, HostOrJoinHostsOnAFreePortAndASecondCopyJoinsIt) {
     ASSERT_TRUE(chatHas(solo, "You are Connected."));
     Tchat& ann = playWithOthers(solo, "Ann", "", true);
     ASSERT_TRUE(chatHas(ann, "You are Connected."));
-    EXPECT_TRUE(ann.session().hosting());
+    EXPECT_TRUE(test::TchatParts::session(ann).hosting());
     EXPECT_EQ(serverOf(ann).port(), port);
 
     Tchat& other = open({"Bob", "127.0.0.1"});
@@ -137,10 +138,10 @@ TEST_F(Windows, HostOrJoinHostsOnAFreePortAndASecondCopyJoinsIt) {
     EXPECT_EQ(seat(ann, 2), "Bob");
 
     // The next time the dialog offers what was used.
-    bob.action("HostOrJoin1")->trigger();
-    EXPECT_EQ(bob.hostJoinDialog()->edit_name()->text(), "Bob");
-    EXPECT_EQ(bob.hostJoinDialog()->combo_address()->currentText(), "127.0.0.1");
-    EXPECT_EQ(bob.hostJoinDialog()->spin_port()->value(), port);
+    test::TchatParts::action(bob, "HostOrJoin1")->trigger();
+    EXPECT_EQ(test::TchatParts::hostJoinDialog(bob)->edit_name()->text(), "Bob");
+    EXPECT_EQ(test::TchatParts::hostJoinDialog(bob)->combo_address()->currentText(), "127.0.0.1");
+    EXPECT_EQ(test::TchatParts::hostJoinDialog(bob)->spin_port()->value(), port);
     client::setPlayerFilesDir(QString());
 }
 
@@ -153,13 +154,13 @@ TEST_F(Windows, SpyListFollowsSpectatorsAndTheHostRemovesOne) {
         ASSERT_TRUE(others.back()->waitFor("CMD_sendlogininfo+" + std::to_string(place)));
         others.back()->login(place, "P" + std::to_string(place));
     }
-    ASSERT_TRUE(waitUntil([&] { return w.spies() == QStringList({"5: P5", "6: P6", "7: P7"}); }));
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::spies(w) == QStringList({"5: P5", "6: P6", "7: P7"}); }));
     others[3]->close();  // place 5 leaves
     ASSERT_TRUE(chatHas(w, "P5 has left."));
-    EXPECT_EQ(w.spies(), QStringList({"6: P6", "7: P7"}));
+    EXPECT_EQ(test::TchatParts::spies(w), QStringList({"6: P6", "7: P7"}));
 
-    auto* spies = w.sideWindows().spylist;
-    w.action("SpyList1")->trigger();
+    auto* spies = test::TchatParts::sideWindows(w).spylist;
+    test::TchatParts::action(w, "SpyList1")->trigger();
     ASSERT_TRUE(spies->isVisible());
     QListWidget* list = spies->listbox_spys();
     emit list->customContextMenuRequested(list->visualItemRect(list->item(1)).center());
@@ -167,7 +168,7 @@ TEST_F(Windows, SpyListFollowsSpectatorsAndTheHostRemovesOne) {
     spies->popupMenu()->actions().value(0)->trigger();
     ASSERT_TRUE(others[5]->waitClosed());
     ASSERT_TRUE(chatHas(w, "P7 has left."));
-    EXPECT_EQ(w.spies(), QStringList{"6: P6"});
+    EXPECT_EQ(test::TchatParts::spies(w), QStringList{"6: P6"});
     EXPECT_FALSE(others[4]->closed());
 }
 
@@ -180,11 +181,11 @@ TEST_F(Windows, TwoParametersOnlyShowTheLoadingNotice) {
     test::RawClient later(other.port());
     ASSERT_TRUE(later.waitFor("CMD_sendlogininfo", true));
     EXPECT_EQ(later.got.front(), "CMD_sendlogininfo+1");
-    EXPECT_FALSE(w.sideWindows().download->isVisible());
+    EXPECT_FALSE(test::TchatParts::sideWindows(w).download->isVisible());
     EXPECT_EQ(chat(w), "Loading Multi-player Game.. Please Wait.");
-    EXPECT_FALSE(w.session().connected());
-    EXPECT_FALSE(w.session().lobbyLinkOpen());
-    EXPECT_FALSE(w.board()->button_start()->isVisible());
+    EXPECT_FALSE(test::TchatParts::session(w).connected());
+    EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());
+    EXPECT_FALSE(test::TchatParts::board(w)->button_start()->isVisible());
 }
 
 TEST_F(Windows, CapitalTrueJoinsInsteadOfHosting) {
@@ -192,10 +193,10 @@ TEST_F(Windows, CapitalTrueJoinsInsteadOfHosting) {
     other.listen("0");
     Tchat& w = open({"Ann", "127.0.0.1", "True"}, other.port());
     ASSERT_TRUE(chatHas(w, "You are Connected."));
-    EXPECT_FALSE(w.session().hosting());
+    EXPECT_FALSE(test::TchatParts::session(w).hosting());
     EXPECT_EQ(serverOf(w).port(), 0);  // its own host never listened
     EXPECT_EQ(other.table().player(1).name, "Ann");
-    EXPECT_FALSE(w.board()->button_start()->isVisible());
+    EXPECT_FALSE(test::TchatParts::board(w)->button_start()->isVisible());
 }
 
 TEST_F(Windows, TwoCopiesChatAndSeeEachOtherComeAndGo) {
@@ -206,7 +207,7 @@ TEST_F(Windows, TwoCopiesChatAndSeeEachOtherComeAndGo) {
     ASSERT_TRUE(chatHas(a, "You are Connected."));
     const quint16 port = serverOf(a).port();
     ASSERT_NE(port, 0);
-    EXPECT_TRUE(a.session().lobbyLinkOpen());
+    EXPECT_TRUE(test::TchatParts::session(a).lobbyLinkOpen());
     ASSERT_TRUE(waitUntil([&] { return lobby.hasPendingConnections(); }));
     Tchat& b = open({"Bob", "127.0.0.1", "false"}, port);
     ASSERT_TRUE(chatHas(b, "You are Connected."));
@@ -215,10 +216,10 @@ TEST_F(Windows, TwoCopiesChatAndSeeEachOtherComeAndGo) {
     EXPECT_EQ(seat(a, 2), "Bob");
     EXPECT_EQ(seat(b, 1), "Ann");
     // Seat 2's own name is turned to the bottom place.
-    EXPECT_EQ(b.board()->label_playername(2)->pos(), QPoint(25, 394));
-    EXPECT_EQ(a.board()->label_playername(1)->pos(), QPoint(25, 394));
+    EXPECT_EQ(test::TchatParts::board(b)->label_playername(2)->pos(), QPoint(25, 394));
+    EXPECT_EQ(test::TchatParts::board(a)->label_playername(1)->pos(), QPoint(25, 394));
 
-    auto* input = static_cast<client::ChatInput*>(b.mychat());
+    auto* input = static_cast<client::ChatInput*>(test::TchatParts::mychat(b));
     input->setText("hello + welcome");
     input->sendit();
     ASSERT_TRUE(chatHas(a, "Bob chats: hello + welcome"));
@@ -243,12 +244,12 @@ TEST_F(Windows, FullTableShowsTheNoticeThenCloses) {
     }
     Tchat& w = open({"Late", "127.0.0.1", "no"}, other.port());
     bool ended = false;
-    QObject::connect(&w.session(), &client::Session::closed, [&] { ended = true; });
-    ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
-    EXPECT_EQ(w.noticeBox()->text(), "Game is full");
+    QObject::connect(&test::TchatParts::session(w), &client::Session::closed, [&] { ended = true; });
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::noticeBox(w) != nullptr; }));
+    EXPECT_EQ(test::TchatParts::noticeBox(w)->text(), "Game is full");
     ASSERT_TRUE(waitUntil([&] { return ended; }));  // the host has closed the connection
     EXPECT_TRUE(w.isVisible());  // the box stays until the player has read it
-    w.noticeBox()->accept();
+    test::TchatParts::noticeBox(w)->accept();
     ASSERT_TRUE(waitUntil([&] { return !w.isVisible(); }));
 }
 
@@ -256,26 +257,26 @@ TEST_F(Windows, HostingOnATakenPortShowsTheBindingError) {
     QTcpServer squatter;
     ASSERT_TRUE(squatter.listen(QHostAddress::Any, 0));
     Tchat& w = open({"Ann", "x", "true"}, squatter.serverPort());
-    ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
-    EXPECT_EQ(w.noticeBox()->text(), "Listen - Error Binding Socket");
-    EXPECT_FALSE(w.board()->button_start()->isVisible());
-    EXPECT_FALSE(w.session().connected());
-    EXPECT_FALSE(w.session().lobbyLinkOpen());  // start-up ends at the failure
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::noticeBox(w) != nullptr; }));
+    EXPECT_EQ(test::TchatParts::noticeBox(w)->text(), "Listen - Error Binding Socket");
+    EXPECT_FALSE(test::TchatParts::board(w)->button_start()->isVisible());
+    EXPECT_FALSE(test::TchatParts::session(w).connected());
+    EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());  // start-up ends at the failure
 }
 
 TEST_F(Windows, UnknownHostNameShowsTheLookupError) {
     Tchat& w = open({"Ann", "no-such-host.invalid", "false"}, 1);
-    ASSERT_TRUE(waitUntil([&] { return w.noticeBox() != nullptr; }));
-    EXPECT_EQ(w.noticeBox()->text(), "Host Lookup - Could Not Find Host Entry");
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::noticeBox(w) != nullptr; }));
+    EXPECT_EQ(test::TchatParts::noticeBox(w)->text(), "Host Lookup - Could Not Find Host Entry");
     EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(w.session().lobbyLinkOpen());
+    EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());
 }
 
 TEST_F(Windows, NoticesOfArrivalsDeparturesAndVersions) {
     Tchat& w = open({"Ann", "127.0.0.1"});  // not connected: handlers driven directly
     ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));
-    auto run = [&](const std::string& line) { w.session().dispatcher().dispatch({line, 0}); };
-    w.mainchat()->clearMainChat();
+    auto run = [&](const std::string& line) { test::TchatParts::session(w).dispatcher().dispatch({line, 0}); };
+    test::TchatParts::mainchat(w)->clearMainChat();
     run("CMD_havewrongversion+Old");
     run("CMD_wrongversion+");
     run("CMD_newplayerinfo+3+Cy");
@@ -290,25 +291,25 @@ TEST_F(Windows, NoticesOfArrivalsDeparturesAndVersions) {
               "Cy is Connected.\nCy disconnected.\nKlick is Connected.\n"
               "Spy is Connected.\nSpy is spying.\nSpy has left.");
     EXPECT_EQ(seat(w, 3), "<Waiting>");
-    EXPECT_TRUE(w.spies().isEmpty());
+    EXPECT_TRUE(test::TchatParts::spies(w).isEmpty());
 }
 
 TEST_F(Windows, SpectatorSeesItselfSpyingAndJustWatchMarks) {
     Tchat& w = open({"Ann", "127.0.0.1"});
     ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));
-    w.mainchat()->clearMainChat();
-    auto run = [&](const std::string& line) { w.session().dispatcher().dispatch({line, 0}); };
+    test::TchatParts::mainchat(w)->clearMainChat();
+    auto run = [&](const std::string& line) { test::TchatParts::session(w).dispatcher().dispatch({line, 0}); };
     run("CMD_sendlogininfo+6");
     run("CMD_newplayerinfo+6+Ann");
     EXPECT_EQ(chat(w), "You are Connected.\nYou are spying.");
-    EXPECT_EQ(w.spies(), QStringList{"6: Ann"});
+    EXPECT_EQ(test::TchatParts::spies(w), QStringList{"6: Ann"});
 
     run("CMD_newplayerinfo+2+Bob");
     run("CMD_justwatching+2+1");
-    EXPECT_TRUE(w.board()->image_eyes(2)->isVisibleTo(w.board()));
+    EXPECT_TRUE(test::TchatParts::board(w)->image_eyes(2)->isVisibleTo(test::TchatParts::board(w)));
     EXPECT_TRUE(chat(w).endsWith("Bob is just watching"));
     run("CMD_justwatching+2+2");
-    EXPECT_FALSE(w.board()->image_eyes(2)->isVisibleTo(w.board()));
+    EXPECT_FALSE(test::TchatParts::board(w)->image_eyes(2)->isVisibleTo(test::TchatParts::board(w)));
     EXPECT_TRUE(chat(w).endsWith("Bob is now playing again"));
 }
 
@@ -325,7 +326,7 @@ TEST_F(Windows, JustWatchClickedTwiceAsksTwice) {
     w.JustWatch1Click();
     w.JustWatch1Click();
     ASSERT_TRUE(first.waitUntilCount("CMD_justwatching+2+1", 2));
-    EXPECT_TRUE(w.action("JustWatch1")->isChecked());
+    EXPECT_TRUE(test::TchatParts::action(w, "JustWatch1")->isChecked());
 }
 
 namespace {
@@ -347,25 +348,25 @@ TEST_F(Windows, OwnerOfAHeadlessTableGetsStartGameAndItPassesOn) {
     headless.setHeadless(true);
     headless.listen("0");
     Tchat& ann = open({"Ann", "127.0.0.1", "false"}, headless.port());
-    ASSERT_TRUE(waitUntil([&] { return ann.board()->button_start()->isVisible(); }));
-    EXPECT_TRUE(ann.action("StartGame1")->isEnabled());
-    EXPECT_FALSE(ann.session().hosting());
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::board(ann)->button_start()->isVisible(); }));
+    EXPECT_TRUE(test::TchatParts::action(ann, "StartGame1")->isEnabled());
+    EXPECT_FALSE(test::TchatParts::session(ann).hosting());
     Tchat& bob = open({"Bob", "127.0.0.1", "false"}, headless.port());
     ASSERT_TRUE(chatHas(bob, "Ann is Connected."));
     // Ann's line comes after anything the host told Bob at his login.
-    ann.session().send("CMD_chat+1+hello");
+    test::TchatParts::session(ann).send("CMD_chat+1+hello");
     ASSERT_TRUE(chatHas(bob, "hello"));
-    EXPECT_FALSE(bob.board()->button_start()->isVisible());
-    EXPECT_FALSE(bob.action("StartGame1")->isEnabled());
+    EXPECT_FALSE(test::TchatParts::board(bob)->button_start()->isVisible());
+    EXPECT_FALSE(test::TchatParts::action(bob, "StartGame1")->isEnabled());
 
-    ann.board()->button_start()->click();
+    test::TchatParts::board(ann)->button_start()->click();
     ASSERT_TRUE(waitUntil([&] { return headless.table().state().gameon == 1; }));
-    ASSERT_TRUE(waitUntil([&] { return !ann.board()->button_start()->isVisible(); }));
+    ASSERT_TRUE(waitUntil([&] { return !test::TchatParts::board(ann)->button_start()->isVisible(); }));
     // Ann leaves mid-game: Bob owns the table, Start Game waits in his File menu.
     windows.erase(windows.begin());
-    ASSERT_TRUE(waitUntil([&] { return bob.action("StartGame1")->isEnabled(); }));
-    EXPECT_FALSE(bob.board()->button_start()->isVisible());
-    EXPECT_TRUE(bob.session().manages());
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::action(bob, "StartGame1")->isEnabled(); }));
+    EXPECT_FALSE(test::TchatParts::board(bob)->button_start()->isVisible());
+    EXPECT_TRUE(test::TchatParts::session(bob).manages());
 }
 
 TEST(WindowHost, BotSpeedReachesTheHostAtOnce) {
@@ -373,7 +374,7 @@ TEST(WindowHost, BotSpeedReachesTheHostAtOnce) {
     FakeHost host;
     w.setHost(&host);
     EXPECT_EQ(host.speeds, std::vector<int>{1000});  // the checked speed, "Normal"
-    w.action("Fast1")->trigger();
-    w.action("Slow1")->trigger();
+    test::TchatParts::action(w, "Fast1")->trigger();
+    test::TchatParts::action(w, "Slow1")->trigger();
     EXPECT_EQ(host.speeds, (std::vector<int>{1000, 500, 2000}));
 }
