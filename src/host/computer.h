@@ -118,8 +118,8 @@ private:
     void note(std::string_view op, Text text) {
         if (trace) trace(std::string(op) + " " + text());
     }
-    int counted(int result) {
-        if (result > 0) ++refusals;
+    PlayResult counted(PlayResult result) {
+        if (result.refused()) ++refusals;
         return result;
     }
 };

@@ -76,7 +76,7 @@ void Table::dealcards() {
 }
 
 // Honoured from any place at any time; a running game is replaced.
-int Table::startgame(std::string_view payload) {
+PlayResult Table::startgame(std::string_view payload) {
     wire::FieldReader fields(payload);
     const std::string name(fields.next());
     timers_.stopTimer1();

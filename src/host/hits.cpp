@@ -30,7 +30,7 @@ int edge(const Group& group, int from, int to, int step, int next) {
 
 }  // namespace
 
-int Table::hitset(std::string_view payload) {
+PlayResult Table::hitset(std::string_view payload) {
     wire::FieldReader fields(payload);
     const int seat = fields.nextInt();
     // A refusal that needs none of the other fields comes before they are read.
@@ -41,7 +41,7 @@ int Table::hitset(std::string_view payload) {
     return hitset(seat, tagdigit(tag, 0), tagdigit(tag, 1), slot, side);
 }
 
-int Table::hitset(int seat, int target, int group, int slot, std::string_view side) {
+PlayResult Table::hitset(int seat, int target, int group, int slot, std::string_view side) {
     if (!isturn(seat)) return kIgnored;
     tplayer& p = state_.players[seat];
     if (p.stagedone == 0) return playerror(seat, PlayError::NoStageYet, "computer error 5");

@@ -42,7 +42,7 @@ int Table::getsettype(int seat, int group) const {
 
 // "seat+slot+slot..." with no "+" after the last slot (a trailing one is
 // tolerated).
-int Table::createstage(std::string_view payload) {
+PlayResult Table::createstage(std::string_view payload) {
     const auto fields = splitfields(payload);
     const int seat = wire::toInt(fields.empty() ? std::string_view{} : fields[0]);
     if (!isturn(seat)) return kIgnored;
@@ -54,7 +54,7 @@ int Table::createstage(std::string_view payload) {
 }
 
 // Slot numbers outside 1..11 or naming empty slots are ignored.
-int Table::createstage(int seat, const std::vector<int>& slots) {
+PlayResult Table::createstage(int seat, const std::vector<int>& slots) {
     if (!isturn(seat)) return kIgnored;
     tplayer& p = state_.players[seat];
     if (p.stagedone == 1) return playerror(seat, PlayError::StageDone, "computer error 4");

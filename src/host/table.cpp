@@ -69,12 +69,12 @@ bool Table::isturn(int seat) const {
 
 // A person gets the play error; a seat nobody holds has no one to tell, so
 // the refusal becomes a diagnostic for the host's operator.
-int Table::playerror(int seat, PlayError error, std::string_view computertext) {
+PlayResult Table::playerror(int seat, PlayError error, std::string_view computertext) {
     if (state_.players[seat].connected == 1) {
         if (sink_.listening(seat)) sink_.sendTo(seat, wire::message(cmd::kPlayerror, seat, playErrorCode(error), ""));
     } else
         report(computertext);
-    return playErrorCode(error);
+    return refusal(error);
 }
 
 void Table::restartcomputer() {

@@ -69,10 +69,18 @@ struct tplayer {
 };
 
 // What a request came to: carried out, ignored without an answer (not the
-// sender's turn, or the phase ignores it), or the play-error code (1..8) it
-// was refused with. A refusal changes nothing.
-inline constexpr int kDone = 0;
-inline constexpr int kIgnored = -1;
+// sender's turn, or the phase ignores it), or refused with a play error.
+// A refusal changes nothing.
+struct PlayResult {
+    enum Kind : unsigned char { Done, Ignored, Refused } kind = Done;
+    PlayError error{};   // only for Refused
+
+    bool refused() const { return kind == Refused; }
+    bool operator==(const PlayResult&) const = default;
+};
+inline constexpr PlayResult kDone{PlayResult::Done};
+inline constexpr PlayResult kIgnored{PlayResult::Ignored};
+constexpr PlayResult refusal(PlayError error) { return {PlayResult::Refused, error}; }
 
 // Everything the table knows. The rules change it; others read it through
 // Table::state(), and the sessions layer changes its places only through
@@ -139,18 +147,18 @@ public:
     void reshuffle();
     int getcard();   // 0 when neither deck nor pile can give a card
     void dealcards();
-    int startgame(std::string_view payload);   // "name+"
+    PlayResult startgame(std::string_view payload);   // "name+"
     void startround();
 
     // ---- turns (turns.cpp); payloads exactly as the wire delivers them ----
     // With no card left in deck or pile the draw ends the round instead.
-    int draw(std::string_view payload);          // "seat+"
-    int pickdiscard(std::string_view payload);   // "seat+"
-    int discard(std::string_view payload);       // "seat+slot+"
+    PlayResult draw(std::string_view payload);          // "seat+"
+    PlayResult pickdiscard(std::string_view payload);   // "seat+"
+    PlayResult discard(std::string_view payload);       // "seat+slot+"
     // The same requests with their fields read; the computer players call these.
-    int draw(int seat);
-    int pickdiscard(int seat);
-    int discard(int seat, int slot);
+    PlayResult draw(int seat);
+    PlayResult pickdiscard(int seat);
+    PlayResult discard(int seat, int slot);
     void findplayer();
     void endround(int seat);
     void checkforwin(int seat);
@@ -159,13 +167,13 @@ public:
 
     // ---- stages (stages.cpp) ----
     int getsettype(int seat, int group) const;   // a GroupType
-    int createstage(std::string_view payload);        // "seat+slot+slot..."
-    int createstage(int seat, const std::vector<int>& slots);
+    PlayResult createstage(std::string_view payload);        // "seat+slot+slot..."
+    PlayResult createstage(int seat, const std::vector<int>& slots);
 
     // ---- hits (hits.cpp) ----
-    int hitset(std::string_view payload);   // "seat+tag+slot+side+"
+    PlayResult hitset(std::string_view payload);   // "seat+tag+slot+side+"
     // target and group as the tag's two digits, 0 for one that is not a digit.
-    int hitset(int seat, int target, int group, int slot, std::string_view side);
+    PlayResult hitset(int seat, int target, int group, int slot, std::string_view side);
     // Each places the card in the group when it fits.
     bool checkforkindmatch(int seat, int group, int card);
     bool checkforrunmatch(int seat, int group, int card, std::string_view side);
@@ -177,7 +185,7 @@ private:
     TimerControl& timers_;
 
     bool isturn(int seat) const;
-    int playerror(int seat, PlayError error, std::string_view computertext);
+    PlayResult playerror(int seat, PlayError error, std::string_view computertext);
     void restartcomputer();
     void report(std::string_view text);
     void syncpile();

@@ -38,7 +38,7 @@ void TServer::registerHandlers() {
             if (sender != 0) (this->*op)(payload, sender);
         });
     };
-    using Rule = int (Table::*)(std::string_view);
+    using Rule = PlayResult (Table::*)(std::string_view);
     auto rule = [this, &d](const char* name, Rule op) {
         d.add(name, [this, op](std::string_view payload, net::ConnectionId from) {
             const int sender = placeOf(from);

@@ -20,12 +20,12 @@ int nextseat(const std::array<tplayer, kPlaces + 1>& players, int from, int coun
 
 }  // namespace
 
-int Table::draw(std::string_view payload) {
+PlayResult Table::draw(std::string_view payload) {
     wire::FieldReader fields(payload);
     return draw(fields.nextInt());
 }
 
-int Table::draw(int seat) {
+PlayResult Table::draw(int seat) {
     if (!isturn(seat) || state_.turnphase != 1) return kIgnored;
     // A hand holds at most 10 cards when its turn begins, so this cannot
     // happen in play; if it ever does, the card stays in the deck.
@@ -52,12 +52,12 @@ int Table::draw(int seat) {
     return kDone;
 }
 
-int Table::pickdiscard(std::string_view payload) {
+PlayResult Table::pickdiscard(std::string_view payload) {
     wire::FieldReader fields(payload);
     return pickdiscard(fields.nextInt());
 }
 
-int Table::pickdiscard(int seat) {
+PlayResult Table::pickdiscard(int seat) {
     if (!isturn(seat) || state_.turnphase != 1 || state_.topdiscard == 0) return kIgnored;
     if (state_.topdiscard == kSkip) return playerror(seat, PlayError::SkipOnPile, "computer error 2");
     const int k = emptyslot(seat);
@@ -78,7 +78,7 @@ int Table::pickdiscard(int seat) {
     return kDone;
 }
 
-int Table::discard(std::string_view payload) {
+PlayResult Table::discard(std::string_view payload) {
     wire::FieldReader fields(payload);
     const int seat = fields.nextInt();
     // Out of turn or phase the slot is never read.
@@ -86,7 +86,7 @@ int Table::discard(std::string_view payload) {
     return discard(seat, fields.nextInt());
 }
 
-int Table::discard(int seat, int k) {
+PlayResult Table::discard(int seat, int k) {
     if (!isturn(seat)) return kIgnored;
     if (state_.turnphase != 2) return playerror(seat, PlayError::NotNow, "computer error 1");
     if (k < 1 || k > kHandSlots) return playerror(seat, PlayError::NotValid, "computer error 2");

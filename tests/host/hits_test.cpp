@@ -120,23 +120,24 @@ TEST_F(HitTest, RefusedHitsAnswerTheirCodeAndChangeNothing) {
     t.players[2].stage = 4;   // one group, not laid
     const Snapshot before = snapshot(t);
     clear();
-    const std::vector<std::pair<std::string, int>> cases = {
-        {"1+20+1+r+", 6}, {"1+01+1+r+", 6}, {"1+x1+1+r+", 6}, {"1+1+1+r+", 6},
-        {"1+11+2+r+", 7},    // a 6 on a set of 5s
-        {"1+11+3+r+", 7},    // an empty slot
-        {"1+11+12+r+", 7},   // a slot outside the hand
-        {"1+13+1+r+", 7},    // group 3
-        {"1+51+1+r+", 7},    // a watcher's place
-        {"1+22+4+r+", 7},    // seat 2's stage has a single group
-        {"1+21+4+r+", 7},    // seat 2 has not laid its stage, even for a wild
+    const std::vector<std::pair<std::string, PlayError>> cases = {
+        {"1+20+1+r+", PlayError::Invalid}, {"1+01+1+r+", PlayError::Invalid},
+        {"1+x1+1+r+", PlayError::Invalid}, {"1+1+1+r+", PlayError::Invalid},
+        {"1+11+2+r+", PlayError::HitDoesNotFit},    // a 6 on a set of 5s
+        {"1+11+3+r+", PlayError::HitDoesNotFit},    // an empty slot
+        {"1+11+12+r+", PlayError::HitDoesNotFit},   // a slot outside the hand
+        {"1+13+1+r+", PlayError::HitDoesNotFit},    // group 3
+        {"1+51+1+r+", PlayError::HitDoesNotFit},    // a watcher's place
+        {"1+22+4+r+", PlayError::HitDoesNotFit},    // seat 2's stage has a single group
+        {"1+21+4+r+", PlayError::HitDoesNotFit},    // seat 2 has not laid its stage, even for a wild
     };
-    for (const auto& [payload, code] : cases) EXPECT_EQ(t.hitset(payload), code) << payload;
+    for (const auto& [payload, code] : cases) EXPECT_EQ(t.hitset(payload), refusal(code)) << payload;
     t.turnphase = 1;
-    EXPECT_EQ(t.hitset("1+11+1+r+"), 1);
+    EXPECT_EQ(t.hitset("1+11+1+r+"), refusal(PlayError::NotNow));
     t.turnphase = 2;
     t.players[1].stagedone = 0;
-    EXPECT_EQ(t.hitset("1+11+1+r+"), 5);   // although the card would fit
-    EXPECT_EQ(t.hitset("1+11+q+r+"), 5);   // refused before the slot is read
+    EXPECT_EQ(t.hitset("1+11+1+r+"), refusal(PlayError::NoStageYet));   // although the card would fit
+    EXPECT_EQ(t.hitset("1+11+q+r+"), refusal(PlayError::NoStageYet));   // refused before the slot is read
     t.players[1].stagedone = 1;
     EXPECT_EQ(sink.to(1).size(), cases.size() + 3);
     EXPECT_EQ(sink.to(1).back(), "CMD_playerror+1+5+");

@@ -22,11 +22,11 @@ protected:
     std::string seatplus(int seat) { return std::to_string(seat) + "+"; }
 
     // Runs one request and checks what a request may do.
-    void request(const std::function<int()>& call, int seat) {
+    void request(const std::function<PlayResult()>& call, int seat) {
         const Snapshot before = snapshot(t);
         const std::size_t sent = sink.sent.size();
         const std::size_t told = diags.size();
-        int result = kDone;
+        PlayResult result = kDone;
         try {
             result = call();
         } catch (const wire::InvalidInteger&) {
@@ -38,10 +38,10 @@ protected:
         if (result == kIgnored) {
             EXPECT_EQ(sink.sent.size(), sent);
         }
-        if (result > 0) {
+        if (result.refused()) {
             if (t.players[seat].connected == 1) {
                 ASSERT_EQ(sink.sent.size(), sent + 1);
-                EXPECT_EQ(sink.sent.back(), std::make_pair(seat, wire::message("CMD_playerror", seat, result, "")));
+                EXPECT_EQ(sink.sent.back(), std::make_pair(seat, wire::message("CMD_playerror", seat, playErrorCode(result.error), "")));
             } else {
                 EXPECT_EQ(sink.sent.size(), sent);
                 EXPECT_EQ(diags.size(), told + 1);

@@ -152,13 +152,13 @@ TEST_F(CreateStageTest, RefusalsAnswerTheirCodeAndLeaveTheHand) {
     setHand(1, {5, 18, 31, 6, 19, 7});
     const Snapshot before = snapshot(t);
     clear();
-    EXPECT_EQ(t.createstage("1+1+2+3+4+5+6"), 3);
-    EXPECT_EQ(t.createstage("1"), 3);   // nothing chosen
+    EXPECT_EQ(t.createstage("1+1+2+3+4+5+6"), refusal(PlayError::NotAStage));
+    EXPECT_EQ(t.createstage("1"), refusal(PlayError::NotAStage));   // nothing chosen
     t.turnphase = 1;
-    EXPECT_EQ(t.createstage("1+1+2+3"), 1);
+    EXPECT_EQ(t.createstage("1+1+2+3"), refusal(PlayError::NotNow));
     t.turnphase = 2;
     t.players[1].stagedone = 1;
-    EXPECT_EQ(t.createstage("1+1+2+3"), 4);
+    EXPECT_EQ(t.createstage("1+1+2+3"), refusal(PlayError::StageDone));
     t.players[1].stagedone = 0;
     EXPECT_EQ(sink.to(1), (Texts{"CMD_playerror+1+3+", "CMD_playerror+1+3+", "CMD_playerror+1+1+",
                                  "CMD_playerror+1+4+"}));

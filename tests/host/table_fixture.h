@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -12,6 +13,16 @@
 
 #include "host/table.h"
 #include "table_access.h"
+
+namespace velmora::host {
+
+// Names a request's outcome in a failed expectation.
+inline void PrintTo(const PlayResult& r, std::ostream* os) {
+    *os << (r.kind == PlayResult::Done ? "done" : r.kind == PlayResult::Ignored ? "ignored" : "refused ")
+        << (r.refused() ? playErrorCode(r.error) : 0);
+}
+
+}  // namespace velmora::host
 
 namespace velmora::host::testing {
 

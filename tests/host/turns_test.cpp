@@ -106,7 +106,7 @@ TEST_F(TurnTest, FaceUpSkipIsRefusedAndTurnStaysInFirstPhase) {
     setPile({5, kSkip});
     setTurn(1, 1);
     clear();
-    EXPECT_EQ(t.pickdiscard("1+"), 8);
+    EXPECT_EQ(t.pickdiscard("1+"), refusal(PlayError::SkipOnPile));
     EXPECT_EQ(sink.sent, (std::vector<std::pair<int, std::string>>{{1, "CMD_playerror+1+8+"}}));
     EXPECT_EQ(t.turnphase, 1);
     EXPECT_EQ(t.topdiscard, kSkip);
@@ -132,13 +132,13 @@ TEST_F(TurnTest, RefusedDiscardsAnswerTheirCodesAndChangeNothing) {
     setTurn(1, 1);
     const Snapshot phase1 = snapshot(t);
     clear();
-    EXPECT_EQ(t.discard("1+1+"), 1);
+    EXPECT_EQ(t.discard("1+1+"), refusal(PlayError::NotNow));
     EXPECT_TRUE(snapshot(t) == phase1);
     t.turnphase = 2;
     const Snapshot before = snapshot(t);
-    EXPECT_EQ(t.discard("1+0+"), 2);
-    EXPECT_EQ(t.discard("1+12+"), 2);
-    EXPECT_EQ(t.discard("1+2+"), 2);   // empty slot
+    EXPECT_EQ(t.discard("1+0+"), refusal(PlayError::NotValid));
+    EXPECT_EQ(t.discard("1+12+"), refusal(PlayError::NotValid));
+    EXPECT_EQ(t.discard("1+2+"), refusal(PlayError::NotValid));   // empty slot
     EXPECT_EQ(sink.to(1), (Texts{"CMD_playerror+1+1+", "CMD_playerror+1+2+", "CMD_playerror+1+2+",
                                  "CMD_playerror+1+2+"}));
     EXPECT_EQ(sink.sent.size(), 4u);
@@ -241,7 +241,7 @@ TEST_F(TurnTest, RoundEndScoresHandsAdvancesLaidStagesAndListsOnlySeatsInRound) 
     // During the pause draws are ignored and the rest refused.
     setTurn(2, 3);
     EXPECT_EQ(t.draw("2+"), kIgnored);
-    EXPECT_EQ(t.discard("2+1+"), 1);
+    EXPECT_EQ(t.discard("2+1+"), refusal(PlayError::NotNow));
     clear();
     for (int i = 0; i < 6; ++i) t.timer1Timer();
     EXPECT_TRUE(sink.sent.empty());
