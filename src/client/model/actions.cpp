@@ -30,13 +30,13 @@ void TableActions::image_drawClick() {
     hidePileButtons();
     if (!t_.ownTurn() || t_.turnPhase != 1) return;
     send(wire::message(cmd::kDraw, ownSeat(), ""));
-    t_.currentPlayer = 0;
+    t_.waitForHost();
 }
 
 void TableActions::clickpickup() {
     hidePileButtons();
     if (!t_.ownTurn() || t_.turnPhase != 1) return;
-    t_.currentPlayer = 0;
+    t_.waitForHost();
     send(wire::message(cmd::kPickdiscard, ownSeat(), ""));
 }
 
@@ -64,7 +64,7 @@ void TableActions::clickdiscard() {
         notice("You can only select one card to discard");
         return;
     }
-    t_.currentPlayer = 0;
+    t_.waitForHost();
     send(wire::message(cmd::kDiscard, ownSeat(), ids.back(), ""));
 }
 
@@ -75,7 +75,7 @@ void TableActions::button_createstageClick() {
     m.add(ownSeat());
     for (int id : ids) m.add(id);
     send(m.str());
-    t_.currentPlayer = 0;
+    t_.waitForHost();
 }
 
 void TableActions::image_set22MouseUp(int tag, int x, int width) {
@@ -88,7 +88,7 @@ void TableActions::image_set22MouseUp(int tag, int x, int width) {
     }
     if (ids.empty()) return;
     send(wire::message(cmd::kHitset, ownSeat(), tag, ids.back(), side, ""));
-    t_.currentPlayer = 0;
+    t_.waitForHost();
 }
 
 void TableActions::cardimagesMouseDown(int id, bool rightButton) {

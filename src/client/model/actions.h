@@ -1,8 +1,8 @@
 // The player's actions: clicks on the table turned into requests to the
 // host. Only what the client can see is checked here (whose turn, the turn
 // phase, how many cards are raised, a skip on the pile); the host judges the
-// rest. A request leaves the current player at 0 until the host answers, so
-// a double click sends one request. Plain C++ over the table state.
+// rest. A request sets the table's `waitingForHost` until the host answers,
+// so a double click sends one request. Plain C++ over the table state.
 #pragma once
 
 #include <functional>

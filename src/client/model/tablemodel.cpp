@@ -126,7 +126,7 @@ void TableModel::getnextplayer(std::string_view payload) {
     const auto e = parseNextPlayer(payload);
     if (!e) return;
     hideActionButtons();
-    currentPlayer = e->seat;
+    setCurrent(e->seat);
     turnPhase = 0;
     for (SeatState& s : seats) s.turn = false;
     seats[currentPlayer].turn = true;
@@ -149,7 +149,7 @@ void TableModel::draw(std::string_view payload) {
     hideActionButtons();
     if (e->seat != ownSeat) return;
     createcard(e->slot, e->face);
-    currentPlayer = ownSeat;
+    setCurrent(ownSeat);
     offerAfterDraw();
     play("draw");
 }
@@ -167,7 +167,7 @@ void TableModel::pickdiscard(std::string_view payload) {
     if (!e) return;
     hideActionButtons();
     discardTop = e->top;
-    currentPlayer = e->seat;
+    setCurrent(e->seat);
     if (e->seat == ownSeat) {
         createcard(e->slot, e->face);
         offerAfterDraw();
@@ -223,7 +223,7 @@ void TableModel::playstage(std::string_view payload) {
         if (int kind = getsettype(s.stage, g)) s.kind[g - 1] = kind;
     if (own && e->goesOn) {
         stageLaid = true;
-        currentPlayer = ownSeat;
+        setCurrent(ownSeat);
     }
     play("stage");
 }
@@ -234,7 +234,7 @@ void TableModel::hitthem(std::string_view payload) {
     const std::string& hitter = name(e->seat);
     setStatus(e->seat == e->owner ? hitter + " placed a hit." : hitter + " placed a hit on " + name(e->owner));
     applyLaid(*e);
-    currentPlayer = e->seat;
+    setCurrent(e->seat);
     play("hitset");
 }
 
@@ -308,7 +308,7 @@ void TableModel::applySnapshotSeats(const GameStatsEvent& e) {
 void TableModel::gamestats(std::string_view payload) {
     const auto e = parseGameStats(payload);
     if (!e || e->recipient != ownSeat) return;
-    currentPlayer = e->current;
+    setCurrent(e->current);
     turnPhase = e->phase;
     discardTop = e->top;
     for (const HandCard& c : e->hand) createcard(c.slot, c.face);
@@ -335,7 +335,7 @@ void TableModel::playerror(std::string_view payload) {
     if (auto text = playErrorText(e->code); !text.empty()) setStatus(std::string(text));
     if (e->code == playErrorCode(PlayError::SkipOnPile)) showDraw = true;
     play("invalid");
-    currentPlayer = e->seat;
+    setCurrent(e->seat);
 }
 
 }  // namespace velmora::client

@@ -76,7 +76,10 @@ public:
     int turnSound = 0;     // 0 Classic ("turn"), 1 New ("turnnew")
 
     // ---- table state ----
-    int currentPlayer = 0;  // 0 while a request waits for its answer
+    int currentPlayer = 0;  // the seat the host last gave the turn; 0 before any
+    // A request went out and the host has not answered it yet: no turn of
+    // ours until then, so a double click sends one request.
+    bool waitingForHost = false;
     int turnPhase = 0;      // 0 nothing to do, 1 draw/pick up, 2 lay/hit/discard, 3 round over
     bool stageLaid = false;
     int discardTop = 0;     // face on the discard pile, 0 empty
@@ -93,7 +96,8 @@ public:
     // Seat shown at each place: bottom, top-left, top-middle, top-right.
     std::array<int, 4> seatAtPlace{1, 2, 3, 4};
 
-    bool ownTurn() const { return ownSeat >= 1 && currentPlayer == ownSeat; }
+    bool ownTurn() const { return ownSeat >= 1 && !waitingForHost && currentPlayer == ownSeat; }
+    void waitForHost() { waitingForHost = true; }
     bool ownTableSeat() const { return ownSeat >= 1 && ownSeat <= kSeats; }
     const std::string& name(int seat) const;
     void setName(int seat, std::string name);
@@ -147,6 +151,11 @@ public:
 
 private:
     bool valid(int seat) const { return seat >= 1 && seat <= kSeats; }
+    // The host named whose turn it is: any wait for its answer is over.
+    void setCurrent(int seat) {
+        currentPlayer = seat;
+        waitingForHost = false;
+    }
     void play(std::string_view sound) const;
     void say(const std::string& line) const;
     void setTrack(int seat, int number);

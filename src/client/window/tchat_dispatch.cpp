@@ -58,7 +58,7 @@ void Tchat::registerHandlers() {
 void Tchat::tableowner(std::string_view payload) {
     if (wire::toInt(payload) != session_->ownSeat()) return;
     session_->becomeOwner();
-    offerStart(table_.currentPlayer == 0 || table_.showWinner);
+    offerStart(table_.currentPlayer == 0 || table_.waitingForHost || table_.showWinner);
 }
 
 void Tchat::hookSeating() {

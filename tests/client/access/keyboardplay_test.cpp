@@ -82,7 +82,7 @@ TEST(KeyboardPlay, ARoundIsPlayedByKeysAlone) {
     while (t.status != "The Round is Over!") {
         ASSERT_TRUE(waitUntil([&] { return (t.ownTurn() && t.turnPhase >= 1) || t.status == "The Round is Over!"; },
                               30000))
-            << t.status << " phase " << t.turnPhase << " current " << t.currentPlayer;
+            << t.status << " phase " << t.turnPhase << " current " << t.currentPlayer << " waiting " << t.waitingForHost;
         if (t.status == "The Round is Over!") break;
         ++turns;
         if (t.turnPhase == 1) {

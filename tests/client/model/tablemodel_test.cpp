@@ -121,14 +121,14 @@ TEST_F(Model, NoPickUpOfferedWhileASkipLiesOnThePile) {
 TEST_F(Model, OwnDrawAddsTheEleventhCardAndOffersStageAndDiscard) {
     dealt();
     on("CMD_nextplayer+1+");
-    t.currentPlayer = 0;  // the request went out
+    t.waitForHost();  // the request went out
     on("CMD_draw+1+11+11+44+");
     EXPECT_EQ(t.hand[11].id, 11);
     EXPECT_EQ(t.hand[11].face, 44);
     EXPECT_EQ(t.status, "Create your Stage or Discard please..");
     EXPECT_TRUE(buttons(false, false, true, true));
     EXPECT_EQ(t.turnPhase, 2);
-    EXPECT_EQ(t.currentPlayer, 1);
+    EXPECT_TRUE(t.ownTurn());
     EXPECT_EQ(sounds.back(), "draw");
 }
 
@@ -241,7 +241,7 @@ TEST_F(Model, OwnStageStrikesTheRowAndTheTurnGoesOn) {
     dealt();
     on("CMD_nextplayer+1+");
     on("CMD_draw+1+11+11+44+");
-    t.currentPlayer = 0;
+    t.waitForHost();
     on("CMD_playstage+1+5+t+1+1+0+1+2+0+1+5+0+1+6+0+2+1+5+2+1+18+2+1+13+2+2+33+2+2+7+2+2+20");
     EXPECT_EQ(t.status, "You completed the stage.");
     EXPECT_EQ(faces(), (std::vector<int>{13, 53, 40, 2, 26, 11, 44}));
@@ -251,7 +251,7 @@ TEST_F(Model, OwnStageStrikesTheRowAndTheTurnGoesOn) {
     EXPECT_TRUE(t.stageRows[1].struck);
     EXPECT_FALSE(t.stageRows[1].done);
     EXPECT_TRUE(t.stageLaid);
-    EXPECT_EQ(t.currentPlayer, 1);
+    EXPECT_TRUE(t.ownTurn());
     EXPECT_FALSE(t.showCreateStage);
     EXPECT_TRUE(t.showDiscard);
     EXPECT_EQ(t.seats[1].stageText, "");
@@ -340,10 +340,10 @@ TEST_F(Model, PlayErrorTextsRestoreTheTurn) {
         {7, "That is not a valid play."}, {8, "You cannot pick up a skip card."},
     };
     for (auto [code, text] : cases) {
-        t.currentPlayer = 0;
+        t.waitForHost();
         on("CMD_playerror+1+" + std::to_string(code) + "+");
         EXPECT_EQ(t.status, text);
-        EXPECT_EQ(t.currentPlayer, 1);
+        EXPECT_TRUE(t.ownTurn());
     }
     EXPECT_TRUE(t.showDraw);
     t.setStatus("before");
@@ -354,9 +354,9 @@ TEST_F(Model, PlayErrorTextsRestoreTheTurn) {
 
 TEST_F(Model, AnotherSeatsPlayErrorIsIgnoredSoundIncluded) {
     dealt();
-    t.currentPlayer = 0;
+    t.waitForHost();
     on("CMD_playerror+3+2+");
-    EXPECT_EQ(t.currentPlayer, 0);
+    EXPECT_TRUE(t.waitingForHost);
     EXPECT_TRUE(sounds.empty());
 }
 
