@@ -94,7 +94,6 @@ GameLog::GameLog(BoardPanel* board, TableModel& table, QObject* parent)
 
 void GameLog::showLog() {
     table_.button_stagelistClick(1);
-    board_->refresh();
     panel_->show();
     panel_->raise();
 }

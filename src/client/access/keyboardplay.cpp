@@ -156,7 +156,6 @@ void KeyboardPlay::moveInHand(int slot) {
 
 void KeyboardPlay::run(void (KeyboardPlay::*op)()) {
     (this->*op)();
-    if (p_.refresh) p_.refresh();
     ring_->update();
 }
 

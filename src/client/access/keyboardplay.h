@@ -28,7 +28,6 @@ struct KeyboardParts {
     TableActions* actions = nullptr;
     TableView* view = nullptr;
     QLineEdit* chatInput = nullptr;
-    std::function<void()> refresh;  // brings the board in line after an action
 };
 
 class KeyboardPlay : public QObject {

@@ -5,6 +5,14 @@
 
 namespace velmora::client {
 
+namespace {
+// Every action tells the table's listeners once, whatever it changed.
+struct Told {
+    explicit Told(TableModel& t) : batch(t) { t.changed(); }
+    TableModel::Batch batch;
+};
+}  // namespace
+
 int TableActions::ownSeat() const { return t_.ownSeat; }
 
 // Requests go out only while connected; the waiting rule holds either way.
@@ -19,6 +27,7 @@ void TableActions::notice(const std::string& text) {
 void TableActions::hidePileButtons() { t_.showDraw = t_.showPickup = false; }
 
 void TableActions::button_startClick() {
+    const Told told(t_);
     if (!connected()) {
         notice("You are not connected");
         return;
@@ -27,6 +36,7 @@ void TableActions::button_startClick() {
 }
 
 void TableActions::image_drawClick() {
+    const Told told(t_);
     hidePileButtons();
     if (!t_.ownTurn() || t_.turnPhase != 1) return;
     send(wire::message(cmd::kDraw, ownSeat(), ""));
@@ -34,6 +44,7 @@ void TableActions::image_drawClick() {
 }
 
 void TableActions::clickpickup() {
+    const Told told(t_);
     hidePileButtons();
     if (!t_.ownTurn() || t_.turnPhase != 1) return;
     t_.waitForHost();
@@ -41,6 +52,7 @@ void TableActions::clickpickup() {
 }
 
 void TableActions::image_discardClick() {
+    const Told told(t_);
     if (!t_.ownTurn()) return;
     if (t_.turnPhase == 2) {
         clickdiscard();
@@ -53,6 +65,7 @@ void TableActions::image_discardClick() {
 }
 
 void TableActions::clickdiscard() {
+    const Told told(t_);
     hidePileButtons();
     if (!t_.ownTurn() || t_.turnPhase != 2) return;
     const std::vector<int> ids = t_.selectedIds();
@@ -69,6 +82,7 @@ void TableActions::clickdiscard() {
 }
 
 void TableActions::button_createstageClick() {
+    const Told told(t_);
     const std::vector<int> ids = t_.selectedIds();
     if (ids.empty()) return;
     wire::MessageBuilder m(cmd::kCreatestage);
@@ -79,6 +93,7 @@ void TableActions::button_createstageClick() {
 }
 
 void TableActions::image_set22MouseUp(int tag, int x, int width) {
+    const Told told(t_);
     if (!t_.ownTurn() || t_.turnPhase != 2) return;
     const std::vector<int> ids = t_.selectedIds();
     const char* side = x + 20 > width / 2 ? "r" : "l";
@@ -92,6 +107,7 @@ void TableActions::image_set22MouseUp(int tag, int x, int width) {
 }
 
 void TableActions::cardimagesMouseDown(int id, bool rightButton) {
+    const Told told(t_);
     if (rightButton) t_.sortthem();
     if (t_.turnPhase != 2 || t_.slotOf(id) == 0) return;
     if (rightButton || !connected() || !t_.ownTurn()) return;
@@ -100,6 +116,7 @@ void TableActions::cardimagesMouseDown(int id, bool rightButton) {
 }
 
 void TableActions::click(std::string_view item, int tag, bool rightButton, int x, int width) {
+    const Told told(t_);
     if (item.starts_with("card")) {
         cardimagesMouseDown(tag, rightButton);
     } else if (item.starts_with("image_set") && !item.starts_with("image_setlabel")) {
@@ -121,6 +138,9 @@ void TableActions::click(std::string_view item, int tag, bool rightButton, int x
     }
 }
 
-void TableActions::reorder(int id, int slot) { t_.reorder(id, slot); }
+void TableActions::reorder(int id, int slot) {
+    const Told told(t_);
+    t_.reorder(id, slot);
+}
 
 }  // namespace velmora::client

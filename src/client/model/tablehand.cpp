@@ -133,6 +133,7 @@ void TableModel::sortstuff(int own) {
     if (own < 2 || own > kSeats) return;
     seatAtPlace = {1, 2, 3, 4};
     for (auto [from, to] : kChains[own]) movestuff(from, to);
+    changed();
 }
 
 int TableModel::placeOf(int seat) const {

@@ -26,6 +26,24 @@ const std::string& TableModel::name(int seat) const { return valid(seat) ? seats
 
 void TableModel::setName(int seat, std::string name) {
     if (valid(seat)) seats[seat].name = std::move(name);
+    changed();
+}
+
+void TableModel::setShowStart(bool show) {
+    showStart = show;
+    changed();
+}
+
+void TableModel::changed() {
+    pending_ = batchDepth_ > 0;
+    if (pending_) return;
+    for (const auto& listener : listeners_) listener();
+}
+
+void TableModel::handle(Handler handler, std::string_view payload) {
+    Batch batch(*this);
+    (this->*handler)(payload);
+    changed();
 }
 
 std::vector<std::string> TableModel::otherSeatNames() const {

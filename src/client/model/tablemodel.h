@@ -70,6 +70,28 @@ public:
 
     TableHooks hooks;
 
+    // ---- change notification ----
+    // Listeners run after each handled event or local change; the views
+    // subscribe once instead of being refreshed by hand.
+    void onChanged(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
+    // Tells the listeners now, or once when the outermost batch ends.
+    void changed();
+    // Changes made while one lives are told once, when the last one ends.
+    class Batch {
+    public:
+        explicit Batch(TableModel& t) : t_(t) { ++t_.batchDepth_; }
+        ~Batch() {
+            if (--t_.batchDepth_ == 0 && t_.pending_) t_.changed();
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        TableModel& t_;
+    };
+    // Handles one game event and tells the listeners once.
+    void handle(Handler handler, std::string_view payload);
+
     // ---- set by the connection layer and the settings ----
     int ownSeat = 0;       // 1..4 a seat, 5 and above a spectator
     bool hosting = false;
@@ -101,6 +123,7 @@ public:
     bool ownTableSeat() const { return ownSeat >= 1 && ownSeat <= kSeats; }
     const std::string& name(int seat) const;
     void setName(int seat, std::string name);
+    void setShowStart(bool show);
     // The names at the table seats other than the own one.
     std::vector<std::string> otherSeatNames() const;
     void setStatus(std::string text) {
@@ -142,7 +165,10 @@ public:
     void sortstuff(int ownSeat);
     void movestuff(int from, int to);
     int placeOf(int seat) const;  // 0 bottom .. 3 top-right; -1 none
-    void button_stagelistClick(int tag) { stageListInFront = tag == 2; }
+    void button_stagelistClick(int tag) {
+        stageListInFront = tag == 2;
+        changed();
+    }
     void hideActionButtons();
 
     static int getsettype(int stage, int group);
@@ -164,6 +190,10 @@ private:
     void offerAfterDraw();
     void beginOwnTurn();
     void applySnapshotSeats(const GameStatsEvent& e);
+
+    std::vector<std::function<void()>> listeners_;
+    int batchDepth_ = 0;
+    bool pending_ = false;
 };
 
 }  // namespace velmora::client

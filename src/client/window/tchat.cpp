@@ -93,15 +93,12 @@ void Tchat::hookTable() {
     hooks.sound = table_.hooks.sound;
     hooks.playerName = [this] { return session_->playerName.toStdString(); };
     actions_ = std::make_unique<TableActions>(table_, std::move(hooks));
+    table_.onChanged([board = board_] { board->refresh(); });
     TableView* view = board_->tableView();
     view->setClick([this](const BoardItem& item, Qt::MouseButton button, QPoint at) {
         actions_->click(item.name.toStdString(), item.tag, button == Qt::RightButton, at.x(), item.rect.width());
-        board_->refresh();
     });
-    view->setDrag([this](int id, int slot) {
-        actions_->reorder(id, slot);
-        board_->refresh();
-    });
+    view->setDrag([this](int id, int slot) { actions_->reorder(id, slot); });
 }
 
 void Tchat::setRelauncher(std::function<void(const QStringList& arguments)> relaunch) {
@@ -190,7 +187,6 @@ void Tchat::JustWatch1Click() {
 
 void Tchat::button_startClick() {
     actions_->button_startClick();
-    board_->refresh();
 }
 
 void Tchat::addlinetochat(const QString& line, Colour colour) { mainchat_->addlinetochat(line, colour); }
@@ -204,8 +200,7 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
-    table_.showStart = false;
-    board_->refresh();
+    table_.setShowStart(false);
     action("StartGame1")->setEnabled(false);
     if (params_.isEmpty()) {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."));
@@ -241,8 +236,7 @@ bool Tchat::hostpress() {
 // the seats; the button shows unless a game is under way.
 void Tchat::offerStart(bool showButton) {
     table_.hosting = true;
-    table_.showStart = showButton;
-    board_->refresh();
+    table_.setShowStart(showButton);
     action("StartGame1")->setEnabled(true);
     side_->spylist->setKickEnabled(true);
 }
@@ -253,8 +247,7 @@ bool Tchat::joinpress() {
         showNotice(error, false);
         return false;
     }
-    table_.showStart = false;
-    board_->refresh();
+    table_.setShowStart(false);
     action("StartGame1")->setEnabled(false);
     return true;
 }

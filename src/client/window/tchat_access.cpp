@@ -30,7 +30,6 @@ void Tchat::wireAccess() {
     parts.actions = actions_.get();
     parts.view = board_->tableView();
     parts.chatInput = mychat_;
-    parts.refresh = [this] { board_->refresh(); };
     keys_ = new KeyboardPlay(std::move(parts), this);
     keys_->fillMenu(menus_->menu(MainMenus::Menu::Play));
     menus_->collect(MainMenus::Menu::Play);

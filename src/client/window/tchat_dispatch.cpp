@@ -30,8 +30,9 @@ void Tchat::registerHandlers() {
     add(cmd::kPlayasound, [this](std::string_view p) { sounds_->playasound(text(p)); });
     auto seated = [this](void (Seating::*h)(std::string_view)) {
         return [this, h](std::string_view p) {
+            const TableModel::Batch told(table_);
             ((*seating_).*h)(p);
-            board_->refresh();
+            table_.changed();
         };
     };
     add(cmd::kNewplayerinfo, seated(&Seating::arrived));
@@ -47,10 +48,7 @@ void Tchat::registerHandlers() {
     add(cmd::kJustwatching, seated(&Seating::watching));
     add(cmd::kOwner, [this](std::string_view p) { tableowner(p); });
     for (const TableModel::Event& e : TableModel::events())
-        add(e.command, [this, h = e.handler](std::string_view p) {
-            (table_.*h)(p);
-            board_->refresh();
-        });
+        add(e.command, [this, h = e.handler](std::string_view p) { table_.handle(h, p); });
 }
 
 // A headless host names the table's owner, who gets the hosting player's

@@ -43,6 +43,22 @@ struct Actions : testing::Test {
     }
 };
 
+// The board repaints from one subscription: every handled event and every
+// action tells it once, a click that changes several things included.
+TEST_F(Actions, EachEventAndEachClickTellTheListenersOnce) {
+    int told = 0;
+    t.onChanged([&] { ++told; });
+    t.handle(&TableModel::getnextplayer, "2+");
+    EXPECT_EQ(told, 1);
+    a.click("button_stagelist", 2, false, 5, 60);
+    EXPECT_TRUE(t.stageListInFront);
+    EXPECT_EQ(told, 2);
+    a.click("image_draw", 0, false, 5, 60);
+    a.reorder(1, 5);
+    t.setName(3, "Bo");
+    EXPECT_EQ(told, 5);
+}
+
 TEST_F(Actions, DrawOutOfTurnHidesTheButtonsAndSendsNothing) {
     t.getnextplayer("1+");
     t.showDraw = t.showPickup = true;

@@ -17,7 +17,7 @@ bool deliver(TableModel& t, std::string_view message) {
     const wire::SplitLine line = wire::splitLine(message);
     for (const auto& e : TableModel::events())
         if (line.name == e.command) {
-            (t.*e.handler)(line.payload);
+            t.handle(e.handler, line.payload);
             return true;
         }
     return false;
