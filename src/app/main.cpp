@@ -36,9 +36,7 @@ int main(int argc, char** argv) {
     if (parsed.action == Options::Action::Serve) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
-        QStringList serveArgs;
-        if (!parsed.port.isEmpty()) serveArgs << QStringLiteral("--port") << parsed.port;
-        return velmora::app::serve(serveArgs);
+        return velmora::app::serve(parsed);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));

@@ -7,23 +7,12 @@
 #include "host/tserver.h"
 
 namespace velmora::app {
-namespace {
 
-QString portArgument(const QStringList& args) {
-    const qsizetype i = args.indexOf(QStringLiteral("--port"));
-    if (i >= 0 && i + 1 < args.size()) return args[i + 1];
-    return QString::fromLatin1(kDefaultPortText);
-}
-
-}  // namespace
-
-bool wantsServe(const QStringList& args) { return args.contains(QStringLiteral("--serve")); }
-
-int serve(const QStringList& args) {
+int serve(const Options& options) {
     host::TServer server;
     server.setHeadless(true);
     try {
-        server.listen(portArgument(args));
+        server.listen(options.port.isEmpty() ? QString::fromLatin1(kDefaultPortText) : options.port);
     } catch (const std::exception& e) {
         std::cerr << "velmora: " << e.what() << std::endl;
         return 1;

@@ -1,13 +1,11 @@
 // The headless host: `velmora --serve [--port N]`.
 #pragma once
 
-#include <QStringList>
+#include "app/options.h"
 
 namespace velmora::app {
 
-// True when the arguments ask for the headless host.
-bool wantsServe(const QStringList& args);
 // Runs the host without a window until SIGINT or SIGTERM; returns the exit code.
-int serve(const QStringList& args);
+int serve(const Options& options);
 
 }  // namespace velmora::app

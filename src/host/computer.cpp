@@ -142,10 +142,6 @@ void ComputerPlayer::computercreate(int seat) {
     computerdiscard(a);
 }
 
-bool ComputerPlayer::checkforplacement(int card) const {
-    return has(analyse(0).placed, rankof(card));
-}
-
 // A set or colour set takes a wild once it holds a natural card, and a card
 // matching one of its naturals; a run a card for a free rank next to it.
 bool ComputerPlayer::hitfits(const GroupView& v, int card) {

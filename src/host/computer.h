@@ -79,7 +79,6 @@ public:
     // "+slot+slot..." of a set of n or a run of n; empty when none fits.
     std::string checkforitset(int seat, int n);
     std::string checkforitrun(int seat, int n);
-    bool checkforplacement(int card) const;
     // True when a card was hit; a refused hit tries the next fit.
     bool computerhitthem(int seat);
     void computerdiscard(int seat);

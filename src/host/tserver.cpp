@@ -136,8 +136,8 @@ void TServer::tempsockDisconnect(TSock* sock) {
         sock->Close();
 }
 
-void TServer::tempsockInfo(TSock* sock, int, const QString& text) {
-    if (text != QLatin1String("Socket Closed")) return;
+void TServer::tempsockInfo(TSock* sock, int code, const QString&) {
+    if (code != net::InfoClose) return;
     const int p = sock->Tag;
     if (p < 1 || p > kPlaces || places_[p].sock != sock) return;  // a connection the place no longer holds
     leave(p, sock);

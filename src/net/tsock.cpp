@@ -174,8 +174,6 @@ bool TSock::Accept(TSock*& place) {
         return false;
     }
     auto* sock = new TSock(this);
-    sock->Blocking = Blocking;
-    sock->BlockingTimeout = BlockingTimeout;
     sock->OnRead = OnRead;
     sock->OnWrite = OnWrite;
     sock->OnDisconnect = OnDisconnect;
@@ -269,7 +267,6 @@ void TSock::peerClosed() {
 void TSock::Drop(const QString& reason) {
     if (dropping_ || !socket_) return;
     dropping_ = true;
-    dropReason_ = reason;
     if (OnDrop)
         OnDrop(this, reason);
     else

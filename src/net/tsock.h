@@ -25,7 +25,6 @@ public:
 };
 
 enum class SocketType { stStream, stDatagram };
-enum class LineBreak { lbCRLF, lbCR, lbLF, lbSmart };
 
 // Information codes passed to OnInfo.
 enum InfoCode {
@@ -45,12 +44,8 @@ public:
     explicit TSock(QObject* parent = nullptr);
     ~TSock() override;
 
-    // Stored properties; the game uses stream sockets, non-blocking, no auto-accept.
+    // Only stream sockets listen; the game uses nothing else.
     SocketType socketType = SocketType::stStream;
-    bool Blocking = false;
-    bool AutoAccept = false;
-    LineBreak lineBreak = LineBreak::lbSmart;  // stored only: bytes pass untouched
-    int BlockingTimeout = 0;
     int Tag = 0;  // owned by the user of the component
 
     QString HostName() const { return hostName_; }
@@ -74,8 +69,6 @@ public:
     // (OnDrop, or standard error). Safe to call from inside this component's
     // events.
     void Drop(const QString& reason);
-    // The reason given to Drop while the connection is on its way out.
-    QString DropReason() const { return dropping_ ? dropReason_ : QString(); }
     // Whether small writes go out at once (Nagle off), as the platform reports it.
     bool LowDelay() const;
 
@@ -114,7 +107,6 @@ private:
     bool connected_ = false;
     bool listening_ = false;
     bool dropping_ = false;
-    QString dropReason_;
     QByteArray received_;
     QByteArray unsent_;
     qint64 sendLimit_ = 0;

@@ -1,5 +1,6 @@
 // Tlzrw1: compresses one file into the LZRW1/KH store format and back. The
-// tally window holds one, set to Fast.
+// velmora-lzrw1 tool holds one, set to Fast; the tally file calls the buffer
+// and block functions (lzrw1_buffer.h, lzrw1_blocks.h) directly.
 #pragma once
 
 #include <cstdint>

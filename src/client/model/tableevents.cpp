@@ -1,7 +1,8 @@
 #include "client/model/tableevents.h"
 
 #include <charconv>
-#include <cstdio>
+
+#include "net/diagnostics.h"
 
 namespace velmora::client {
 namespace {
@@ -11,6 +12,9 @@ namespace {
 constexpr std::size_t kMaxFields = 1024;
 // Records of a kind the client does not know are skipped, but only so many.
 constexpr std::size_t kMaxRecords = 256;
+// The client's one peer is the host: all its dropped events share one budget
+// of the log, so a hostile host cannot grow standard error at will.
+constexpr std::uint64_t kFromHost = 0;
 
 // Cuts a payload at "+" once, then hands out fields in order. The last field
 // may lack its "+" (several host messages end without one); a trailing "+"
@@ -70,7 +74,8 @@ public:
     void fail(const char* what) {
         if (bad_) return;
         bad_ = true;
-        std::fprintf(stderr, "velmora: dropped %s: %s: %s\n", command_, what, escapeForLog(payload_).c_str());
+        net::standardLog().write(kFromHost, "host",
+                                 std::string("dropped ") + command_ + ": " + what + ": " + net::escapeForLog(payload_));
     }
 
 private:
@@ -124,23 +129,6 @@ std::vector<SeatStage> readSeatStages(Fields& f, std::size_t size) {
 }
 
 }  // namespace
-
-std::string escapeForLog(std::string_view text) {
-    constexpr std::size_t kShown = 300;
-    std::string out;
-    for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
-            out += static_cast<char>(c);
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            out += buf;
-        }
-    }
-    if (text.size() > kShown) out += "...";
-    return out;
-}
 
 std::optional<StartGameEvent> parseStartGame(std::string_view payload) {
     Fields f(cmd::kStartgame, payload);

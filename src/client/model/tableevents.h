@@ -1,8 +1,9 @@
 // The payloads of the host's game events, each cut and checked in one place.
 // A parse function returns nothing for a payload the table cannot hold (a
 // seat, slot, face or group out of range, a missing field, more records than
-// a table has room for) and reports it with one escaped line on standard
-// error, so a faulty or hostile host can never index past the table. Plain C++.
+// a table has room for) and reports it with one escaped line in the
+// rate-limited standard log (net/diagnostics.h), so a faulty or hostile host
+// can neither index past the table nor flood standard error. Plain C++.
 #pragma once
 
 #include <array>
@@ -113,9 +114,5 @@ std::optional<EndRoundEvent> parseEndRound(std::string_view payload);
 std::optional<WinnerEvent> parseWinner(std::string_view payload);
 std::optional<GameStatsEvent> parseGameStats(std::string_view payload);
 std::optional<PlayErrorEvent> parsePlayError(std::string_view payload);
-
-// Bytes outside printable ASCII as \xNN, cut to a readable length: safe to
-// write to a terminal whatever a peer sent.
-std::string escapeForLog(std::string_view text);
 
 }  // namespace velmora::client

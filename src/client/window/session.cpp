@@ -73,8 +73,8 @@ void Session::requestJustWatch(int seat, bool watch) {
         send(wire::message(cmd::kJustwatch, seat, watch ? 1 : 2));
 }
 
-void Session::sockInfo(net::TSock*, int, const QString& text) {
-    if (text != QLatin1String("Socket Closed") || closing_) return;
+void Session::sockInfo(net::TSock*, int code, const QString&) {
+    if (code != net::InfoClose || closing_) return;
     closing_ = true;
     // What the host said before it closed (such as "CMD_full") is still
     // handled before the window goes.

@@ -63,7 +63,7 @@ public:
     QString hostAddress = QStringLiteral("127.0.0.1");
 
 signals:
-    // The connection to the host ended ("Socket Closed").
+    // The connection to the host ended (InfoClose).
     void closed();
 
 private:

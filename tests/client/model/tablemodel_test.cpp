@@ -5,6 +5,7 @@
 
 #include "host/computer.h"
 #include "host/table.h"
+#include "net/logclock.h"
 #include "net/wire.h"
 
 using namespace velmora;
@@ -454,14 +455,31 @@ TEST_F(Model, HostileEventsAreDroppedWithOneLineEach) {
         "CMD_winner+0+1+1",            "CMD_gamestats+1+1+1+7+m+0+5+0", "CMD_gamestats+1+1+9+7",
         "CMD_gamestats+1+1+1+7+s+1+3+5", "CMD_playerror+x+1+",      "CMD_mycards+1+1+\xFF\x01",
     };
+    net::LogClock clock;  // each event in a second of its own: none is held back
     testing::internal::CaptureStderr();
-    for (const char* m : hostile) on(m);
+    for (const char* m : hostile) clock.nextSecond(), on(m);
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), static_cast<long>(std::size(hostile))) << err;
-    EXPECT_NE(err.find("\\xFF\\x01"), std::string::npos);
+    EXPECT_NE(err.find("velmora: host: dropped CMD_mycards: a card face outside the deck: 1+1+\\xff\\x01"),
+              std::string::npos) << err;
     EXPECT_EQ(t.cardCount(), before.cardCount());
     EXPECT_EQ(t.discardTop, before.discardTop);
     EXPECT_EQ(t.status, before.status);
+}
+
+// A host that sends nothing but malformed events gets a few lines a second,
+// then one count of the rest; standard error does not grow with the flood.
+TEST_F(Model, AFloodOfMalformedEventsYieldsBoundedLines) {
+    net::LogClock clock;
+    clock.nextSecond();
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 10000; ++i) on("CMD_nextplayer+0+");
+    clock.nextSecond();
+    on("CMD_nextplayer+9+");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), net::DiagnosticLog::kLinesPerSecond + 2) << err;
+    EXPECT_NE(err.find("velmora: host: \u2026 9995 more suppressed\n"), std::string::npos) << err;
+    EXPECT_NE(err.find("host: dropped CMD_nextplayer: a seat outside 1..4: 9+\n"), std::string::npos) << err;
 }
 
 TEST_F(Model, OverlongRecordListsAreRefusedWithoutGrowing) {
