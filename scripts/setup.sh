@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build ccache pkg-config netbase
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
-  xvfb xauth xdotool fonts-dejavu-core
+  xvfb xauth xdotool fonts-dejavu-core libx11-dev
   desktop-file-utils appstream dpkg-dev file
 )
 

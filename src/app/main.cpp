@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
-#include <QScreen>
 #include <memory>
 
 #include "app/inprocesshost.h"
@@ -11,7 +10,6 @@
 #include "app/serve.h"
 #include "app/singleinstance.h"
 #include "client/window/appid.h"
-#include "client/art/cardart.h"
 #include "client/window/tchat.h"
 
 namespace {
@@ -44,9 +42,6 @@ int main(int argc, char** argv) {
     // Ties the window to the installed desktop entry (its icon and name).
     QGuiApplication::setDesktopFileName(QLatin1String(velmora::client::kAppId));
     QApplication::setWindowIcon(windowIcon());
-    // Every picture is drawn now, for each screen's pixel ratio, so none is
-    // drawn while the game handles an event.
-    for (const QScreen* screen : QGuiApplication::screens()) velmora::client::art::prepare(screen->devicePixelRatio());
     // Handled from the first moment; acted on once the event loop runs.
     velmora::app::onTerminationSignals([] { QApplication::closeAllWindows(); });
 

@@ -8,7 +8,26 @@ namespace {
 QString itemText(int place, const QString& name) { return QStringLiteral("%1: %2").arg(place).arg(name); }
 }  // namespace
 
-Tspylist::Tspylist(QWidget* parent) : SideWindow("Tspylist", QStringLiteral("Velmora - Spys"), parent) {
+int SpyRoster::add(int place, const QString& name) {
+    if (place < kFirstPlace || place > kLastPlace) return -1;
+    const QString prefix = QStringLiteral("%1: ").arg(place);
+    for (int row = 0; row < items_.size(); ++row)
+        if (items_[row].startsWith(prefix)) {
+            items_[row] = itemText(place, name);
+            return row;
+        }
+    items_.append(itemText(place, name));
+    return int(items_.size()) - 1;
+}
+
+int SpyRoster::remove(int place, const QString& name) {
+    const int row = int(items_.indexOf(itemText(place, name)));
+    if (row >= 0) items_.removeAt(row);
+    return row;
+}
+
+Tspylist::Tspylist(QWidget* parent, SpyRoster* roster)
+    : SideWindow("Tspylist", QStringLiteral("Velmora - Spys"), parent), roster_(roster ? roster : &ownRoster_) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(feltHeading(QStringLiteral("Spy List"), this));
     list_ = new QListWidget(this);
@@ -16,6 +35,7 @@ Tspylist::Tspylist(QWidget* parent) : SideWindow("Tspylist", QStringLiteral("Vel
     list_->setMouseTracking(true);
     list_->viewport()->installEventFilter(this);
     layout->addWidget(list_);
+    list_->addItems(roster_->items());
     resize(220, 260);
 
     // One menu for the window's life: popup() returns at once, so no click
@@ -51,21 +71,18 @@ void Tspylist::showPopup(const QPoint& pos) {
 }
 
 void Tspylist::addSpy(int place, const QString& name) {
-    if (place < kFirstPlace || place > kLastPlace) return;
-    const QString prefix = QStringLiteral("%1: ").arg(place);
-    for (int row = 0; row < list_->count(); ++row)
-        if (list_->item(row)->text().startsWith(prefix)) {
-            list_->item(row)->setText(itemText(place, name));
-            return;
-        }
-    list_->addItem(itemText(place, name));
+    const int row = roster_->add(place, name);
+    if (row < 0) return;
+    if (row < list_->count())
+        list_->item(row)->setText(roster_->items()[row]);
+    else
+        list_->addItem(roster_->items()[row]);
 }
 
 bool Tspylist::removeSpy(int place, const QString& name) {
-    const auto found = list_->findItems(itemText(place, name), Qt::MatchExactly);
-    if (found.isEmpty()) return false;
-    const int row = list_->row(found.first());
-    delete found.first();
+    const int row = roster_->remove(place, name);
+    if (row < 0) return false;
+    delete list_->takeItem(row);
     // The remembered row keeps naming the same spectator, or none once he left.
     if (row == underPointer_)
         underPointer_ = -1;
@@ -74,11 +91,7 @@ bool Tspylist::removeSpy(int place, const QString& name) {
     return true;
 }
 
-QStringList Tspylist::items() const {
-    QStringList out;
-    for (int i = 0; i < list_->count(); ++i) out << list_->item(i)->text();
-    return out;
-}
+QStringList Tspylist::items() const { return roster_->items(); }
 
 void Tspylist::popup_kickhimClick() {
     if (underPointer_ < 0 || underPointer_ >= list_->count()) return;

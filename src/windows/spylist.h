@@ -11,19 +11,33 @@
 
 namespace velmora::windows {
 
-class Tspylist : public SideWindow {
-    Q_OBJECT
+// Who is watching, kept from the first arrival whether or not the list's
+// window was ever made. Items read place, ": ", name.
+class SpyRoster {
 public:
-    explicit Tspylist(QWidget* parent);
-
-    QListWidget* listbox_spys() const { return list_; }
     // Spectators hold the places after the four seats.
     static constexpr int kFirstPlace = 5, kLastPlace = 9;
 
-    // Items read place, ": ", name. A place holds one spectator, so a new
-    // arrival replaces whoever was listed there; places outside 5..9 are
-    // not spectators' and are ignored (the list stays bounded whatever a
-    // host sends).
+    // A place holds one spectator, so a new arrival replaces whoever was
+    // listed there; places outside 5..9 are ignored (the roster stays
+    // bounded whatever a host sends). The row added or replaced, or -1.
+    int add(int place, const QString& name);
+    // The row of place, ": ", name that went, or -1 when it is not listed.
+    int remove(int place, const QString& name);
+    const QStringList& items() const { return items_; }
+
+private:
+    QStringList items_;
+};
+
+class Tspylist : public SideWindow {
+    Q_OBJECT
+public:
+    // Shows `roster` (which must outlive the window), or a roster of its own.
+    explicit Tspylist(QWidget* parent, SpyRoster* roster = nullptr);
+
+    QListWidget* listbox_spys() const { return list_; }
+    // Updates the roster and the list (rules in SpyRoster).
     void addSpy(int place, const QString& name);
     // Removes the item place, ": ", name; false when it is not listed.
     bool removeSpy(int place, const QString& name);
@@ -49,6 +63,8 @@ signals:
 private:
     void showPopup(const QPoint& pos);
 
+    SpyRoster ownRoster_;
+    SpyRoster* roster_;
     QListWidget* list_;
     QMenu* popup_;
     QAction* kickhim_;

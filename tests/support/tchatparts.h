@@ -29,7 +29,7 @@ struct TchatParts {
     // The box on screen, if any.
     static QMessageBox* noticeBox(Tchat& w) { return w.notice_; }
     // The spectator list's items: place, ": ", name.
-    static QStringList spies(Tchat& w) { return w.side_->spylist->items(); }
+    static QStringList spies(Tchat& w) { return w.side_->spies(); }
     static windows::SideWindows& sideWindows(Tchat& w) { return *w.side_; }
     static windows::Thostjoin* hostJoinDialog(Tchat& w) { return w.hostJoin_; }
 };

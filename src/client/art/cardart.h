@@ -6,8 +6,8 @@
 // screen: its devicePixelRatio is that ratio and its logical size the fixed
 // size of the board layout (exact when size x ratio is a whole number).
 // Pictures are drawn once per ratio and cached for the life of the process;
-// the returned references stay valid. Call prepare() at start-up so that
-// nothing is drawn while an event is handled. GUI thread only.
+// the returned references stay valid. Each is drawn when first asked for, so
+// start-up draws only what the first paint shows. GUI thread only.
 #pragma once
 
 #include <QPixmap>
@@ -57,7 +57,8 @@ constexpr int kFixedCount = static_cast<int>(Fixed::GameLog) + 1;
 QSize fixedSize(Fixed which);
 const QPixmap& picture(Fixed which, qreal ratio);
 
-// Draws and caches every picture for `ratio`; a second call does nothing.
+// Draws and caches every picture for `ratio` (tests and benchmarks); a
+// second call does nothing.
 void prepare(qreal ratio);
 
 // How many pictures are cached (all ratios); for tests and benchmarks.

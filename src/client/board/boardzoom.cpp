@@ -54,10 +54,9 @@ void BoardPanel::setZoom(qreal zoom) {
     refresh();
 }
 
-// Pictures are drawn once per ratio, before any event needs them.
+// Each picture is drawn when first painted at a ratio, then kept.
 void BoardPanel::applyPictures() {
     const qreal ratio = devicePixelRatioF();
-    art::prepare(ratio * zoom_);
     // Drawn at ratio x zoom, shown at ratio: the 100 % size times the zoom.
     auto at = [&](art::Fixed which) {
         QPixmap pm = art::picture(which, ratio * zoom_);

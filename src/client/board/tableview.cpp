@@ -38,7 +38,6 @@ void TableView::refresh() {
 
 void TableView::setZoom(qreal zoom) {
     zoom_ = std::clamp(zoom, 0.5, 4.0);
-    art::prepare(devicePixelRatioF() * zoom_);
     update();
 }
 

@@ -12,7 +12,7 @@
 #include "client/chat/phrasebuttons.h"
 #include "client/sound/sounds.h"
 #include "client/settings/windowbounds.h"
-#include "windows/gamestart.h"
+#include "windows/sidewindows.h"
 #include "windows/phrases.h"
 
 namespace velmora::client {
@@ -29,8 +29,16 @@ OptionsMenu::OptionsMenu(OptionsParts parts, Settings settings, QObject* parent)
     connect(parts_.sounds->playSoundsAction(), &QAction::triggered, this, &OptionsMenu::PlaySounds1Click);
     connect(parts_.sounds->playerPhraseSoundsAction(), &QAction::triggered, this,
             &OptionsMenu::PlayerPhraseSounds1Click);
-    connect(parts_.phraseEditor, &windows::Tphrases::phrasesChosen, this, &OptionsMenu::phrasesDone);
-    connect(parts_.gamestart, &windows::Tgamestart::changed, this, &OptionsMenu::saveinifile);
+}
+
+void OptionsMenu::attachPhraseEditor(windows::Tphrases& editor) {
+    connect(&editor, &windows::Tphrases::phrasesChosen, this, &OptionsMenu::phrasesDone);
+}
+
+// Until the window is made, the values stay as the settings file holds them.
+void OptionsMenu::attachGamestart(windows::Tgamestart& gamestart) {
+    if (loaded_) gamestart.setValues(settings_.text(K::Playtoscore), settings_.text(K::Timeperturn));
+    connect(&gamestart, &windows::Tgamestart::changed, this, &OptionsMenu::saveinifile);
 }
 
 QActionGroup* OptionsMenu::radio(QMenu* options, const QString& title, const char* menuName,
@@ -110,7 +118,8 @@ void OptionsMenu::loadinifile() {
     check(textSize_, size);
     parts_.input->setTextColour(settings_.colour(K::Textcolor));
     parts_.input->actionColour = settings_.colour(K::Actioncolor);
-    parts_.gamestart->setValues(settings_.text(K::Playtoscore), settings_.text(K::Timeperturn));
+    if (windows::Tgamestart* g = parts_.side->madeGamestart())
+        g->setValues(settings_.text(K::Playtoscore), settings_.text(K::Timeperturn));
     check(botSpeed_, settings_.integer(K::Botspeed));
     emit botSpeedChanged(botSpeed());
     check(turnSound_, settings_.integer(K::Turnsound));
@@ -135,8 +144,10 @@ void OptionsMenu::save(const QRect& bounds) {
     settings_.set(K::Height, bounds.height());
     settings_.setColour(K::Textcolor, parts_.input->textColour());
     settings_.setColour(K::Actioncolor, parts_.input->actionColour);
-    settings_.set(K::Playtoscore, parts_.gamestart->playToScore());
-    settings_.set(K::Timeperturn, parts_.gamestart->timePerTurn());
+    if (const windows::Tgamestart* g = parts_.side->madeGamestart()) {
+        settings_.set(K::Playtoscore, g->playToScore());
+        settings_.set(K::Timeperturn, g->timePerTurn());
+    }
     settings_.set(K::Botspeed, botSpeed());
     settings_.set(K::Turnsound, turnSound());
     settings_.setFlag(K::Playerphrasesounds, parts_.sounds->playerPhraseSounds());
@@ -201,7 +212,7 @@ void OptionsMenu::ResetScreenLocation1Click() { parts_.window->setGeometry(kDefa
 void OptionsMenu::PrhaseList1Click() {
     QStringList phrases;
     for (int n = 1; n <= PhraseButtons::kCount; ++n) phrases << parts_.phrases->phrase(n);
-    parts_.phraseEditor->showPhrases(phrases);
+    parts_.side->phrases()->showPhrases(phrases);
 }
 
 void OptionsMenu::phrasesDone(const QStringList& phrases) {

@@ -17,6 +17,7 @@ class QColorDialog;
 class QMenu;
 
 namespace velmora::windows {
+class SideWindows;
 class Tgamestart;
 class Tphrases;
 }  // namespace velmora::windows
@@ -35,8 +36,8 @@ struct OptionsParts {
     ChatInput* input = nullptr;
     Sounds* sounds = nullptr;
     PhraseButtons* phrases = nullptr;
-    windows::Tphrases* phraseEditor = nullptr;
-    windows::Tgamestart* gamestart = nullptr;
+    // The phrase editor and the game start options, made when first needed.
+    windows::SideWindows* side = nullptr;
 };
 
 class OptionsMenu : public QObject {
@@ -57,6 +58,9 @@ public:
 
     void loadinifile();
     void saveinifile();
+    // Connect a side window when it is made.
+    void attachPhraseEditor(windows::Tphrases& editor);
+    void attachGamestart(windows::Tgamestart& gamestart);
 
     void PlaySounds1Click() { saveinifile(); }
     void PlayerPhraseSounds1Click() { saveinifile(); }

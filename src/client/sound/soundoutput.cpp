@@ -1,10 +1,9 @@
-// Qt Multimedia playback of the compiled-in waves.
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+// The default sound output: a stand-in that loads the sound module when the
+// first sound is played, so start-up maps none of the audio libraries.
+#include <QCoreApplication>
+#include <QLibrary>
 
-#include <map>
+#include <iostream>
 
 #include "client/sound/sounds.h"
 
@@ -12,55 +11,42 @@ namespace velmora::client {
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
-
-// Without a sound server the PulseAudio backend reports the failed
-// connection on every start of the program; a game without sound is normal
-// on a desktop (and in tests), so that one report is dropped.
-void dropPulseNoise(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QLatin1String("PulseAudioService:"))) return;
-    if (previousHandler) previousHandler(type, context, message);
+// Beside the program (build tree and a plain copy), then the installed
+// library folder, then where the build put it (tests run from elsewhere).
+QStringList moduleCandidates() {
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString name = QString::fromLatin1(kSoundModuleName);
+    return {dir + u'/' + name, dir + QStringLiteral("/../" VELMORA_LIBDIR "/velmora/") + name,
+            QStringLiteral(VELMORA_SOUND_BUILD_DIR "/") + name};
 }
 
-bool haveAudioOutput() {
-    previousHandler = qInstallMessageHandler(dropPulseNoise);
-    const bool any = !QMediaDevices::audioOutputs().isEmpty();
-    qInstallMessageHandler(previousHandler);
-    return any;
-}
-
-class EffectOutput final : public SoundOutput {
+class LoadOnFirstSound final : public SoundOutput {
 public:
     void start(const QString& resourcePath) override {
-        // Checked on every sound, so a device plugged in later is used; a
-        // QSoundEffect without a device would complain on stderr.
-        if (!haveAudioOutput()) return;
-        QSoundEffect* effect = effectFor(resourcePath);
-        if (current_ && current_ != effect) current_->stop();
-        effect->stop();
-        effect->play();
-        current_ = effect;
+        if (!tried_) load();
+        if (output_) output_->start(resourcePath);
     }
 
 private:
-    QSoundEffect* effectFor(const QString& resourcePath) {
-        auto& slot = effects_[resourcePath];
-        if (!slot) {
-            slot = std::make_unique<QSoundEffect>();
-            slot->setSource(soundUrl(resourcePath));
+    void load() {
+        tried_ = true;
+        for (const QString& path : moduleCandidates()) {
+            QLibrary module(path);
+            auto make = reinterpret_cast<MakeSoundOutput>(module.resolve(kSoundModuleEntry));
+            if (!make) continue;
+            // Never unloaded: the output's code lives in the module.
+            output_.reset(make());
+            return;
         }
-        return slot.get();
+        std::cerr << "velmora: no sound module found; playing without sound" << std::endl;
     }
 
-    // Kept loaded: the set is small, and reloading would delay each sound.
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
-    QSoundEffect* current_ = nullptr;
+    bool tried_ = false;
+    std::unique_ptr<SoundOutput> output_;
 };
 
 }  // namespace
 
-QUrl soundUrl(const QString& resourcePath) { return QUrl(QStringLiteral("qrc") + resourcePath); }
-
-std::unique_ptr<SoundOutput> makeEffectOutput() { return std::make_unique<EffectOutput>(); }
+std::unique_ptr<SoundOutput> makeEffectOutput() { return std::make_unique<LoadOnFirstSound>(); }
 
 }  // namespace velmora::client

@@ -3,29 +3,19 @@
 
 #include <QObject>
 #include <QString>
-#include <QUrl>
 
 #include <functional>
 #include <memory>
 
 #include "client/chat/colortext.h"
+#include "client/sound/soundoutput.h"
 
 class QAction;
 
 namespace velmora::client {
 
-// Where sounds end up. start() cuts off whatever is still playing.
-class SoundOutput {
-public:
-    virtual ~SoundOutput() = default;
-    virtual void start(const QString& resourcePath) = 0;
-};
-
-// The URL under which Qt Multimedia finds a compiled-in sound.
-QUrl soundUrl(const QString& resourcePath);
-
-// Plays through Qt Multimedia; silent (and quiet on stderr) without an
-// audio output device.
+// Plays through Qt Multimedia, loaded with the first sound; silent (and
+// quiet on stderr) without an audio output device.
 std::unique_ptr<SoundOutput> makeEffectOutput();
 
 class Sounds : public QObject {

@@ -49,8 +49,9 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     hookTable();
     hookSeating();
     setGeometry(kDefaultBounds);
-    // The side windows come after the main window; the program adds the host last.
-    side_ = std::make_unique<windows::SideWindows>(this, windows::SideWindowsOptions{QString::fromLatin1(kVersion)});
+    // The side windows are made when first shown; the program adds the host.
+    side_ = std::make_unique<windows::SideWindows>(this, windows::SideWindowsOptions{QString::fromLatin1(kVersion)},
+                                                   sideWindowHooks());
     wireSideWindows();
     buildOptions();
     wireTally();
@@ -149,8 +150,7 @@ void Tchat::connectMenus() {
 }
 
 void Tchat::buildOptions() {
-    OptionsParts parts{this,    mainchat_,         static_cast<ChatInput*>(mychat_), sounds_, phrases_,
-                       side_->Tphrases, side_->Tgamestart};
+    OptionsParts parts{this, mainchat_, static_cast<ChatInput*>(mychat_), sounds_, phrases_, side_.get()};
     options_ = new OptionsMenu(std::move(parts), Settings(), this);
     connect(options_, &OptionsMenu::botSpeedChanged, this, [this](int ms) {
         if (host_) host_->setBotSpeed(ms);
@@ -206,7 +206,7 @@ void Tchat::processparams() {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."));
         session_->hostAddress = QStringLiteral("127.0.0.1");
         session_->playerName = QStringLiteral("You");
-        side_->download->show();
+        side_->download()->show();
         hostpress();
         return;
     }
@@ -238,7 +238,7 @@ void Tchat::offerStart(bool showButton) {
     table_.hosting = true;
     table_.setShowStart(showButton);
     action("StartGame1")->setEnabled(true);
-    side_->spylist->setKickEnabled(true);
+    side_->setKickEnabled(true);
 }
 
 bool Tchat::joinpress() {

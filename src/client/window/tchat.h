@@ -25,7 +25,9 @@ class QMenu;
 
 namespace velmora::windows {
 struct HostJoinChoice;
-struct SideWindows;
+struct SideWindowHooks;
+class SideWindows;
+class Ttallylist;
 class Thostjoin;
 }  // namespace velmora::windows
 
@@ -96,11 +98,13 @@ private:
     void connectMenus();
     void buildOptions();
     void buildChatPanel();
-    void wireSideWindows();  // tchat_windows.cpp
+    windows::SideWindowHooks sideWindowHooks();  // tchat_windows.cpp
+    void wireSideWindows();
     void wireAccess();       // tchat_access.cpp
     void openHostJoin();
     void playWithOthers(const windows::HostJoinChoice& choice);
     void wireTally();        // tchat_tally.cpp
+    void wireTally(windows::Ttallylist& tally);
     void registerHandlers();
     void hookSeating();  // tchat_dispatch.cpp
     void hookTable();

@@ -11,15 +11,9 @@
 #include "client/board/tableview.h"
 #include "client/window/mainmenus.h"
 #include "client/window/tchat.h"
-#include "windows/sidewindows.h"
 #include "client/board/zoommenu.h"
-#include "windows/help.h"
 
 namespace velmora::client {
-
-namespace {
-constexpr int kGamePlayPage = 3;
-}  // namespace
 
 void Tchat::wireAccess() {
     // First: the table view's interface is made at the first question about it.
@@ -33,7 +27,6 @@ void Tchat::wireAccess() {
     keys_ = new KeyboardPlay(std::move(parts), this);
     keys_->fillMenu(menus_->menu(MainMenus::Menu::Play));
     menus_->collect(MainMenus::Menu::Play);
-    side_->Thelp->appendSection(kGamePlayPage, tr("Keys"), KeyboardPlay::helpHtml());
 
     gameLog_ = new GameLog(board_, table_, this);
     connect(keys_, &KeyboardPlay::focusMoved, access_, &TableAccessibility::focusMoved);

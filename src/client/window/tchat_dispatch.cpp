@@ -64,10 +64,10 @@ void Tchat::hookSeating() {
     hooks.chat = [this](const std::string& line) { addlinetochat(QString::fromStdString(line)); };
     hooks.ownLogin = [this] { options_->loadinifile(); };
     hooks.spyArrived = [this](int place, const std::string& name) {
-        side_->spylist->addSpy(place, QString::fromStdString(name));
+        side_->addSpy(place, QString::fromStdString(name));
     };
     hooks.spyLeft = [this](int place, const std::string& name) {
-        return side_->spylist->removeSpy(place, QString::fromStdString(name));
+        return side_->removeSpy(place, QString::fromStdString(name));
     };
     hooks.ownWatching = [this](bool watching) { action("JustWatch1")->setChecked(watching); };
     seating_ = std::make_unique<Seating>(table_, std::move(hooks));

@@ -10,18 +10,21 @@
 namespace velmora::client {
 
 void Tchat::wireTally() {
-    windows::Ttallylist* tally = side_->tallylist;
-    connect(tally, &windows::Ttallylist::saveFailed, this, [this](const QString& reason) {
-        addlinetochat(QStringLiteral("Your tally could not be saved: ") + reason);
-    });
-    tally->FormCreate(playerFilePath(QStringLiteral("Velmoratally.tld"), FileKind::Data));
+    side_->tallylist();  // the stored tally is read at start-up
     connect(action("ViewTally1"), &QAction::triggered, this, &Tchat::ViewTally1Click);
     connect(this, &Tchat::gameFinished, this, &Tchat::recordGame);
 }
 
+void Tchat::wireTally(windows::Ttallylist& tally) {
+    connect(&tally, &windows::Ttallylist::saveFailed, this, [this](const QString& reason) {
+        addlinetochat(QStringLiteral("Your tally could not be saved: ") + reason);
+    });
+    tally.FormCreate(playerFilePath(QStringLiteral("Velmoratally.tld"), FileKind::Data));
+}
+
 void Tchat::ViewTally1Click() {
     loadchecklist();
-    windows::Ttallylist* tally = side_->tallylist;
+    windows::Ttallylist* tally = side_->tallylist();
     tally->show();
     tally->raise();
     tally->activateWindow();
@@ -30,7 +33,7 @@ void Tchat::ViewTally1Click() {
 void Tchat::loadchecklist() {
     QStringList names = otherSeatNames();
     names.removeAll(QStringLiteral("<Waiting>"));
-    side_->tallylist->loadchecklist(names);
+    side_->tallylist()->loadchecklist(names);
 }
 
 void Tchat::recordGame(const QString& winner) {
@@ -38,7 +41,7 @@ void Tchat::recordGame(const QString& winner) {
     const int own = session_->ownSeat();
     if (own < 1 || own > kSeatCount) return;
     loadchecklist();
-    side_->tallylist->addgame(winner);
+    side_->tallylist()->addgame(winner);
 }
 
 }  // namespace velmora::client

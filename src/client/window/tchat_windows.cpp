@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QNetworkInterface>
 
+#include "client/access/keyboardplay.h"
+#include "client/settings/optionsmenu.h"
 #include "client/settings/playerfiles.h"
 #include "client/window/relaunch.h"
 #include "client/window/session.h"
@@ -15,6 +17,7 @@
 namespace velmora::client {
 namespace {
 
+constexpr int kGamePlayPage = 3;  // the help page that lists the keys
 constexpr SettingKey kRecent[] = {SettingKey::Recent1, SettingKey::Recent2, SettingKey::Recent3,
                                   SettingKey::Recent4, SettingKey::Recent5};
 
@@ -41,22 +44,34 @@ QStringList recentGames(const Settings& settings) {
 
 }  // namespace
 
+windows::SideWindowHooks Tchat::sideWindowHooks() {
+    windows::SideWindowHooks hooks;
+    hooks.spylist = [this](windows::Tspylist& spies) {
+        connect(&spies, &windows::Tspylist::kick, this, [this](int place) { session_->kicking(place); });
+    };
+    hooks.help = [](windows::Thelp& help) {
+        help.appendSection(kGamePlayPage, tr("Keys"), KeyboardPlay::helpHtml());
+    };
+    hooks.phrases = [this](windows::Tphrases& editor) { options_->attachPhraseEditor(editor); };
+    hooks.gamestart = [this](windows::Tgamestart& gamestart) { options_->attachGamestart(gamestart); };
+    hooks.download = [this](windows::Tdownload& download) {
+        Settings settings;
+        settings.load();
+        download.setDownloadAddress(settings.text(SettingKey::Lobbydownload));
+        download.setLobbyPath(settings.text(SettingKey::Lobbypath));
+        download.setDownloadFolder(
+            QFileInfo(playerFilePath(QStringLiteral("halvexlobby-setup"), FileKind::Data)).absolutePath());
+        connect(&download, &windows::Tdownload::exitGame, this, &QWidget::close);
+        connect(&download, &windows::Tdownload::hostOrJoin, this, &Tchat::openHostJoin);
+    };
+    hooks.tallylist = [this](windows::Ttallylist& tally) { wireTally(tally); };
+    return hooks;
+}
+
 void Tchat::wireSideWindows() {
-    connect(side_->spylist, &windows::Tspylist::kick, this, [this](int place) { session_->kicking(place); });
-    connect(action("SpyList1"), &QAction::triggered, side_->spylist, [this] { bringUp(side_->spylist); });
-    connect(action("About1"), &QAction::triggered, side_->Tabout, [this] { bringUp(side_->Tabout); });
-    connect(action("Content1"), &QAction::triggered, side_->Thelp, [this] { bringUp(side_->Thelp); });
-
-    Settings settings;
-    settings.load();
-    windows::Tdownload* download = side_->download;
-    download->setDownloadAddress(settings.text(SettingKey::Lobbydownload));
-    download->setLobbyPath(settings.text(SettingKey::Lobbypath));
-    download->setDownloadFolder(
-        QFileInfo(playerFilePath(QStringLiteral("halvexlobby-setup"), FileKind::Data)).absolutePath());
-    connect(download, &windows::Tdownload::exitGame, this, &QWidget::close);
-    connect(download, &windows::Tdownload::hostOrJoin, this, &Tchat::openHostJoin);
-
+    connect(action("SpyList1"), &QAction::triggered, this, [this] { bringUp(side_->spylist()); });
+    connect(action("About1"), &QAction::triggered, this, [this] { bringUp(side_->about()); });
+    connect(action("Content1"), &QAction::triggered, this, [this] { bringUp(side_->help()); });
     connect(action("HostOrJoin1"), &QAction::triggered, this, &Tchat::openHostJoin);
     relaunch_ = [this](const QStringList& arguments) {
         if (restartProgram(arguments)) close();

@@ -67,7 +67,7 @@ TEST(KeyboardPlay, ARoundIsPlayedByKeysAlone) {
     w.show();
     ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
     // The solo start shows the download window; the player closes it.
-    test::TchatParts::sideWindows(w).download->close();
+    test::TchatParts::sideWindows(w).download()->close();
     w.activateWindow();
     ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &w; }));
     client::TableModel& t = test::TchatParts::table(w);
@@ -179,7 +179,7 @@ TEST(KeyboardPlay, TheChatLineKeepsItsLettersAndEscLeavesIt) {
     // The keys are in the Play menu and in the help.
     ASSERT_NE(test::TchatParts::action(w, "KeyDiscard1"), nullptr);
     EXPECT_EQ(test::TchatParts::action(w, "KeyDiscard1")->shortcuts().size(), 2);
-    EXPECT_TRUE(test::TchatParts::sideWindows(w).Thelp->memo(3)->toPlainText().contains("pick up the discard"));
+    EXPECT_TRUE(test::TchatParts::sideWindows(w).help()->memo(3)->toPlainText().contains("pick up the discard"));
 }
 
 }  // namespace

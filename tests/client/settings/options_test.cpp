@@ -135,7 +135,7 @@ TEST_F(Options, LoginReadsTheFileAndAnUnmovedCloseWritesNothing) {
     EXPECT_EQ(test::TchatParts::phraseButtons(w)->phrase(2), "Good One!");
     EXPECT_FALSE(test::TchatParts::sounds(w).playSounds());
     EXPECT_TRUE(test::TchatParts::sounds(w).playerPhraseSounds());
-    EXPECT_EQ(test::TchatParts::sideWindows(w).Tgamestart->playtoscore()->value(), 150);
+    EXPECT_EQ(test::TchatParts::sideWindows(w).gamestart()->playtoscore()->value(), 150);
     w.close();
     EXPECT_EQ(file(), original);
 }
@@ -206,7 +206,7 @@ TEST_F(Options, PhraseEditorFillsSavesAndRestoresBuiltIns) {
     write(kLobbyPart + "[Velmora]\r\nPhrase1=Hi all\r\n");
     Tchat& w = connected();
     test::TchatParts::action(w, "PrhaseList1")->trigger();
-    windows::Tphrases* editor = test::TchatParts::sideWindows(w).Tphrases;
+    windows::Tphrases* editor = test::TchatParts::sideWindows(w).phrases();
     ASSERT_TRUE(editor->isVisible());
     EXPECT_EQ(editor->phrase(1)->text(), "Hi all");
     EXPECT_EQ(editor->phrase(9)->text(), "Good Game Everyone!");

@@ -39,7 +39,7 @@ struct TallyInWindow : testing::Test {
     void run(const std::string& line) { test::TchatParts::session(*w).dispatcher().dispatch({line, 0}); }
     // The host announces the winner at `seat`.
     void won(int seat) { run("CMD_winner+" + std::to_string(seat) + "+1+11+2+9+3+9+4+9"); }
-    windows::Ttallylist* tally() { return test::TchatParts::sideWindows(*w).tallylist; }
+    windows::Ttallylist* tally() { return test::TchatParts::sideWindows(*w).tallylist(); }
     QString file() const { return dir.filePath(QStringLiteral("Velmoratally.tld")); }
     QStringList checklist() {
         QStringList out;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QDialog>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -66,37 +67,53 @@ TEST_F(Windows, SoloGameHostsAsYouAndConnectsToItsOwnHost) {
     EXPECT_TRUE(test::TchatParts::board(w)->button_start()->isVisible());
     EXPECT_TRUE(test::TchatParts::action(w, "StartGame1")->isEnabled());
     EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());
-    EXPECT_TRUE(test::TchatParts::sideWindows(w).download->isVisible());  // shown at every solo start
-    EXPECT_FALSE(test::TchatParts::sideWindows(w).spylist->isVisible());
+    EXPECT_TRUE(test::TchatParts::sideWindows(w).download()->isVisible());  // shown at every solo start
     EXPECT_EQ(serverOf(w).table().player(1).name, "You");
     EXPECT_FALSE(played.empty());  // the "entered" sound
 }
 
-TEST_F(Windows, SideWindowsAreCreatedHiddenInOrder) {
-    Tchat w({"Ann", "127.0.0.1"});
-    QStringList order;
-    for (QObject* child : w.children())
-        if (auto* d = qobject_cast<QDialog*>(child); d && !d->inherits("QMessageBox")) {
-            order << d->objectName();
-            EXPECT_FALSE(d->isVisible());
-        }
-    EXPECT_EQ(order, (QStringList{"Tabout", "Tspylist", "Thelp", "Tgamestart", "Tphrases", "Tdownload",
-                                  "Ttallylist"}));
-    EXPECT_EQ(test::TchatParts::sideWindows(w).spylist->windowTitle(), "Velmora - Spys");
-    EXPECT_EQ(test::TchatParts::sideWindows(w).download->windowTitle(), "Download The Halvex Lobby");
+// Once the table is up and nothing happens, nothing in the window, its
+// connection or its host keeps a timer armed: an idle game costs no CPU.
+TEST_F(Windows, IdleGameArmsNoTimer) {
+    Tchat& w = open({});
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    auto armed = [&] {
+        QStringList out;
+        std::function<void(QObject*)> walk = [&](QObject* o) {
+            if (!QAbstractEventDispatcher::instance()->registeredTimers(o).isEmpty())
+                out << QString::fromLatin1(o->metaObject()->className()) + u' ' + o->objectName();
+            for (QObject* child : o->children()) walk(child);
+        };
+        for (QObject* root : std::initializer_list<QObject*>{&w, &test::TchatParts::session(w), &serverOf(w)})
+            walk(root);
+        return out;
+    };
+    // The pumps stop once their queues are empty; a timer that keeps
+    // re-arming never lets this hold.
+    EXPECT_TRUE(waitUntil([&] { return armed().isEmpty(); })) << armed().join(", ").toStdString();
 }
 
-TEST_F(Windows, MenuItemsOpenTheirWindows) {
+// A side window is made when it is first shown, and works from then on.
+TEST_F(Windows, MenuItemsMakeAndOpenTheirWindows) {
     Tchat w({"Ann", "127.0.0.1"});
-    auto& side = test::TchatParts::sideWindows(w);
+    auto dialogs = [&w] {
+        QStringList names;
+        for (QObject* child : w.children())
+            if (auto* d = qobject_cast<QDialog*>(child); d && !d->inherits("QMessageBox")) names << d->objectName();
+        return names;
+    };
     EXPECT_EQ(test::TchatParts::action(w, "Content1")->shortcut(), QKeySequence(Qt::Key_F1));
-    for (auto [item, window] : {std::pair<const char*, QWidget*>{"Content1", side.Thelp},
-                                {"About1", side.Tabout}, {"SpyList1", side.spylist}}) {
+    for (const char* item : {"Content1", "About1", "SpyList1"}) {
+        const QStringList before = dialogs();
         test::TchatParts::action(w, item)->trigger();
-        EXPECT_TRUE(window->isVisible()) << item;
+        const QStringList after = dialogs();
+        ASSERT_EQ(after.size(), before.size() + 1) << item;
+        EXPECT_TRUE(w.findChild<QDialog*>(after.back())->isVisible()) << item;
     }
-    EXPECT_EQ(side.Thelp->heading(), "Overview");
-    EXPECT_TRUE(side.Tabout->versionText().contains(client::kVersion));
+    auto& side = test::TchatParts::sideWindows(w);
+    EXPECT_EQ(side.help()->heading(), "Overview");
+    EXPECT_TRUE(side.about()->versionText().contains(client::kVersion));
+    EXPECT_EQ(side.spylist()->windowTitle(), "Velmora - Spys");
 }
 
 // The dialog's choice starts a window as the same launch parameters would;
@@ -109,7 +126,7 @@ TEST_F(Windows, HostOrJoinHostsOnAFreePortAndASecondCopyJoinsIt) {
         std::vector<QStringList> launched;
         from.setRelauncher([&](const QStringList& args) { launched.push_back(args); });
         if (viaDownload)
-            test::TchatParts::sideWindows(from).download->findChild<QPushButton*>("button_hostjoin")->click();
+            test::TchatParts::sideWindows(from).download()->findChild<QPushButton*>("button_hostjoin")->click();
         else
             test::TchatParts::action(from, "HostOrJoin1")->trigger();
         windows::Thostjoin* dialog = test::TchatParts::hostJoinDialog(from);
@@ -159,10 +176,14 @@ TEST_F(Windows, SpyListFollowsSpectatorsAndTheHostRemovesOne) {
     ASSERT_TRUE(chatHas(w, "P5 has left."));
     EXPECT_EQ(test::TchatParts::spies(w), QStringList({"6: P6", "7: P7"}));
 
-    auto* spies = test::TchatParts::sideWindows(w).spylist;
+    // Opened for the first time after the arrivals: it lists them.
+    ASSERT_EQ(test::TchatParts::sideWindows(w).madeSpylist(), nullptr);
     test::TchatParts::action(w, "SpyList1")->trigger();
-    ASSERT_TRUE(spies->isVisible());
+    auto* spies = test::TchatParts::sideWindows(w).madeSpylist();
+    ASSERT_TRUE(spies && spies->isVisible());
     QListWidget* list = spies->listbox_spys();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "7: P7");
     emit list->customContextMenuRequested(list->visualItemRect(list->item(1)).center());
     ASSERT_TRUE(spies->popupMenu()->isVisible());
     spies->popupMenu()->actions().value(0)->trigger();
@@ -181,7 +202,7 @@ TEST_F(Windows, TwoParametersOnlyShowTheLoadingNotice) {
     test::RawClient later(other.port());
     ASSERT_TRUE(later.waitFor("CMD_sendlogininfo", true));
     EXPECT_EQ(later.got.front(), "CMD_sendlogininfo+1");
-    EXPECT_FALSE(test::TchatParts::sideWindows(w).download->isVisible());
+    EXPECT_FALSE(test::TchatParts::sideWindows(w).madeDownload() && test::TchatParts::sideWindows(w).madeDownload()->isVisible());
     EXPECT_EQ(chat(w), "Loading Multi-player Game.. Please Wait.");
     EXPECT_FALSE(test::TchatParts::session(w).connected());
     EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());
