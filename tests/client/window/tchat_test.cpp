@@ -6,6 +6,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QDialog>
+#include <QFile>
 #include <QTcpServer>
 #include <QTemporaryDir>
 
@@ -91,6 +92,10 @@ TEST_F(Windows, IdleGameArmsNoTimer) {
     // The pumps stop once their queues are empty; a timer that keeps
     // re-arming never lets this hold.
     EXPECT_TRUE(waitUntil([&] { return armed().isEmpty(); })) << armed().join(", ").toStdString();
+    // Nor did the start load the audio libraries (they come with the sound module).
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(maps.readAll().contains("libQt6Multimedia"));
 }
 
 // A side window is made when it is first shown, and works from then on.
