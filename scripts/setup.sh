@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  g++ cmake ninja-build ccache pkg-config netbase
+  g++ clang libclang-rt-14-dev cmake ninja-build ccache pkg-config netbase
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
   xvfb xauth xdotool fonts-dejavu-core libx11-dev

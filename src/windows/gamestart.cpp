@@ -26,8 +26,10 @@ Tgamestart::Tgamestart(QWidget* parent)
     form->addRow(feltHeading(QStringLiteral("Game Options"), this));
     form->addRow(feltText(QStringLiteral("Play to Score"), this), score_);
     form->addRow(feltText(QStringLiteral("Creation Time"), this), time_);
-    for (auto [box, text] : {std::pair{score_, &scoreText_}, std::pair{time_, &timeText_}}) {
-        connect(box, &QSpinBox::valueChanged, this, [this, text](int v) {
+    // A named copy, not a structured binding: clang before 16 cannot capture one.
+    for (const auto& entry : {std::pair{score_, &scoreText_}, std::pair{time_, &timeText_}}) {
+        QString* text = entry.second;
+        connect(entry.first, &QSpinBox::valueChanged, this, [this, text](int v) {
             if (filling_) return;
             *text = QString::number(v);
             emit changed();
