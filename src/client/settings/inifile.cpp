@@ -141,11 +141,12 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
         if (!entry || !sameName(entry->key, key)) continue;
         if (entry->value == value) return;
         // Keep the key as it is spelt there, the spacing up to the value and
-        // the line end.
+        // the line end; a byte order mark before the key stays too.
         const QByteArray body = content(line);
+        const qsizetype mark = line.startsWith("\xEF\xBB\xBF") ? 3 : 0;
         qsizetype valueStart = body.indexOf('=') + 1;
         while (valueStart < body.size() && (body[valueStart] == ' ' || body[valueStart] == '\t')) ++valueStart;
-        line = body.left(valueStart) + value.toUtf8() + line.mid(body.size());
+        line = line.left(mark + valueStart) + value.toUtf8() + line.mid(mark + body.size());
         return;
     }
     insertLine(lastContent + 1, newLine);

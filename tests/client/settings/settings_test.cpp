@@ -191,6 +191,15 @@ TEST_F(SettingsFile, ValuesStayOnOneLine) {
     EXPECT_EQ(ini.bytes().count('\n'), 2);
 }
 
+// Found by fuzz_settings_file (its input is in fuzz/corpus/settings_file):
+// a key behind a byte order mark took the mark's length of the old value
+// along into the new one.
+TEST_F(SettingsFile, AKeyBehindAByteOrderMarkGetsItsNewValueWhole) {
+    IniFile ini(QByteArray("[Velmora]\r\n\xEF\xBB\xBFNickname=Bo\r\n"));
+    ini.setValue("Velmora", "nickname", "Red Fox");
+    EXPECT_EQ(ini.bytes(), QByteArray("[Velmora]\r\n\xEF\xBB\xBFNickname=Red Fox\r\n"));
+}
+
 TEST_F(SettingsFile, SaveBrokenOffBeforeTheRenameLeavesTheOldFileWhole) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     write(kLobbyFile);
