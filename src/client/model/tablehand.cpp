@@ -3,7 +3,9 @@
 #include "client/model/tablemodel.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
+
+#include "net/diagnostics.h"
 
 namespace velmora::client {
 
@@ -14,6 +16,11 @@ namespace {
 int sortKey(int face, bool byColour) {
     int key = face == kSkip ? -2 : face % 13 == 0 ? -1 : face;
     return byColour ? key : key % 13;
+}
+
+// The host's card is refused: one rate-limited line, as for other dropped events.
+void droppedCard(int id, const char* why) {
+    net::standardLog().write(0, "host", "dropped card " + std::to_string(id) + ": " + why);
 }
 
 }  // namespace
@@ -59,7 +66,7 @@ int TableModel::cardCount() const {
 
 bool TableModel::createcard(int id, int face) {
     if (slotOf(id) != 0) {
-        std::fprintf(stderr, "velmora: dropped card %d: the hand already holds it\n", id);
+        droppedCard(id, "the hand already holds it");
         return false;
     }
     for (int k = 1; k <= kHandSlots; ++k) {
@@ -67,7 +74,7 @@ bool TableModel::createcard(int id, int face) {
         hand[k] = {id, face, false};
         return true;
     }
-    std::fprintf(stderr, "velmora: dropped card %d: the hand is full\n", id);
+    droppedCard(id, "the hand is full");
     return false;
 }
 
