@@ -105,7 +105,7 @@ bool GameLog::eventFilter(QObject* watched, QEvent* event) {
     const auto* e = static_cast<QMouseEvent*>(event);
     if (e->button() != Qt::LeftButton) return false;
     const BoardItem* it = itemAt(view->items(), view->toBoard(e->position().toPoint()));
-    if (it && (it->name == QLatin1String("button_chatbox") || it->name == QLatin1String("button_stagelist")))
+    if (it && (it->target.role == ItemRole::ChatSwitch || it->target.role == ItemRole::StageListSwitch))
         panel_->hide();
     (void)watched;
     return false;

@@ -37,10 +37,6 @@ const std::vector<KeyboardPlay::Command>& KeyboardPlay::commands() {
 
 namespace {
 
-bool isGroup(const QString& name) {
-    return name.startsWith(QLatin1String("image_set")) && !name.startsWith(QLatin1String("image_setlabel"));
-}
-
 // Draws the focus ring over the item the keys act on; lies over the whole
 // table view and lets the mouse through.
 class FocusRing : public QWidget {
@@ -63,8 +59,8 @@ protected:
         // A hand card under its right neighbour: ring its visible strip only.
         const BoardItem* last = nullptr;
         for (const BoardItem& i : view_->items())
-            if (i.name.startsWith(QLatin1String("card"))) last = &i;
-        if (it->name.startsWith(QLatin1String("card")) && last && last->name != it->name) box.setWidth(30);
+            if (i.target.role == ItemRole::HandCard) last = &i;
+        if (it->target.role == ItemRole::HandCard && last && last != it) box.setWidth(30);
         const QRectF r(QPointF(box.topLeft()) * z, QSizeF(box.size()) * z);
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
@@ -73,7 +69,7 @@ protected:
         p.drawRoundedRect(ring, 5 * z, 5 * z);
         p.setPen(QPen(QColor(255, 222, 110), 2 * z));
         p.drawRoundedRect(ring, 5 * z, 5 * z);
-        if (!isGroup(it->name)) return;
+        if (it->target.role != ItemRole::Group) return;
         // The end a hit goes to: a bar on that side of the group.
         const qreal x = play_.rightEnd() ? ring.right() - 5 * z : ring.left() + 1 * z;
         p.fillRect(QRectF(x, ring.top() + 4 * z, 4 * z, ring.height() - 8 * z), QColor(255, 222, 110));
@@ -114,7 +110,7 @@ std::vector<QString> KeyboardPlay::stops() const {
     out.push_back(QStringLiteral("image_draw"));
     out.push_back(QStringLiteral("image_discard"));
     for (const BoardItem& it : p_.view->items())
-        if (it.visible && isGroup(it.name)) out.push_back(it.name);
+        if (it.visible && it.target.role == ItemRole::Group) out.push_back(it.name);
     return out;
 }
 
@@ -138,7 +134,7 @@ void KeyboardPlay::moved() {
 void KeyboardPlay::moveStop(int step) {
     const std::vector<QString> all = stops();
     QString current = focusedItem();
-    if (current.startsWith(QLatin1String("card"))) current = QStringLiteral("hand");
+    if (focusOn(ItemRole::HandCard)) current = QStringLiteral("hand");
     auto at = std::find(all.begin(), all.end(), current);
     const int n = static_cast<int>(all.size());
     int index = at == all.end() ? 0 : static_cast<int>(at - all.begin());
@@ -195,12 +191,16 @@ void KeyboardPlay::toggleChat() {
     }
 }
 
-// Enter and Space: a left click on the focused item, at the chosen end of a group.
+bool KeyboardPlay::focusOn(ItemRole role) const {
+    const BoardItem* it = p_.view->item(focusedItem());
+    return it && it->target.role == role;
+}
+
+// Enter and Space: what a left click on the focused item does, at the chosen end of a group.
 void KeyboardPlay::activate() {
     const BoardItem* it = p_.view->item(focusedItem());
     if (!it || !it->visible) return;
-    const int x = rightEnd_ ? it->rect.width() - 1 : 0;
-    p_.actions->click(it->name.toStdString(), it->tag, false, x, it->rect.width());
+    p_.actions->activate(it->target, rightEnd_ ? GroupEnd::Right : GroupEnd::Left, false);
 }
 
 bool KeyboardPlay::handleKey(int key, Qt::KeyboardModifiers modifiers) {
@@ -212,8 +212,8 @@ bool KeyboardPlay::handleKey(int key, Qt::KeyboardModifiers modifiers) {
                 run(c.op);
                 return true;
             }
-    const bool inHand = focusedItem().startsWith(QLatin1String("card"));
-    const bool onGroup = isGroup(focusedItem());
+    const bool inHand = focusOn(ItemRole::HandCard);
+    const bool onGroup = focusOn(ItemRole::Group);
     switch (key) {
         case Qt::Key_Tab: moveStop(modifiers & Qt::ShiftModifier ? -1 : 1); return true;
         case Qt::Key_Backtab: moveStop(-1); return true;

@@ -1,9 +1,9 @@
 // Keyboard play on the main window: a focus ring over the own hand, the two
 // piles and the laid groups, and keys that go through the same operations as
-// the clicks (TableActions::click and the button handlers), so the waiting
-// rule and the host's judgement are the same for keys and mouse. Keys work
-// whenever the chat line does not have the focus; Esc leaves the chat line
-// and F6 goes back and forth.
+// the clicks (TableActions::activate on the focused item's typed target, and
+// the button handlers), so the waiting rule and the host's judgement are the
+// same for keys and mouse. Keys work whenever the chat line does not have the
+// focus; Esc leaves the chat line and F6 goes back and forth.
 #pragma once
 
 #include <QObject>
@@ -11,6 +11,8 @@
 #include <QString>
 #include <functional>
 #include <vector>
+
+#include "client/model/boardtarget.h"
 
 class QLineEdit;
 class QMenu;
@@ -65,6 +67,7 @@ private:
     std::vector<QString> stops() const;
     void moveStop(int step);
     void moveInHand(int slot);
+    bool focusOn(ItemRole role) const;
     void activate();
     void run(void (KeyboardPlay::*op)());
     void draw();

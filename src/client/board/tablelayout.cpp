@@ -37,8 +37,10 @@ const QSize kSwitch(96, 21);
 
 QString named(const char* base, int seat) { return QString::fromLatin1(base) + QString::number(seat); }
 
-BoardItem fixed(QString name, QPoint at, QSize size, art::Fixed which, bool visible, QString tip = {}) {
+BoardItem fixed(QString name, QPoint at, QSize size, art::Fixed which, bool visible, QString tip = {},
+                ItemRole role = ItemRole::None) {
     BoardItem item;
+    item.target.role = role;
     item.name = std::move(name);
     item.kind = Kind::Fixed;
     item.rect = QRect(at, size);
@@ -59,7 +61,6 @@ void addSeat(BoardItems& out, const TableModel& t, int place) {
     fan.kind = Kind::Fan;
     fan.count = seat.handCount;
     fan.rect = QRect(p.fan, QSize(10 * seat.handCount + 35, art::kSmallCardSize.height()));
-    fan.tag = seat.handCount;
     fan.visible = !ownAtBottom && seat.handCount > 0;
     fan.tip = QStringLiteral("%1 cards").arg(seat.handCount);
     out.push_back(std::move(fan));
@@ -71,7 +72,7 @@ void addSeat(BoardItems& out, const TableModel& t, int place) {
         group.faces = faces;
         const int n = static_cast<int>(faces.size());
         group.rect = QRect(g == 1 ? p.set1 : p.set2, QSize(n ? 18 * n + 27 : 45, art::kSmallCardSize.height()));
-        group.tag = s * 10 + g;
+        group.target = {ItemRole::Group, s, g};
         group.visible = n > 0;
         out.push_back(std::move(group));
         BoardItem label;
@@ -97,7 +98,6 @@ void addSeat(BoardItems& out, const TableModel& t, int place) {
     stage.kind = Kind::Text;
     stage.text = QString::fromStdString(seat.stageText);
     stage.rect = QRect(p.stage, QFontMetrics(boardFont(16)).size(Qt::TextSingleLine, stage.text));
-    stage.tag = seat.stage;
     stage.visible = !stage.text.isEmpty();
     out.push_back(std::move(stage));
     out.push_back(fixed(named("image_turn", s), p.turn, kMarker, art::Fixed::TurnMarker, seat.turn));
@@ -113,6 +113,7 @@ void addCentre(BoardItems& out, const TableModel& t) {
     BoardItem discard;
     discard.name = QStringLiteral("image_discard");
     discard.kind = Kind::Pile;
+    discard.target.role = ItemRole::DiscardPile;
     discard.index = t.discardTop;
     discard.rect = kDiscard;
     discard.tip = t.discardTop > 0 ? QStringLiteral("Discard pile (%1): pick it up, or discard your raised card")
@@ -120,26 +121,23 @@ void addCentre(BoardItems& out, const TableModel& t) {
                                    : QStringLiteral("Discard pile: discard your raised card here");
     out.push_back(std::move(discard));
     out.push_back(fixed(QStringLiteral("image_draw"), kDrawPile.topLeft(), kDrawPile.size(), art::Fixed::DrawPile,
-                        true, QStringLiteral("Draw pile: draw a card")));
+                        true, QStringLiteral("Draw pile: draw a card"), ItemRole::DrawPile));
 }
 
 void addButtons(BoardItems& out, const TableModel& t) {
     out.push_back(fixed(QStringLiteral("button_discard"), {357, 360}, kSmallButton, art::Fixed::Discard, t.showDiscard,
-                        QStringLiteral("Discard the raised card")));
+                        QStringLiteral("Discard the raised card"), ItemRole::DiscardButton));
     out.push_back(fixed(QStringLiteral("button_pickup"), {357, 360}, kSmallButton, art::Fixed::PickUp, t.showPickup,
-                        QStringLiteral("Take the card on the discard pile")));
+                        QStringLiteral("Take the card on the discard pile"), ItemRole::PickUpButton));
     out.push_back(fixed(QStringLiteral("button_draw"), {421, 360}, kSmallButton, art::Fixed::Draw, t.showDraw,
-                        QStringLiteral("Draw a card from the draw pile")));
+                        QStringLiteral("Draw a card from the draw pile"), ItemRole::DrawButton));
     out.push_back(fixed(QStringLiteral("button_createstage"), {41, 337}, kBigButton, art::Fixed::CreateStage,
-                        t.showCreateStage, QStringLiteral("Lay your stage with the raised cards")));
-    BoardItem chat = fixed(QStringLiteral("button_chatbox"), {516, 281}, kSwitch, art::Fixed::ChatBox, true,
-                           QStringLiteral("Show the chat"));
-    chat.tag = 1;
-    out.push_back(std::move(chat));
-    BoardItem list = fixed(QStringLiteral("button_stagelist"), {613, 281}, kSwitch, art::Fixed::StageList, true,
-                           QStringLiteral("Show the ten stages"));
-    list.tag = 2;
-    out.push_back(std::move(list));
+                        t.showCreateStage, QStringLiteral("Lay your stage with the raised cards"),
+                        ItemRole::CreateStageButton));
+    out.push_back(fixed(QStringLiteral("button_chatbox"), {516, 281}, kSwitch, art::Fixed::ChatBox, true,
+                        QStringLiteral("Show the chat"), ItemRole::ChatSwitch));
+    out.push_back(fixed(QStringLiteral("button_stagelist"), {613, 281}, kSwitch, art::Fixed::StageList, true,
+                        QStringLiteral("Show the ten stages"), ItemRole::StageListSwitch));
 }
 
 void addHand(BoardItems& out, const TableModel& t) {
@@ -151,7 +149,7 @@ void addHand(BoardItems& out, const TableModel& t) {
         card.kind = Kind::BigCard;
         card.index = slot.face;
         card.rect = QRect(handLeft(k), slot.selected ? kRaisedTop : kCardTop, 60, 82);
-        card.tag = slot.id;
+        card.target = {.role = ItemRole::HandCard, .cardId = slot.id, .slot = k};
         card.tip = faceName(slot.face);
         out.push_back(std::move(card));
     }

@@ -1,14 +1,17 @@
 // Where everything of the table stands on the 778 x 537 board, computed from
 // the table state: one list of named items in painting order. The painted
-// view draws it, the mouse is mapped through it, and tests find every
-// control by its designed name (`card`+id, `image_set31`, `button_draw`) with
-// its geometry.
+// view draws it, the mouse is mapped through it, and tests and screen readers
+// find every control by its designed name (`card`+id, `image_set31`,
+// `button_draw`) with its geometry. What an item is for comes from its typed
+// target, never from its name.
 #pragma once
 
 #include <QFont>
 #include <QRect>
 #include <QString>
 #include <vector>
+
+#include "client/model/boardtarget.h"
 
 namespace velmora::client {
 
@@ -35,7 +38,7 @@ struct BoardItem {
     std::vector<int> faces;
     QString text;
     QString tip;  // tool-tip
-    int tag = 0;  // card id, group tag (seat x 10 + group), switch tag
+    BoardTarget target;  // what a click or key on it acts on
     bool visible = true;
 };
 

@@ -105,7 +105,7 @@ void TableView::paintEvent(QPaintEvent*) {
     const BoardItem* dragged = nullptr;
     for (const BoardItem& item : items_) {
         if (!item.visible) continue;
-        if (dragId_ != 0 && isHandCard(item) && item.tag == dragId_) {
+        if (dragId_ != 0 && isHandCard(item) && item.target.cardId == dragId_) {
             dragged = &item;
             continue;
         }
@@ -141,7 +141,7 @@ void TableView::mouseMoveEvent(QMouseEvent* e) {
     if (!it || !isHandCard(*it)) return;
     const int dx = toBoard(e->position().toPoint()).x() - pressAt_.x();
     if (dragId_ == 0 && std::abs(dx) < kDragDistance) return;
-    dragId_ = it->tag;
+    dragId_ = it->target.cardId;
     dragDx_ = dx;
     update();
 }

@@ -47,7 +47,7 @@ protected:
 
 private:
     void paintItem(QPainter& p, const BoardItem& item, qreal ratio) const;
-    bool isHandCard(const BoardItem& item) const { return item.name.startsWith(QLatin1String("card")); }
+    bool isHandCard(const BoardItem& item) const { return item.target.role == ItemRole::HandCard; }
 
     const TableModel& table_;
     BoardItems items_;

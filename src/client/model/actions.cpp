@@ -92,17 +92,16 @@ void TableActions::button_createstageClick() {
     t_.waitForHost();
 }
 
-void TableActions::image_set22MouseUp(int tag, int x, int width) {
+void TableActions::hit(int seat, int group, GroupEnd end) {
     const Told told(t_);
     if (!t_.ownTurn() || t_.turnPhase != 2) return;
     const std::vector<int> ids = t_.selectedIds();
-    const char* side = x + 20 > width / 2 ? "r" : "l";
     if (ids.size() > 1) {
         notice("You can only hit one card at a time.");
         return;
     }
     if (ids.empty()) return;
-    send(wire::message(cmd::kHitset, ownSeat(), tag, ids.back(), side, ""));
+    send(wire::message(cmd::kHitset, ownSeat(), seat * 10 + group, ids.back(), end == GroupEnd::Right ? "r" : "l", ""));
     t_.waitForHost();
 }
 
@@ -115,26 +114,24 @@ void TableActions::cardimagesMouseDown(int id, bool rightButton) {
     if (hooks_.sound) hooks_.sound("clickcard");
 }
 
-void TableActions::click(std::string_view item, int tag, bool rightButton, int x, int width) {
+void TableActions::activate(const BoardTarget& target, GroupEnd end, bool rightButton) {
     const Told told(t_);
-    if (item.starts_with("card")) {
-        cardimagesMouseDown(tag, rightButton);
-    } else if (item.starts_with("image_set") && !item.starts_with("image_setlabel")) {
-        image_set22MouseUp(tag, x, width);  // any button
-    } else if (rightButton) {
-        return;
-    } else if (item == "image_draw" || item == "button_draw") {
-        image_drawClick();
-    } else if (item == "button_pickup") {
-        button_pickupClick();
-    } else if (item == "image_discard") {
-        image_discardClick();
-    } else if (item == "button_discard") {
-        button_discardClick();
-    } else if (item == "button_createstage") {
-        button_createstageClick();
-    } else if (item == "button_chatbox" || item == "button_stagelist") {
-        t_.button_stagelistClick(tag);
+    switch (target.role) {
+        case ItemRole::HandCard: return cardimagesMouseDown(target.cardId, rightButton);
+        case ItemRole::Group: return hit(target.seat, target.group, end);  // any button
+        default: break;
+    }
+    if (rightButton) return;
+    switch (target.role) {
+        case ItemRole::DrawPile:
+        case ItemRole::DrawButton: return image_drawClick();
+        case ItemRole::PickUpButton: return button_pickupClick();
+        case ItemRole::DiscardPile: return image_discardClick();
+        case ItemRole::DiscardButton: return button_discardClick();
+        case ItemRole::CreateStageButton: return button_createstageClick();
+        case ItemRole::ChatSwitch: return t_.button_stagelistClick(1);
+        case ItemRole::StageListSwitch: return t_.button_stagelistClick(2);
+        default: return;
     }
 }
 

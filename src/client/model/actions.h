@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "client/model/boardtarget.h"
+
 namespace velmora::client {
 
 class TableModel;
@@ -35,14 +37,16 @@ public:
     void button_discardClick() { clickdiscard(); }
     void clickdiscard();
     void button_createstageClick();
-    // A release on a group picture: its tag (seat x 10 + group), the
-    // pointer's x inside it and the picture's width.
-    void image_set22MouseUp(int tag, int x, int width);
+    // A hit with the one raised card on a seat's laid group, at one end.
+    void hit(int seat, int group, GroupEnd end);
     // A press on a hand card: the right button sorts, the left raises or lowers.
     void cardimagesMouseDown(int id, bool rightButton);
-    // A click on an item of the table, named as the layout names it: the
-    // item's tag, the button, the pointer's x inside it and its width.
-    void click(std::string_view item, int tag, bool rightButton, int x, int width);
+    // The one way in for a click or a key on a board item: what the item is,
+    // the end of a group a hit goes to, and the button (keys press the left).
+    void activate(const BoardTarget& target, GroupEnd end, bool rightButton);
+    // The end a click on a group picks: the pointer's x inside the picture
+    // and the picture's width.
+    static GroupEnd endAt(int x, int width) { return x + 20 > width / 2 ? GroupEnd::Right : GroupEnd::Left; }
     // A card dragged to another slot (purely local).
     void reorder(int id, int slot);
 

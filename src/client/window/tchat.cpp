@@ -97,7 +97,7 @@ void Tchat::hookTable() {
     table_.onChanged([board = board_] { board->refresh(); });
     TableView* view = board_->tableView();
     view->setClick([this](const BoardItem& item, Qt::MouseButton button, QPoint at) {
-        actions_->click(item.name.toStdString(), item.tag, button == Qt::RightButton, at.x(), item.rect.width());
+        actions_->activate(item.target, TableActions::endAt(at.x(), item.rect.width()), button == Qt::RightButton);
     });
     view->setDrag([this](int id, int slot) { actions_->reorder(id, slot); });
 }

@@ -60,6 +60,15 @@ std::vector<int> twoSetsOfThree(const client::TableModel& t) {
     return out.size() == 6 ? out : std::vector<int>{};
 }
 
+// Ann at seat 2 gets ten cards and the turn.
+void deal(test::RecordingHost& host) {
+    host.send("CMD_newplayerinfo+2+Ann");
+    host.send("CMD_startgame+Bob+y+1+y+2");
+    host.send("CMD_startround+5+1+1+y+2+1+y");
+    host.send("CMD_mycards+2+1+5+2+18+3+31+4+7+5+9+6+10+7+11+8+12+9+40+10+41");
+    host.send("CMD_nextplayer+2+");
+}
+
 TEST(KeyboardPlay, ARoundIsPlayedByKeysAlone) {
     // Moves at once, a pause after the round long enough to see its end.
     test::HostedWindow hw({}, test::quietOptions(0), host::HostTimings{0, 40, 0.0});
@@ -115,11 +124,7 @@ TEST(KeyboardPlay, KeysSendTheSameRequestsAsClicks) {
     test::JoinedWindow j(2);
     test::RecordingHost& host = j.host;
     Tchat& w = j.w;
-    host.send("CMD_newplayerinfo+2+Ann");
-    host.send("CMD_startgame+Bob+y+1+y+2");
-    host.send("CMD_startround+5+1+1+y+2+1+y");
-    host.send("CMD_mycards+2+1+5+2+18+3+31+4+7+5+9+6+10+7+11+8+12+9+40+10+41");
-    host.send("CMD_nextplayer+2+");
+    deal(host);
     const client::TableModel& t = test::TchatParts::table(w);
     ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 1; }));
     test::TchatParts::board(w)->tableView()->setFocus();
@@ -154,6 +159,37 @@ TEST(KeyboardPlay, KeysSendTheSameRequestsAsClicks) {
     ASSERT_TRUE(host.waitFor("CMD_discard"));
     EXPECT_EQ(host.bytes.substr(host.bytes.find("CMD_draw")),
               "CMD_draw+2+\xFF" "CMD_createstage+2+2+7\xFF" "CMD_hitset+2+31+2+r+\xFF" "CMD_discard+2+2+\xFF");
+}
+
+// The mouse and the keys reach the same typed item: a click at a group's
+// right part and Right, Enter on it send the same hit, byte for byte.
+TEST(KeyboardPlay, AClickAndTheKeyOnOneGroupSendTheSameBytes) {
+    test::JoinedWindow j(2);
+    test::RecordingHost& host = j.host;
+    Tchat& w = j.w;
+    deal(host);
+    host.send("CMD_playstage+3+4+t+2+1+5+2+1+18+2+1+31+2+2+9+2+2+22+2+2+35");
+    host.send("CMD_draw+2+11+11+44+");
+    const client::TableModel& t = test::TchatParts::table(w);
+    ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 2 && !t.seats[3].groups[1].empty(); }));
+    client::TableView* view = test::TchatParts::board(w)->tableView();
+    view->setFocus();
+    raiseSlots(w, {2});
+    const client::BoardItem* group = view->item(u"image_set31");
+    ASSERT_TRUE(group && group->visible);
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->fromBoard(group->rect.topLeft() + QPoint(30, 20)));
+    ASSERT_TRUE(host.waitFor("CMD_hitset"));
+    const std::string clicked = host.bytes.substr(host.bytes.find("CMD_hitset"));
+    host.send("CMD_playerror+2+5+");
+    ASSERT_TRUE(waitUntil([&] { return t.ownTurn(); }));
+    key(w, Qt::Key_Tab);  // hand -> draw pile
+    key(w, Qt::Key_Tab);  // -> discard pile
+    key(w, Qt::Key_Tab);  // -> first laid group
+    key(w, Qt::Key_Right);
+    key(w, Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return host.bytes.size() >= host.bytes.find("CMD_hitset") + 2 * clicked.size(); }));
+    EXPECT_EQ(clicked, "CMD_hitset+2+31+2+r+\xFF");
+    EXPECT_EQ(host.bytes.substr(host.bytes.find("CMD_hitset")), clicked + clicked);
 }
 
 TEST(KeyboardPlay, TheChatLineKeepsItsLettersAndEscLeavesIt) {

@@ -54,7 +54,7 @@ TEST_F(Layout, ATwelveCardGroupIs243PixelsWide) {
     t.seats[2].groups[1] = {1, 2, 3};
     EXPECT_EQ(rect("image_set21"), QRect(24, 102, 243, 61));
     EXPECT_EQ(rect("image_set22"), QRect(24, 174, 81, 61));
-    EXPECT_EQ(at("image_set22").tag, 22);
+    EXPECT_EQ(at("image_set22").target, (BoardTarget{ItemRole::Group, 2, 2}));
     EXPECT_FALSE(at("image_set31").visible);
 }
 
@@ -63,8 +63,8 @@ TEST_F(Layout, OwnSeatThreeTurnsThePlaces) {
     t.sortstuff(3);
     t.seats[4].groups = {std::vector<int>{1, 2, 3}, std::vector<int>{4, 5, 6}};
     EXPECT_EQ(rect("image_set41").topLeft(), QPoint(24, 102));
-    EXPECT_EQ(at("image_set41").tag, 41);
-    EXPECT_EQ(at("image_set42").tag, 42);
+    EXPECT_EQ(at("image_set41").target, (BoardTarget{ItemRole::Group, 4, 1}));
+    EXPECT_EQ(at("image_set42").target, (BoardTarget{ItemRole::Group, 4, 2}));
     EXPECT_EQ(rect("image_cards1").topLeft(), QPoint(280, 32));
     EXPECT_EQ(rect("image_cards2").topLeft(), QPoint(544, 32));
     EXPECT_EQ(rect("image_turn3").topLeft(), QPoint(17, 440));
@@ -78,7 +78,7 @@ TEST_F(Layout, ButtonsMarkersAndPanelsAtTheirPlaces) {
     EXPECT_EQ(rect("panel_winner"), QRect(131, 144, 510, 49));
     EXPECT_EQ(rect("image_skipped4"), QRect(520, 34, 20, 59));
     EXPECT_EQ(rect("image_setlabel12"), QRect(19, 246, 20, 68));
-    EXPECT_EQ(at("button_stagelist").tag, 2);
+    EXPECT_EQ(at("button_stagelist").target.role, ItemRole::StageListSwitch);
     EXPECT_FALSE(at("button_draw").visible);
     EXPECT_TRUE(at("image_discard").visible);  // clicks reach the empty pile
     t.seats[1].skipped = true;

@@ -35,6 +35,12 @@ struct Actions : testing::Test {
         t.startround("20+1+1+y+2+1+y");
         t.mycards("2+1+7+2+26+3+53+4+3+5+40+6+41+7+42+8+1+9+14+10+27");
     }
+    // A mouse click as the window makes it: the end from the pointer's x in the item.
+    void click(const BoardTarget& target, bool rightButton, int x, int width) {
+        a.activate(target, TableActions::endAt(x, width), rightButton);
+    }
+    static BoardTarget card(int id) { return {.role = ItemRole::HandCard, .cardId = id}; }
+    static BoardTarget group(int seat, int g) { return {ItemRole::Group, seat, g}; }
     void turn(int phase) {
         t.getnextplayer("2+");
         if (phase == 2) t.draw("2+11+11+12+");
@@ -50,10 +56,10 @@ TEST_F(Actions, EachEventAndEachClickTellTheListenersOnce) {
     t.onChanged([&] { ++told; });
     t.handle(&TableModel::getnextplayer, "2+");
     EXPECT_EQ(told, 1);
-    a.click("button_stagelist", 2, false, 5, 60);
+    click(BoardTarget{ItemRole::StageListSwitch}, false, 5, 60);
     EXPECT_TRUE(t.stageListInFront);
     EXPECT_EQ(told, 2);
-    a.click("image_draw", 0, false, 5, 60);
+    click(BoardTarget{ItemRole::DrawPile}, false, 5, 60);
     a.reorder(1, 5);
     t.setName(3, "Bo");
     EXPECT_EQ(told, 5);
@@ -62,29 +68,29 @@ TEST_F(Actions, EachEventAndEachClickTellTheListenersOnce) {
 TEST_F(Actions, DrawOutOfTurnHidesTheButtonsAndSendsNothing) {
     t.getnextplayer("1+");
     t.showDraw = t.showPickup = true;
-    a.click("image_draw", 0, false, 5, 60);
+    click(BoardTarget{ItemRole::DrawPile}, false, 5, 60);
     EXPECT_FALSE(t.showDraw || t.showPickup);
     EXPECT_TRUE(sent.empty());
 }
 
 TEST_F(Actions, DrawAndPickUpInPhaseOneSendOnceEach) {
     turn(1);
-    a.click("button_draw", 0, false, 5, 60);
-    a.click("image_draw", 0, false, 5, 60);
+    click(BoardTarget{ItemRole::DrawButton}, false, 5, 60);
+    click(BoardTarget{ItemRole::DrawPile}, false, 5, 60);
     EXPECT_EQ(sent, Strings{"CMD_draw+2+"});
     EXPECT_TRUE(t.waitingForHost);
     turn(1);
-    a.click("button_pickup", 0, false, 5, 60);
+    click(BoardTarget{ItemRole::PickUpButton}, false, 5, 60);
     EXPECT_EQ(sent, Strings{"CMD_pickdiscard+2+"});
     turn(1);
-    a.click("image_discard", 0, false, 5, 60);
+    click(BoardTarget{ItemRole::DiscardPile}, false, 5, 60);
     EXPECT_EQ(sent, Strings{"CMD_pickdiscard+2+"});
 }
 
 TEST_F(Actions, ASkipOnThePileCannotBePickedUp) {
     t.hisdiscard("1+9+53+4+0+");
     turn(1);
-    a.click("image_discard", 0, false, 5, 60);
+    click(BoardTarget{ItemRole::DiscardPile}, false, 5, 60);
     EXPECT_EQ(t.status, "You cannot pick up a skip card.");
     EXPECT_TRUE(sent.empty());
     EXPECT_TRUE(t.ownTurn());
@@ -92,35 +98,35 @@ TEST_F(Actions, ASkipOnThePileCannotBePickedUp) {
 
 TEST_F(Actions, NoRaisingBeforeTheDrawOrOutOfTurnButTheRightButtonSorts) {
     turn(1);
-    a.click("card1", 1, false, 5, 60);
+    click(card(1), false, 5, 60);
     EXPECT_TRUE(t.selectedIds().empty());
-    a.click("card1", 1, true, 5, 60);
+    click(card(1), true, 5, 60);
     EXPECT_EQ(t.hand[1].face, 53);
     t.getnextplayer("1+");
     t.turnPhase = 2;
-    a.click("card2", 2, false, 5, 60);
+    click(card(2), false, 5, 60);
     EXPECT_TRUE(t.selectedIds().empty());
     EXPECT_TRUE(sounds.empty());
 }
 
 TEST_F(Actions, RaisingAndLoweringPlaysTheClick) {
     turn(2);
-    a.click("card4", 4, false, 5, 60);
+    click(card(4), false, 5, 60);
     EXPECT_EQ(t.selectedIds(), std::vector<int>{4});
-    a.click("card4", 4, false, 5, 60);
+    click(card(4), false, 5, 60);
     EXPECT_TRUE(t.selectedIds().empty());
     EXPECT_EQ(sounds, (Strings{"clickcard", "clickcard"}));
     online = false;
-    a.click("card4", 4, false, 5, 60);
+    click(card(4), false, 5, 60);
     EXPECT_TRUE(t.selectedIds().empty());
 }
 
 TEST_F(Actions, TwoQuickDiscardClicksSendOneDiscard) {
     turn(2);
-    a.click("card5", 5, false, 5, 60);
-    a.click("button_discard", 0, false, 5, 60);
-    a.click("button_discard", 0, false, 5, 60);
-    a.click("image_discard", 0, false, 5, 60);
+    click(card(5), false, 5, 60);
+    click(BoardTarget{ItemRole::DiscardButton}, false, 5, 60);
+    click(BoardTarget{ItemRole::DiscardButton}, false, 5, 60);
+    click(BoardTarget{ItemRole::DiscardPile}, false, 5, 60);
     EXPECT_EQ(sent, Strings{"CMD_discard+2+5+"});
 }
 
@@ -138,9 +144,9 @@ TEST_F(Actions, DiscardNeedsExactlyOneRaisedCard) {
 
 TEST_F(Actions, StageRequestListsSlotsInOrderAndARefusalKeepsThemRaised) {
     turn(2);
-    a.click("card7", 7, false, 5, 60);
-    a.click("card2", 2, false, 5, 60);
-    a.click("button_createstage", 0, false, 5, 60);
+    click(card(7), false, 5, 60);
+    click(card(2), false, 5, 60);
+    click(BoardTarget{ItemRole::CreateStageButton}, false, 5, 60);
     EXPECT_EQ(sent, Strings{"CMD_createstage+2+2+7"});
     EXPECT_TRUE(t.waitingForHost);
     t.playerror("2+3+");
@@ -159,28 +165,28 @@ TEST_F(Actions, NoStageRequestWithoutRaisedCards) {
 
 TEST_F(Actions, HitSideFollowsThePointerInAThreeCardGroup) {
     turn(2);
-    a.click("card3", 3, false, 5, 60);
-    a.click("image_set31", 31, false, 10, 81);
+    click(card(3), false, 5, 60);
+    click(group(3, 1), false, 10, 81);
     EXPECT_EQ(sent, Strings{"CMD_hitset+2+31+3+l+"});
     t.waitingForHost = false;  // the host answered
-    a.click("image_set12", 12, true, 30, 81);
+    click(group(1, 2), true, 30, 81);
     EXPECT_EQ(sent.back(), "CMD_hitset+2+12+3+r+");
 }
 
 TEST_F(Actions, HitNeedsOneRaisedCard) {
     turn(2);
-    a.click("image_set11", 11, false, 10, 81);
+    click(group(1, 1), false, 10, 81);
     EXPECT_TRUE(sent.empty());
-    a.click("card1", 1, false, 5, 60);
-    a.click("card2", 2, false, 5, 60);
-    a.click("image_set11", 11, false, 10, 81);
+    click(card(1), false, 5, 60);
+    click(card(2), false, 5, 60);
+    click(group(1, 1), false, 10, 81);
     EXPECT_EQ(notices, Strings{"You can only hit one card at a time."});
     EXPECT_TRUE(sent.empty());
 }
 
 TEST_F(Actions, NotConnectedStartIsRefusedAndOtherRequestsStillWait) {
     online = false;
-    a.click("button_start", 0, false, 5, 60);
+    click(BoardTarget{ItemRole::None}, false, 5, 60);
     a.button_startClick();
     EXPECT_EQ(notices, Strings{"You are not connected"});
     turn(1);
@@ -200,15 +206,15 @@ TEST_F(Actions, NothingIsOfferedOnceTheRoundHasEnded) {
     EXPECT_TRUE(t.showDiscard);
     t.endround("2+1+2+0+0+2+2+0+0");
     EXPECT_FALSE(t.showDiscard || t.showCreateStage || t.showDraw || t.showPickup);
-    a.click("image_discard", 0, false, 5, 60);
-    a.click("image_draw", 0, false, 5, 60);
+    click(BoardTarget{ItemRole::DiscardPile}, false, 5, 60);
+    click(BoardTarget{ItemRole::DrawPile}, false, 5, 60);
     EXPECT_TRUE(sent.empty());
 }
 
 TEST_F(Actions, SwitchButtonsBringTheStageListOrTheChatToTheFront) {
-    a.click("button_stagelist", 2, false, 5, 60);
+    click(BoardTarget{ItemRole::StageListSwitch}, false, 5, 60);
     EXPECT_TRUE(t.stageListInFront);
-    a.click("button_chatbox", 1, false, 5, 60);
+    click(BoardTarget{ItemRole::ChatSwitch}, false, 5, 60);
     EXPECT_FALSE(t.stageListInFront);
 }
 
