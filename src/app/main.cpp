@@ -9,7 +9,7 @@
 #include "app/quitsignals.h"
 #include "app/serve.h"
 #include "app/singleinstance.h"
-#include "client/window/appid.h"
+#include "client/settings/appid.h"
 #include "client/window/tchat.h"
 
 namespace {

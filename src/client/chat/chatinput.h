@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "client/chat/colortext.h"
+#include "client/art/colortext.h"
 
 class QMenu;
 

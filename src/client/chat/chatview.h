@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "client/chat/chatlinks.h"
-#include "client/chat/colortext.h"
+#include "client/art/colortext.h"
 
 class QAction;
 class QMenu;

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "client/chat/chatinput.h"
-#include "client/chat/colortext.h"
+#include "client/art/colortext.h"
 
 class QMenu;
 

@@ -1,6 +1,6 @@
 #include "client/settings/playerfiles.h"
 
-#include "client/window/appid.h"
+#include "client/settings/appid.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -12,7 +12,7 @@
 
 #include <array>
 
-#include "client/chat/colortext.h"
+#include "client/art/colortext.h"
 
 namespace velmora::client {
 

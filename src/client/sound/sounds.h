@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "client/chat/colortext.h"
+#include "client/art/colortext.h"
 #include "client/sound/soundoutput.h"
 
 class QAction;

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <string_view>
 
-#include "client/chat/colortext.h"
+#include "client/art/colortext.h"
 #include "client/window/hostcontrol.h"
 #include "client/chat/phrasegate.h"
 #include "client/window/session.h"

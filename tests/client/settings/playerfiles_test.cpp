@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "client/window/appid.h"
+#include "client/settings/appid.h"
 #include "client/settings/playerfiles.h"
 #include "support/printers.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "client/chat/colortext.h"
+#include "client/art/colortext.h"
 #include "support/printers.h"
 
 namespace velmora::client {

@@ -1,4 +1,4 @@
-#include "client/chat/colortext.h"
+#include "client/art/colortext.h"
 
 #include <array>
 
