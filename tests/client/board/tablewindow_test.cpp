@@ -55,7 +55,7 @@ TEST(TableWindow, AWatchedSoloGameFollowsTheHostToTheWinner) {
     std::vector<QString> played;
     // Moves at once, but a pause between rounds long enough to compare even
     // when a busy machine starves this loop for a while.
-    test::HostedWindow hw({}, test::quietOptions(0, &played), host::HostTimings{0, 250, 0.0});
+    test::HostedWindow hw({}, test::quietOptions(0, &played), host::HostTimings{0, 100, 0.0});
     Tchat& w = hw.window;
     w.show();
     ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
