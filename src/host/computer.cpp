@@ -231,9 +231,10 @@ void ComputerPlayer::computerdiscard(const Analysis& a) {
         }
 }
 
-void installComputerPlayers(Table& table, ComputerMends mends) {
-    auto player = std::make_shared<ComputerPlayer>(table, mends);
-    table.computerplay = [player](int seat) { player->computerplay(seat); };
+std::shared_ptr<ComputerSeats> installComputerPlayers(Table& table, ComputerMends mends) {
+    auto seats = std::make_shared<ComputerSeats>(table, mends);
+    table.computerplay = [seats](int seat) { seats->play(seat); };
+    return seats;
 }
 
 }  // namespace velmora::host

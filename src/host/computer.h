@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -123,7 +124,33 @@ private:
     }
 };
 
+enum class ComputerLevel : unsigned char { Designed, Strong };
+
+// Every computer-played seat at its level: the designed greedy player, or the
+// strong one that decides from the seat's public view.
+class ComputerSeats {
+public:
+    explicit ComputerSeats(Table& table, ComputerMends mends = {}) : t_(table), designed(table, mends) {}
+    void play(int seat);
+    void setlevel(int seat, ComputerLevel level);
+    void setall(ComputerLevel level) { levels_.fill(level); }
+    ComputerLevel level(int seat) const { return seat >= 1 && seat <= kSeats ? levels_[seat] : ComputerLevel::Designed; }
+    // One strong move for the seat whose turn it is; a refused move (never
+    // expected) is counted and the turn goes on with a plain draw or discard.
+    void playstrong(int seat);
+
+    long strongrefusals = 0;
+
+private:
+    Table& t_;
+    std::array<ComputerLevel, kSeats + 1> levels_{};
+
+public:
+    ComputerPlayer designed;
+};
+
 // Gives the table a computer player for its seats; the table keeps it alive.
-void installComputerPlayers(Table& table, ComputerMends mends = {});
+// The answer lets the host change the seats' level.
+std::shared_ptr<ComputerSeats> installComputerPlayers(Table& table, ComputerMends mends = {});
 
 }  // namespace velmora::host

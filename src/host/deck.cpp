@@ -102,6 +102,7 @@ PlayResult Table::startgame(std::string_view payload) {
 void Table::startround() {
     state_.timer1tag = 0;
     state_.idlereshuffles = 0;
+    state_.history.clear();
     // Seat 2 always plays; seats 3 and 4 only while a person holds them; seat
     // 1 keeps its flag, so a host player who left is finished by the computer.
     for (int s = 1; s <= kSeats; ++s) {

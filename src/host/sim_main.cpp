@@ -1,5 +1,8 @@
-// velmora-sim --games N [--seed S] [--seats 2|3|4] [--check-every N]
-//             [--without streakcap|surpluswilds|stallbreaker]... [--keep-going]
+// velmora-sim --games N [--seed S] [--seats 2|3|4] [--levels L1,L2[,L3,L4]]
+//             [--check-every N] [--without streakcap|surpluswilds|stallbreaker]...
+//             [--keep-going]
+// --levels gives each seat its computer level (Designed or Strong) and the
+// seat count, and adds one line per seat: level, games won, win rate.
 // Computer players in every seat play N games on the engine alone, the whole
 // table checked after every 8th move unless --check-every says otherwise;
 // exits 1 when a check broke (at the first one, unless --keep-going counts
@@ -7,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <strings.h>
+#include <utility>
 #include <string>
 
 #include "host/simulation.h"
@@ -18,7 +23,7 @@ using velmora::host::SimOptions;
 
 
 constexpr const char* kUsage =
-    "usage: velmora-sim --games N [--seed S] [--seats 2|3|4] [--check-every N]\n"
+    "usage: velmora-sim --games N [--seed S] [--seats 2|3|4] [--levels L1,L2[,L3,L4]] [--check-every N]\n"
     "                   [--without streakcap|surpluswilds|stallbreaker]... [--keep-going]\n"
     "       velmora-sim --help | --version\n";
 
@@ -33,7 +38,7 @@ int unknown(const char* arg) {
 }
 
 bool takesValue(const char* arg) {
-    for (const char* name : {"--games", "--seed", "--seats", "--check-every", "--without"})
+    for (const char* name : {"--games", "--seed", "--seats", "--check-every", "--without", "--levels"})
         if (std::strcmp(arg, name) == 0) return true;
     return false;
 }
@@ -52,10 +57,37 @@ bool switchoff(const char* name, SimOptions& options) {
     return false;
 }
 
+constexpr std::pair<const char*, velmora::host::ComputerLevel> kLevelNames[] = {
+    {"Designed", velmora::host::ComputerLevel::Designed}, {"Strong", velmora::host::ComputerLevel::Strong}};
+
+const char* levelname(velmora::host::ComputerLevel level) {
+    for (auto [name, l] : kLevelNames)
+        if (l == level) return name;
+    return "?";
+}
+
+// "Strong,Designed,..." into the seats' levels; the count of names, or 0.
+long parselevels(const char* text, SimOptions& options) {
+    long seat = 0;
+    std::string rest = text;
+    while (seat < 4) {
+        const std::size_t cut = rest.find(',');
+        const std::string name = rest.substr(0, cut);
+        bool known = false;
+        for (auto [n, level] : kLevelNames)
+            if (strcasecmp(name.c_str(), n) == 0) options.levels[++seat] = level, known = true;
+        if (!known) return 0;
+        if (cut == std::string::npos) return seat;
+        rest.erase(0, cut + 1);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     long games = -1, seed = 1, seats = 4, every = 8;
+    bool levels = false;
     SimOptions options;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) return std::fputs(kUsage, stdout), 0;
@@ -69,6 +101,11 @@ int main(int argc, char** argv) {
         const char* arg = argv[i];
         const char* value = argv[++i];
         long n = 0;
+        if (std::strcmp(arg, "--levels") == 0) {
+            if ((seats = parselevels(value, options)) < 2) return usage();
+            levels = true;
+            continue;
+        }
         if (std::strcmp(arg, "--without") == 0) {
             if (!switchoff(value, options)) return usage();
             continue;
@@ -97,6 +134,11 @@ int main(int argc, char** argv) {
     std::printf("wins per seat:");
     for (int s = 1; s <= seats; ++s) std::printf(" %d:%d", s, stats.wins[s]);
     std::printf("\nmoves: %ld, refused requests: %ld\n", stats.moves, stats.refusals);
+    if (levels)
+        for (int s = 1; s <= seats; ++s)
+            std::printf("seat %d %s: won %d of %d, win rate %.1f %%\n", s, levelname(options.levels[s]), stats.wins[s],
+                        stats.finished, stats.finished ? 100.0 * stats.wins[s] / stats.finished : 0.0);
+    if (stats.strongrefusals != 0) std::printf("refused strong requests: %ld\n", stats.strongrefusals);
     std::printf("moves per second: %.0f\ngames per second: %.1f\n", stats.moves / secs, stats.played / secs);
     if (stats.broken == 0) return 0;
     std::fprintf(stderr, "games with a broken check: %d\nfirst: %s\nseeds:", stats.broken, stats.violation.c_str());

@@ -31,7 +31,8 @@ class Game {
 public:
     Game(std::uint32_t seed, int seats, const SimOptions& options)
         : seats_(seats), options_(options), table_(sink_, timers_, seed), computer_(table_, options.mends) {
-        table_.computerplay = [this](int seat) { computer_.computerplay(seat); };
+        for (int s = 1; s <= kSeats; ++s) computer_.setlevel(s, options.levels[s]);
+        table_.computerplay = [this](int seat) { computer_.play(seat); };
         table_.diagnostic = [](std::string_view) {};
     }
 
@@ -43,7 +44,7 @@ private:
     SimSink sink_;
     SimTimers timers_;
     Table table_;
-    ComputerPlayer computer_;
+    ComputerSeats computer_;
     long moves_ = 0;
     int turnmoves_ = 0;
     int rounds_ = 0;
@@ -75,7 +76,8 @@ GameResult Game::play() {
         violation = check(n % options_.checkevery == 0 || table_.state().gameon == 0);
     }
     if (violation.empty() && winner_ == 0) violation = "the game stopped without a winner";
-    return {winner_, rounds_, moves_, computer_.refusals, violation};
+    const long strong = computer_.strongrefusals;
+    return {winner_, rounds_, moves_, computer_.designed.refusals + strong, strong, violation};
 }
 
 // Fires the timer that is due. A round begins when the pause ends in a deal;
@@ -146,6 +148,7 @@ SimStats simulate(int games, std::uint32_t seed, int seats, const SimOptions& op
         ++stats.played;
         stats.moves += r.moves;
         stats.refusals += r.refusals;
+        stats.strongrefusals += r.strongrefusals;
         if (!r.violation.empty()) {
             if (stats.brokenseeds.size() < SimStats::kSeedsKept) stats.brokenseeds.push_back(gameseed);
             if (stats.broken++ == 0)

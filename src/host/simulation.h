@@ -20,6 +20,7 @@ struct SimOptions {
     int checkevery = 1;
     bool keepgoing = false;   // play on after a broken check (to count them)
     ComputerMends mends;
+    std::array<ComputerLevel, kSeats + 1> levels{};   // [1..4], Designed unless set
 };
 
 struct GameResult {
@@ -27,6 +28,7 @@ struct GameResult {
     int rounds = 0;
     long moves = 0;        // computer ticks
     long refusals = 0;     // refused computer requests
+    long strongrefusals = 0;   // of them, the strong player's
     std::string violation; // empty when every check held
 };
 
@@ -42,6 +44,7 @@ struct SimStats {
     std::array<int, 5> wins{};  // [1..4]
     long moves = 0;
     long refusals = 0;
+    long strongrefusals = 0;
     double seconds = 0;         // processor time of the run
     std::string violation;      // the first one, with seed and move
     static constexpr std::size_t kSeedsKept = 100;

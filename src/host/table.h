@@ -12,6 +12,7 @@
 
 #include "game/cards.h"
 #include "game/protocol.h"
+#include "host/publicview.h"
 #include "host/random.h"
 #include "host/stagematch.h"
 #include "game/stagetable.h"
@@ -106,6 +107,7 @@ struct TableState {
     // Reshuffles in this round since a stage was laid or a card hit: how long
     // the round has stood still (the computer players read it).
     int idlereshuffles = 0;
+    PublicHistory history;   // the round's pick-ups and discards, for the public view
 
     Random random;
 };

@@ -68,6 +68,7 @@ PlayResult Table::pickdiscard(int seat) {
     const int card = state_.topdiscard;
     state_.players[seat].hand[k] = card;
     state_.players[seat].lastpickup = card;
+    state_.history.add({PublicAction::Pickup, seat, card});
     state_.discards[state_.discardcount] = 0;
     state_.discardcount -= 1;
     syncpile();
@@ -98,6 +99,7 @@ PlayResult Table::discard(int seat, int k) {
     state_.discards[state_.discardcount] = card;
     syncpile();
     p.lastdiscards = {0, card, p.lastdiscards[1], p.lastdiscards[2]};
+    state_.history.add({PublicAction::Discard, seat, card});
     int skippedseat = 0;
     if (card == kSkip) {
         skippedseat = nextseat(state_.players, seat, kSeats, false);
