@@ -24,7 +24,7 @@ TServer::TServer(HostTimings timings, std::uint32_t seed, QObject* parent)
     computertimer.setSingleShot(false);
     connect(&computertimer, &QTimer::timeout, this, [this] { table_.computertimerTimer(); });
     computertimer.setInterval(static_cast<int>(table_.state().botspeed * timings.computerFactor));
-    installComputerPlayers(table_);
+    computers_ = installComputerPlayers(table_);
     table_.diagnostic = [this](std::string_view text) { log_.write(0, "table", net::escapeForLog(text)); };
     pump_.dispatcher().setReporter([this](net::ConnectionId from, std::string_view command, std::string_view problem) {
         const int place = placeOf(from);

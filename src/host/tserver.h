@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/computer.h"
 #include "host/table.h"
 #include "net/diagnostics.h"
 #include "net/messagepump.h"
@@ -61,6 +62,8 @@ public:
     const Table& table() const { return table_; }
     const net::MessageQueue& queue() { return pump_.queue(); }
     void setBotSpeed(int ms) { table_.setbotspeed(ms); }
+    // Options > Computer Level: every computer-played seat from its next move.
+    void setComputerLevel(ComputerLevel level) { computers_->setall(level); }
     bool computerTimerActive() const { return computertimer.isActive(); }
     bool timer1Active() const { return timer1.isActive(); }
 
@@ -104,6 +107,7 @@ private:
 
     HostTimings timings_;
     Table table_;
+    std::shared_ptr<ComputerSeats> computers_;
     net::TSock Sock1;
     std::array<Place, kPlaces + 1> places_{};
     std::uint64_t arrivals_ = 0;
