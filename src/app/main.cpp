@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <memory>
 
+#include "app/find.h"
 #include "app/inprocesshost.h"
 #include "app/options.h"
 #include "app/quitsignals.h"
@@ -11,6 +12,7 @@
 #include "app/singleinstance.h"
 #include "client/settings/appid.h"
 #include "client/window/tchat.h"
+#include "host/announcer.h"
 
 namespace {
 
@@ -29,12 +31,13 @@ int main(int argc, char** argv) {
     // Help, version and mistakes are answered before any window or socket.
     using velmora::app::Options;
     const Options parsed = velmora::app::parseOptions(args);
-    if (parsed.action != Options::Action::Play && parsed.action != Options::Action::Serve)
+    if (parsed.action != Options::Action::Play && parsed.action != Options::Action::Serve &&
+        parsed.action != Options::Action::Find)
         return velmora::app::reportOptions(parsed);
-    if (parsed.action == Options::Action::Serve) {
+    if (parsed.action != Options::Action::Play) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
-        return velmora::app::serve(parsed);
+        return parsed.action == Options::Action::Serve ? velmora::app::serve(parsed) : velmora::app::find(parsed);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
@@ -55,6 +58,11 @@ int main(int argc, char** argv) {
     velmora::client::Tchat window(parsed.launch, std::move(options));
     velmora::app::InProcessHost host;  // created last, after the side windows
     window.setHost(&host);
+    // Only a hosted multi-player table is announced, never a solo game.
+    const bool hosting = parsed.launch.size() >= 3 && parsed.launch[2] == QLatin1String("true");
+    const auto announcer = hosting ? velmora::app::startAnnouncing(host.server(), parsed,
+                                                                   parsed.launch[0] + QStringLiteral("'s table"))
+                                   : nullptr;
     single.setRaise([&window] {
         if (window.isMinimized()) window.showNormal();
         window.raise();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include <QHostAddress>
+
 #include "game/protocol.h"
 
 namespace velmora::app {
@@ -37,6 +39,51 @@ int qtOptionLength(const QString& a) {
     return 0;
 }
 
+// Options that take a value, as "--name value" or "--name=value".
+struct ValueOption {
+    QLatin1String name;
+    QLatin1String what;
+    QString (*take)(Options& o, const QString& value);  // the problem, or empty
+};
+const ValueOption kValueOptions[] = {
+    {QLatin1String("--port"), QLatin1String("a port number"),
+     [](Options& o, const QString& v) {
+         o.port = v;
+         return validPort(v) ? QString() : QStringLiteral("'%1' is not a port number (0 to 65535)").arg(v);
+     }},
+    {QLatin1String("--announce-to"), QLatin1String("an address"),
+     [](Options& o, const QString& v) {
+         o.announce = true;
+         o.announceTo = v;
+         return QHostAddress(v).isNull() ? QStringLiteral("'%1' is not an IP address").arg(v) : QString();
+     }},
+    {QLatin1String("--discovery-port"), QLatin1String("a port number"),
+     [](Options& o, const QString& v) {
+         o.discoveryPort = quint16(v.toUInt());
+         return validPort(v) ? QString() : QStringLiteral("'%1' is not a port number (0 to 65535)").arg(v);
+     }},
+    {QLatin1String("--name"), QLatin1String("a table name"),
+     [](Options& o, const QString& v) {
+         o.tableName = v;
+         return v.trimmed().isEmpty() ? QStringLiteral("the table name is empty") : QString();
+     }},
+    {QLatin1String("--timeout"), QLatin1String("a number of seconds"),
+     [](Options& o, const QString& v) {
+         bool ok = false;
+         o.findSeconds = v.toInt(&ok);
+         return ok && o.findSeconds >= 1 && o.findSeconds <= 3600
+                    ? QString()
+                    : QStringLiteral("'%1' is not a number of seconds (1 to 3600)").arg(v);
+     }},
+};
+
+const ValueOption* valueOption(const QString& a) {
+    const QString name = a.section(QLatin1Char('='), 0, 0);
+    for (const ValueOption& v : kValueOptions)
+        if (name == v.name) return &v;
+    return nullptr;
+}
+
 Options failure(const QString& error) {
     Options o;
     o.action = Options::Action::Error;
@@ -53,7 +100,7 @@ void print(std::FILE* to, const QString& text) {
 
 Options parseOptions(const QStringList& args) {
     Options o;
-    bool serve = false, help = false, version = false, positionalOnly = false;
+    bool serve = false, find = false, help = false, version = false, positionalOnly = false;
     QString unknown;          // the first argument that is no option of ours
     qsizetype unknownAt = -1; // its place among the launch parameters
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -68,12 +115,16 @@ Options parseOptions(const QStringList& args) {
             version = true;
         } else if (a == QLatin1String("--serve")) {
             serve = true;
-        } else if (a == QLatin1String("--port") || a.startsWith(QLatin1String("--port="))) {
+        } else if (a == QLatin1String("--find")) {
+            find = true;
+        } else if (a == QLatin1String("--announce")) {
+            o.announce = true;
+        } else if (const ValueOption* v = valueOption(a)) {
             const bool joined = a.contains(QLatin1Char('='));
-            if (!joined && i + 1 >= args.size()) return failure(QStringLiteral("option '--port' needs a port number"));
-            o.port = joined ? a.mid(7) : args[++i];
-            if (!validPort(o.port))
-                return failure(QStringLiteral("'%1' is not a port number (0 to 65535)").arg(o.port));
+            if (!joined && i + 1 >= args.size()) return failure(QStringLiteral("option '%1' needs %2").arg(v->name, v->what));
+            const QString value = joined ? a.section(QLatin1Char('='), 1) : args[++i];
+            const QString problem = v->take(o, value);
+            if (!problem.isEmpty()) return failure(problem);
         } else if (const int n = qtOptionLength(a)) {
             if (i + n > args.size()) return failure(QStringLiteral("option '%1' needs a value").arg(a));
             i += n - 1;
@@ -100,6 +151,8 @@ Options parseOptions(const QStringList& args) {
         o.action = Options::Action::Version;
     else if (serve)
         o.action = Options::Action::Serve;
+    else if (find)
+        o.action = Options::Action::Find;
     return o;
 }
 
@@ -108,7 +161,9 @@ QString usageText(const QString& program) {
                "Usage: %1 [--port N]                       a solo game against the computer\n"
                "       %1 [--port N] NAME HOST true|false  as the lobby starts it: play as\n"
                "                                                NAME, and host (true) or join HOST\n"
-               "       %1 --serve [--port N]               the game host alone, without a window\n"
+               "       %1 --serve [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]\n"
+               "                                                the game host alone, without a window\n"
+               "       %1 --find [--timeout S]             list the tables announced on this network\n"
                "\n"
                "Velmora is a rummy-style card game for one table of four seats; computer\n"
                "players take every empty seat.\n"
@@ -116,6 +171,14 @@ QString usageText(const QString& program) {
                "Options:\n"
                "  --serve      run only the host until interrupted (SIGINT or SIGTERM)\n"
                "  --port N     TCP port of the host (default %2; 0 picks a free one)\n"
+               "  --announce   let players on this network find the table (every 2 s, UDP)\n"
+               "  --announce-to ADDRESS  announce to this address instead of the local\n"
+               "               network's broadcast address (implies --announce)\n"
+               "  --name TEXT  the table's name in announcements\n"
+               "  --find       print the tables found as tab-separated lines (address, port,\n"
+               "               name, seats taken, game on, version); exit 1 when none\n"
+               "  --timeout S  how long --find listens (default 3 seconds)\n"
+               "  --discovery-port N  UDP port of announcements (default 7773)\n"
                "  -h, --help   show this help and exit\n"
                "  --version    show the version and exit\n"
                "  --           everything after it is a launch parameter\n"

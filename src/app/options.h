@@ -7,13 +7,24 @@
 #include <QString>
 #include <QStringList>
 
+#include "game/discovery.h"
+#include "game/protocol.h"
+
 namespace velmora::app {
 
 struct Options {
-    enum class Action { Play, Serve, Help, Version, Error };
+    enum class Action { Play, Serve, Find, Help, Version, Error };
     Action action = Action::Play;
     QStringList launch;  // the lobby's parameters, in order
     QString port;        // empty: the game's own port
+    // Telling the local network about a hosted table (never for solo), and
+    // finding tables: where announcements go (empty: broadcast), on which
+    // UDP port, under which name, and how long --find listens.
+    bool announce = false;
+    QString announceTo;
+    quint16 discoveryPort = kDiscoveryPort;
+    QString tableName;
+    int findSeconds = 3;
     QString error;       // what was wrong, for Action::Error
 };
 

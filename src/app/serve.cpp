@@ -1,12 +1,26 @@
 #include "app/serve.h"
 
 #include <QCoreApplication>
+#include <QHostInfo>
 #include <iostream>
+#include <memory>
 
 #include "app/quitsignals.h"
+#include "host/announcer.h"
 #include "host/tserver.h"
 
 namespace velmora::app {
+
+std::unique_ptr<host::TableAnnouncer> startAnnouncing(const host::TServer& server, const Options& options,
+                                                      const QString& fallbackName) {
+    if (!options.announce) return nullptr;
+    QList<QHostAddress> targets;
+    if (!options.announceTo.isEmpty()) targets << QHostAddress(options.announceTo);
+    const QString name = options.tableName.isEmpty() ? fallbackName : options.tableName;
+    auto announcer = std::make_unique<host::TableAnnouncer>(server, name, targets, options.discoveryPort);
+    announcer->start();
+    return announcer;
+}
 
 int serve(const Options& options) {
     host::TServer server;
@@ -18,6 +32,7 @@ int serve(const Options& options) {
         return 1;
     }
     onTerminationSignals([] { QCoreApplication::quit(); });
+    const auto announcer = startAnnouncing(server, options, QStringLiteral("Velmora on ") + QHostInfo::localHostName());
     std::cout << "Velmora host listening on port " << server.port() << std::endl;
     return QCoreApplication::exec();
 }

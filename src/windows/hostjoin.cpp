@@ -51,6 +51,26 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("
     form->addRow(label(QStringLiteral("Address")), address_);
     form->addRow(label(QStringLiteral("Port")), port_);
     layout->addLayout(form);
+    layout->addWidget(feltText(QStringLiteral("Tables on this network (double-click one to join):"), this));
+    tables_ = new QListWidget(this);
+    tables_->setObjectName(QStringLiteral("list_tables"));
+    tables_->setMinimumHeight(90);
+    connect(tables_, &QListWidget::itemDoubleClicked, this, &Thostjoin::joinTable);
+    // A single click fills the fields, so Join works as well.
+    connect(tables_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        QString address;
+        quint16 port = 0;
+        if (parseRecentEntry(item->data(Qt::UserRole).toString(), &address, &port)) {
+            address_->setEditText(address);
+            port_->setValue(port);
+        }
+    });
+    layout->addWidget(tables_);
+    connect(&finder_, &net::TableFinder::tablesChanged, this, &Thostjoin::showTables);
+    announce_ = new QCheckBox(QStringLiteral("Let players on this network find the table"), this);
+    announce_->setObjectName(QStringLiteral("check_announce"));
+    announce_->setChecked(true);
+    layout->addWidget(announce_);
     own_ = feltText(QString(), this);
     own_->setObjectName(QStringLiteral("label_ownaddresses"));
     own_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -80,7 +100,7 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("
             port_->setValue(port);
         }
     });
-    resize(380, 300);
+    resize(420, 440);
 }
 
 void Thostjoin::setRecent(const QString& name, const QStringList& entries) {
@@ -102,11 +122,51 @@ void Thostjoin::setOwnAddresses(const QStringList& addresses) {
                       : QStringLiteral("Others join you at: ") + addresses.join(QStringLiteral(", ")));
 }
 
+void Thostjoin::listenForTables(quint16 port) {
+    tables_->clear();
+    // Without the port (another program holds it alone) the list stays empty.
+    if (!finder_.listen(port)) tables_->addItem(QStringLiteral("(cannot look for tables: %1)").arg(finder_.errorText()));
+}
+
+void Thostjoin::done(int result) {
+    finder_.stop();
+    SideWindow::done(result);
+}
+
+void Thostjoin::showTables() {
+    const QString current = tables_->currentItem() ? tables_->currentItem()->data(Qt::UserRole).toString() : QString();
+    tables_->clear();
+    for (const net::FoundTable& t : finder_.tables()) {
+        const QString address = QString::fromStdString(t.address);
+        const QString seats = t.table.seats == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(t.table.seats);
+        auto* item = new QListWidgetItem(QStringLiteral("%1 - %2%3 (%4)")
+                                             .arg(QString::fromStdString(t.table.name), seats,
+                                                  t.table.gameOn ? QStringLiteral(", playing") : QString(),
+                                                  recentEntry(address, quint16(t.table.port))),
+                                         tables_);
+        item->setData(Qt::UserRole, recentEntry(address, quint16(t.table.port)));
+        if (t.table.version != kVersionText)
+            item->setToolTip(QStringLiteral("This table runs version %1; you have %2.")
+                                 .arg(QString::fromStdString(t.table.version), QLatin1String(kVersionText)));
+        if (item->data(Qt::UserRole).toString() == current) tables_->setCurrentItem(item);
+    }
+}
+
+void Thostjoin::joinTable(QListWidgetItem* item) {
+    QString address;
+    quint16 port = 0;
+    if (!parseRecentEntry(item->data(Qt::UserRole).toString(), &address, &port)) return;
+    address_->setEditText(address);
+    port_->setValue(port);
+    choose(false);
+}
+
 void Thostjoin::choose(bool host) {
     HostJoinChoice choice;
     choice.name = name_->text().trimmed();
     choice.host = host;
     choice.port = quint16(port_->value());
+    choice.announce = host && announce_->isChecked();
     if (!host) choice.address = address_->currentText().trimmed();
     if (choice.name.isEmpty()) {
         problem_->setText(QStringLiteral("Type your name first."));

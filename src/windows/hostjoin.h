@@ -3,12 +3,16 @@
 // starts the game with it, the way the lobby's launch parameters would.
 #pragma once
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSpinBox>
 #include <QStringList>
 
+#include "game/discovery.h"
 #include "game/protocol.h"
+#include "net/tablefinder.h"
 #include "windows/sidewindow.h"
 
 namespace velmora::windows {
@@ -18,6 +22,7 @@ struct HostJoinChoice {
     QString address;  // empty when hosting
     quint16 port = kDefaultPort;
     bool host = false;
+    bool announce = false;  // hosting: let players on this network find the table
 };
 
 // "address:port" as the recent list keeps it, and back (false when the text
@@ -39,10 +44,17 @@ public:
     void setRecent(const QString& name, const QStringList& entries);
     // This computer's addresses, shown so a host can tell the others.
     void setOwnAddresses(const QStringList& addresses);
+    void setAnnounce(bool on) { announce_->setChecked(on); }
+    // Lists the tables announced on the local network, live, while the
+    // dialog is open (the discovery port; tests give their own).
+    void listenForTables(quint16 port = kDiscoveryPort);
+    quint16 tablesPort() const { return finder_.port(); }
 
     QLineEdit* edit_name() const { return name_; }
     QComboBox* combo_address() const { return address_; }
     QSpinBox* spin_port() const { return port_; }
+    QCheckBox* check_announce() const { return announce_; }
+    QListWidget* list_tables() const { return tables_; }
     QString problem() const { return problem_->text(); }
 
     void button_hostClick() { choose(true); }
@@ -52,14 +64,22 @@ signals:
     // Emitted once the fields are sound; the dialog then closes.
     void chosen(const velmora::windows::HostJoinChoice& choice);
 
+protected:
+    void done(int result) override;
+
 private:
     void choose(bool host);
+    void showTables();
+    void joinTable(QListWidgetItem* item);
 
     QLineEdit* name_;
     QComboBox* address_;
     QSpinBox* port_;
     QLabel* own_;
     QLabel* problem_;
+    QCheckBox* announce_;
+    QListWidget* tables_;
+    net::TableFinder finder_;
 };
 
 }  // namespace velmora::windows

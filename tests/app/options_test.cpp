@@ -50,6 +50,17 @@ TEST(Options, ServeHelpAndVersion) {
     EXPECT_EQ(parse({"-h", "--serve"}).action, Action::Help);
     EXPECT_EQ(parse({"--version", "Bo"}).action, Action::Version);
     EXPECT_EQ(velmora::app::reportOptions(parse({"--version"})), 0);
+
+    // Announcing is asked for, never assumed; an address to announce to asks for it.
+    EXPECT_FALSE(serve.announce);
+    const Options announced = parse({"--serve", "--announce-to", "127.0.0.1", "--name=Back room", "--discovery-port", "7999"});
+    EXPECT_TRUE(announced.announce);
+    EXPECT_EQ(announced.announceTo, "127.0.0.1");
+    EXPECT_EQ(announced.tableName, "Back room");
+    EXPECT_EQ(announced.discoveryPort, 7999);
+    const Options find = parse({"--find", "--timeout", "10"});
+    EXPECT_EQ(find.action, Action::Find);
+    EXPECT_EQ(find.findSeconds, 10);
     const QString usage = velmora::app::usageText("velmora");
     for (const char* word : {"--serve", "--port", "--help", "--version", "NAME HOST true|false", "XDG_CONFIG_HOME"})
         EXPECT_TRUE(usage.contains(QLatin1String(word))) << word;
@@ -73,6 +84,9 @@ TEST(Options, MistakesAreErrorsThatNameTheCulprit) {
         {{"--port=-1"}, "'-1' is not a port number (0 to 65535)"},
         {{"--serve", "--port", "+80"}, "'+80' is not a port number (0 to 65535)"},
         {{"-platform"}, "option '-platform' needs a value"},
+        {{"--serve", "--announce-to", "the-lan"}, "'the-lan' is not an IP address"},
+        {{"--find", "--timeout", "0"}, "'0' is not a number of seconds (1 to 3600)"},
+        {{"--find", "--timeout"}, "option '--timeout' needs a number of seconds"},
     };
     for (const Case& c : cases) {
         const Options o = parse(c.args);

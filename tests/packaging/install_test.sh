@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What a packager and a player get from `cmake --install` and the .deb.
 # usage: install_test.sh BUILD_DIR CHECK   (CHECK: layout desktop appstream
-# cli readonly deb). Exit 77 (skipped) when a validator is missing.
+# cli readonly deb unit). Exit 77 (skipped) when a validator is missing.
 set -euo pipefail
 build=$1
 check=$2
@@ -18,7 +18,8 @@ install_copy() { cmake --install "$build" --prefix "$prefix" >"$work/install.log
 case $check in
 layout)
   install_copy
-  for f in bin/velmora bin/velmora-sim bin/velmora-lzrw1 \
+  for f in bin/velmora bin/velmora-server bin/velmora-sim bin/velmora-lzrw1 \
+           lib/systemd/system/velmora-server@.service \
            share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
            share/icons/hicolor/scalable/apps/$id.svg share/man/man6/velmora.6.gz \
            share/doc/velmora/copyright share/doc/velmora/README.md; do
@@ -113,6 +114,19 @@ deb)
            ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/man/man6/velmora.6.gz; do
     grep -q " $f\$" <<<"$contents" || fail "the package lacks $f"
   done
+  ;;
+unit)
+  # The dedicated server's template unit, as an instance for port 7772,
+  # pointed at the copy just installed. Warnings count as failures.
+  need systemd-analyze
+  install_copy
+  unit=$work/velmora-server@7772.service
+  sed "s|ExecStart=[^ ]*|ExecStart=$prefix/bin/velmora-server|" \
+    "$prefix/lib/systemd/system/velmora-server@.service" >"$unit"
+  grep -q "^ExecStart=$prefix/bin/velmora-server --port %i" "$unit" || fail "unexpected ExecStart"
+  systemd-analyze verify --man=no "$unit" >"$work/verify.log" 2>&1 || fail "verify: $(cat "$work/verify.log")"
+  [ -s "$work/verify.log" ] && fail "verify warned: $(cat "$work/verify.log")"
+  "$prefix/bin/velmora-server" --version | grep -q "^velmora-server " || fail "velmora-server --version"
   ;;
 *) fail "unknown check $check" ;;
 esac

@@ -1,10 +1,13 @@
 // The host-or-join dialog: sound choices only, recent games remembered
-// newest first and brought back with their port.
+// newest first and brought back with their port, tables found on the network.
 #include "windows/hostjoin.h"
 
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QUdpSocket>
+
+#include "support/eventloop.h"
 
 using namespace velmora::windows;
 
@@ -50,6 +53,7 @@ TEST(HostJoin, ChoicesAreCheckedBeforeTheyAreMade) {
     dialog.button_joinClick();
     ASSERT_EQ(made.size(), 2u);
     EXPECT_TRUE(made[0].host);
+    EXPECT_TRUE(made[0].announce);  // on unless the player unticks it
     EXPECT_EQ(made[0].name, "Ann");
     EXPECT_EQ(made[0].address, "");
     EXPECT_FALSE(made[1].host);
@@ -65,4 +69,27 @@ TEST(HostJoin, NamesStayShortAndPrintable) {
     QString control = "A\x01";
     int pos = 0;
     EXPECT_EQ(dialog.edit_name()->validator()->validate(control, pos), QValidator::Invalid);
+}
+
+// Tables announced on the network appear while the dialog is open; a
+// stranger's garbage does not; a double click joins.
+TEST(HostJoin, ListsTablesFoundAndJoinsOneWithADoubleClick) {
+    Thostjoin dialog(nullptr);
+    std::vector<HostJoinChoice> made;
+    QObject::connect(&dialog, &Thostjoin::chosen, [&](const HostJoinChoice& c) { made.push_back(c); });
+    dialog.edit_name()->setText("Bo");
+    dialog.listenForTables(0);
+    ASSERT_NE(dialog.tablesPort(), 0);
+    QUdpSocket out;
+    out.writeDatagram("velmora-table/1\t7001\t9\t0\t0\t1.0.0\tBad", QHostAddress::LocalHost, dialog.tablesPort());
+    out.writeDatagram("velmora-table/1\t7001\t2\t0\t1\t1.0.0\tAnn's table", QHostAddress::LocalHost,
+                      dialog.tablesPort());
+    ASSERT_TRUE(velmora::test::waitUntil([&] { return dialog.list_tables()->count() > 0; }));
+    ASSERT_EQ(dialog.list_tables()->count(), 1);
+    EXPECT_EQ(dialog.list_tables()->item(0)->text(), "Ann's table - 2 players, playing (127.0.0.1:7001)");
+    emit dialog.list_tables()->itemDoubleClicked(dialog.list_tables()->item(0));
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_FALSE(made[0].host);
+    EXPECT_EQ(made[0].address, "127.0.0.1");
+    EXPECT_EQ(made[0].port, 7001);
 }

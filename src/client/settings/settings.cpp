@@ -57,6 +57,8 @@ constexpr std::array<Row, static_cast<size_t>(K::Count)> kSettingKeys{{
     {K::Recent3, {"Recent3", S::Text, "", kRecent}},
     {K::Recent4, {"Recent4", S::Text, "", kRecent}},
     {K::Recent5, {"Recent5", S::Text, "", kRecent}},
+    // Hosting: let players on the local network find the table.
+    {K::Announcetable, {"Announcetable", S::Flag, "true", kRecent}},
     // The table's zoom in per cent: 100, 125, 150 or 200.
     {K::Zoom, {"Tablezoom", S::Integer, "100", kView}},
 }};

@@ -51,6 +51,7 @@ enum class SettingKey {
     Recent3,
     Recent4,
     Recent5,
+    Announcetable,
     // Written when the player zooms the table (View > Zoom).
     Zoom,
     Count

@@ -6,9 +6,11 @@
 namespace velmora::client {
 
 QStringList launchArguments(const windows::HostJoinChoice& choice) {
-    return {choice.name, choice.host ? QStringLiteral("127.0.0.1") : choice.address,
-            choice.host ? QStringLiteral("true") : QStringLiteral("false"), QStringLiteral("--port"),
-            QString::number(choice.port)};
+    QStringList arguments{choice.name, choice.host ? QStringLiteral("127.0.0.1") : choice.address,
+                          choice.host ? QStringLiteral("true") : QStringLiteral("false"), QStringLiteral("--port"),
+                          QString::number(choice.port)};
+    if (choice.host && choice.announce) arguments << QStringLiteral("--announce");
+    return arguments;
 }
 
 bool startAfter(qint64 pid, const QString& program, const QStringList& arguments) {

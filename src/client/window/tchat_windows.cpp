@@ -89,6 +89,8 @@ void Tchat::openHostJoin() {
     if (name.isEmpty() && session_->playerName != QLatin1String("You")) name = session_->playerName;
     hostJoin_->setRecent(name, recentGames(settings));
     hostJoin_->setOwnAddresses(ownAddresses());
+    hostJoin_->setAnnounce(settings.flag(SettingKey::Announcetable));
+    hostJoin_->listenForTables();
     hostJoin_->open();
 }
 
@@ -96,6 +98,7 @@ void Tchat::playWithOthers(const windows::HostJoinChoice& choice) {
     Settings settings;
     if (settings.load()) {
         settings.set(SettingKey::Playername, choice.name);
+        if (choice.host) settings.setFlag(SettingKey::Announcetable, choice.announce);
         if (!choice.host) {
             const QStringList recent = windows::rememberRecent(
                 recentGames(settings), windows::recentEntry(choice.address, choice.port), std::size(kRecent));

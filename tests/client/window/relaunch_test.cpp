@@ -15,6 +15,8 @@ using namespace velmora;
 TEST(Relaunch, ChoicesBecomeTheLobbysLaunchParameters) {
     EXPECT_EQ(client::launchArguments({"Ann", "", 7800, true}),
               QStringList({"Ann", "127.0.0.1", "true", "--port", "7800"}));
+    EXPECT_EQ(client::launchArguments({"Ann", "", 7800, true, true}),
+              QStringList({"Ann", "127.0.0.1", "true", "--port", "7800", "--announce"}));
     EXPECT_EQ(client::launchArguments({"Bob", "kitchen-pc", 7772, false}),
               QStringList({"Bob", "kitchen-pc", "false", "--port", "7772"}));
 }

@@ -1,0 +1,72 @@
+#!/bin/bash
+# Many tables on one machine: starts N dedicated servers (default 100) on
+# loopback, measures them idle, then has one person at each table start a
+# game and watch while the computer plays, and measures again. Prints the
+# resident memory (mean and largest, MiB) and CPU (per cent of one core,
+# mean per table) of each phase. Goal: an idle table within 10 MiB.
+# Not run by ctest. Nothing leaves the loopback address.
+#   bench/tables.sh [N] [SECONDS] [path/to/velmora-server]
+set -uo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+n=${1:-100}
+seconds=${2:-20}
+server=${3:-$here/build/src/app/velmora-server}
+[ -x "$server" ] || { echo "tables: no velmora-server at $server (build it first)" >&2; exit 2; }
+work=$(mktemp -d)
+pids=()
+peers=()
+cleanup() {
+    for p in "${peers[@]}" "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export HOME=$work
+
+for i in $(seq "$n"); do
+    "$server" --port 0 >"$work/$i.log" 2>/dev/null &
+    pids+=($!)
+done
+ports=()
+for i in $(seq "$n"); do
+    for _ in $(seq 100); do grep -q "listening on port" "$work/$i.log" && break; sleep 0.1; done
+    ports+=("$(sed -n 's/.*listening on port //p' "$work/$i.log")")
+done
+[ ${#ports[@]} -eq "$n" ] || { echo "tables: not every server started" >&2; exit 1; }
+
+ticks=$(getconf CLK_TCK)
+cputicks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+rsskib() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
+# Memory now and CPU over the next $seconds seconds, per table.
+measure() {
+    local before=() total=0 largest=0 cpu=0 i=0
+    for p in "${pids[@]}"; do before+=("$(cputicks "$p")"); done
+    sleep "$seconds"
+    for p in "${pids[@]}"; do
+        local rss used
+        rss=$(rsskib "$p")
+        used=$(( $(cputicks "$p") - before[i] ))
+        total=$((total + rss)); cpu=$((cpu + used))
+        [ "$rss" -gt "$largest" ] && largest=$rss
+        i=$((i + 1))
+    done
+    awk -v phase="$1" -v n="$n" -v total="$total" -v largest="$largest" -v cpu="$cpu" -v t="$ticks" -v s="$seconds" \
+        'BEGIN { printf "%-8s %3d tables: resident mean %.2f MiB, largest %.2f MiB; CPU mean %.3f%% of a core per table\n",
+                 phase, n, total / n / 1024, largest / 1024, 100 * cpu / t / s / n }'
+}
+
+measure idle
+# One person per table logs in, starts a game and watches; the computer
+# plays. bash's /dev/tcp keeps it to the shell.
+for port in "${ports[@]}"; do
+    (
+        exec 3<>"/dev/tcp/127.0.0.1/$port" || exit 1
+        printf 'CMD_logininfo+1+1.0.0+Bench\377' >&3
+        sleep 1
+        printf 'CMD_startgame+Bench+\377CMD_justwatch+1+1\377' >&3
+        exec cat <&3 >/dev/null
+    ) &
+    peers+=($!)
+done
+sleep 2
+measure playing

@@ -1,0 +1,30 @@
+// velmora-server: the game host alone, for dedicated machines. Qt Core and
+// Network only (no widgets, no sound); the options are those of
+// `velmora --serve`, which it always does unless asked for help, the version
+// or --find.
+#include <QCoreApplication>
+
+#include "app/find.h"
+#include "app/options.h"
+#include "app/serve.h"
+
+int main(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    using velmora::app::Options;
+    Options options = velmora::app::parseOptions(args);
+    if (options.action == Options::Action::Play) {
+        if (!options.launch.isEmpty()) {
+            options.action = Options::Action::Error;
+            options.error = QStringLiteral("unexpected argument '%1'").arg(options.launch.first());
+        } else {
+            options.action = Options::Action::Serve;
+        }
+    }
+    const QString program = QStringLiteral("velmora-server");
+    if (options.action != Options::Action::Serve && options.action != Options::Action::Find)
+        return velmora::app::reportOptions(options, program);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
+    return options.action == Options::Action::Serve ? velmora::app::serve(options) : velmora::app::find(options);
+}
