@@ -37,22 +37,24 @@ done
 ticks=$(getconf CLK_TCK)
 cputicks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rsskib() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
+psskib() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
 # Memory now and CPU over the next $seconds seconds, per table.
 measure() {
-    local before=() total=0 largest=0 cpu=0 i=0
+    local before=() total=0 largest=0 pss=0 cpu=0 i=0
     for p in "${pids[@]}"; do before+=("$(cputicks "$p")"); done
     sleep "$seconds"
     for p in "${pids[@]}"; do
         local rss used
         rss=$(rsskib "$p")
         used=$(( $(cputicks "$p") - before[i] ))
-        total=$((total + rss)); cpu=$((cpu + used))
+        total=$((total + rss)); cpu=$((cpu + used)); pss=$((pss + $(psskib "$p")))
         [ "$rss" -gt "$largest" ] && largest=$rss
         i=$((i + 1))
     done
-    awk -v phase="$1" -v n="$n" -v total="$total" -v largest="$largest" -v cpu="$cpu" -v t="$ticks" -v s="$seconds" \
-        'BEGIN { printf "%-8s %3d tables: resident mean %.2f MiB, largest %.2f MiB; CPU mean %.3f%% of a core per table\n",
-                 phase, n, total / n / 1024, largest / 1024, 100 * cpu / t / s / n }'
+    awk -v phase="$1" -v n="$n" -v total="$total" -v largest="$largest" -v pss="$pss" -v cpu="$cpu" \
+        -v t="$ticks" -v s="$seconds" \
+        'BEGIN { printf "%-8s %3d tables: resident mean %.2f MiB, largest %.2f MiB, PSS mean %.2f MiB; CPU mean %.3f%% of a core per table\n",
+                 phase, n, total / n / 1024, largest / 1024, pss / n / 1024, 100 * cpu / t / s / n }'
 }
 
 measure idle

@@ -3,6 +3,7 @@
 // `velmora --serve`, which it always does unless asked for help, the version
 // or --find.
 #include <QCoreApplication>
+#include <cstdio>
 
 #include "app/find.h"
 #include "app/options.h"
@@ -22,6 +23,18 @@ int main(int argc, char** argv) {
         }
     }
     const QString program = QStringLiteral("velmora-server");
+    if (options.action == Options::Action::Help) {
+        std::fputs(QStringLiteral("Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]\n"
+                                  "       %1 --find [--timeout S]\n"
+                                  "\n"
+                                  "One Velmora table without a window: the options are those of\n"
+                                  "'velmora --serve' (see 'velmora --help'); it runs until SIGINT or SIGTERM.\n")
+                       .arg(program)
+                       .toLocal8Bit()
+                       .constData(),
+                   stdout);
+        return 0;
+    }
     if (options.action != Options::Action::Serve && options.action != Options::Action::Find)
         return velmora::app::reportOptions(options, program);
     QCoreApplication app(argc, argv);

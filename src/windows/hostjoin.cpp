@@ -66,7 +66,6 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("
         }
     });
     layout->addWidget(tables_);
-    connect(&finder_, &net::TableFinder::tablesChanged, this, &Thostjoin::showTables);
     announce_ = new QCheckBox(QStringLiteral("Let players on this network find the table"), this);
     announce_->setObjectName(QStringLiteral("check_announce"));
     announce_->setChecked(true);
@@ -122,21 +121,10 @@ void Thostjoin::setOwnAddresses(const QStringList& addresses) {
                       : QStringLiteral("Others join you at: ") + addresses.join(QStringLiteral(", ")));
 }
 
-void Thostjoin::listenForTables(quint16 port) {
-    tables_->clear();
-    // Without the port (another program holds it alone) the list stays empty.
-    if (!finder_.listen(port)) tables_->addItem(QStringLiteral("(cannot look for tables: %1)").arg(finder_.errorText()));
-}
-
-void Thostjoin::done(int result) {
-    finder_.stop();
-    SideWindow::done(result);
-}
-
-void Thostjoin::showTables() {
+void Thostjoin::setTables(const std::vector<net::FoundTable>& tables) {
     const QString current = tables_->currentItem() ? tables_->currentItem()->data(Qt::UserRole).toString() : QString();
     tables_->clear();
-    for (const net::FoundTable& t : finder_.tables()) {
+    for (const net::FoundTable& t : tables) {
         const QString address = QString::fromStdString(t.address);
         const QString seats = t.table.seats == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(t.table.seats);
         auto* item = new QListWidgetItem(QStringLiteral("%1 - %2%3 (%4)")

@@ -10,9 +10,8 @@
 #include <QSpinBox>
 #include <QStringList>
 
-#include "game/discovery.h"
 #include "game/protocol.h"
-#include "net/tablefinder.h"
+#include "net/announcement.h"
 #include "windows/sidewindow.h"
 
 namespace velmora::windows {
@@ -45,10 +44,9 @@ public:
     // This computer's addresses, shown so a host can tell the others.
     void setOwnAddresses(const QStringList& addresses);
     void setAnnounce(bool on) { announce_->setChecked(on); }
-    // Lists the tables announced on the local network, live, while the
-    // dialog is open (the discovery port; tests give their own).
-    void listenForTables(quint16 port = kDiscoveryPort);
-    quint16 tablesPort() const { return finder_.port(); }
+    // The tables announced on the local network, as heard so far; the
+    // window's finder keeps them coming while the dialog is open.
+    void setTables(const std::vector<net::FoundTable>& tables);
 
     QLineEdit* edit_name() const { return name_; }
     QComboBox* combo_address() const { return address_; }
@@ -64,12 +62,8 @@ signals:
     // Emitted once the fields are sound; the dialog then closes.
     void chosen(const velmora::windows::HostJoinChoice& choice);
 
-protected:
-    void done(int result) override;
-
 private:
     void choose(bool host);
-    void showTables();
     void joinTable(QListWidgetItem* item);
 
     QLineEdit* name_;
@@ -79,7 +73,6 @@ private:
     QLabel* problem_;
     QCheckBox* announce_;
     QListWidget* tables_;
-    net::TableFinder finder_;
 };
 
 }  // namespace velmora::windows

@@ -5,9 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <QUdpSocket>
-
-#include "support/eventloop.h"
 
 using namespace velmora::windows;
 
@@ -71,25 +68,23 @@ TEST(HostJoin, NamesStayShortAndPrintable) {
     EXPECT_EQ(dialog.edit_name()->validator()->validate(control, pos), QValidator::Invalid);
 }
 
-// Tables announced on the network appear while the dialog is open; a
-// stranger's garbage does not; a double click joins.
+// Tables heard on the network are listed with what a player needs to
+// choose one; a double click joins it.
 TEST(HostJoin, ListsTablesFoundAndJoinsOneWithADoubleClick) {
     Thostjoin dialog(nullptr);
     std::vector<HostJoinChoice> made;
     QObject::connect(&dialog, &Thostjoin::chosen, [&](const HostJoinChoice& c) { made.push_back(c); });
     dialog.edit_name()->setText("Bo");
-    dialog.listenForTables(0);
-    ASSERT_NE(dialog.tablesPort(), 0);
-    QUdpSocket out;
-    out.writeDatagram("velmora-table/1\t7001\t9\t0\t0\t1.0.0\tBad", QHostAddress::LocalHost, dialog.tablesPort());
-    out.writeDatagram("velmora-table/1\t7001\t2\t0\t1\t1.0.0\tAnn's table", QHostAddress::LocalHost,
-                      dialog.tablesPort());
-    ASSERT_TRUE(velmora::test::waitUntil([&] { return dialog.list_tables()->count() > 0; }));
-    ASSERT_EQ(dialog.list_tables()->count(), 1);
-    EXPECT_EQ(dialog.list_tables()->item(0)->text(), "Ann's table - 2 players, playing (127.0.0.1:7001)");
+    dialog.setTables({{"10.0.0.9", {"Ann's table", 7001, 2, 0, true, "1.0.0"}},
+                      {"10.0.0.8", {"Cy", 7772, 1, 1, false, "0.9"}}});
+    ASSERT_EQ(dialog.list_tables()->count(), 2);
+    EXPECT_EQ(dialog.list_tables()->item(0)->text(), "Ann's table - 2 players, playing (10.0.0.9:7001)");
+    EXPECT_EQ(dialog.list_tables()->item(1)->text(), "Cy - 1 player (10.0.0.8:7772)");
+    EXPECT_EQ(dialog.list_tables()->item(1)->toolTip(), "This table runs version 0.9; you have 1.0.0.");
     emit dialog.list_tables()->itemDoubleClicked(dialog.list_tables()->item(0));
     ASSERT_EQ(made.size(), 1u);
     EXPECT_FALSE(made[0].host);
-    EXPECT_EQ(made[0].address, "127.0.0.1");
+    EXPECT_EQ(made[0].name, "Bo");
+    EXPECT_EQ(made[0].address, "10.0.0.9");
     EXPECT_EQ(made[0].port, 7001);
 }

@@ -12,6 +12,8 @@
 #include "client/window/session.h"
 #include "client/settings/settings.h"
 #include "client/window/tchat.h"
+#include "game/discovery.h"
+#include "net/tablefinder.h"
 #include "windows/sidewindows.h"
 
 namespace velmora::client {
@@ -82,6 +84,11 @@ void Tchat::openHostJoin() {
     if (!hostJoin_) {
         hostJoin_ = new windows::Thostjoin(this);
         connect(hostJoin_, &windows::Thostjoin::chosen, this, &Tchat::playWithOthers);
+        // Tables on the network are listened for only while the dialog is open.
+        auto* finder = new net::TableFinder(hostJoin_);
+        connect(finder, &net::TableFinder::tablesChanged, hostJoin_,
+                [this, finder] { hostJoin_->setTables(finder->tables()); });
+        connect(hostJoin_, &QDialog::finished, finder, &net::TableFinder::stop);
     }
     Settings settings;
     settings.load();
@@ -90,7 +97,8 @@ void Tchat::openHostJoin() {
     hostJoin_->setRecent(name, recentGames(settings));
     hostJoin_->setOwnAddresses(ownAddresses());
     hostJoin_->setAnnounce(settings.flag(SettingKey::Announcetable));
-    hostJoin_->listenForTables();
+    hostJoin_->setTables({});
+    hostJoin_->findChild<net::TableFinder*>()->listen(kDiscoveryPort);
     hostJoin_->open();
 }
 
