@@ -9,7 +9,7 @@
 
 #include <QString>
 
-#include "client/chat/colortext.h"
+#include "client/art/colortext.h"
 #include "client/model/seating.h"
 #include "client/model/tablemodel.h"
 #include "net/dispatcher.h"
