@@ -83,7 +83,9 @@ private:
 }  // namespace
 
 KeyboardPlay::KeyboardPlay(KeyboardParts parts, QObject* parent) : QObject(parent), p_(std::move(parts)) {
-    p_.view->setFocusPolicy(Qt::StrongFocus);
+    // A click never takes the focus from the chat line: the table gets the
+    // keys only by Esc or F6, and only then does a letter play.
+    p_.view->setFocusPolicy(Qt::NoFocus);
     ring_ = new FocusRing(p_.view, *this);
     p_.view->installEventFilter(this);
     qApp->installEventFilter(this);
@@ -94,14 +96,16 @@ void KeyboardPlay::fillMenu(QMenu* menu) {
         QAction* a = menu->addAction(tr(c.text));
         a->setObjectName(QString::fromLatin1(c.objectName));
         a->setShortcuts(QList<QKeySequence>(c.keys.begin(), c.keys.end()));
-        // The chat line keeps its letters: a line edit claims them first.
-        a->setShortcutContext(Qt::WindowShortcut);
+        // Letters play only while the table has the keys (Esc or F6), never
+        // while the chat line or another part of the window has them.
+        a->setShortcutContext(c.op == &KeyboardPlay::toggleChat ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        if (c.op != &KeyboardPlay::toggleChat) p_.view->addAction(a);
         connect(a, &QAction::triggered, this, [this, op = c.op] { run(op); });
     }
 }
 
 bool KeyboardPlay::ringShown() const {
-    return keyed_ && !(p_.chatInput && p_.chatInput->hasFocus()) && !focusedItem().isEmpty();
+    return keyed_ && p_.view->hasFocus() && !focusedItem().isEmpty();
 }
 
 std::vector<QString> KeyboardPlay::stops() const {
@@ -182,7 +186,7 @@ void KeyboardPlay::sort() {
 
 void KeyboardPlay::toggleChat() {
     if (!p_.chatInput) return;
-    if (p_.chatInput->hasFocus()) {
+    if (!p_.view->hasFocus()) {
         p_.view->setFocus(Qt::ShortcutFocusReason);
         moved();
     } else {
@@ -262,14 +266,17 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    // Anywhere but on the table, only F6 (to the table) is a play key.
+    if (!p_.view->hasFocus()) return false;
     return handleKey(key->key(), key->modifiers());
 }
 
 QString KeyboardPlay::helpHtml() {
     return QStringLiteral(
-        "<p>The whole game can be played from the keyboard whenever the chat line does not have the "
-        "focus. <b>Esc</b> leaves the chat line; <b>F6</b> goes back and forth between the chat line "
-        "and the table. A ring shows where the keys act.</p>"
+        "<p>The whole game can be played from the keyboard once the table has the keys: <b>Esc</b> "
+        "leaves the chat line for the table; <b>F6</b> goes back and forth between the chat line and "
+        "the table. A ring shows where the keys act. A click on the table leaves the keys in the chat "
+        "line.</p>"
         "<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">"
         "<tr><td><b>Left</b>, <b>Right</b>, <b>Home</b>, <b>End</b></td><td>move the ring over your hand</td></tr>"
         "<tr><td><b>Space</b></td><td>raise or lower the card under the ring (as a click)</td></tr>"

@@ -2,8 +2,9 @@
 // piles and the laid groups, and keys that go through the same operations as
 // the clicks (TableActions::activate on the focused item's typed target, and
 // the button handlers), so the waiting rule and the host's judgement are the
-// same for keys and mouse. Keys work whenever the chat line does not have the
-// focus; Esc leaves the chat line and F6 goes back and forth.
+// same for keys and mouse. Keys play only while the table has the focus, which
+// only Esc (from the chat line) or F6 (back and forth) give it; a click on the
+// table never takes the focus.
 #pragma once
 
 #include <QObject>

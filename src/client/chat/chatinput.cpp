@@ -56,6 +56,8 @@ ChatInput::ChatInput(QWidget* parent) : QLineEdit(parent), popup_(new QMenu(this
     setObjectName(QStringLiteral("mychat"));
     setValidator(new ByteCap(this));
     setText(QString::fromLatin1(kPlaceholder));
+    // Shown once the designed text is gone: how to reach the table's keys.
+    setPlaceholderText(QStringLiteral("Chat here; Esc or F6 plays with the keys"));
     popup_->setObjectName(QStringLiteral("popup_mychat"));
     QAction* paste = popup_->addAction(QStringLiteral("Paste"));
     paste->setObjectName(QStringLiteral("Paste1"));

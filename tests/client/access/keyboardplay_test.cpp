@@ -7,6 +7,7 @@
 #include <QTest>
 #include <map>
 
+#include "client/access/keyboardplay.h"
 #include "client/board/board.h"
 #include "client/chat/chatview.h"
 #include "support/recordinghost.h"
@@ -190,6 +191,33 @@ TEST(KeyboardPlay, AClickAndTheKeyOnOneGroupSendTheSameBytes) {
     ASSERT_TRUE(waitUntil([&] { return host.bytes.size() >= host.bytes.find("CMD_hitset") + 2 * clicked.size(); }));
     EXPECT_EQ(clicked, "CMD_hitset+2+31+2+r+\xFF");
     EXPECT_EQ(host.bytes.substr(host.bytes.find("CMD_hitset")), clicked + clicked);
+}
+
+TEST(KeyboardPlay, AClickOnTheTableLeavesTheKeysInTheChatLine) {
+    test::JoinedWindow j(2);
+    test::RecordingHost& host = j.host;
+    Tchat& w = j.w;
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    host.send("CMD_mycards+2+1+5+2+18+3+31");
+    host.send("CMD_nextplayer+2+");
+    host.send("CMD_draw+2+4+4+44+");
+    const client::TableModel& t = test::TchatParts::table(w);
+    ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 2; }));
+    QLineEdit* chat = test::TchatParts::mychat(w);
+    chat->setFocus();
+    client::TableView* view = test::TchatParts::board(w)->tableView();
+    const client::BoardItem* card = view->item(QStringLiteral("card2"));
+    ASSERT_NE(card, nullptr);
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->fromBoard(card->rect.topLeft() + QPoint(5, 20)));
+    ASSERT_EQ(t.selectedIds(), std::vector<int>{2});  // the click raised the card
+    EXPECT_TRUE(chat->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), "i will fix that, discard please lads");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(host.waitFor("i will fix that, discard please lads|"));
+    for (const char* request : {"CMD_discard", "CMD_createstage", "CMD_draw", "CMD_pickdiscard", "CMD_hit"})
+        EXPECT_EQ(host.bytes.find(request), std::string::npos) << request;
+    EXPECT_FALSE(test::TchatParts::keys(w).ringShown());
 }
 
 TEST(KeyboardPlay, TheChatLineKeepsItsLettersAndEscLeavesIt) {
