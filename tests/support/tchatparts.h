@@ -28,6 +28,8 @@ struct TchatParts {
     static QAction* action(Tchat& w, const char* name) { return w.action(name); }
     // The box on screen, if any.
     static QMessageBox* noticeBox(Tchat& w) { return w.notice_; }
+    // The question asked before a running game ends, if any.
+    static QMessageBox* confirmBox(Tchat& w) { return w.confirm_; }
     // The spectator list's items: place, ": ", name.
     static QStringList spies(Tchat& w) { return w.side_->spies(); }
     static windows::SideWindows& sideWindows(Tchat& w) { return *w.side_; }

@@ -38,7 +38,7 @@ void TableActions::button_startClick() {
 void TableActions::image_drawClick() {
     const Told told(t_);
     hidePileButtons();
-    if (!t_.ownTurn() || t_.turnPhase != 1) return;
+    if (!t_.mayAct() || t_.turnPhase != 1) return;
     send(wire::message(cmd::kDraw, ownSeat(), ""));
     t_.waitForHost();
 }
@@ -46,14 +46,14 @@ void TableActions::image_drawClick() {
 void TableActions::clickpickup() {
     const Told told(t_);
     hidePileButtons();
-    if (!t_.ownTurn() || t_.turnPhase != 1) return;
+    if (!t_.mayAct() || t_.turnPhase != 1) return;
     t_.waitForHost();
     send(wire::message(cmd::kPickdiscard, ownSeat(), ""));
 }
 
 void TableActions::image_discardClick() {
     const Told told(t_);
-    if (!t_.ownTurn()) return;
+    if (!t_.mayAct()) return;
     if (t_.turnPhase == 2) {
         clickdiscard();
     } else if (t_.turnPhase == 1) {
@@ -67,7 +67,7 @@ void TableActions::image_discardClick() {
 void TableActions::clickdiscard() {
     const Told told(t_);
     hidePileButtons();
-    if (!t_.ownTurn() || t_.turnPhase != 2) return;
+    if (!t_.mayAct() || t_.turnPhase != 2) return;
     const std::vector<int> ids = t_.selectedIds();
     if (ids.empty()) {
         notice("You must select a card to discard");
@@ -94,7 +94,7 @@ void TableActions::button_createstageClick() {
 
 void TableActions::hit(int seat, int group, GroupEnd end) {
     const Told told(t_);
-    if (!t_.ownTurn() || t_.turnPhase != 2) return;
+    if (!t_.mayAct() || t_.turnPhase != 2) return;
     const std::vector<int> ids = t_.selectedIds();
     if (ids.size() > 1) {
         notice("You can only hit one card at a time.");
@@ -109,7 +109,7 @@ void TableActions::cardimagesMouseDown(int id, bool rightButton) {
     const Told told(t_);
     if (rightButton) t_.sortthem();
     if (t_.turnPhase != 2 || t_.slotOf(id) == 0) return;
-    if (rightButton || !connected() || !t_.ownTurn()) return;
+    if (rightButton || !connected() || !t_.mayAct()) return;
     t_.toggleSelected(id);
     if (hooks_.sound) hooks_.sound("clickcard");
 }

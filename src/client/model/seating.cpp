@@ -61,6 +61,7 @@ void Seating::watching(std::string_view payload) {
     if (seat == table_.ownSeat && hooks_.ownWatching) hooks_.ownWatching(watching);
     chat(table_.name(seat) + (watching ? " is just watching" : " is now playing again"));
     table_.seats[seat].watching = watching;
+    if (seat == table_.ownSeat) table_.reofferOwnTurn();
 }
 
 }  // namespace velmora::client

@@ -79,6 +79,7 @@ void TableModel::startthegame(std::string_view payload) {
     const auto e = parseStartGame(payload);
     if (!e) return;
     showStart = false;
+    gameOn = true;
     round = 0;
     if (hooks.uncheckJustWatch) hooks.uncheckJustWatch();
     clearall();
@@ -132,12 +133,30 @@ void TableModel::mycards(std::string_view payload) {
 }
 
 void TableModel::beginOwnTurn() {
-    setStatus("Pick up Discard or Draw a Card.");
-    showPickup = discardTop != kSkip;
-    showDraw = true;
-    play(turnSound == 1 ? "turnnew" : "turn");
     turnPhase = 1;
+    reofferOwnTurn();
+    if (ownWatching()) return;
+    play(turnSound == 1 ? "turnnew" : "turn");
     if (hooks.ownTurn) hooks.ownTurn();
+}
+
+void TableModel::reofferOwnTurn() {
+    if (!ownTableSeat() || currentPlayer != ownSeat) return;
+    hideActionButtons();
+    if (ownWatching()) {
+        if (turnPhase == 1 || turnPhase == 2) setStatus(kComputerPlaysText);
+        return;
+    }
+    if (turnPhase == 1) {
+        setStatus("Pick up Discard or Draw a Card.");
+        showPickup = discardTop != kSkip;
+        showDraw = true;
+    } else if (turnPhase == 2) {
+        setStatus("Create your Stage or Discard please..");
+        stageLaid = ownStageLaid();
+        showCreateStage = !stageLaid;
+        showDiscard = true;
+    }
 }
 
 void TableModel::getnextplayer(std::string_view payload) {
@@ -155,10 +174,8 @@ void TableModel::getnextplayer(std::string_view payload) {
 }
 
 void TableModel::offerAfterDraw() {
-    setStatus("Create your Stage or Discard please..");
-    showCreateStage = !stageLaid;
-    showDiscard = true;
     turnPhase = 2;
+    reofferOwnTurn();
 }
 
 void TableModel::draw(std::string_view payload) {
@@ -286,6 +303,7 @@ void TableModel::winner(std::string_view payload) {
     const bool mine = winnerName == name(ownSeat);
     winnerText = mine ? "You have Won the Game!" : winnerName + " has Won the Game!";
     showWinner = true;
+    gameOn = false;
     setStatus("Game Over!");
     say(winnerText);
     if (hosting) showStart = true;
@@ -337,13 +355,13 @@ void TableModel::gamestats(std::string_view payload) {
     seats[currentPlayer].turn = true;
     if (currentPlayer != ownSeat) return;
     const bool laid = !seats[ownSeat].groups[0].empty();
+    stageLaid = laid;
     if (turnPhase == 1) {
         beginOwnTurn();
-    } else if (turnPhase == 2) {
+    } else if (turnPhase == 2 && !ownWatching()) {
         setStatus(laid ? "Place a Hit or Discard" : "Create a Stage or Discard");
         showCreateStage = !laid;
         showDiscard = true;
-        stageLaid = laid;
     }
 }
 

@@ -112,6 +112,7 @@ public:
     std::array<HandSlot, kHandSlots + 1> hand{};  // [1..11]
     bool showPickup = false, showDraw = false, showDiscard = false, showCreateStage = false;
     bool showStart = false;
+    bool gameOn = false;  // a game started and nobody has won it yet
     bool showWinner = false;
     std::string winnerText = "WINNER!";
     bool stageListInFront = false;
@@ -119,6 +120,17 @@ public:
     std::array<int, 4> seatAtPlace{1, 2, 3, 4};
 
     bool ownTurn() const { return ownSeat >= 1 && !waitingForHost && currentPlayer == ownSeat; }
+    // The own seat is handed to the computer ("Just Watch"): nothing to do.
+    bool ownWatching() const { return ownTableSeat() && seats[ownSeat].watching; }
+    // The player's own turn and the player, not the computer, plays it.
+    bool mayAct() const { return ownTurn() && !ownWatching(); }
+    // The own seat's laid stage, whether laid by the player or, before the
+    // player took the seat over, by the computer.
+    bool ownStageLaid() const { return stageLaid || (ownTableSeat() && !seats[ownSeat].groups[0].empty()); }
+    // Offers the own turn's actions again after Just Watch changed: none and
+    // a word that the computer plays while watching, else the phase's own.
+    void reofferOwnTurn();
+    static constexpr const char* kComputerPlaysText = "You are just watching: the computer plays your seat.";
     void waitForHost() { waitingForHost = true; }
     bool ownTableSeat() const { return ownSeat >= 1 && ownSeat <= kSeats; }
     const std::string& name(int seat) const;

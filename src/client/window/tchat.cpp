@@ -1,6 +1,7 @@
 #include "client/window/tchat.h"
 #include "windows/sidewindows.h"
 
+#include <QCloseEvent>
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -137,7 +138,7 @@ QAction* Tchat::action(const char* objectName) const { return menus_->action(obj
 
 void Tchat::connectMenus() {
     connect(action("StartGame1"), &QAction::triggered, this, &Tchat::button_startClick);
-    connect(action("Exit1"), &QAction::triggered, this, &QWidget::close);
+    connect(action("Exit1"), &QAction::triggered, this, &QWidget::close);  // closeEvent asks
     QAction* justWatch = action("JustWatch1");
     // The check mark follows the host's confirmation, not the click.
     connect(justWatch, &QAction::triggered, this, [this, justWatch] {
@@ -162,6 +163,14 @@ void Tchat::buildOptions() {
 }
 
 void Tchat::closeEvent(QCloseEvent* event) {
+    if (!leaving_ && table_.gameOn && session_->connected()) {
+        event->ignore();
+        const QString question = session_->manages()
+                                     ? tr("A game is under way. Exit and end it for everyone at the table?")
+                                     : tr("A game is under way. Exit and leave your seat to the computer?");
+        confirmThen(question, [this] { closeNow(); });
+        return;
+    }
     options_->FormClose();
     QMainWindow::closeEvent(event);
 }
@@ -186,7 +195,31 @@ void Tchat::JustWatch1Click() {
 }
 
 void Tchat::button_startClick() {
-    actions_->button_startClick();
+    confirmThen(tr("A game is under way. Start a new game? The game now played ends for everyone."),
+                [this] { actions_->button_startClick(); });
+}
+
+void Tchat::confirmThen(const QString& question, std::function<void()> then) {
+    if (!table_.gameOn) {
+        then();
+        return;
+    }
+    if (confirm_) confirm_->close();
+    auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Velmora"), question,
+                                QMessageBox::Yes | QMessageBox::No, this);
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    confirm_ = box;
+    connect(box, &QMessageBox::finished, this, [then = std::move(then)](int answer) {
+        if (answer == QMessageBox::Yes) then();
+    });
+    box->open();
+}
+
+void Tchat::closeNow() {
+    leaving_ = true;
+    close();
 }
 
 void Tchat::addlinetochat(const QString& line, Colour colour) { mainchat_->addlinetochat(line, colour); }
@@ -260,7 +293,7 @@ void Tchat::showNotice(const QString& text, bool closeAfter) {
     notice_ = box;
     if (closeAfter) {
         closeAfterNotice_ = true;
-        connect(box, &QMessageBox::finished, this, &QWidget::close);
+        connect(box, &QMessageBox::finished, this, &Tchat::closeNow);
     }
     box->open();
 }
@@ -268,7 +301,7 @@ void Tchat::showNotice(const QString& text, bool closeAfter) {
 void Tchat::connectionEnded() {
     // A notice that ends the game ("Game is full") closes the window itself.
     if (closeAfterNotice_ && notice_) return;
-    close();
+    closeNow();
 }
 
 }  // namespace velmora::client

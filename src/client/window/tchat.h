@@ -110,6 +110,11 @@ private:
     void hookTable();
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);
     void showNotice(const QString& text, bool closeAfter);
+    // Runs `then` at once outside a game; during one, only after the player
+    // said yes to `question` in a box that does not block.
+    void confirmThen(const QString& question, std::function<void()> then);
+    // Closes without asking: the game is over for this window anyway.
+    void closeNow();
     void connectionEnded();
     // Each reports whether the connection is under way; on failure the
     // player has been shown why and start-up ends there.
@@ -140,6 +145,8 @@ private:
     MainMenus* menus_ = nullptr;
     OptionsMenu* options_ = nullptr;
     QPointer<QMessageBox> notice_;
+    QPointer<QMessageBox> confirm_;
+    bool leaving_ = false;  // the player chose to go, or the connection ended
     windows::Thostjoin* hostJoin_ = nullptr;
     int kickTarget_ = 0;
     bool shownOnce_ = false;

@@ -76,7 +76,7 @@ void Tchat::wireSideWindows() {
     connect(action("Content1"), &QAction::triggered, this, [this] { bringUp(side_->help()); });
     connect(action("HostOrJoin1"), &QAction::triggered, this, &Tchat::openHostJoin);
     relaunch_ = [this](const QStringList& arguments) {
-        if (restartProgram(arguments)) close();
+        if (restartProgram(arguments)) closeNow();
     };
 }
 

@@ -402,6 +402,40 @@ TEST_F(Model, SnapshotOfTheOwnTurnInPhaseTwoWithALaidStage) {
     EXPECT_EQ(t.discardTop, 7);
 }
 
+// A person takes over seat 3 on another seat's turn, after the computer laid
+// the seat's stage: after drawing, only a discard (and hits) are offered.
+TEST_F(Model, ATakenOverSeatWithItsStageLaidIsNotOfferedAnotherStage) {
+    t.ownSeat = 3;
+    on("CMD_gamestats+3+2+1+7+m+2+5+0+m+4+9+0+t+1+3+10+t+2+1+10+t+3+2+2+t+4+0+0+"
+       "s+3+1+14+s+3+1+27+s+3+1+1+s+3+2+4+s+3+2+5+s+3+2+6+s+3+2+7");
+    on("CMD_nextplayer+3+");
+    on("CMD_draw+3+3+3+44+");
+    EXPECT_EQ(t.turnPhase, 2);
+    EXPECT_TRUE(buttons(false, false, true, false));
+}
+
+// Just Watch on the own seat: the computer plays its turns, so nothing is
+// offered and the status says so; playing again offers the phase's actions.
+TEST_F(Model, WhileWatchingTheOwnTurnOffersNothing) {
+    dealt();
+    t.seats[1].watching = true;
+    t.reofferOwnTurn();
+    on("CMD_nextplayer+1+");
+    EXPECT_EQ(t.status, TableModel::kComputerPlaysText);
+    EXPECT_TRUE(buttons(false, false, false, false));
+    EXPECT_EQ(alerts, 0);
+    EXPECT_TRUE(sounds.empty());
+    on("CMD_draw+1+11+11+44+");
+    EXPECT_EQ(t.status, TableModel::kComputerPlaysText);
+    EXPECT_TRUE(buttons(false, false, false, false));
+    EXPECT_FALSE(t.mayAct());
+    t.seats[1].watching = false;
+    t.reofferOwnTurn();
+    EXPECT_EQ(t.status, "Create your Stage or Discard please..");
+    EXPECT_TRUE(buttons(false, false, true, true));
+    EXPECT_TRUE(t.mayAct());
+}
+
 TEST_F(Model, SnapshotOfAStageStillToLay) {
     on("CMD_gamestats+1+1+2+7+m+1+5+0+t+1+3+10+t+2+1+10");
     EXPECT_EQ(t.status, "Create a Stage or Discard");

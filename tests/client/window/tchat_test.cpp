@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QDialog>
 #include <QFile>
+#include <QMessageBox>
 #include <QTcpServer>
 #include <QTemporaryDir>
 
@@ -96,6 +98,36 @@ TEST_F(Windows, IdleGameArmsNoTimer) {
     QFile maps(QStringLiteral("/proc/self/maps"));
     ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
     EXPECT_FALSE(maps.readAll().contains("libQt6Multimedia"));
+}
+
+// Start Game and Exit during a game ask first, in a box that does not block;
+// outside a game they act at once.
+TEST_F(Windows, StartGameAndExitAskOnlyWhileAGameRuns) {
+    Tchat& w = open({});
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    const client::TableModel& t = test::TchatParts::table(w);
+    test::TchatParts::action(w, "StartGame1")->trigger();
+    ASSERT_TRUE(chatHas(w, "You has started a game."));
+    EXPECT_EQ(test::TchatParts::confirmBox(w), nullptr);
+    ASSERT_TRUE(t.gameOn);
+    test::TchatParts::action(w, "Exit1")->trigger();
+    QMessageBox* box = test::TchatParts::confirmBox(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "A game is under way. Exit and end it for everyone at the table?");
+    EXPECT_TRUE(w.isVisible());
+    box->button(QMessageBox::No)->click();
+    EXPECT_TRUE(w.isVisible());
+    test::TchatParts::action(w, "StartGame1")->trigger();
+    box = test::TchatParts::confirmBox(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().startsWith("A game is under way. Start a new game?"));
+    box->button(QMessageBox::Yes)->click();
+    ASSERT_TRUE(chatHas(w, "You has started a game.\nYou has started a game."));
+    w.close();
+    box = test::TchatParts::confirmBox(w);
+    ASSERT_NE(box, nullptr);
+    box->button(QMessageBox::Yes)->click();
+    EXPECT_FALSE(w.isVisible());
 }
 
 // A side window is made when it is first shown, and works from then on.
