@@ -2,9 +2,9 @@
 
 namespace velmora::app {
 
-client::ListenResult InProcessHost::listen(const QString& portName) {
+client::ListenResult InProcessHost::listen(const QString& portName, Reach reach) {
     try {
-        server_.listen(portName);
+        server_.listen(portName, reach == Reach::ThisComputer ? QStringLiteral("127.0.0.1") : QString());
     } catch (const net::ESockException& e) {
         return {0, QString::fromUtf8(e.what())};
     }

@@ -11,7 +11,7 @@ class InProcessHost final : public client::HostControl {
 public:
     explicit InProcessHost(host::HostTimings timings = {}) : server_(timings) {}
 
-    client::ListenResult listen(const QString& portName) override;
+    client::ListenResult listen(const QString& portName, Reach reach) override;
     void setBotSpeed(int ms) override { server_.setBotSpeed(ms); }
 
     host::TServer& server() { return server_; }

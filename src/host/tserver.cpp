@@ -41,7 +41,8 @@ TServer::~TServer() {
         if (TSock* s = p.sock) s->OnInfo = nullptr, s->OnDisconnect = nullptr, s->OnRead = nullptr, s->OnDrop = nullptr;
 }
 
-void TServer::listen(const QString& portName) {
+void TServer::listen(const QString& portName, const QString& address) {
+    Sock1.SetHostName(address);
     Sock1.SetPortName(portName);
     Sock1.SetListen(true);
 }

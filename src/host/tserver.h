@@ -42,10 +42,12 @@ public:
                      QObject* parent = nullptr);
     ~TServer() override;
 
-    // Starts listening on all local addresses; throws net::ESockException
-    // ("Listen - Error Binding Socket") when the port is taken.
-    void listen(const QString& portName = QString::fromLatin1(kDefaultPortText));
+    // Starts listening on all local addresses, or only on `address` when
+    // given; throws net::ESockException ("Listen - Error Binding Socket") when
+    // the port is taken.
+    void listen(const QString& portName = QString::fromLatin1(kDefaultPortText), const QString& address = {});
     quint16 port() const { return Sock1.LocalPort(); }
+    QHostAddress address() const { return Sock1.LocalAddress(); }
 
     // A host without a window of its own (`velmora --serve`): no place is the
     // hosting player. The table's owner, the person longest at a seat, starts

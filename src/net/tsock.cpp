@@ -329,6 +329,11 @@ bool TSock::LowDelay() const {
     return socket_ && socket_->socketOption(QAbstractSocket::LowDelayOption).toInt() == 1;
 }
 
+QHostAddress TSock::LocalAddress() const {
+    if (server_) return server_->serverAddress();
+    return socket_ ? socket_->localAddress() : QHostAddress();
+}
+
 quint16 TSock::LocalPort() const {
     if (server_) return server_->serverPort();
     return socket_ ? socket_->localPort() : 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -79,6 +80,7 @@ public:
 
     ConnectionId Id() const { return id_; }
     quint16 LocalPort() const;  // the port actually bound or used; tests listen on "0"
+    QHostAddress LocalAddress() const;  // the address bound (Any when listening on all)
     static int HostLookups();   // name look-ups made so far (the rest came from the cache)
 
     std::function<void(TSock*)> OnConnect;

@@ -17,8 +17,10 @@ struct ListenResult {
 class HostControl {
 public:
     virtual ~HostControl() = default;
-    // Starts listening on all local addresses.
-    virtual ListenResult listen(const QString& portName) = 0;
+    // Who may connect: anyone on the network, or only this computer (a solo
+    // game, which strangers must not walk into).
+    enum class Reach { Everyone, ThisComputer };
+    virtual ListenResult listen(const QString& portName, Reach reach) = 0;
     // Options > Bot Speed: the computer players' pause between moves.
     virtual void setBotSpeed(int ms) = 0;
 };

@@ -15,8 +15,10 @@ Session::Session(SessionOptions options, QObject* parent)
     Sock11.SetPortName(options_.lobbyPort);
 }
 
-QString Session::hostpress(HostControl& host) {
-    const ListenResult listening = host.listen(options_.hostPort);
+QString Session::hostpress(HostControl& host, bool solo) {
+    const auto reach = solo ? HostControl::Reach::ThisComputer : HostControl::Reach::Everyone;
+    ListenResult listening = host.listen(options_.hostPort, reach);
+    if (!listening.ok() && solo) listening = host.listen(QStringLiteral("0"), reach);
     if (!listening.ok()) return listening.error;
     // The own client follows the host to the port it really got (tests use "0").
     sock.SetPortName(QString::number(listening.port));

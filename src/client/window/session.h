@@ -35,8 +35,10 @@ public:
 
     // Starts the in-process host on the host port and connects to it on the
     // loopback address. Returns the host's error text ("Listen - Error
-    // Binding Socket" when the port is taken), empty on success.
-    QString hostpress(HostControl& host);
+    // Binding Socket" when the port is taken), empty on success. A solo game
+    // listens on the loopback address only, on any free port when the host
+    // port is taken.
+    QString hostpress(HostControl& host, bool solo = false);
     // Connects to hostAddress. Returns the error text when the name cannot
     // be found, empty on success.
     QString joinpress();

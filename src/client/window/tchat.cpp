@@ -240,7 +240,7 @@ void Tchat::processparams() {
         session_->hostAddress = QStringLiteral("127.0.0.1");
         session_->playerName = QStringLiteral("You");
         side_->download()->show();
-        hostpress();
+        hostpress(true);
         return;
     }
     addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."));
@@ -251,12 +251,12 @@ void Tchat::processparams() {
     if (started) session_->openLobbyLink();
 }
 
-bool Tchat::hostpress() {
+bool Tchat::hostpress(bool solo) {
     if (!host_) {
         std::cerr << "velmora: this window was given no host to start" << std::endl;
         return false;
     }
-    const QString error = session_->hostpress(*host_);
+    const QString error = session_->hostpress(*host_, solo);
     if (!error.isEmpty()) {
         showNotice(error, false);
         return false;

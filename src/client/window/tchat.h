@@ -118,7 +118,7 @@ private:
     void connectionEnded();
     // Each reports whether the connection is under way; on failure the
     // player has been shown why and start-up ends there.
-    bool hostpress();
+    bool hostpress(bool solo = false);
     bool joinpress();
     void offerStart(bool showButton);
     void tableowner(std::string_view payload);

@@ -15,7 +15,7 @@
 #include "client/board/board.h"
 #include "client/chat/chatinput.h"
 #include "client/chat/chatview.h"
-#include "support/hostedwindow.h"
+#include "support/windowsfixture.h"
 #include "client/settings/playerfiles.h"
 #include "support/rawclient.h"
 #include "support/tchatparts.h"
@@ -23,6 +23,7 @@
 using namespace velmora;
 using client::Tchat;
 using test::waitUntil;
+using test::Windows;
 
 namespace {
 
@@ -33,29 +34,6 @@ quint16 freePort() {
     probe.listen(QHostAddress::AnyIPv4, 0);
     return probe.serverPort();
 }
-
-struct Windows : testing::Test {
-    std::vector<QString> played;
-    std::vector<std::unique_ptr<test::HostedWindow>> windows;
-    Tchat& open(QStringList params, quint16 port = 0, QString lobbyPort = QString()) {
-        client::TchatOptions o = test::quietOptions(port, &played);
-        if (!lobbyPort.isEmpty()) o.session.lobbyPort = lobbyPort;
-        windows.push_back(std::make_unique<test::HostedWindow>(std::move(params), std::move(o)));
-        windows.back()->window.show();
-        return windows.back()->window;
-    }
-    // The window's own in-process host.
-    host::TServer& serverOf(const Tchat& w) {
-        for (auto& h : windows)
-            if (&h->window == &w) return h->host.server();
-        throw std::logic_error("not a window of this test");
-    }
-    static QString chat(Tchat& w) { return test::TchatParts::mainchat(w)->toPlainText(); }
-    static bool chatHas(Tchat& w, const QString& text) {
-        return waitUntil([&] { return chat(w).contains(text); });
-    }
-    static QString seat(Tchat& w, int s) { return test::TchatParts::board(w)->label_playername(s)->text(); }
-};
 
 }  // namespace
 
@@ -396,7 +374,7 @@ struct FakeHost : client::HostControl {
     std::vector<int> speeds;
     QStringList listened;
     QString error;
-    client::ListenResult listen(const QString& portName) override {
+    client::ListenResult listen(const QString& portName, Reach) override {
         listened << portName;
         return {0, error};
     }
