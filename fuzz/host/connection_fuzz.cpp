@@ -25,15 +25,6 @@ struct Sink : host::MessageSink {
     }
 };
 
-struct Timers : host::TimerControl {
-    bool timer1 = false;
-    bool computer = false;
-    void startTimer1() override { timer1 = true; }
-    void stopTimer1() override { timer1 = false; }
-    void armComputerTimer(int) override { computer = true; }
-    void stopComputerTimer() override { computer = false; }
-};
-
 // The seated people; seats 2 and 4 just watch, so the computer plays them.
 constexpr int kPeople[] = {1, 3};
 
@@ -97,7 +88,7 @@ private:
     }
 
     Sink sink_;
-    Timers timers_;
+    host::RecordedTimers timers_;
     host::Table table_;
     host::ComputerPlayer computer_;
     net::Inbox inbox_{"", net::InboxLimits::host()};

@@ -133,10 +133,7 @@ bool ComputerPlayer::needs(const Analysis& a, int leftout, int card, int mode) c
 void ComputerPlayer::computercreate(int seat) {
     const tplayer& p = t_.state().players[seat];
     const bool laid = p.stagedone == 1;
-    if (!laid) {
-        resetbuilders(seat);
-        if (buildstage(seat, p.stage)) return;
-    }
+    if (!laid && buildstage(seat, p.stage)) return;
     const Analysis a = analyse(seat);
     if (laid && computerhitthem(a)) return;
     computerdiscard(a);

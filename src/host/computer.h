@@ -56,6 +56,15 @@ struct Analysis {
     unsigned tablesuits = 0;   // suits of the laid colour sets' first positions
 };
 
+// One stage attempt's scratch, made afresh for each attempt: slot marks (0
+// free, 1 chosen for the group being built, 2 given to a built group), the
+// wilds left to spend, and the ranks of the laid groups (kept for hits).
+struct StageAttempt {
+    std::array<int, kHandSlots + 1> marks{};
+    int wildbudget = 0;
+    unsigned placed = 0;
+};
+
 class ComputerPlayer {
 public:
     explicit ComputerPlayer(Table& table, ComputerMends mends = {}) : t_(table), mends_(mends) {}
@@ -78,19 +87,14 @@ public:
     bool buildstage(int seat, int stage);
     bool checkforcomputer8(int seat);   // the colour set
     // "+slot+slot..." of a set of n or a run of n; empty when none fits.
-    std::string checkforitset(int seat, int n);
-    std::string checkforitrun(int seat, int n);
+    std::string checkforitset(int seat, int n, StageAttempt& attempt) const;
+    std::string checkforitrun(int seat, int n, StageAttempt& attempt) const;
     // True when a card was hit; a refused hit tries the next fit.
     bool computerhitthem(int seat);
     void computerdiscard(int seat);
 
-    // Slot marks and wild budget of the stage builders, open for tests:
-    // 0 free, 1 chosen for the group being built, 2 given to a built group.
-    std::array<int, kHandSlots + 1> marks{};
-    int wildbudget = 0;
-
-    // Resets marks and budget as every stage attempt starts.
-    void resetbuilders(int seat);
+    // Begins a stage attempt: its marks, wild budget and the table's ranks.
+    StageAttempt beginattempt(int seat) const;
 
     static constexpr int kPileStreak = 4;
     static constexpr int kStallReshuffles = 2;
@@ -100,7 +104,6 @@ private:
     ComputerMends mends_;
     // Computer pick-ups since the last computer draw (the streak cap's count).
     int pilestreak_ = 0;
-    unsigned placed_ = 0;   // the table's ranks, read by resetbuilders
 
     Analysis analyse(int seat) const;   // seat 0: the table alone
     bool needs(const Analysis& a, int leftout, int card, int mode) const;
@@ -110,7 +113,7 @@ private:
     void computerdiscard(const Analysis& a);
     bool stalled() const;
     int surpluswild(int seat) const;
-    std::string buildgroup(int seat, GroupType type, int n);
+    std::string buildgroup(int seat, GroupType type, int n, StageAttempt& attempt) const;
     bool laystage(int seat, const std::string& slots);
 
     // The request's text is built only when someone traces.

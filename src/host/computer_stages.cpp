@@ -12,18 +12,17 @@ std::string slotplus(int k) { return "+" + std::to_string(k); }
 
 // Only real wild cards count: an empty slot is not one, even though its
 // value is also 0 mod 13.
-void ComputerPlayer::resetbuilders(int seat) {
-    wildbudget = 0;
+StageAttempt ComputerPlayer::beginattempt(int seat) const {
+    StageAttempt a;
     for (int k = 1; k <= kHandSlots; ++k)
-        if (iswild(t_.state().players[seat].hand[k])) ++wildbudget;
-    marks.fill(0);
-    placed_ = 0;
+        if (iswild(t_.state().players[seat].hand[k])) ++a.wildbudget;
     for (int s = 1; s <= kSeats; ++s) {
         if (t_.state().players[s].stagedone != 1) continue;
         for (int g = 1; g <= 2; ++g)
             for (int card : t_.state().players[s].groups[g])
-                if (isnatural(card)) placed_ |= 1u << rankof(card);
+                if (isnatural(card)) a.placed |= 1u << rankof(card);
     }
+    return a;
 }
 
 bool ComputerPlayer::laystage(int seat, const std::string& slots) {
@@ -32,8 +31,10 @@ bool ComputerPlayer::laystage(int seat, const std::string& slots) {
     return counted(t_.createstage(payload)) == kDone;
 }
 
-std::string ComputerPlayer::buildgroup(int seat, GroupType type, int n) {
-    return type == kSet ? checkforitset(seat, n) : type == kRun ? checkforitrun(seat, n) : std::string();
+std::string ComputerPlayer::buildgroup(int seat, GroupType type, int n, StageAttempt& attempt) const {
+    return type == kSet   ? checkforitset(seat, n, attempt)
+           : type == kRun ? checkforitrun(seat, n, attempt)
+                          : std::string();
 }
 
 // Groups are built in order from the stage's shape; a group that cannot be
@@ -41,10 +42,12 @@ std::string ComputerPlayer::buildgroup(int seat, GroupType type, int n) {
 bool ComputerPlayer::buildstage(int seat, int stage) {
     const StageShape& shape = stageshape(stage);
     if (shape.type1 == kColour) return checkforcomputer8(seat);
-    const std::string first = buildgroup(seat, shape.type1, shape.need1);
+    StageAttempt attempt = beginattempt(seat);
+    const std::string first = buildgroup(seat, shape.type1, shape.need1, attempt);
     if (first.empty()) return false;
     std::string second;
-    if (shape.type2 != kNoGroup && (second = buildgroup(seat, shape.type2, shape.need2)).empty()) return false;
+    if (shape.type2 != kNoGroup && (second = buildgroup(seat, shape.type2, shape.need2, attempt)).empty())
+        return false;
     return laystage(seat, first + second);
 }
 
@@ -74,7 +77,9 @@ bool ComputerPlayer::checkforcomputer8(int seat) {
     return false;
 }
 
-std::string ComputerPlayer::checkforitset(int seat, int n) {
+std::string ComputerPlayer::checkforitset(int seat, int n, StageAttempt& attempt) const {
+    auto& marks = attempt.marks;
+    int& wildbudget = attempt.wildbudget;
     const tplayer& p = t_.state().players[seat];
     if (p.stagedone == 1) return {};
     const auto& hand = p.hand;
@@ -82,7 +87,7 @@ std::string ComputerPlayer::checkforitset(int seat, int n) {
     // round stalls: a rank lying inside a laid run may be all a seat has.
     auto candidate = [&](int k) {
         const int c = hand[k];
-        return marks[k] == 0 && isnatural(c) && c != kSkip && !(((placed_ >> rankof(c)) & 1u) != 0 && !stalled());
+        return marks[k] == 0 && isnatural(c) && c != kSkip && !(((attempt.placed >> rankof(c)) & 1u) != 0 && !stalled());
     };
     auto sameRank = [&](int k, int rank) { return hand[k] != 0 && hand[k] != kSkip && rankof(hand[k]) == rank; };
     int currank = 0, curcount = 0, bestrank = 0, bestcount = 0;
@@ -110,7 +115,9 @@ std::string ComputerPlayer::checkforitset(int seat, int n) {
     return text;
 }
 
-std::string ComputerPlayer::checkforitrun(int seat, int n) {
+std::string ComputerPlayer::checkforitrun(int seat, int n, StageAttempt& attempt) const {
+    auto& marks = attempt.marks;
+    int& wildbudget = attempt.wildbudget;
     const auto& hand = t_.state().players[seat].hand;
     std::array<int, kGroupSize + 1> at{};  // the last free slot of each rank
     for (int k = 1; k <= kHandSlots; ++k)

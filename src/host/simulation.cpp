@@ -10,16 +10,6 @@ namespace velmora::host {
 
 namespace {
 
-// Records what the table asks of its timers; the loop fires them at once.
-struct SimTimers : TimerControl {
-    bool timer1 = false;
-    bool computer = false;
-    void startTimer1() override { timer1 = true; }
-    void stopTimer1() override { timer1 = false; }
-    void armComputerTimer(int) override { computer = true; }
-    void stopComputerTimer() override { computer = false; }
-};
-
 // The watching places are simulated: nobody listens, so the table builds
 // no message text at all.
 struct SimSink : MessageSink {
@@ -42,7 +32,7 @@ private:
     int seats_;
     SimOptions options_;
     SimSink sink_;
-    SimTimers timers_;
+    RecordedTimers timers_;
     Table table_;
     ComputerSeats computer_;
     long moves_ = 0;

@@ -46,6 +46,17 @@ struct TimerControl {
     virtual void stopComputerTimer() = 0;
 };
 
+// Timers that only record what the table asks; a loop that drives the table
+// without a clock (simulation, fuzzing, model tests) fires them at once.
+struct RecordedTimers : TimerControl {
+    bool timer1 = false;
+    bool computer = false;
+    void startTimer1() override { timer1 = true; }
+    void stopTimer1() override { timer1 = false; }
+    void armComputerTimer(int) override { computer = true; }
+    void stopComputerTimer() override { computer = false; }
+};
+
 // One connection place. Places 1..4 are the seats; 5 and up only watch.
 // The socket lives with the sessions layer, which writes name, connected
 // and justwatching.

@@ -136,11 +136,11 @@ TEST_F(ComputerTest, TableRanksNeverStartASet) {
 
 TEST_F(ComputerTest, WildBudgetIsSharedBetweenSets) {
     seat2(1, 2, {7, 20, 13, 9, 22, 1, 2, 3, 4, 5, 6});
-    cp.resetbuilders(2);
-    EXPECT_EQ(cp.wildbudget, 1);
-    EXPECT_EQ(cp.checkforitset(2, 3), "+1+2+3");
-    EXPECT_EQ(cp.wildbudget, 0);
-    EXPECT_EQ(cp.checkforitset(2, 3), "");
+    StageAttempt attempt = cp.beginattempt(2);
+    EXPECT_EQ(attempt.wildbudget, 1);
+    EXPECT_EQ(cp.checkforitset(2, 3, attempt), "+1+2+3");
+    EXPECT_EQ(attempt.wildbudget, 0);
+    EXPECT_EQ(cp.checkforitset(2, 3, attempt), "");
     // Nothing lays, so the tick discards instead.
     cp.computerplay(2);
     ASSERT_EQ(reqs.size(), 1u);
@@ -151,9 +151,9 @@ TEST_F(ComputerTest, WildBudgetIsSharedBetweenSets) {
 TEST_F(ComputerTest, RunBuilderTakesLowestStartAndHigherSlot) {
     // Ranks 3..9 with a second 3 in slot 8 and one wild: start 2 fits first.
     seat2(4, 2, {3, 4, 5, 6, 7, 8, 9, 16, 13, 12, 11});
-    cp.resetbuilders(2);
-    EXPECT_EQ(cp.checkforitrun(2, 7), "+9+8+2+3+4+5+6");
-    EXPECT_EQ(cp.wildbudget, 1);
+    StageAttempt attempt = cp.beginattempt(2);
+    EXPECT_EQ(cp.checkforitrun(2, 7, attempt), "+9+8+2+3+4+5+6");
+    EXPECT_EQ(attempt.wildbudget, 1);
     seat2(4, 2, {3, 4, 5, 6, 7, 8, 9, 16, 13, 12, 11});
     cp.computerplay(2);
     EXPECT_EQ(reqs, std::vector<std::string>{"createstage 2+9+8+2+3+4+5+6"});

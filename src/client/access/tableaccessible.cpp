@@ -195,7 +195,7 @@ TableAccessibility::TableAccessibility(BoardPanel* board, const TableModel& tabl
     }();
     (void)installed;
     owners().insert(board->tableView(), this);
-    connect(board, &BoardPanel::refreshed, this, &TableAccessibility::refreshed);
+    connect(board, &BoardPanel::refreshed, this, &TableAccessibility::boardChanged);
 }
 
 TableAccessibility::~TableAccessibility() {
@@ -294,7 +294,7 @@ void TableAccessibility::focusMoved(const QString& item) {
     send(&event);
 }
 
-void TableAccessibility::refreshed() {
+void TableAccessibility::boardChanged() {
     std::map<QString, AccessibleItem> now;
     for (AccessibleItem& it : describe()) now.emplace(it.key, std::move(it));
     bool reordered = now.size() != last_.size();

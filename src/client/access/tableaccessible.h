@@ -69,7 +69,7 @@ public:
     // The keyboard's ring moved to this board item.
     void focusMoved(const QString& item);
     // The board was refreshed: tells of changed names, selections and items.
-    void refreshed();
+    void boardChanged();
 
 private:
     void sayNewChatLines();

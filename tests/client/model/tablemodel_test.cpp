@@ -540,18 +540,6 @@ struct Forward : host::MessageSink {
     }
 };
 
-struct Timers : host::TimerControl {
-    bool timer1 = false, computer = false;
-    void startTimer1() override { timer1 = true; }
-    void stopTimer1() override { timer1 = false; }
-    void armComputerTimer(int) override { computer = true; }
-    void stopComputerTimer() override { computer = false; }
-};
-
-}  // namespace
-
-namespace {
-
 std::string disagreement(const host::Table& h, const TableModel& c) {
     const int own = c.ownSeat;
     for (int k = 1; k <= 11; ++k) {
@@ -575,7 +563,7 @@ std::string disagreement(const host::Table& h, const TableModel& c) {
 
 TEST(ModelRoundTrip, TwoWatchingClientsFollowAWholeGameOfTheHost) {
     Forward sink;
-    Timers timers;
+    host::RecordedTimers timers;
     host::Table h(sink, timers, 777);
     host::installComputerPlayers(h);
     h.diagnostic = [](std::string_view) {};
