@@ -6,6 +6,7 @@
 #include "client/art/cardart.h"
 #include "client/model/tablemodel.h"
 #include "client/board/tableview.h"
+#include "client/board/tablelayout.h"
 
 namespace velmora::client {
 namespace {
@@ -13,18 +14,9 @@ namespace {
 const QColor kFelt(153, 115, 72);
 const QColor kText(243, 231, 205);
 
-// Positions of one seat place: bottom, top-left, top-middle, top-right.
-struct SeatPlace {
-    QPoint name;
-    QPoint eyes;
-};
+// The watching marker of each seat place: bottom, top-left, top-middle, top-right.
 constexpr int kPlaces = 4;
-const SeatPlace kSeatPlaces[kPlaces] = {
-    {{25, 394}, {25, 389}},
-    {{14, 12}, {15, 7}},
-    {{272, 12}, {270, 7}},
-    {{533, 12}, {531, 7}},
-};
+const QPoint kEyes[kPlaces] = {{25, 389}, {15, 7}, {270, 7}, {531, 7}};
 
 // Seat name labels open the seat menu on a right click.
 class SeatLabel : public QLabel {
@@ -54,9 +46,7 @@ BoardPanel::BoardPanel(const TableModel& table, QWidget* parent) : QWidget(paren
     stageList_ = new StageListPanel(table, this);
     stageList_->setGeometry(chatPanelRect());
     stageList_->hide();
-    QFont nameFont(QStringLiteral("DejaVu Sans"));
-    nameFont.setPixelSize(13);
-    nameFont.setBold(true);
+    const QFont nameFont = seatNameFont();
     const QString textStyle = QStringLiteral("color: rgb(243,231,205);");
     for (int s = 1; s <= kPlaces; ++s) {
         auto* name = new SeatLabel(s, this);
@@ -65,7 +55,7 @@ BoardPanel::BoardPanel(const TableModel& table, QWidget* parent) : QWidget(paren
         name->setStyleSheet(textStyle);
         name->setText(QStringLiteral("<Waiting>"));
         name->setToolTip(QString::fromLatin1(kSeatHints[s].data(), kSeatHints[s].size()));
-        name->resize(103, 16);
+        name->resize(kSeatNameWidth, 16);
         names_[s] = name;
         auto* eyes = new QLabel(this);
         eyes->setObjectName(QStringLiteral("image_eyes%1").arg(s));
@@ -96,22 +86,23 @@ BoardPanel::BoardPanel(const TableModel& table, QWidget* parent) : QWidget(paren
 }
 
 void BoardPanel::placeSeat(int seat, int place) {
-    names_[seat]->move(scaled(QRect(kSeatPlaces[place].name, QSize())).topLeft());
-    eyes_[seat]->move(scaled(QRect(kSeatPlaces[place].eyes, QSize())).topLeft());
+    names_[seat]->move(scaled(QRect(seatNameAt(place), QSize())).topLeft());
+    eyes_[seat]->move(scaled(QRect(kEyes[place], QSize())).topLeft());
 }
 
 void BoardPanel::refresh() {
+    view_->refresh();
     for (int s = 1; s <= kPlaces; ++s) {
         const SeatState& seat = table_.seats[s];
-        names_[s]->setText(QString::fromStdString(seat.name));
+        const int place = std::max(0, table_.placeOf(s));
+        names_[s]->setText(nameBesidePoints(s, place));
         eyes_[s]->setVisible(seat.watching);
-        placeSeat(s, std::max(0, table_.placeOf(s)));
+        placeSeat(s, place);
     }
     start_->setVisible(table_.showStart);
     const QString status = QString::fromStdString(table_.status);
     status_->setText(status);
     status_->setAccessibleDescription(status);
-    view_->refresh();
     // The stage list and the chat share a place; the one in front is shown.
     stageList_->setVisible(table_.stageListInFront);
     if (table_.stageListInFront) {
@@ -120,6 +111,15 @@ void BoardPanel::refresh() {
     }
     view_->lower();
     emit refreshed();
+}
+
+// The seat's name, cut short where its point total would cover it.
+QString BoardPanel::nameBesidePoints(int seat, int place) const {
+    const QString name = QString::fromStdString(table_.seats[seat].name);
+    const BoardItem* points = view_->item(QStringLiteral("label_points%1").arg(seat));
+    if (!points || !points->visible) return name;
+    const int room = points->rect.x() - seatNameAt(place).x() - 2;
+    return QFontMetrics(seatNameFont()).elidedText(name, Qt::ElideRight, room);
 }
 
 void BoardPanel::showEvent(QShowEvent* event) {

@@ -56,6 +56,7 @@ protected:
 
 private:
     void placeSeat(int seat, int place);
+    QString nameBesidePoints(int seat, int place) const;
     void applyPictures();
 
     const TableModel& table_;

@@ -14,16 +14,16 @@ using Kind = BoardItem::Kind;
 
 // Positions of one seat place: bottom, top-left, top-middle, top-right.
 struct Place {
-    QPoint track, playing, waiting, turn, skipped, fan, stage, set1, set2, label1, label2;
+    QPoint name, track, playing, waiting, turn, skipped, fan, stage, set1, set2, label1, label2;
 };
 const Place kPlaces[4] = {
-    {{128, 392}, {40, 412}, {39, 412}, {17, 440}, {16, 438}, {40, 431}, {42, 372},
+    {{25, 394}, {128, 392}, {40, 412}, {39, 412}, {17, 440}, {16, 438}, {40, 431}, {42, 372},
      {41, 321}, {41, 249}, {19, 319}, {19, 246}},
-    {{115, 8}, {44, 29}, {43, 29}, {6, 36}, {5, 34}, {28, 32}, {28, 100},
+    {{14, 12}, {115, 8}, {44, 29}, {43, 29}, {6, 36}, {5, 34}, {28, 32}, {28, 100},
      {24, 102}, {24, 174}, {5, 101}, {5, 172}},
-    {{375, 8}, {280, 29}, {279, 29}, {258, 36}, {257, 34}, {280, 32}, {280, 100},
+    {{272, 12}, {375, 8}, {280, 29}, {279, 29}, {258, 36}, {257, 34}, {280, 32}, {280, 100},
      {277, 102}, {277, 174}, {258, 101}, {258, 172}},
-    {{636, 8}, {542, 29}, {541, 29}, {521, 36}, {520, 34}, {544, 32}, {544, 100},
+    {{533, 12}, {636, 8}, {542, 29}, {541, 29}, {521, 36}, {520, 34}, {544, 32}, {544, 100},
      {540, 102}, {540, 174}, {521, 101}, {521, 172}},
 };
 
@@ -48,6 +48,133 @@ BoardItem fixed(QString name, QPoint at, QSize size, art::Fixed which, bool visi
     item.visible = visible;
     item.tip = std::move(tip);
     return item;
+}
+
+// The point total right after the name; a long name gives way (the board
+// elides it to the room left).
+void addPoints(BoardItems& out, const SeatState& seat, int s, QPoint name) {
+    BoardItem points;
+    points.name = named("label_points", s);
+    points.kind = Kind::Points;
+    points.text = QString::number(seat.points);
+    points.tag = seat.points;
+    points.tip = QStringLiteral("Penalty points this game: %1").arg(seat.points);
+    points.visible = seat.points >= 0 && seat.name != "<Waiting>";
+    const int width = QFontMetrics(boardFont(11)).horizontalAdvance(points.text) + 8;
+    const int nameWidth = QFontMetrics(seatNameFont()).horizontalAdvance(QString::fromStdString(seat.name));
+    const int left = std::min(nameWidth + 4, kSeatNameWidth - width);
+    points.rect = QRect(name + QPoint(left, 1), QSize(width, 14));
+    out.push_back(std::move(points));
+}
+
+QString seatName(const TableModel& t, int seat) {
+    return seat == t.ownSeat ? QStringLiteral("You") : QString::fromStdString(t.name(seat));
+}
+
+QString stageCell(int stage) { return stage > kStageCount ? QStringLiteral("all") : QString::number(stage); }
+
+BoardItem summaryPanel(QString name, QString title, std::vector<QString> rows, bool visible) {
+    BoardItem panel;
+    panel.name = std::move(name);
+    panel.kind = Kind::Summary;
+    panel.rect = kSummaryRect;
+    panel.text = std::move(title);
+    panel.rows = std::move(rows);
+    panel.visible = visible;
+    return panel;
+}
+
+BoardItem textButton(QString name, QRect rect, QString text, bool visible, ItemRole role) {
+    BoardItem button;
+    button.target.role = role;
+    button.name = std::move(name);
+    button.kind = Kind::TextButton;
+    button.rect = rect;
+    button.text = std::move(text);
+    button.visible = visible;
+    return button;
+}
+
+// Where the last move ended, on the items laid out so far; empty when it
+// left nothing to see.
+QRect lastMoveRect(const BoardItems& out, const TableModel& t) {
+    const LastMove& m = t.lastMove;
+    using To = LastMove::To;
+    const auto rectOf = [&out](const QString& name) {
+        const BoardItem* it = findItem(out, name);
+        return it && it->visible ? it->rect : QRect();
+    };
+    switch (m.to) {
+        case To::None:
+            return {};
+        case To::Hand:
+            return rectOf(named("card", m.id));
+        case To::Discard:
+            return t.discardTop > 0 ? kDiscard : QRect();
+        case To::Fan: {
+            const QRect fan = rectOf(named("image_cards", m.seat));
+            return fan.isEmpty() ? fan : QRect(fan.right() + 1 - 45, fan.y(), 45, fan.height());
+        }
+        case To::Group: {
+            const int owner = m.id / 10;
+            if (m.position < 0) return rectOf(named("image_set", owner * 10 + 1)) | rectOf(named("image_set", owner * 10 + 2));
+            const QRect group = rectOf(named("image_set", m.id));
+            if (group.isEmpty()) return group;
+            const bool last = group.x() + 18 * m.position + 45 >= group.right();
+            return QRect(group.x() + 18 * m.position, group.y(), last ? 45 : 18, group.height());
+        }
+    }
+    return {};
+}
+
+void addLastMove(BoardItems& out, const TableModel& t) {
+    BoardItem mark;
+    mark.name = QStringLiteral("image_lastmove");
+    mark.kind = Kind::LastMove;
+    mark.rect = lastMoveRect(out, t).adjusted(-2, -2, 2, 2);
+    mark.visible = mark.rect.width() > 4;
+    out.push_back(std::move(mark));
+}
+
+// The pause after a round: the host's figures, one row a seat.
+void addRoundSummary(BoardItems& out, const TableModel& t) {
+    std::vector<QString> rows{QStringLiteral("Player\tStage\tDone\tRound\tTotal")};
+    QString title;
+    if (const auto& sum = t.roundSummary) {
+        title = sum->wentOut == t.ownSeat ? QStringLiteral("You went out.")
+                                          : QString::fromStdString(t.name(sum->wentOut)) + QStringLiteral(" went out.");
+        for (const RoundSummary::Row& r : sum->rows)
+            rows.push_back(QStringLiteral("%1\t%2 \u2192 %3\t%4\t+%5\t%6")
+                               .arg(seatName(t, r.seat), stageCell(r.stageBefore), stageCell(r.stageAfter),
+                                    r.completed ? QStringLiteral("yes") : QStringLiteral("no"))
+                               .arg(r.added)
+                               .arg(r.total));
+    }
+    out.push_back(summaryPanel(QStringLiteral("panel_roundsummary"), title, std::move(rows), t.roundSummary.has_value()));
+}
+
+// The end of a game: the winner's line over the final standing, best first.
+void addGameOver(BoardItems& out, const TableModel& t) {
+    std::vector<QString> rows{QStringLiteral("Player\tStage\tPoints\tWon")};
+    if (const auto& over = t.gameOver) {
+        std::vector<GameOver::Row> sorted = over->rows;
+        std::stable_sort(sorted.begin(), sorted.end(), [](const GameOver::Row& a, const GameOver::Row& b) {
+            return a.stage != b.stage ? a.stage > b.stage : a.points < b.points;
+        });
+        for (const GameOver::Row& r : sorted)
+            rows.push_back(QStringLiteral("%1\t%2\t%3\t%4")
+                               .arg(seatName(t, r.seat), stageCell(r.stage),
+                                    r.points >= 0 ? QString::number(r.points) : QStringLiteral("?"))
+                               .arg(r.gamesWon));
+    }
+    const bool shown = t.showWinner && t.gameOver.has_value();
+    out.push_back(summaryPanel(QStringLiteral("panel_winner"), QString::fromStdString(t.winnerText), std::move(rows), shown));
+    const QRect r = kSummaryRect;
+    // Whoever may start games may deal the next one at this table.
+    out.push_back(textButton(QStringLiteral("button_playagain"), QRect(r.x() + 20, r.bottom() - 40, 110, 28),
+                             QStringLiteral("Play Again"), shown && t.hosting, ItemRole::PlayAgainButton));
+    out.push_back(textButton(QStringLiteral("button_closewinner"), QRect(r.right() - 100, r.bottom() - 40, 80, 28),
+                             QStringLiteral("Close"), shown, ItemRole::CloseGameOverButton));
 }
 
 void addSeat(BoardItems& out, const TableModel& t, int place) {
@@ -101,6 +228,7 @@ void addSeat(BoardItems& out, const TableModel& t, int place) {
     stage.visible = !stage.text.isEmpty();
     out.push_back(std::move(stage));
     out.push_back(fixed(named("image_turn", s), p.turn, kMarker, art::Fixed::TurnMarker, seat.turn));
+    addPoints(out, seat, s, p.name);
 }
 
 void addCentre(BoardItems& out, const TableModel& t) {
@@ -157,6 +285,15 @@ void addHand(BoardItems& out, const TableModel& t) {
 
 }  // namespace
 
+QPoint seatNameAt(int place) { return kPlaces[std::clamp(place, 0, 3)].name; }
+
+QFont seatNameFont() {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    return f;
+}
+
 QFont boardFont(int pixels, bool bold) {
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
@@ -188,13 +325,9 @@ BoardItems layoutBoard(const TableModel& t) {
         out.push_back(fixed(named("image_skipped", s), kPlaces[place].skipped, kMarker, art::Fixed::SkippedMarker,
                             t.seats[s].skipped));
     }
-    BoardItem winner;
-    winner.name = QStringLiteral("panel_winner");
-    winner.kind = Kind::Winner;
-    winner.rect = QRect(131, 144, 510, 49);
-    winner.text = QString::fromStdString(t.winnerText);
-    winner.visible = t.showWinner;
-    out.push_back(std::move(winner));
+    addLastMove(out, t);
+    addRoundSummary(out, t);
+    addGameOver(out, t);
     return out;
 }
 
@@ -206,7 +339,7 @@ const BoardItem* findItem(const BoardItems& items, QStringView name) {
 
 const BoardItem* itemAt(const BoardItems& items, QPoint point) {
     for (auto it = items.rbegin(); it != items.rend(); ++it)
-        if (it->visible && it->rect.contains(point)) return &*it;
+        if (it->visible && it->kind != Kind::LastMove && it->rect.contains(point)) return &*it;
     return nullptr;
 }
 

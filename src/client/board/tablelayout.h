@@ -28,7 +28,10 @@ struct BoardItem {
         Track,       // index = crossed-out numbers
         Fixed,       // index = art::Fixed
         Text,        // a seat's stage label
-        Winner,      // the winner panel
+        Points,      // a seat's point total beside its name: text
+        Summary,     // round summary or final standing: lines of tab-cut columns in text
+        TextButton,  // a button drawn with its text
+        LastMove,    // an outline round the card that moved last; takes no clicks
     };
     QString name;
     Kind kind = Kind::Fixed;
@@ -37,6 +40,7 @@ struct BoardItem {
     int count = 0;
     std::vector<int> faces;
     QString text;
+    std::vector<QString> rows;  // Summary: tab-cut columns, the first row the heading
     QString tip;  // tool-tip
     BoardTarget target;  // what a click or key on it acts on
     bool visible = true;
@@ -57,6 +61,14 @@ inline constexpr int kCardTop = 431;
 inline constexpr int kRaisedTop = 410;
 // The hand slot whose card starts nearest to x.
 int slotAt(int x);
+
+// Where a seat place's name label stands (place 0 bottom .. 3 top-right),
+// its width, and its font.
+QPoint seatNameAt(int place);
+inline constexpr int kSeatNameWidth = 103;
+QFont seatNameFont();
+// The side panel's place, where the summaries show: it covers no card.
+inline constexpr QRect kSummaryRect(515, 240, 261, 296);
 
 // The board's fonts: Arial-like, in pixels.
 QFont boardFont(int pixels, bool bold = true);

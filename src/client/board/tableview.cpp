@@ -19,6 +19,37 @@ using Kind = BoardItem::Kind;
 
 const QColor kHatch(199, 169, 135);
 const QColor kGrey(192, 192, 192);
+const QColor kPill(96, 62, 30, 200);
+const QColor kPanel(96, 62, 30, 240);
+const QColor kButton(140, 96, 50);
+const QColor kLastMove(255, 214, 64);
+
+// A summary panel: the title, then a heading row and one row a seat, their
+// columns cut at tabs; the first column is the widest.
+void paintSummary(QPainter& p, const BoardItem& item) {
+    const QRect& r = item.rect;
+    p.setPen(QPen(boardTextColour(), 1));
+    p.setBrush(kPanel);
+    p.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.setFont(boardFont(15));
+    p.drawText(QRect(r.x() + 8, r.y() + 8, r.width() - 16, 24), Qt::AlignCenter | Qt::TextWordWrap, item.text);
+    int top = r.y() + 44;
+    for (std::size_t n = 0; n < item.rows.size(); ++n) {
+        const QStringList cells = item.rows[n].split(QLatin1Char('\t'));
+        p.setFont(boardFont(12, n == 0));
+        p.setPen(n == 0 ? kGrey : boardTextColour());
+        const int first = 78;
+        const int rest = cells.size() > 1 ? (r.width() - 16 - first) / int(cells.size() - 1) : 0;
+        int x = r.x() + 8;
+        for (int c = 0; c < cells.size(); ++c) {
+            const int w = c == 0 ? first : rest;
+            const QString text = QFontMetrics(p.font()).elidedText(cells[c], Qt::ElideRight, w - 2);
+            p.drawText(QRect(x, top, w, 20), (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter, text);
+            x += w;
+        }
+        top += n == 0 ? 24 : 22;
+    }
+}
 // A press becomes a drag once the pointer moved this far sideways.
 constexpr int kDragDistance = 6;
 
@@ -84,15 +115,28 @@ void TableView::paintItem(QPainter& p, const BoardItem& item, qreal ratio) const
             p.setPen(boardTextColour());
             p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, item.text);
             break;
-        case Kind::Winner:
+        case Kind::Points:
+            p.setPen(Qt::NoPen);
+            p.setBrush(kPill);
+            p.drawRoundedRect(r, 6, 6);
+            p.setFont(boardFont(11));
+            p.setPen(boardTextColour());
+            p.drawText(r, Qt::AlignCenter, item.text);
+            break;
+        case Kind::Summary:
+            paintSummary(p, item);
+            break;
+        case Kind::LastMove:
+            p.setPen(QPen(kLastMove, 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(QRectF(r).adjusted(1, 1, -1, -1), 4, 4);
+            break;
+        case Kind::TextButton:
             p.setPen(QPen(boardTextColour(), 1));
-            p.setBrush(QColor(96, 62, 30));
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-            p.setFont(boardFont(19, false));
-            p.setPen(kGrey);  // label_winner2, the shadow
-            p.drawText(QRect(r.topLeft() + QPoint(3, 15), QSize(504, 22)), Qt::AlignCenter, item.text);
-            p.setPen(boardTextColour());  // label_winner1
-            p.drawText(QRect(r.topLeft() + QPoint(4, 14), QSize(504, 22)), Qt::AlignCenter, item.text);
+            p.setBrush(kButton);
+            p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+            p.setFont(boardFont(13));
+            p.drawText(r, Qt::AlignCenter, item.text);
             break;
     }
 }

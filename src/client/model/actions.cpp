@@ -131,6 +131,8 @@ void TableActions::activate(const BoardTarget& target, GroupEnd end, bool rightB
         case ItemRole::CreateStageButton: return button_createstageClick();
         case ItemRole::ChatSwitch: return t_.button_stagelistClick(1);
         case ItemRole::StageListSwitch: return t_.button_stagelistClick(2);
+        case ItemRole::PlayAgainButton: return button_startClick();
+        case ItemRole::CloseGameOverButton: return t_.closeGameOver();
         default: return;
     }
 }

@@ -17,6 +17,8 @@ enum class ItemRole {
     CreateStageButton,
     ChatSwitch,
     StageListSwitch,
+    PlayAgainButton,      // the game-over panel's "Play Again"
+    CloseGameOverButton,  // and its "Close"
 };
 
 // The end of a laid group that a hit goes to.

@@ -15,6 +15,8 @@ constexpr std::size_t kMaxRecords = 256;
 // The client's one peer is the host: all its dropped events share one budget
 // of the log, so a hostile host cannot grow standard error at will.
 constexpr std::uint64_t kFromHost = 0;
+// Far beyond any real game (at most 220 points a round), small enough to add.
+constexpr int kMaxPoints = 1'000'000;
 
 // Cuts a payload at "+" once, then hands out fields in order. The last field
 // may lack its "+" (several host messages end without one); a trailing "+"
@@ -122,8 +124,12 @@ std::vector<SeatStage> readSeatStages(Fields& f, std::size_t size) {
         f.require(out.size() < kSeats, "more seats than the table has");
         const int seat = f.seat();
         const int stage = f.stage();
-        for (std::size_t k = 2; k < size; ++k) f.text();
-        out.push_back({seat, stage});
+        SeatStage r{seat, stage};
+        if (size == 4) {
+            r.points = f.number(0, kMaxPoints, "a point total out of range");
+            r.added = f.number(0, kMaxPoints, "round points out of range");
+        }
+        out.push_back(r);
     }
     return out;
 }

@@ -76,6 +76,9 @@ struct LaidEvent {
 struct SeatStage {
     int seat;
     int stage;
+    // "CMD_endround" only: the seat's point total and what this round added.
+    int points = 0;
+    int added = 0;
 };
 
 struct EndRoundEvent {

@@ -1,6 +1,8 @@
 // The handlers of the host's game events.
 #include "client/model/tablemodel.h"
 
+#include <algorithm>
+
 namespace velmora::client {
 
 namespace {
@@ -81,6 +83,10 @@ void TableModel::startthegame(std::string_view payload) {
     showStart = false;
     gameOn = true;
     round = 0;
+    roundSummary.reset();
+    gameOver.reset();
+    lastMove = {};
+    for (SeatState& s : seats) s.points = 0;  // the host starts every seat at 0
     if (hooks.uncheckJustWatch) hooks.uncheckJustWatch();
     clearall();
     for (const auto& r : e->seats) {
@@ -97,6 +103,8 @@ void TableModel::startround(std::string_view payload) {
     for (SeatState& s : seats) s.kind = {};
     stageLaid = false;
     ++round;
+    roundSummary.reset();  // the pause is over
+    lastMove = {};
     for (const auto& r : e->seats) {
         SeatState& s = seats[r.seat];
         if (r.dealt) {
@@ -184,6 +192,7 @@ void TableModel::draw(std::string_view payload) {
     hideActionButtons();
     if (e->seat != ownSeat) return;
     createcard(e->slot, e->face);
+    moved({LastMove::To::Hand, LastMove::From::DrawPile, ownSeat, e->slot});
     setCurrent(ownSeat);
     offerAfterDraw();
     play("draw");
@@ -194,6 +203,7 @@ void TableModel::hedrew(std::string_view payload) {
     if (!e) return;
     setStatus(e->seat == ownSeat ? "You drew a card" : name(e->seat) + " drew a card.");
     seats[e->seat].handCount = e->count;
+    if (e->seat != ownSeat) moved({LastMove::To::Fan, LastMove::From::DrawPile, e->seat});
     play("draw");
 }
 
@@ -203,7 +213,9 @@ void TableModel::pickdiscard(std::string_view payload) {
     hideActionButtons();
     discardTop = e->top;
     setCurrent(e->seat);
-    if (e->seat == ownSeat) {
+    const bool own = e->seat == ownSeat;
+    moved({own ? LastMove::To::Hand : LastMove::To::Fan, LastMove::From::Discard, e->seat, own ? e->slot : 0});
+    if (own) {
         createcard(e->slot, e->face);
         offerAfterDraw();
     } else {
@@ -220,6 +232,7 @@ void TableModel::hisdiscard(std::string_view payload) {
     hideActionButtons();
     discardTop = e->face;
     const bool own = e->seat == ownSeat;
+    moved({LastMove::To::Discard, own ? LastMove::From::Hand : LastMove::From::Fan, e->seat, 0, 0, own ? e->slot : 0});
     if (own) movecards(e->slot);
     turnPhase = 0;
     if (!own) seats[e->seat].handCount = e->count;
@@ -240,10 +253,28 @@ void TableModel::applyLaid(const LaidEvent& e) {
     if (e.seat != ownSeat) seats[e.seat].handCount = e.count;
 }
 
+// The hit card is where the rebuilt group first differs from the old one.
+void TableModel::markHit(const LaidEvent& e) {
+    LastMove m{LastMove::To::Group, e.seat == ownSeat ? LastMove::From::Hand : LastMove::From::Fan, e.seat};
+    m.fromId = e.seat == ownSeat && !e.removedSlots.empty() ? e.removedSlots.front() : 0;
+    for (int g = 0; g < 2; ++g) {
+        const std::vector<int>& before = seats[e.owner].groups[g];
+        const std::vector<int>& after = e.groups[g];
+        if (before == after) continue;
+        const auto diff = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
+        m.id = e.owner * 10 + g + 1;
+        m.position = static_cast<int>(diff.second - after.begin());
+        if (m.position >= static_cast<int>(after.size())) m.position = static_cast<int>(after.size()) - 1;
+    }
+    moved(m);
+}
+
 void TableModel::playstage(std::string_view payload) {
     const auto e = parsePlayStage(payload);
     if (!e) return;
     showCreateStage = false;
+    moved({LastMove::To::Group, e->seat == ownSeat ? LastMove::From::Hand : LastMove::From::Fan, e->seat,
+           e->seat * 10, -1});
     applyLaid(*e);
     SeatState& s = seats[e->seat];
     const bool own = e->seat == ownSeat;
@@ -268,6 +299,7 @@ void TableModel::hitthem(std::string_view payload) {
     if (!e) return;
     const std::string& hitter = name(e->seat);
     setStatus(e->seat == e->owner ? hitter + " placed a hit." : hitter + " placed a hit on " + name(e->owner));
+    markHit(*e);
     applyLaid(*e);
     setCurrent(e->seat);
     play("hitset");
@@ -276,6 +308,7 @@ void TableModel::hitthem(std::string_view payload) {
 void TableModel::endround(std::string_view payload) {
     const auto e = parseEndRound(payload);
     if (!e) return;
+    summarise(*e);
     for (const SeatStage& r : e->stages) {
         SeatState& s = seats[r.seat];
         if (s.notPlaying) continue;
@@ -290,10 +323,41 @@ void TableModel::endround(std::string_view payload) {
     play("endround");
 }
 
+void TableModel::summarise(const EndRoundEvent& e) {
+    RoundSummary sum;
+    sum.wentOut = e.seat;
+    for (const SeatStage& r : e.stages) {
+        SeatState& s = seats[r.seat];
+        sum.rows.push_back({r.seat, s.stage, r.stage, r.stage > s.stage, r.added, r.points});
+        s.points = r.points;
+    }
+    roundSummary = std::move(sum);
+}
+
+int TableModel::gamesWon(const std::string& name) const {
+    const auto it = wins_.find(name);
+    return it == wins_.end() ? 0 : it->second;
+}
+
+// Seats without a name sat empty all game and stand nowhere.
+void TableModel::standing(const WinnerEvent& e) {
+    ++wins_[name(e.seat)];
+    GameOver over;
+    over.winner = e.seat;
+    for (const SeatStage& r : e.stages) {
+        const SeatState& s = seats[r.seat];
+        if (s.name == "<Waiting>") continue;
+        over.rows.push_back({r.seat, r.stage, s.points, gamesWon(s.name)});
+    }
+    roundSummary.reset();
+    gameOver = std::move(over);
+}
+
 void TableModel::winner(std::string_view payload) {
     const auto e = parseWinner(payload);
     if (!e) return;
     hideActionButtons();
+    standing(*e);
     for (const SeatStage& r : e->stages) {
         if (r.seat != ownSeat || seats[r.seat].notPlaying) continue;
         for (int n = 1; n < r.stage && n <= kStageCount; ++n) stageRows[n] = {true, true};

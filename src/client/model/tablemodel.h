@@ -6,6 +6,8 @@
 
 #include <array>
 #include <functional>
+#include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,6 +31,7 @@ struct SeatState {
     int stage = 0;              // 0 not in the round, 1..10, 11 all done
     std::string stageText;      // caption of the seat's stage label
     int handCount = 0;          // cards in the fan (other seats)
+    int points = -1;            // the host's penalty point total; -1 not told yet
     bool watching = false;      // eyes marker
     bool notPlaying = false;    // badge NOT PLAYING
     bool waiting = false;       // badge WAITING..
@@ -43,6 +46,45 @@ struct SeatState {
 struct StageRow {
     bool done = false;    // grey
     bool struck = false;  // description struck out
+};
+
+// The host's figures for the round just ended, shown during the pause
+// before the next deal.
+struct RoundSummary {
+    struct Row {
+        int seat = 0;
+        int stageBefore = 0;  // the stage played in the round
+        int stageAfter = 0;   // the stage the host moved the seat to
+        bool completed = false;
+        int added = 0;  // penalty points of this round
+        int total = 0;
+    };
+    int wentOut = 0;  // the seat whose play ended the round
+    std::vector<Row> rows;
+};
+
+// The final standing when a game is won.
+struct GameOver {
+    struct Row {
+        int seat = 0;
+        int stage = 0;
+        int points = -1;  // -1 when the host never told
+        int gamesWon = 0; // in this session, by the seat's name
+    };
+    int winner = 0;
+    std::vector<Row> rows;
+};
+
+// Where the card that moved last went, marked until the next move.
+struct LastMove {
+    enum class To { None, Hand, Discard, Fan, Group };
+    enum class From { None, DrawPile, Discard, Hand, Fan };
+    To to = To::None;
+    From from = From::None;
+    int seat = 0;      // the mover
+    int id = 0;        // Hand: the card id; Group: the owner x 10 + group (group 0: both)
+    int position = 0;  // Group: the card's place in the group, from 0; -1 the whole group
+    int fromId = 0;    // From::Hand: the own card id it left
 };
 
 // What the table asks of the rest of the program. Every hook may stay empty.
@@ -114,6 +156,10 @@ public:
     bool showStart = false;
     bool gameOn = false;  // a game started and nobody has won it yet
     bool showWinner = false;
+    std::optional<RoundSummary> roundSummary;  // shown while set
+    std::optional<GameOver> gameOver;          // shown while set
+    LastMove lastMove;
+    int moves = 0;  // counts every move of a card, so views see a new one
     std::string winnerText = "WINNER!";
     bool stageListInFront = false;
     // Seat shown at each place: bottom, top-left, top-middle, top-right.
@@ -158,6 +204,12 @@ public:
     void winner(std::string_view payload);
     void gamestats(std::string_view payload);
     void playerror(std::string_view payload);
+    // Games won in this session by the player of that name.
+    int gamesWon(const std::string& name) const;
+    void closeGameOver() {
+        gameOver.reset();
+        changed();
+    }
 
     // ---- display operations ----
     void clearall();
@@ -202,7 +254,15 @@ private:
     void offerAfterDraw();
     void beginOwnTurn();
     void applySnapshotSeats(const GameStatsEvent& e);
+    void summarise(const EndRoundEvent& e);
+    void moved(LastMove m) {
+        lastMove = m;
+        ++moves;
+    }
+    void markHit(const LaidEvent& e);
+    void standing(const WinnerEvent& e);
 
+    std::map<std::string, int> wins_;  // games won this session, by name
     std::vector<std::function<void()>> listeners_;
     int batchDepth_ = 0;
     bool pending_ = false;

@@ -300,6 +300,41 @@ TEST_F(Model, RoundEndCrossesTracksAndShowsCompleted) {
     EXPECT_EQ(sounds.back(), "endround");
 }
 
+// The round and game summaries carry the host's own figures, not the client's.
+TEST_F(Model, SummariesShowTheHostsFigures) {
+    using Row = client::RoundSummary::Row;
+    const auto rows = [this] {
+        std::vector<std::array<int, 6>> out;
+        for (const Row& r : t.roundSummary->rows)
+            out.push_back({r.seat, r.stageBefore, r.stageAfter, r.completed, r.added, r.total});
+        return out;
+    };
+    dealt();
+    EXPECT_EQ(t.seats[2].points, 0);
+    EXPECT_FALSE(t.roundSummary);
+    on("CMD_endround+2+1+2+0+0+2+1+35+35+3+2+15+15");
+    ASSERT_TRUE(t.roundSummary);
+    EXPECT_EQ(t.roundSummary->wentOut, 2);
+    EXPECT_EQ(rows(), (std::vector<std::array<int, 6>>{{1, 1, 2, 1, 0, 0}, {2, 1, 1, 0, 35, 35}, {3, 1, 2, 1, 15, 15}}));
+    on("CMD_startround+20+1+2+y+2+1+y+3+2+y+4+1+n");
+    EXPECT_FALSE(t.roundSummary);  // the next deal closes it
+    EXPECT_EQ(t.seats[2].points, 35);  // totals stay beside the names
+    on("CMD_endround+1+1+3+0+0+2+2+45+10+3+2+40+25");
+    EXPECT_EQ(rows(), (std::vector<std::array<int, 6>>{{1, 2, 3, 1, 0, 0}, {2, 1, 2, 1, 10, 45}, {3, 2, 2, 0, 25, 40}}));
+    on("CMD_winner+1+1+11+2+2+3+2+4+1");
+    EXPECT_FALSE(t.roundSummary);
+    ASSERT_TRUE(t.gameOver);
+    std::vector<std::array<int, 4>> standing;
+    for (const auto& r : t.gameOver->rows) standing.push_back({r.seat, r.stage, r.points, r.gamesWon});
+    EXPECT_EQ(standing, (std::vector<std::array<int, 4>>{{1, 11, 0, 1}, {2, 2, 45, 0}, {3, 2, 40, 0}}));
+    // A new game starts every seat at 0; wins count over the session.
+    dealt();
+    EXPECT_FALSE(t.gameOver);
+    EXPECT_EQ(t.seats[2].points, 0);
+    on("CMD_winner+1+1+11+2+1+3+1+4+1");
+    EXPECT_EQ(t.gameOver->rows[0].gamesWon, 2);
+}
+
 TEST_F(Model, WinnerRecordsTheGameForASeat) {
     dealt();
     t.hosting = true;
@@ -558,6 +593,8 @@ std::string disagreement(const host::Table& h, const TableModel& c) {
                 if (int card = h.player(s).groups[g][pos]) laid.push_back(card);
             if (laid != c.seats[s].groups[g - 1]) return "group " + std::to_string(s * 10 + g) + " differs";
         }
+    for (int s = 1; s <= 4; ++s)
+        if (c.seats[s].points != h.player(s).points) return "points of seat " + std::to_string(s) + " differ";
     return {};
 }
 
