@@ -1,6 +1,8 @@
 #include "client/board/board.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "client/art/cardart.h"
@@ -33,6 +35,35 @@ private:
     BoardPanel* board_;
 };
 
+// The summary panels over the chat panel: painted and clicked through the
+// table view, whose layout holds them.
+class PanelOverlay : public QWidget {
+public:
+    PanelOverlay(TableView* view, QWidget* parent) : QWidget(parent), view_(view) {
+        setObjectName(QStringLiteral("panel_overlay"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(view_->zoom(), view_->zoom());
+        p.translate(-kSummaryRect.topLeft());
+        view_->paintPanels(p);
+    }
+    void mousePressEvent(QMouseEvent* e) override { forward(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { forward(e); }
+
+private:
+    void forward(QMouseEvent* e) {
+        const QPointF at = e->position() + view_->mapFrom(this, QPoint(0, 0));
+        QMouseEvent moved(e->type(), at, e->globalPosition(), e->button(), e->buttons(), e->modifiers());
+        QCoreApplication::sendEvent(view_, &moved);
+    }
+
+    TableView* view_;
+};
+
 }  // namespace
 
 QColor boardTextColour() { return kText; }
@@ -46,6 +77,9 @@ BoardPanel::BoardPanel(const TableModel& table, QWidget* parent) : QWidget(paren
     stageList_ = new StageListPanel(table, this);
     stageList_->setGeometry(chatPanelRect());
     stageList_->hide();
+    auto* overlay = new PanelOverlay(view_, this);
+    overlay->setGeometry(kSummaryRect);
+    overlay->hide();
     const QFont nameFont = seatNameFont();
     const QString textStyle = QStringLiteral("color: rgb(243,231,205);");
     for (int s = 1; s <= kPlaces; ++s) {
@@ -110,6 +144,12 @@ void BoardPanel::refresh() {
         stageList_->update();
     }
     view_->lower();
+    auto* overlay = findChild<QWidget*>(QStringLiteral("panel_overlay"), Qt::FindDirectChildrenOnly);
+    overlay->setVisible(view_->panelShown());
+    if (overlay->isVisible()) {
+        overlay->raise();
+        overlay->update();
+    }
     emit refreshed();
 }
 

@@ -4,7 +4,9 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 #include "client/board/board.h"
@@ -59,11 +61,37 @@ TableView::TableView(const TableModel& table, QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("table_view"));
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(false);
+    clock_.start();
     refresh();
 }
 
 void TableView::refresh() {
-    items_ = layoutBoard(table_);
+    BoardItems before = std::exchange(items_, layoutBoard(table_));
+    if (animated_) {
+        motion_.start(before, items_, table_, clock_.elapsed());
+        if (motion_.moving()) {
+            if (!frames_) {
+                frames_ = new QTimer(this);
+                frames_->setTimerType(Qt::PreciseTimer);
+                frames_->setInterval(16);
+                connect(frames_, &QTimer::timeout, this, &TableView::frame);
+            }
+            frames_->start();
+        }
+    }
+    update();
+}
+
+void TableView::setAnimated(bool on) {
+    animated_ = on;
+    if (on) return;
+    motion_.clear();
+    if (frames_) frames_->stop();
+    update();
+}
+
+void TableView::frame() {
+    if (!motion_.advance(clock_.elapsed())) frames_->stop();
     update();
 }
 
@@ -143,23 +171,43 @@ void TableView::paintItem(QPainter& p, const BoardItem& item, qreal ratio) const
 
 void TableView::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    paintFrame(p);
+}
+
+void TableView::paintFrame(QPainter& p) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ != 1.0);
     p.scale(zoom_, zoom_);
     const qreal ratio = devicePixelRatioF() * zoom_;
     const BoardItem* dragged = nullptr;
     for (const BoardItem& item : items_) {
-        if (!item.visible) continue;
+        if (!item.visible || isPanel(item)) continue;
         if (dragId_ != 0 && isHandCard(item) && item.target.cardId == dragId_) {
             dragged = &item;
             continue;
         }
+        if (const Motion* m = motion_.moving() ? motion_.hiding(item.name) : nullptr) {
+            if (m->standIn) paintItem(p, *m->standIn, ratio);
+            continue;
+        }
         paintItem(p, item, ratio);
     }
+    const qint64 now = clock_.elapsed();
+    for (const Motion& m : motion_.motions()) paintItem(p, motion_.at(m, now), ratio);
     if (dragged) {
         BoardItem moved = *dragged;
         moved.rect.translate(dragDx_, 0);
         paintItem(p, moved, ratio);
     }
+}
+
+void TableView::paintPanels(QPainter& p) const {
+    const qreal ratio = devicePixelRatioF() * zoom_;
+    for (const BoardItem& item : items_)
+        if (item.visible && isPanel(item)) paintItem(p, item, ratio);
+}
+
+bool TableView::panelShown() const {
+    return std::any_of(items_.begin(), items_.end(), [](const BoardItem& it) { return it.visible && isPanel(it); });
 }
 
 void TableView::mousePressEvent(QMouseEvent* e) {

@@ -5,10 +5,14 @@
 // together.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
 
 #include "client/board/tablelayout.h"
+#include "client/board/tablemotion.h"
+
+class QTimer;
 
 namespace velmora::client {
 
@@ -32,6 +36,21 @@ public:
     const BoardItems& items() const { return items_; }
     const BoardItem* item(QStringView name) const { return findItem(items_, name); }
 
+    // Cards move to their new places when on; off, the table jumps and no
+    // timer exists at all.
+    void setAnimated(bool on);
+    bool animated() const { return animated_; }
+    bool moving() const { return motion_.moving(); }
+    // Paints one frame as it would be shown now (benchmarks).
+    void paintFrame(QPainter& p);
+    // The summary panels and their buttons lie over the chat panel: the
+    // board's overlay paints them through this, in board coordinates.
+    void paintPanels(QPainter& p) const;
+    bool panelShown() const;
+    static bool isPanel(const BoardItem& item) {
+        return item.kind == BoardItem::Kind::Summary || item.kind == BoardItem::Kind::TextButton;
+    }
+
     qreal zoom() const { return zoom_; }
     void setZoom(qreal zoom);
     // Board coordinates of a point of this widget, and back.
@@ -47,6 +66,7 @@ protected:
 
 private:
     void paintItem(QPainter& p, const BoardItem& item, qreal ratio) const;
+    void frame();
     bool isHandCard(const BoardItem& item) const { return item.target.role == ItemRole::HandCard; }
 
     const TableModel& table_;
@@ -54,6 +74,10 @@ private:
     Click click_;
     Drag drag_;
     qreal zoom_ = 1.0;
+    bool animated_ = false;
+    TableMotion motion_;
+    QTimer* frames_ = nullptr;  // made with the first motion
+    QElapsedTimer clock_;
     // The press that may become a click or a drag.
     QString pressed_;
     Qt::MouseButton pressButton_ = Qt::NoButton;

@@ -273,8 +273,9 @@ void TableModel::playstage(std::string_view payload) {
     const auto e = parsePlayStage(payload);
     if (!e) return;
     showCreateStage = false;
-    moved({LastMove::To::Group, e->seat == ownSeat ? LastMove::From::Hand : LastMove::From::Fan, e->seat,
-           e->seat * 10, -1});
+    const bool ownLaid = e->seat == ownSeat && !e->removedSlots.empty();
+    moved({LastMove::To::Group, ownLaid ? LastMove::From::Hand : LastMove::From::Fan, e->seat, e->seat * 10, -1,
+           ownLaid ? e->removedSlots.front() : 0});
     applyLaid(*e);
     SeatState& s = seats[e->seat];
     const bool own = e->seat == ownSeat;

@@ -61,6 +61,7 @@ constexpr std::array<Row, static_cast<size_t>(K::Count)> kSettingKeys{{
     {K::Announcetable, {"Announcetable", S::Flag, "true", kRecent}},
     // The table's zoom in per cent: 100, 125, 150 or 200.
     {K::Zoom, {"Tablezoom", S::Integer, "100", kView}},
+    {K::Animations, {"Animations", S::Flag, "true", kView}},
 }};
 
 constexpr bool rowsInKeyOrder() {

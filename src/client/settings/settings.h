@@ -54,6 +54,8 @@ enum class SettingKey {
     Announcetable,
     // Written when the player zooms the table (View > Zoom).
     Zoom,
+    // Written when the player switches Options > Animations.
+    Animations,
     Count
 };
 

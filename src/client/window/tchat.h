@@ -40,6 +40,7 @@ class KeyboardPlay;
 class MainMenus;
 class TableAccessibility;
 class ZoomMenu;
+class MotionOption;
 class OptionsMenu;
 class PhraseButtons;
 class Sounds;
@@ -140,6 +141,7 @@ private:
     PhraseButtons* phrases_ = nullptr;
     KeyboardPlay* keys_ = nullptr;
     ZoomMenu* zoom_ = nullptr;
+    MotionOption* motion_ = nullptr;
     GameLog* gameLog_ = nullptr;
     TableAccessibility* access_ = nullptr;
     MainMenus* menus_ = nullptr;

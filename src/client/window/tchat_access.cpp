@@ -12,6 +12,7 @@
 #include "client/window/mainmenus.h"
 #include "client/window/tchat.h"
 #include "client/board/zoommenu.h"
+#include "client/board/motionoption.h"
 
 namespace velmora::client {
 
@@ -43,6 +44,10 @@ void Tchat::wireAccess() {
     zoom_->fill(menus_->menu(MainMenus::Menu::Zoom));
     menus_->collect(MainMenus::Menu::Zoom);
     zoom_->load();
+
+    motion_ = new MotionOption(board_->tableView(), Settings::defaultPath(), this);
+    motion_->fill(menus_->menu(MainMenus::Menu::Options));
+    motion_->load();
 }
 
 }  // namespace velmora::client

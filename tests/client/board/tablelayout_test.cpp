@@ -75,7 +75,6 @@ TEST_F(Layout, ButtonsMarkersAndPanelsAtTheirPlaces) {
     EXPECT_EQ(rect("image_draw"), QRect(421, 280, 60, 82));
     EXPECT_EQ(rect("button_draw"), QRect(421, 360, 60, 18));
     EXPECT_EQ(rect("button_createstage"), QRect(41, 337, 115, 34));
-    EXPECT_EQ(rect("panel_winner"), QRect(131, 144, 510, 49));
     EXPECT_EQ(rect("image_skipped4"), QRect(520, 34, 20, 59));
     EXPECT_EQ(rect("image_setlabel12"), QRect(19, 246, 20, 68));
     EXPECT_EQ(at("button_stagelist").target.role, ItemRole::StageListSwitch);
@@ -83,8 +82,53 @@ TEST_F(Layout, ButtonsMarkersAndPanelsAtTheirPlaces) {
     EXPECT_TRUE(at("image_discard").visible);  // clicks reach the empty pile
     t.seats[1].skipped = true;
     const BoardItems items = layoutBoard(t);
-    EXPECT_EQ(items.back().name, "panel_winner");
-    EXPECT_EQ(items[items.size() - 5].name, "image_skipped1");  // in front of the rest
+    EXPECT_EQ(items[items.size() - 9].name, "image_skipped1");  // in front of the hand and the seats
+    EXPECT_EQ(items.back().name, "button_closewinner");         // the panels' buttons in front of all
+}
+
+// A full table at a game's end: the standing and the round summary cover
+// no card, the points sit beside the names, the last hit card is outlined
+// and a click on the outline reaches the card.
+TEST_F(Layout, PanelsCoverNoCardAndTheLastHitIsOutlined) {
+    t.setName(1, "You");
+    t.setName(2, "Klot");
+    t.setName(3, "A rather long player name");
+    for (int id = 1; id <= 11; ++id) t.createcard(id, id);
+    for (int s = 1; s <= 4; ++s) {
+        t.seats[s].handCount = 10;
+        t.seats[s].groups = {std::vector<int>(11, 5), std::vector<int>(11, 6)};
+        t.seats[s].points = 125;
+    }
+    std::string hit = "2+3+9";  // seat 2 hits seat 3's group 1 on the right: twelve cards
+    for (int n = 0; n < 12; ++n) hit += "+2+1+5";
+    for (int n = 0; n < 11; ++n) hit += "+2+2+6";
+    t.hitthem(hit);
+    t.endround("2+1+2+0+0+2+1+35+35+3+2+15+15");
+    t.winner("1+1+11+2+2+3+2+4+1");
+    t.hosting = true;
+    const BoardItems items = layoutBoard(t);
+    const BoardItem* panel = findItem(items, u"panel_winner");
+    ASSERT_TRUE(panel && panel->visible);
+    EXPECT_EQ(panel->rows.size(), 4u);  // the heading and three named seats
+    EXPECT_TRUE(findItem(items, u"button_playagain")->visible);
+    for (const BoardItem& it : items) {
+        const bool card = it.kind == BoardItem::Kind::BigCard || it.kind == BoardItem::Kind::Group ||
+                          it.kind == BoardItem::Kind::Fan || it.kind == BoardItem::Kind::Pile;
+        if (card && it.visible) {
+            EXPECT_FALSE(it.rect.intersects(panel->rect)) << it.name.toStdString();
+        }
+    }
+    const QRect group = findItem(items, u"image_set31")->rect;
+    const BoardItem* mark = findItem(items, u"image_lastmove");
+    ASSERT_TRUE(mark->visible);
+    EXPECT_EQ(mark->rect, QRect(group.right() + 1 - 45, group.y(), 45, 61).adjusted(-2, -2, 2, 2));
+    EXPECT_EQ(itemAt(items, mark->rect.center())->name, "image_set31");
+    const BoardItem* points = findItem(items, u"label_points3");
+    EXPECT_TRUE(points->visible);
+    EXPECT_EQ(points->text, "15");  // the host's total from the round end
+    EXPECT_LE(points->rect.right(), seatNameAt(2).x() + kSeatNameWidth);  // a long name gives way
+    t.startthegame("You+y+1+y+2+y+3+y+4");
+    EXPECT_FALSE(findItem(layoutBoard(t), u"image_lastmove")->visible);
 }
 
 TEST_F(Layout, SlotUnderAPointAndCardNames) {

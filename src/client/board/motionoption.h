@@ -1,0 +1,41 @@
+// Options > Animations: cards move on the table, kept in the settings file
+// (key "Animations" of the section "Velmora"). A desktop that asks for
+// reduced motion (GNOME's enable-animations off, KDE's animation speed 0)
+// turns motion off whatever the option says.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QMenu;
+
+namespace velmora::client {
+
+class TableView;
+
+class MotionOption : public QObject {
+    Q_OBJECT
+public:
+    // An empty settings path keeps the option in memory.
+    MotionOption(TableView* view, QString settingsPath, QObject* parent = nullptr);
+
+    void fill(QMenu* menu);
+    // Reads the saved option and asks the desktop, without waiting for it.
+    void load();
+    void setWanted(bool on, bool save = true);
+    void setReducedMotion(bool reduced);
+    bool wanted() const { return wanted_; }
+
+private:
+    void apply();
+    void askDesktop();
+
+    TableView* view_;
+    QString path_;
+    QAction* action_ = nullptr;
+    bool wanted_ = true;
+    bool reduced_ = false;
+};
+
+}  // namespace velmora::client
