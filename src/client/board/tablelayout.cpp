@@ -141,8 +141,12 @@ void addRoundSummary(BoardItems& out, const TableModel& t) {
     std::vector<QString> rows{QStringLiteral("Player\tStage\tDone\tRound\tTotal")};
     QString title;
     if (const auto& sum = t.roundSummary) {
-        title = sum->wentOut == t.ownSeat ? QStringLiteral("You went out.")
-                                          : QString::fromStdString(t.name(sum->wentOut)) + QStringLiteral(" went out.");
+        // The last stage laid also ends a round, with cards left in that hand.
+        const auto ender = std::find_if(sum->rows.begin(), sum->rows.end(),
+                                        [&sum](const RoundSummary::Row& r) { return r.seat == sum->wentOut; });
+        const bool out = ender == sum->rows.end() || ender->added == 0;
+        title = (sum->wentOut == t.ownSeat ? QStringLiteral("You") : QString::fromStdString(t.name(sum->wentOut))) +
+                (out ? QStringLiteral(" went out.") : QStringLiteral(" ended the round."));
         for (const RoundSummary::Row& r : sum->rows)
             rows.push_back(QStringLiteral("%1\t%2 \u2192 %3\t%4\t+%5\t%6")
                                .arg(seatName(t, r.seat), stageCell(r.stageBefore), stageCell(r.stageAfter),

@@ -22,7 +22,7 @@ using Kind = BoardItem::Kind;
 const QColor kHatch(199, 169, 135);
 const QColor kGrey(192, 192, 192);
 const QColor kPill(96, 62, 30, 200);
-const QColor kPanel(96, 62, 30, 240);
+const QColor kPanel(96, 62, 30);
 const QColor kButton(140, 96, 50);
 const QColor kLastMove(255, 214, 64);
 
@@ -38,9 +38,9 @@ void paintSummary(QPainter& p, const BoardItem& item) {
     int top = r.y() + 44;
     for (std::size_t n = 0; n < item.rows.size(); ++n) {
         const QStringList cells = item.rows[n].split(QLatin1Char('\t'));
-        p.setFont(boardFont(12, n == 0));
+        p.setFont(boardFont(11, n == 0));
         p.setPen(n == 0 ? kGrey : boardTextColour());
-        const int first = 78;
+        const int first = 64;
         const int rest = cells.size() > 1 ? (r.width() - 16 - first) / int(cells.size() - 1) : 0;
         int x = r.x() + 8;
         for (int c = 0; c < cells.size(); ++c) {
