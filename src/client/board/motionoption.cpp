@@ -41,7 +41,7 @@ void MotionOption::setWanted(bool on, bool save) {
     Settings s(path_);
     if (!s.load()) return;
     s.setFlag(SettingKey::Animations, on);
-    s.save(SettingGroup::View);
+    s.save(SettingGroup::Motion);
 }
 
 void MotionOption::setReducedMotion(bool reduced) {

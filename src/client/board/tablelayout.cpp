@@ -57,7 +57,6 @@ void addPoints(BoardItems& out, const SeatState& seat, int s, QPoint name) {
     points.name = named("label_points", s);
     points.kind = Kind::Points;
     points.text = QString::number(seat.points);
-    points.tag = seat.points;
     points.tip = QStringLiteral("Penalty points this game: %1").arg(seat.points);
     points.visible = seat.points >= 0 && seat.name != "<Waiting>";
     const int width = QFontMetrics(boardFont(11)).horizontalAdvance(points.text) + 8;

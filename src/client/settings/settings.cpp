@@ -16,6 +16,7 @@ constexpr auto kPhrases = SettingGroup::Phrases;
 constexpr auto kLobby = SettingGroup::Lobby;
 constexpr auto kRecent = SettingGroup::Recent;
 constexpr auto kView = SettingGroup::View;
+constexpr auto kMotion = SettingGroup::Motion;
 
 struct Row {
     SettingKey key;
@@ -61,7 +62,7 @@ constexpr std::array<Row, static_cast<size_t>(K::Count)> kSettingKeys{{
     {K::Announcetable, {"Announcetable", S::Flag, "true", kRecent}},
     // The table's zoom in per cent: 100, 125, 150 or 200.
     {K::Zoom, {"Tablezoom", S::Integer, "100", kView}},
-    {K::Animations, {"Animations", S::Flag, "true", kView}},
+    {K::Animations, {"Animations", S::Flag, "true", kMotion}},
 }};
 
 constexpr bool rowsInKeyOrder() {

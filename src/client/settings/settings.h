@@ -60,7 +60,9 @@ enum class SettingKey {
 };
 
 // Keys written by one save, in table order.
-enum class SettingGroup { Options, Phrases, Lobby, Recent, View };
+// Zoom and Animations are switched apart, so each is its own group: a save
+// of one never writes the other into a file that lacks it.
+enum class SettingGroup { Options, Phrases, Lobby, Recent, View, Motion };
 
 // How a value read from the file is understood, and mended when unreadable.
 enum class SettingKind {

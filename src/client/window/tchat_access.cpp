@@ -47,6 +47,7 @@ void Tchat::wireAccess() {
 
     motion_ = new MotionOption(board_->tableView(), Settings::defaultPath(), this);
     motion_->fill(menus_->menu(MainMenus::Menu::Options));
+    menus_->collect(MainMenus::Menu::Options);
     motion_->load();
 }
 

@@ -1,5 +1,6 @@
 // Zoom: clicks on a zoomed table reach the same operations, the pictures
-// stay sharp, and the zoom is kept in the settings file.
+// stay sharp, and the zoom and the animations switch are kept in the
+// settings file, each under its own key.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -81,13 +82,19 @@ TEST(Zoom, PicturesAreDrawnAtTheZoomedSize) {
     }
 }
 
+QByteArray settingsFile() {
+    QFile f(client::Settings::defaultPath());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeSettingsFile(const char* text) {
+    QFile f(client::Settings::defaultPath());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
 TEST(Zoom, KeptInTheSettingsFileUnderItsOwnKey) {
-    const QString path = client::Settings::defaultPath();
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[Other]\nTablezoom=7\n[Velmora]\nTextsize=10\nTablezoom=130\n");
-    }
+    writeSettingsFile("[Other]\nTablezoom=7\n[Velmora]\nTextsize=10\nTablezoom=130\n");
     {
         Joined j;
         EXPECT_EQ(test::TchatParts::zoom(j.w).percent(), 125);  // the nearest step
@@ -96,15 +103,25 @@ TEST(Zoom, KeptInTheSettingsFileUnderItsOwnKey) {
         EXPECT_EQ(test::TchatParts::board(j.w)->size(), QSize(1556, 1074));
         EXPECT_GE(j.w.centralWidget()->minimumWidth(), 1560);
     }
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "[Other]\nTablezoom=7\n[Velmora]\nTextsize=10\nTablezoom=200\n");
+    EXPECT_EQ(settingsFile(), "[Other]\nTablezoom=7\n[Velmora]\nTextsize=10\nTablezoom=200\n");
     Joined again;
     EXPECT_EQ(test::TchatParts::zoom(again.w).percent(), 200);
     test::TchatParts::action(again.w, "ZoomOut1")->trigger();
     EXPECT_EQ(test::TchatParts::zoom(again.w).percent(), 150);
     test::TchatParts::action(again.w, "ZoomReset1")->trigger();
     EXPECT_EQ(test::TchatParts::board(again.w)->size(), QSize(778, 537));
+}
+
+// Options > Animations writes its own key and leaves the zoom's alone.
+TEST(Zoom, AnimationsKeptApartFromTheZoom) {
+    writeSettingsFile("[Velmora]\nTextsize=10\n");
+    {
+        Joined j;
+        test::TchatParts::action(j.w, "Animations1")->trigger();
+    }
+    EXPECT_EQ(settingsFile(), "[Velmora]\nTextsize=10\nAnimations=false\n");
+    Joined again;
+    EXPECT_FALSE(test::TchatParts::action(again.w, "Animations1")->isChecked());
 }
 
 }  // namespace
