@@ -66,6 +66,9 @@ TEST(Zoom, ClicksOnAZoomedTableReachTheSameOperations) {
 TEST(Zoom, PicturesAreDrawnAtTheZoomedSize) {
     Joined j;
     j.deal();
+    // The drawn card flies from this pile; compare once it has arrived.
+    const client::TableView* view = test::TchatParts::board(j.w)->tableView();
+    ASSERT_TRUE(waitUntil([&] { return !view->moving(); }));
     for (int percent : {125, 200}) {
         test::TchatParts::zoom(j.w).setPercent(percent, false);
         const qreal z = percent / 100.0;
