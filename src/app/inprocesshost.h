@@ -13,6 +13,7 @@ public:
 
     client::ListenResult listen(const QString& portName, Reach reach) override;
     void setBotSpeed(int ms) override { server_.setBotSpeed(ms); }
+    void setComputerSeats(int count) override { server_.setComputerSeats(count); }
 
     host::TServer& server() { return server_; }
 

@@ -91,7 +91,7 @@ PlayResult Table::startgame(std::string_view payload) {
         p.stage = 1;
         p.stagedone = 0;
         p.skipped = 0;
-        p.inround = (p.connected == 1 || s == 2) ? 1 : 0;
+        p.inround = (p.connected == 1 || dealtToComputer(s)) ? 1 : 0;
         msg.add(p.inround == 1 ? 'y' : 'n').add(s);
     }
     sendToAll(msg.str());
@@ -103,10 +103,11 @@ void Table::startround() {
     state_.timer1tag = 0;
     state_.idlereshuffles = 0;
     state_.history.clear();
-    // Seat 2 always plays; seats 3 and 4 only while a person holds them; seat
-    // 1 keeps its flag, so a host player who left is finished by the computer.
+    // Seat 2 (and as many more as the computer takes) always plays; seats 3
+    // and 4 otherwise only while a person holds them; seat 1 keeps its flag,
+    // so a host player who left is finished by the computer.
     for (int s = 1; s <= kSeats; ++s) {
-        if (state_.players[s].connected == 1 || s == 2)
+        if (state_.players[s].connected == 1 || dealtToComputer(s))
             state_.players[s].inround = 1;
         else if (s >= 3)
             state_.players[s].inround = 0;

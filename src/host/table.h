@@ -115,6 +115,9 @@ struct TableState {
     int roundpause = 0;
     int timer1tag = 2;      // 2 before the first round, 1 while a round is pending, else 0
     int botspeed = 1000;    // computer timer interval in ms, set from the host's menu
+    // Seats 2 .. 1 + computerseats are dealt in even when nobody holds them
+    // (the computer plays them); the design's table deals only seat 2.
+    int computerseats = 1;
     // Reshuffles in this round since a stage was laid or a card hit: how long
     // the round has stood still (the computer players read it).
     int idlereshuffles = 0;
@@ -141,6 +144,9 @@ public:
     void leaves(int place);
     void watches(int seat, bool watching);
     void setbotspeed(int milliseconds) { state_.botspeed = milliseconds; }
+    // How many seats the computer takes when nobody holds them (1..3), from
+    // the next game or round on.
+    void setcomputerseats(int count) { state_.computerseats = count < 1 ? 1 : count > kSeats - 1 ? kSeats - 1 : count; }
 
     // One computer move for the seat whose turn it is; filled in by the
     // computer players. Empty: the computer does nothing.
@@ -153,6 +159,8 @@ public:
     int getnumcards(int seat) const;
     // The computer plays a seat nobody holds or whose person only watches.
     bool computerplayed(int seat) const;
+    // Dealt in whether or not a person holds it.
+    bool dealtToComputer(int seat) const { return seat >= 2 && seat <= 1 + state_.computerseats; }
     void sendToAll(std::string_view text);
 
     // ---- deck and dealing (deck.cpp) ----

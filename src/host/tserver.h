@@ -64,6 +64,7 @@ public:
     const Table& table() const { return table_; }
     const net::MessageQueue& queue() { return pump_.queue(); }
     void setBotSpeed(int ms) { table_.setbotspeed(ms); }
+    void setComputerSeats(int count) { table_.setcomputerseats(count); }
     // Options > Computer Level: every computer-played seat from its next move.
     void setComputerLevel(ComputerLevel level) { computers_->setall(level); }
     bool computerTimerActive() const { return computertimer.isActive(); }

@@ -1,5 +1,6 @@
 #include "windows/download.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace velmora::windows {
@@ -46,15 +48,12 @@ Tdownload::Tdownload(QWidget* parent)
       net_(new QNetworkAccessManager(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(feltHeading(QStringLiteral("Velmora"), this));
-    layout->addWidget(buildDownloadPanel());
-    auto* solo = new QPushButton(QStringLiteral("Play Solo Game"), this);
-    solo->setObjectName(QStringLiteral("Button1"));
-    solo->setDefault(true);
-    connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
-    layout->addWidget(solo);
+    downloadPanel_ = buildDownloadPanel();
+    layout->addWidget(downloadPanel_);
+    layout->addWidget(buildSoloPanel());
     layout->addWidget(buildOthersPanel());
     setDownloadAddress(QString());
-    resize(420, 380);
+    setMinimumWidth(380);
 }
 
 Tdownload::~Tdownload() { abortbuttonClick(); }
@@ -83,20 +82,69 @@ QWidget* Tdownload::buildDownloadPanel() {
     return panel;
 }
 
+// The table in this window is already up; the choice only says how many
+// seats the computer takes when the game is started.
+QWidget* Tdownload::buildSoloPanel() {
+    auto* panel = new QGroupBox(QStringLiteral("Play Solo Game"), this);
+    auto* layout = new QVBoxLayout(panel);
+    auto* row = new QHBoxLayout;
+    row->addWidget(feltText(QStringLiteral("Computer players:"), panel));
+    computers_ = new QButtonGroup(panel);
+    for (int n = 1; n <= kMaxComputerPlayers; ++n) {
+        auto* radio = new QRadioButton(QString::number(n), panel);
+        radio->setObjectName(QStringLiteral("radio_computers%1").arg(n));
+        computers_->addButton(radio, n);
+        row->addWidget(radio);
+    }
+    row->addStretch();
+    computers_->button(kMaxComputerPlayers)->setChecked(true);
+    connect(computers_, &QButtonGroup::idClicked, this, &Tdownload::computerPlayersChosen);
+    layout->addLayout(row);
+    auto* solo = new QPushButton(QStringLiteral("Play Solo Game"), panel);
+    solo->setObjectName(QStringLiteral("Button1"));
+    solo->setDefault(true);
+    connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
+    layout->addWidget(solo);
+    return panel;
+}
+
 QWidget* Tdownload::buildOthersPanel() {
     auto* panel = new QGroupBox(QStringLiteral("Play with Others"), this);
     auto* layout = new QVBoxLayout(panel);
-    auto* others = new QPushButton(QStringLiteral("Play with Others"), panel);
-    others->setObjectName(QStringLiteral("button_hostjoin"));
-    connect(others, &QPushButton::clicked, this, [this] {
-        emit hostOrJoin();
-    });
-    auto* lobby = new QPushButton(QStringLiteral("Open The Halvex Lobby"), panel);
-    lobby->setObjectName(QStringLiteral("Button2"));
-    connect(lobby, &QPushButton::clicked, this, &Tdownload::Button2Click);
-    layout->addWidget(others);
-    layout->addWidget(lobby);
+    auto* row = new QHBoxLayout;
+    for (const bool host : {true, false}) {
+        auto* button = new QPushButton(host ? QStringLiteral("Host a Game") : QStringLiteral("Join a Game"), panel);
+        button->setObjectName(host ? QStringLiteral("button_host") : QStringLiteral("button_join"));
+        connect(button, &QPushButton::clicked, this, [this, host] { emit hostOrJoin(host); });
+        row->addWidget(button);
+    }
+    layout->addLayout(row);
+    lobby_ = new QPushButton(QStringLiteral("Open The Halvex Lobby"), panel);
+    lobby_->setObjectName(QStringLiteral("Button2"));
+    connect(lobby_, &QPushButton::clicked, this, &Tdownload::Button2Click);
+    layout->addWidget(lobby_);
     return panel;
+}
+
+void Tdownload::setComputerPlayers(int count) {
+    if (QAbstractButton* radio = computers_->button(count)) radio->setChecked(true);
+}
+
+int Tdownload::computerPlayers() const { return computers_->checkedId(); }
+
+void Tdownload::setLobbyPath(const QString& path) {
+    lobbyPath_ = path.trimmed();
+    showLobbyParts();
+}
+
+// The lobby's parts show only where the settings file names the lobby; a
+// player without it is offered only what can be done.
+void Tdownload::showLobbyParts() {
+    downloadPanel_->setVisible(!address_.isEmpty());
+    lobby_->setVisible(!lobbyPath_.isEmpty());
+    setWindowTitle(address_.isEmpty() && lobbyPath_.isEmpty() ? QStringLiteral("Velmora - New Game")
+                                                              : QStringLiteral("Download The Halvex Lobby"));
+    adjustSize();
 }
 
 void Tdownload::setDownloadAddress(const QString& address) {
@@ -107,6 +155,7 @@ void Tdownload::setDownloadAddress(const QString& address) {
     get_->setToolTip(usable ? address_ : why);
     get_->setEnabled(usable && !busy());
     if (!busy()) status_->setText(usable ? QString() : why);
+    showLobbyParts();
 }
 
 QString Tdownload::status() const { return status_->text(); }

@@ -1,5 +1,6 @@
-// The lobby download window `Tdownload`, shown at every solo start: fetch and
-// install the Halvex Lobby, play solo, or play with others.
+// The lobby download window `Tdownload`, shown at every solo start: play solo
+// against 1, 2 or 3 computer players, host or join a game, and, where the
+// settings file names them, fetch and install the Halvex Lobby or open it.
 //
 // A program fetched over the network is only started once it is trusted: it
 // came over HTTPS, or its SHA-256 matches the checksum published at the same
@@ -18,6 +19,7 @@
 
 class QNetworkAccessManager;
 
+class QButtonGroup;
 class QProgressBar;
 class QPushButton;
 
@@ -42,8 +44,12 @@ public:
     void setDownloadAddress(const QString& address);
     // Where the installer is saved (the program's or the player's data folder).
     void setDownloadFolder(const QString& folder) { folder_ = folder; }
-    // The installed lobby program; empty when unknown.
-    void setLobbyPath(const QString& path) { lobbyPath_ = path; }
+    // The installed lobby program; empty when unknown (its button is hidden).
+    void setLobbyPath(const QString& path);
+    // The solo choice shown (1..3), without telling anyone.
+    static constexpr int kMaxComputerPlayers = 3;
+    void setComputerPlayers(int count);
+    int computerPlayers() const;
 
     // Starts a program with arguments without waiting for it; true when it
     // started. QProcess::startDetached unless replaced.
@@ -67,8 +73,10 @@ signals:
     void shown(const QString& text);
     // The main window's Exit command.
     void exitGame();
-    // "Play with Others": host or join a game by address.
-    void hostOrJoin();
+    // The player chose how many computer players a solo game deals in.
+    void computerPlayersChosen(int count);
+    // "Host a Game" or "Join a Game": the host-or-join dialog.
+    void hostOrJoin(bool host);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,7 +84,9 @@ protected:
 private:
     ProgramStarter startProgram_;
     QWidget* buildDownloadPanel();
+    QWidget* buildSoloPanel();
     QWidget* buildOthersPanel();
+    void showLobbyParts();
     void setStatus(const QString& text);
     void setProgressText(const QString& text);
     void transferBegins();
@@ -99,6 +109,9 @@ private:
     qint64 received_ = 0;
     bool begun_ = false;
     bool stopping_ = false;
+    QWidget* downloadPanel_;
+    QButtonGroup* computers_;
+    QPushButton* lobby_;
     QPushButton* get_;
     QPushButton* abort_;
     QProgressBar* bar_;

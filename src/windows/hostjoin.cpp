@@ -80,13 +80,13 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("
     layout->addWidget(problem_);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* host = buttons->addButton(QStringLiteral("Host"), QDialogButtonBox::ActionRole);
-    host->setObjectName(QStringLiteral("button_host"));
-    QPushButton* join = buttons->addButton(QStringLiteral("Join"), QDialogButtonBox::AcceptRole);
-    join->setObjectName(QStringLiteral("button_join"));
+    host_ = buttons->addButton(QStringLiteral("Host"), QDialogButtonBox::ActionRole);
+    host_->setObjectName(QStringLiteral("button_host"));
+    join_ = buttons->addButton(QStringLiteral("Join"), QDialogButtonBox::AcceptRole);
+    join_->setObjectName(QStringLiteral("button_join"));
     buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("button_cancel"));
-    connect(host, &QPushButton::clicked, this, &Thostjoin::button_hostClick);
-    connect(join, &QPushButton::clicked, this, &Thostjoin::button_joinClick);
+    connect(host_, &QPushButton::clicked, this, &Thostjoin::button_hostClick);
+    connect(join_, &QPushButton::clicked, this, &Thostjoin::button_joinClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
@@ -113,6 +113,12 @@ void Thostjoin::setRecent(const QString& name, const QStringList& entries) {
     }
     if (address_->count() > 0) address_->activated(0);
     else address_->setEditText(QString());
+}
+
+void Thostjoin::preferHost(bool host) {
+    host_->setDefault(host);
+    join_->setDefault(!host);
+    (host || name_->text().isEmpty() ? static_cast<QWidget*>(name_) : address_)->setFocus();
 }
 
 void Thostjoin::setOwnAddresses(const QStringList& addresses) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStringList>
 
@@ -44,6 +45,8 @@ public:
     // This computer's addresses, shown so a host can tell the others.
     void setOwnAddresses(const QStringList& addresses);
     void setAnnounce(bool on) { announce_->setChecked(on); }
+    // Enter hosts, or joins, as the player asked on the first screen.
+    void preferHost(bool host);
     // The tables announced on the local network, as heard so far; the
     // window's finder keeps them coming while the dialog is open.
     void setTables(const std::vector<net::FoundTable>& tables);
@@ -72,6 +75,8 @@ private:
     QLabel* own_;
     QLabel* problem_;
     QCheckBox* announce_;
+    QPushButton* host_;
+    QPushButton* join_;
     QListWidget* tables_;
 };
 

@@ -29,6 +29,7 @@ Tphrases::Tphrases(QWidget* parent) : SideWindow("Tphrases", QStringLiteral("Vel
 }
 
 void Tphrases::showPhrases(const QStringList& phrases) {
+    loaded_ = phrases;
     for (int n = 1; n <= kCount; ++n) phrase(n)->setText(phrases.value(n - 1).left(kMaxLength));
     show();
     raise();
@@ -37,7 +38,12 @@ void Tphrases::showPhrases(const QStringList& phrases) {
 
 void Tphrases::button_doneClick() {
     QStringList phrases;
-    for (int n = 1; n <= kCount; ++n) phrases << phrase(n)->text();
+    // A line the player did not edit keeps its phrase whole, even one longer
+    // than the edit line takes (written into the settings file by hand).
+    for (int n = 1; n <= kCount; ++n) {
+        const QString shown = loaded_.value(n - 1);
+        phrases << (phrase(n)->text() == shown.left(kMaxLength) ? shown : phrase(n)->text());
+    }
     emit phrasesChosen(phrases);
     close();
 }

@@ -32,6 +32,7 @@ signals:
 
 private:
     std::array<QLineEdit*, kCount> edits_{};
+    QStringList loaded_;  // as shown last, uncut
     QPushButton* done_;
 };
 

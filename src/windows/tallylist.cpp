@@ -123,9 +123,15 @@ void Ttallylist::FormCreate(const QString& path) {
     file_.emplace(bytes(path));
     auto loaded = file_->load();
     scores_ = std::move(loaded.tally);
+    const std::string stored = scores_.text();
     loadtally();
     savedRevision_ = scores_.revision();
-    if (loaded.problem.empty()) return;
+    // A first run, or a new session's cleared columns, are changes to keep
+    // now rather than at the next game. A damaged file waits for the player.
+    if (loaded.problem.empty()) {
+        if (!file_->path().empty() && (!loaded.found || scores_.text() != stored)) save();
+        return;
+    }
     const QString notice =
         QStringLiteral("Your tally could not be read completely:\n%1\n\nWhat could be read is kept. The damaged "
                        "file will be kept as %2 when the tally is next saved.")
@@ -135,8 +141,10 @@ void Ttallylist::FormCreate(const QString& path) {
         auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), notice, QMessageBox::Ok,
                                     parentWidget() ? parentWidget() : this);
         box->setAttribute(Qt::WA_DeleteOnClose);
+        // A notice only: it never holds the main window (or its closing) up.
+        box->setWindowModality(Qt::NonModal);
         question_ = box;
-        box->open();
+        box->show();
     });
 }
 

@@ -77,6 +77,18 @@ TEST_F(DeckTest, SoloGameDealsHostAndComputerSeat) {
     expectSound();
 }
 
+// The player chose more opponents: the computer takes seat 3 too, every round.
+TEST_F(DeckTest, ChosenComputerSeatsAreDealtInEveryRound) {
+    connect({1});
+    t.setcomputerseats(2);
+    t.startgame("You+");
+    EXPECT_EQ(sink.sent[0].second, "CMD_startgame+You+y+1+y+2+y+3+n+4");
+    t.startround();
+    EXPECT_EQ(t.getnumcards(3), 10);
+    EXPECT_EQ(t.getnumcards(4), 0);
+    expectSound();
+}
+
 TEST_F(DeckTest, DealsFaceUpCardFirstThenOneCardPerSeatInTurn) {
     connect({1, 3});
     t.random.seed(99);

@@ -90,9 +90,11 @@ TEST_F(TallyWindow, AGameIsShownAndSavedAtOnce) {
 }
 
 TEST_F(TallyWindow, RestartKeepsTotalsAndStartsANewSession) {
+    EXPECT_TRUE(QFile::exists(path));  // a first run writes its empty tally
     follow({"Ann"});
     window->addgame("Ann");
     window = open();
+    EXPECT_EQ(stored(), window->stringgrid_scores().text());  // the new session is kept at once
     EXPECT_EQ(items(window->listbox_tally(), true), QStringList{"Ann"});
     EXPECT_EQ(window->mylabel(1)->text(), "1");
     window->listbox_tally()->setCurrentRow(0);
@@ -151,6 +153,7 @@ TEST_F(TallyWindow, DamagedFileIsSaidKeptAsideAndNeverWrittenOver) {
     ASSERT_TRUE(velmora::test::waitUntil([&] { return window->question() != nullptr; }));
     EXPECT_TRUE(window->question()->text().contains(" : Lzrw1 decompression : this file has no valid header !"));
     EXPECT_TRUE(window->question()->text().contains(path + ".damaged"));
+    EXPECT_EQ(window->question()->windowModality(), Qt::NonModal);  // closing the game is never held up
     follow({"Ann"});
     QFile aside(path + ".damaged");
     ASSERT_TRUE(aside.open(QIODevice::ReadOnly));

@@ -92,8 +92,9 @@ void TableModel::startthegame(std::string_view payload) {
     for (const auto& r : e->seats) {
         seats[r.seat].stageText.clear();
         seats[r.seat].notPlaying = !r.playing;
+        // A seat dealt in with nobody there is the computer's.
+        if (r.playing && r.seat >= 2 && seats[r.seat].name == "<Waiting>") seats[r.seat].name = kComputerNames[r.seat];
     }
-    if (seats[2].name == "<Waiting>") seats[2].name = kComputerNames[2];
     say(e->starter + " has started a game.");
 }
 

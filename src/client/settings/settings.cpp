@@ -63,6 +63,8 @@ constexpr std::array<Row, static_cast<size_t>(K::Count)> kSettingKeys{{
     // The table's zoom in per cent: 100, 125, 150 or 200.
     {K::Zoom, {"Tablezoom", S::Integer, "100", kView}},
     {K::Animations, {"Animations", S::Flag, "true", kMotion}},
+    // How many computer players a solo game deals in: 1, 2 or 3.
+    {K::Computerplayers, {"Computerplayers", S::Choice, "3", SettingGroup::Solo, {"1", "2", "3"}}},
 }};
 
 constexpr bool rowsInKeyOrder() {

@@ -56,13 +56,15 @@ enum class SettingKey {
     Zoom,
     // Written when the player switches Options > Animations.
     Animations,
+    // Written by the first screen's solo choice.
+    Computerplayers,
     Count
 };
 
 // Keys written by one save, in table order.
 // Zoom and Animations are switched apart, so each is its own group: a save
 // of one never writes the other into a file that lacks it.
-enum class SettingGroup { Options, Phrases, Lobby, Recent, View, Motion };
+enum class SettingGroup { Options, Phrases, Lobby, Recent, View, Motion, Solo };
 
 // How a value read from the file is understood, and mended when unreadable.
 enum class SettingKind {

@@ -23,6 +23,9 @@ public:
     virtual ListenResult listen(const QString& portName, Reach reach) = 0;
     // Options > Bot Speed: the computer players' pause between moves.
     virtual void setBotSpeed(int ms) = 0;
+    // How many seats (1..3, from seat 2 on) the computer takes when nobody
+    // holds them, from the next game on.
+    virtual void setComputerSeats(int count) = 0;
 };
 
 }  // namespace velmora::client

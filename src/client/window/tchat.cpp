@@ -240,6 +240,7 @@ void Tchat::processparams() {
         session_->hostAddress = QStringLiteral("127.0.0.1");
         session_->playerName = QStringLiteral("You");
         side_->download()->show();
+        if (host_) host_->setComputerSeats(side_->download()->computerPlayers());
         hostpress(true);
         return;
     }

@@ -102,7 +102,9 @@ private:
     windows::SideWindowHooks sideWindowHooks();  // tchat_windows.cpp
     void wireSideWindows();
     void wireAccess();       // tchat_access.cpp
-    void openHostJoin();
+    void openHostJoin(bool host);
+    // The first screen's solo choice: remembered, and dealt from the next game.
+    void chooseComputerPlayers(int count);
     void playWithOthers(const windows::HostJoinChoice& choice);
     void wireTally();        // tchat_tally.cpp
     void wireTally(windows::Ttallylist& tally);

@@ -61,6 +61,8 @@ windows::SideWindowHooks Tchat::sideWindowHooks() {
         settings.load();
         download.setDownloadAddress(settings.text(SettingKey::Lobbydownload));
         download.setLobbyPath(settings.text(SettingKey::Lobbypath));
+        download.setComputerPlayers(settings.integer(SettingKey::Computerplayers));
+        connect(&download, &windows::Tdownload::computerPlayersChosen, this, &Tchat::chooseComputerPlayers);
         download.setDownloadFolder(
             QFileInfo(playerFilePath(QStringLiteral("halvexlobby-setup"), FileKind::Data)).absolutePath());
         connect(&download, &windows::Tdownload::exitGame, this, &QWidget::close);
@@ -74,13 +76,22 @@ void Tchat::wireSideWindows() {
     connect(action("SpyList1"), &QAction::triggered, this, [this] { bringUp(side_->spylist()); });
     connect(action("About1"), &QAction::triggered, this, [this] { bringUp(side_->about()); });
     connect(action("Content1"), &QAction::triggered, this, [this] { bringUp(side_->help()); });
-    connect(action("HostOrJoin1"), &QAction::triggered, this, &Tchat::openHostJoin);
+    connect(action("HostOrJoin1"), &QAction::triggered, this, [this] { openHostJoin(false); });
     relaunch_ = [this](const QStringList& arguments) {
         if (restartProgram(arguments)) closeNow();
     };
 }
 
-void Tchat::openHostJoin() {
+void Tchat::chooseComputerPlayers(int count) {
+    Settings settings;
+    if (settings.load()) {
+        settings.set(SettingKey::Computerplayers, count);
+        settings.save(SettingGroup::Solo);
+    }
+    if (host_ && session_->hosting()) host_->setComputerSeats(count);
+}
+
+void Tchat::openHostJoin(bool host) {
     if (!hostJoin_) {
         hostJoin_ = new windows::Thostjoin(this);
         connect(hostJoin_, &windows::Thostjoin::chosen, this, &Tchat::playWithOthers);
@@ -98,6 +109,7 @@ void Tchat::openHostJoin() {
     hostJoin_->setOwnAddresses(ownAddresses());
     hostJoin_->setAnnounce(settings.flag(SettingKey::Announcetable));
     hostJoin_->setTables({});
+    hostJoin_->preferHost(host);
     hostJoin_->findChild<net::TableFinder*>()->listen(kDiscoveryPort);
     hostJoin_->open();
 }

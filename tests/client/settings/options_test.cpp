@@ -203,7 +203,10 @@ TEST_F(Options, BoundsOffEveryScreenComeBackIntoView) {
 }
 
 TEST_F(Options, PhraseEditorFillsSavesAndRestoresBuiltIns) {
-    write(kLobbyPart + "[Velmora]\r\nPhrase1=Hi all\r\n");
+    // A phrase longer than the edit line takes, written by hand, stays whole
+    // unless the player edits it.
+    const QByteArray longPhrase = "Sixty characters make this phrase longer than the line: ok!";
+    write(kLobbyPart + "[Velmora]\r\nPhrase1=Hi all\r\nPhrase4=" + longPhrase + "\r\n");
     Tchat& w = connected();
     test::TchatParts::action(w, "PrhaseList1")->trigger();
     windows::Tphrases* editor = test::TchatParts::sideWindows(w).phrases();
@@ -217,8 +220,8 @@ TEST_F(Options, PhraseEditorFillsSavesAndRestoresBuiltIns) {
     EXPECT_EQ(test::TchatParts::phraseButtons(w)->b_phrase(2)->toolTip(), "/me cheers");
     EXPECT_EQ(test::TchatParts::phraseButtons(w)->phrase(3), "Nice Try!");
     EXPECT_EQ(file(), kLobbyPart +
-                          "[Velmora]\r\nPhrase1=Hi all\r\nPhrase2=/me cheers\r\nPhrase3=Nice Try!\r\n"
-                          "Phrase4=Excellent!\r\nPhrase5=Brilliant!\r\nPhrase6=Wow, WTG!\r\nPhrase7=Thanks!\r\n"
+                          "[Velmora]\r\nPhrase1=Hi all\r\nPhrase4=" + longPhrase +
+                          "\r\nPhrase2=/me cheers\r\nPhrase3=Nice Try!\r\nPhrase5=Brilliant!\r\nPhrase6=Wow, WTG!\r\nPhrase7=Thanks!\r\n"
                           "Phrase8=Way To Go Teamie!\r\nPhrase9=Good Game Everyone!\r\n");
 }
 

@@ -141,7 +141,7 @@ TEST_F(Windows, HostOrJoinHostsOnAFreePortAndASecondCopyJoinsIt) {
         std::vector<QStringList> launched;
         from.setRelauncher([&](const QStringList& args) { launched.push_back(args); });
         if (viaDownload)
-            test::TchatParts::sideWindows(from).download()->findChild<QPushButton*>("button_hostjoin")->click();
+            test::TchatParts::sideWindows(from).download()->findChild<QPushButton*>(address.isEmpty() ? "button_host" : "button_join")->click();
         else
             test::TchatParts::action(from, "HostOrJoin1")->trigger();
         windows::Thostjoin* dialog = test::TchatParts::hostJoinDialog(from);
@@ -379,6 +379,7 @@ struct FakeHost : client::HostControl {
         return {0, error};
     }
     void setBotSpeed(int ms) override { speeds.push_back(ms); }
+    void setComputerSeats(int) override {}
 };
 }  // namespace
 
