@@ -18,6 +18,7 @@ PublicView publicview(const Table& table, int seat) {
     v.topdiscard = st.topdiscard;
     v.curplayer = st.curplayer;
     v.turnphase = st.turnphase;
+    v.idlereshuffles = st.idlereshuffles;
     for (int s = 1; s <= kSeats; ++s) {
         const tplayer& p = st.players[s];
         SeatView& sv = v.seats[s];

@@ -51,6 +51,9 @@ struct PublicView {
     int topdiscard = 0;
     int curplayer = 0;
     int turnphase = 0;
+    // Times the pile was turned into a new deck since anyone laid or hit:
+    // everyone at the table sees that happen.
+    int idlereshuffles = 0;
     std::array<SeatView, kSeats + 1> seats{};   // [1..4]
     std::vector<PublicAction> history;          // this round, newest last
     bool operator==(const PublicView&) const = default;

@@ -158,10 +158,20 @@ StrongMove discardmove(const PublicView& v, int slot, std::string why) {
     return m;
 }
 
+// Cards held back from the others can keep every seat from going out for
+// ever (the last cards a laid group takes, kept for a stage that cannot
+// come). Once the deck has gone round this often without a lay or a hit, the
+// strong player gives such a card up.
+constexpr int kStallReshuffles = 2;
+
 StrongMove choosediscard(const PublicView& v) {
     const SeatView& me = v.seats[v.seat];
     for (int k = 1; k <= kHandSlots; ++k)
         if (v.hand[k] == kSkip) return discardmove(v, k, "the next player loses a turn");
+    if (v.idlereshuffles >= kStallReshuffles)
+        for (int k = 1; k <= kHandSlots; ++k)
+            if (v.hand[k] != 0 && hittarget(v, v.hand[k]).first != 0)
+                return discardmove(v, k, "the game stands still and a laid group takes it");
     const Live live = liveof(v);
     const HandCounts counts = countsof(v.hand);
     long best = 0;

@@ -61,6 +61,11 @@ TEST(StrongGames, SeededGamePerLevelEndsWithTheSameWinner) {
     const SimStats soak = simulate(60, 5000, 4, mixed);
     EXPECT_EQ(soak.finished, 60) << soak.violation;
     EXPECT_EQ(soak.strongrefusals, 0);
+    // Found by the long soak: a strong seat held the last cards the laid
+    // groups take for a set that could no longer come, so nobody could go out.
+    const GameResult stalled = playgame(70793, 4, mixed);
+    EXPECT_EQ(stalled.violation, "");
+    EXPECT_NE(stalled.winner, 0);
 }
 
 // Stage 1 with three 7s, two 9s and junk: take the 9 from the pile, lay the
