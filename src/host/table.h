@@ -116,7 +116,7 @@ struct TableState {
     int timer1tag = 2;      // 2 before the first round, 1 while a round is pending, else 0
     int botspeed = 1000;    // computer timer interval in ms, set from the host's menu
     // Seats 2 .. 1 + computerseats are dealt in even when nobody holds them
-    // (the computer plays them); the design's table deals only seat 2.
+    // (the computer plays them); a hosted table deals only seat 2.
     int computerseats = 1;
     // Reshuffles in this round since a stage was laid or a card hit: how long
     // the round has stood still (the computer players read it).
