@@ -10,6 +10,8 @@ namespace velmora::app {
 class InProcessHost final : public client::HostControl {
 public:
     explicit InProcessHost(host::HostTimings timings = {}) : server_(timings) {}
+    // The hosting player closed the window: the others hear that the game ended.
+    ~InProcessHost() override { server_.announceClosing(); }
 
     client::ListenResult listen(const QString& portName, Reach reach) override;
     void setBotSpeed(int ms) override { server_.setBotSpeed(ms); }

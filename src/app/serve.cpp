@@ -31,7 +31,11 @@ int serve(const Options& options) {
         std::cerr << "velmora: " << e.what() << std::endl;
         return 1;
     }
-    onTerminationSignals([] { QCoreApplication::quit(); });
+    // Stopped on purpose: the players' windows say so instead of reconnecting.
+    onTerminationSignals([&server] {
+        server.announceClosing();
+        QCoreApplication::quit();
+    });
     const auto announcer = startAnnouncing(server, options, QStringLiteral("Velmora on ") + QHostInfo::localHostName());
     std::cout << "Velmora host listening on port " << server.port() << std::endl;
     return QCoreApplication::exec();

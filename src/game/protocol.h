@@ -27,6 +27,7 @@ inline constexpr char kHedrew[] = "CMD_hedrew";
 inline constexpr char kHisdiscard[] = "CMD_hisdiscard";
 inline constexpr char kHitset[] = "CMD_hitset";
 inline constexpr char kHitthem[] = "CMD_hitthem";
+inline constexpr char kHostclosing[] = "CMD_hostclosing";
 inline constexpr char kJustwatch[] = "CMD_justwatch";
 inline constexpr char kJustwatching[] = "CMD_justwatching";
 inline constexpr char kKickhim[] = "CMD_kickhim";
@@ -40,12 +41,22 @@ inline constexpr char kPlayasound[] = "CMD_playasound";
 inline constexpr char kPlayerdisconnected[] = "CMD_playerdisconnected";
 inline constexpr char kPlayerror[] = "CMD_playerror";
 inline constexpr char kPlaystage[] = "CMD_playstage";
+inline constexpr char kRejoin[] = "CMD_rejoin";
+inline constexpr char kRejoinrefused[] = "CMD_rejoinrefused";
+inline constexpr char kSeattoken[] = "CMD_seattoken";
 inline constexpr char kSendlogininfo[] = "CMD_sendlogininfo";
 inline constexpr char kStartgame[] = "CMD_startgame";
 inline constexpr char kStartround[] = "CMD_startround";
 inline constexpr char kWinner[] = "CMD_winner";
 inline constexpr char kWrongversion[] = "CMD_wrongversion";
 }  // namespace cmd
+
+// A seat's person may come back after a lost connection: the host gives it a
+// token ("CMD_seattoken" place "+" token) and holds the seat while it is away;
+// "CMD_rejoin+" token instead of a login takes the seat back. Designed peers
+// ignore these names, so both ends fall back to the designed login.
+inline constexpr int kSeatTokenHexDigits = 32;   // 128 random bits
+inline constexpr int kSeatHoldSeconds = 120;
 
 // The command names each end handles, in the order it compares them.
 inline constexpr std::array<std::string_view, 12> kHostCommands = {

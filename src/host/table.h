@@ -154,6 +154,9 @@ public:
     // Where the diagnostics of refused computer moves and impossible states
     // go; standard error unless replaced.
     std::function<void(std::string_view)> diagnostic;
+    // Called once the turn has passed, a round has ended or the game is won:
+    // the moments the host keeps its seats and saved table up to date.
+    std::function<void()> progressed;
 
     // ---- helpers ----
     int getnumcards(int seat) const;

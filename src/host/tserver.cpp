@@ -31,6 +31,11 @@ TServer::TServer(HostTimings timings, std::uint32_t seed, QObject* parent)
         const std::string who = place != 0 ? "place " + std::to_string(place) : "a departed connection";
         log_.write(from, who, std::string(command) + ": " + std::string(problem));
     });
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        holdTimers_[seat].setSingleShot(true);
+        connect(&holdTimers_[seat], &QTimer::timeout, this, [this, seat] { release(seat); });
+    }
+    table_.progressed = [this] { afterProgress(); };
     registerHandlers();
 }
 
@@ -74,11 +79,12 @@ void TServer::note(int place, std::string_view what, bool always) {
     log_.write(s ? s->Id() : 0, "place " + std::to_string(place), what);
 }
 
-// The lowest free place, or a new one; 0 when all nine are held.
+// The lowest free place, or a new one; 0 when all nine are taken. A held
+// seat counts as taken.
 int TServer::freePlace() {
     const int used = table_.state().seatsused;
     for (int p = 1; p <= used; ++p)
-        if (table_.player(p).connected == 0) return p;
+        if (table_.player(p).connected == 0 && !held(p)) return p;
     return used >= kMaxPlaces ? 0 : used + 1;
 }
 
@@ -103,7 +109,7 @@ void TServer::Sock1Accept(TSock* listener) {
         previous->OnDrop = nullptr;
         previous->deleteLater();
     }
-    places_[place] = {taken, false, ++arrivals_, {}};
+    places_[place] = {taken, false, ++arrivals_, {}, {}, false};
     table_.connects(place);
     taken->Tag = place;
     taken->SetSendLimit(kSendLimit);
@@ -161,7 +167,9 @@ void TServer::leave(int p, TSock* sock) {
         for (int i = 1; i <= table_.state().seatsused; ++i)
             if (i != p) sendTo(i, notice);
     }
+    const bool removed = places_[p].leaving.rfind(kRemovedBy, 0) == 0;
     table_.leaves(p);
+    if (wasConnected) holdOrFree(p, removed);
     places_[p].loggedIn = false;
     places_[p].leaving.clear();
     // In a hosted game place 1's client goes only with the host itself.

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "host/computer.h"
+#include "host/guesslimit.h"
 #include "host/table.h"
 #include "net/diagnostics.h"
 #include "net/messagepump.h"
@@ -30,6 +31,8 @@ struct HostTimings {
     // A connection that has not logged in by then is closed, so strangers
     // that never log in cannot hold the table's places.
     int loginTimeoutMs = 10000;
+    // How long a departed person's seat waits for its token to come back.
+    int seatHoldMs = kSeatHoldSeconds * 1000;
 };
 
 class TServer : public QObject, private MessageSink, private TimerControl {
@@ -81,14 +84,24 @@ public:
     void disconnectsock(int place);
     void tempsockDisconnect(net::TSock* sock);
     void tempsockInfo(net::TSock* sock, int code, const QString& text);
+    void rejoin(std::string_view payload, int sender);
+
+    // Tells every connection "CMD_hostclosing+" and hands it to the network
+    // at once: the host is about to end on purpose.
+    void announceClosing();
+    // A seat kept for its departed person (token known, computer playing).
+    bool held(int seat) const { return seat >= 1 && seat <= kSeats && places_[seat].held; }
 
 private:
     // What the host keeps per place beside the table's record.
+    static constexpr std::string_view kRemovedBy = "removed by place ";
     struct Place {
         net::TSock* sock = nullptr;
         bool loggedIn = false;
         std::uint64_t arrival = 0;  // order of acceptance, for ownership
         std::string leaving;        // why the host is closing it, if it is
+        std::string token;          // seats only: what takes the seat back
+        bool held = false;          // its person left; the seat waits for the token
     };
 
     void sendTo(int place, std::string_view text) override;
@@ -105,6 +118,12 @@ private:
     void leave(int place, net::TSock* sock);
     void passOwnership();
     std::string snapshot(int place) const;
+    // Held seats and tokens (tserver_seats.cpp).
+    void giveToken(int seat);
+    void holdOrFree(int seat, bool removed);
+    void release(int seat);
+    void afterProgress();
+    void afterStart();
     // A line for the operator about a place; connection events only headless.
     void note(int place, std::string_view what, bool always = false);
 
@@ -120,6 +139,8 @@ private:
     net::DiagnosticLog log_;
     QTimer timer1;
     QTimer computertimer;
+    std::array<QTimer, kSeats + 1> holdTimers_;
+    GuessLimit guesses_;
 };
 
 }  // namespace velmora::host

@@ -54,9 +54,10 @@ void TServer::registerHandlers() {
     // else could wipe a running one.
     d.add(cmd::kStartgame, [this](std::string_view payload, net::ConnectionId from) {
         const int sender = placeOf(from);
-        if (sender != 0 && sender == manager()) table_.startgame(payload);
+        if (sender != 0 && sender == manager() && !table_.startgame(payload).refused()) afterStart();
     });
     own(cmd::kJustwatch, &TServer::justwatch);
+    own(cmd::kRejoin, &TServer::rejoin);
     rule(cmd::kPickdiscard, &Table::pickdiscard);
     rule(cmd::kDraw, &Table::draw);
     rule(cmd::kDiscard, &Table::discard);
@@ -82,6 +83,7 @@ void TServer::receivedlogininfo(std::string_view payload, int sender) {
         sendTo(place, wire::message(cmd::kWrongversion, ""));
     }
     if (table_.state().gameon == 1) sendTo(place, snapshot(place));
+    giveToken(place);
     passOwnership();
 }
 
@@ -117,7 +119,7 @@ void TServer::kickhim(std::string_view payload, int sender) {
     const int target = f.nextInt();
     if (requester != sender || requester != manager()) return;
     if (target >= 1 && target <= table_.state().seatsused && table_.player(target).connected == 1)
-        places_[target].leaving = "removed by place " + std::to_string(sender);
+        places_[target].leaving = std::string(kRemovedBy) + std::to_string(sender);
     disconnectsock(target);
 }
 

@@ -129,6 +129,7 @@ void Table::findplayer() {
     for (int s = 1; s <= kSeats; ++s) state_.players[s].skipped = 0;
     tellAll([&] { return wire::message(cmd::kNextplayer, state_.curplayer, ""); });
     restartcomputer();
+    if (progressed) progressed();
 }
 
 void Table::endround(int seat) {
@@ -152,6 +153,7 @@ void Table::endround(int seat) {
     state_.timer1tag = 1;
     state_.roundpause = 7;
     timers_.startTimer1();
+    if (progressed) progressed();
 }
 
 void Table::checkforwin(int seat) {
@@ -162,6 +164,7 @@ void Table::checkforwin(int seat) {
         return msg.str();
     });
     state_.gameon = 0;
+    if (progressed) progressed();
 }
 
 }  // namespace velmora::host

@@ -206,6 +206,11 @@ bool TSock::Send(const QByteArray& text) {
     return true;
 }
 
+void TSock::Flush() {
+    handToPlatform();
+    if (socket_) socket_->flush();
+}
+
 void TSock::handToPlatform() {
     if (!socket_ || socket_->state() != QAbstractSocket::ConnectedState) return;
     const qint64 room = kPlatformWindow - socket_->bytesToWrite();

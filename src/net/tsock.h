@@ -60,6 +60,9 @@ public:
     bool Open();
     bool Accept(TSock*& place);
     bool Send(const QByteArray& text);
+    // Hands what is queued to the platform now, without waiting: for a last
+    // message before the program ends.
+    void Flush();
     QByteArray Receive();
     bool Close();
     // Close if listening or connected, then free the object.

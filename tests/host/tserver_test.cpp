@@ -195,13 +195,18 @@ TEST_F(Host, SnapshotsForLateComers) {
     EXPECT_EQ(between.substr(between.size() - 8), "+h+0+0+0");
 }
 
+// Once the seat is no longer held for its person.
 TEST_F(Host, SeatTakenOverDuringARoundGetsItsHand) {
+    host::HostTimings timings{0, 1, 0.0};
+    timings.seatHoldMs = 1;
+    start(timings);
     RawClient& a = join("Ann", 1);
     RawClient& b = join("Bob", 2);
     a.sendMessage("CMD_startgame+Ann+");
     ASSERT_TRUE(a.waitFor("CMD_nextplayer", true));
     b.close();
     ASSERT_TRUE(a.waitFor("CMD_playerdisconnected+2+Bob"));
+    ASSERT_TRUE(waitUntil([&] { return !server().held(2); }));
     RawClient& c = join("Cy", 2);
     ASSERT_TRUE(c.waitFor("CMD_gamestats+2+", true));
     const std::string stats = c.got[c.find("CMD_gamestats+2+", true)];
