@@ -118,8 +118,11 @@ void TServer::kickhim(std::string_view payload, int sender) {
     const int requester = f.nextInt();
     const int target = f.nextInt();
     if (requester != sender || requester != manager()) return;
-    if (target >= 1 && target <= table_.state().seatsused && table_.player(target).connected == 1)
+    if (target >= 1 && target <= table_.state().seatsused && table_.player(target).connected == 1) {
         places_[target].leaving = std::string(kRemovedBy) + std::to_string(sender);
+        // Its token is void: our window then closes instead of coming back.
+        sendTo(target, wire::message(cmd::kRejoinrefused, ""));
+    }
     disconnectsock(target);
 }
 

@@ -130,6 +130,7 @@ TEST_F(Seats, SeatIsFreeWhenTheHoldRunsOutOrThePersonWasRemoved) {
     RawClient& cy = join("Cy", 2);
     ann->sendMessage("CMD_kickhim+1+2+");
     ASSERT_TRUE(cy.waitClosed());
+    EXPECT_GE(cy.find("CMD_rejoinrefused+"), 0);   // our window then does not come back
     ASSERT_TRUE(ann->waitFor("CMD_playerdisconnected+2+Cy"));
     EXPECT_FALSE(server().held(2));
 }

@@ -64,4 +64,9 @@ void Seating::watching(std::string_view payload) {
     if (seat == table_.ownSeat) table_.reofferOwnTurn();
 }
 
+void Seating::forgetAll() {
+    for (int seat = 1; seat <= kSeats; ++seat)
+        table_.setName(seat, seat == 2 ? std::string(kComputerNames[2]) : std::string(kWaiting));
+}
+
 }  // namespace velmora::client

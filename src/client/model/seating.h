@@ -35,6 +35,9 @@ public:
     void left(std::string_view payload);
     // "seat,1" or "seat,0".
     void watching(std::string_view payload);
+    // Back after a lost connection: every seat shows what a departure leaves
+    // until the host names who is there again.
+    void forgetAll();
 
 private:
     void chat(const std::string& line) const;

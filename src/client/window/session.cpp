@@ -13,6 +13,14 @@ Session::Session(SessionOptions options, QObject* parent)
     sock.OnInfo = [this](net::TSock* s, int code, const QString& text) { sockInfo(s, code, text); };
     Sock11.SetHostName(QStringLiteral("127.0.0.1"));
     Sock11.SetPortName(options_.lobbyPort);
+    retry_.setSingleShot(true);
+    connect(&retry_, &QTimer::timeout, this, &Session::attemptNow);
+    rejoinAnswer_.setSingleShot(true);
+    connect(&rejoinAnswer_, &QTimer::timeout, this, &Session::rejoinrefused);
+    attemptLimit_.setSingleShot(true);
+    connect(&attemptLimit_, &QTimer::timeout, this, [this] {
+        if (reconnecting_ && attemptLive_) attemptFailed();
+    });
 }
 
 QString Session::hostpress(HostControl& host, bool solo) {
@@ -52,10 +60,28 @@ void Session::openLobbyLink() {
 }
 
 void Session::sendloginfo(std::string_view payload) {
-    ownSeat_ = wire::toInt(payload);  // the place, with no "+" after it
+    const int place = wire::toInt(payload);  // the place, with no "+" after it
+    if (reconnecting_ && !token_.empty() && !rejoinSent_) {
+        rejoinSent_ = true;
+        pendingPlace_ = place;
+        sendRaw(wire::message(cmd::kRejoin, token_));
+        rejoinAnswer_.start(options_.reconnect.rejoinAnswerMs);
+        return;
+    }
+    login(place);
+}
+
+void Session::login(int place) {
+    rejoinAnswer_.stop();
+    attemptLimit_.stop();
+    ownSeat_ = place;
     connected_ = 1;
     // The login name ends with byte 255 already, so two terminators follow.
     send(wire::message(cmd::kLogininfo, ownSeat_, kVersion, loginName_));
+    if (reconnecting_) {
+        reconnecting_ = false;
+        emit restored();
+    }
 }
 
 bool Session::send(const std::string& text) {
@@ -76,14 +102,24 @@ void Session::requestJustWatch(int seat, bool watch) {
 }
 
 void Session::sockInfo(net::TSock*, int code, const QString&) {
+    if (reconnecting_) return reconnectInfo(code);
     if (code != net::InfoClose || closing_) return;
     closing_ = true;
-    // What the host said before it closed (such as "CMD_full") is still
-    // handled before the window goes.
+    // What the host said before it closed (such as "CMD_full" or
+    // "CMD_hostclosing") is still handled before deciding what follows.
     if (pump_.queue().empty())
-        emit closed();
+        ended();
     else
-        connect(&pump_, &net::MessagePump::drained, this, &Session::closed, Qt::SingleShotConnection);
+        connect(&pump_, &net::MessagePump::drained, this, &Session::ended, Qt::SingleShotConnection);
+}
+
+// A player at the table whose connection broke gets it back; a refusal, a
+// removal, the host's own end or the hosting copy's loopback end it.
+void Session::ended() {
+    if (connected_ == 1 && hosting_ == 0 && !hostEnded_ && !tokenVoid_)
+        startReconnect();
+    else
+        emit closed();
 }
 
 }  // namespace velmora::client

@@ -3,8 +3,10 @@
 // requests of the connection layer. The window registers the handlers.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <string>
 #include <string_view>
 
@@ -18,11 +20,25 @@ namespace velmora::client {
 inline constexpr int kSeatCount = 4;
 inline constexpr const char* kVersion = kVersionText;
 
+// How a lost connection is tried again: pauses from firstPauseMs doubling up
+// to maxPauseMs, for giveUpMs in all (the time the host holds the seat). The host is asked to answer a
+// "CMD_rejoin" within rejoinAnswerMs, else the login follows as designed.
+struct ReconnectPacing {
+    int firstPauseMs = 100;
+    int maxPauseMs = 1000;
+    int giveUpMs = kSeatHoldSeconds * 1000;
+    int rejoinAnswerMs = 5000;
+    // An attempt not logged in by then is given up for the next one (a
+    // host that accepts and says nothing, or a line that never connects).
+    int attemptMs = 10000;
+};
+
 // Ports and pacing; tests use free ports and instant dispatch.
 struct SessionOptions {
     QString hostPort = QString::fromLatin1(kDefaultPortText);
     QString lobbyPort = QStringLiteral("9001");
     int dispatchMs = 1;
+    ReconnectPacing reconnect;
 };
 
 class Session : public QObject {
@@ -45,8 +61,21 @@ public:
     // Holds a connection to the lobby's local port, ignoring failure.
     void openLobbyLink();
 
-    // Answers the host's "CMD_sendlogininfo" with the login.
+    // Answers the host's "CMD_sendlogininfo" with the login, or while
+    // reconnecting with a seat token first with "CMD_rejoin".
     void sendloginfo(std::string_view payload);
+    // "CMD_seattoken": what takes the own seat back after a lost connection.
+    void seattoken(std::string_view payload);
+    // "CMD_rejoinrefused": while reconnecting, the login follows at the place
+    // given; at the table, the host voided the token (the player was removed).
+    void rejoinrefused();
+    // "CMD_hostclosing": the end that follows is the host's, not the network's.
+    void hostclosing() { hostEnded_ = true; }
+    bool hostEnded() const { return hostEnded_; }
+    bool reconnecting() const { return reconnecting_; }
+    int attempt() const { return attempt_; }
+    // The player gave up waiting: the connection ends as designed.
+    void cancelReconnect();
     // Sends text (without terminator) while logged in; false otherwise.
     bool send(const std::string& text);
     void kicking(int target);
@@ -65,12 +94,26 @@ public:
     QString hostAddress = QStringLiteral("127.0.0.1");
 
 signals:
-    // The connection to the host ended (InfoClose).
+    // The connection to the host ended (InfoClose) for good.
     void closed();
+    // The connection broke without anyone asking; attempts follow.
+    void lost();
+    void reconnectAttempt(int attempt);
+    // Logged in again after a lost connection.
+    void restored();
 
 private:
     QString open(const QString& host);
     void sockInfo(net::TSock* s, int code, const QString& text);
+    void ended();
+    // session_reconnect.cpp
+    void startReconnect();
+    void scheduleAttempt();
+    void attemptNow();
+    void attemptFailed();
+    void reconnectInfo(int code);
+    void login(int place);
+    void sendRaw(const std::string& text);
 
     SessionOptions options_;
     net::TSock sock;
@@ -83,6 +126,19 @@ private:
     bool lobbyOpened_ = false;
     bool closing_ = false;
     bool owner_ = false;
+    std::string token_;        // the own seat's token, empty when none
+    bool hostEnded_ = false;
+    bool tokenVoid_ = false;   // removed: no reconnecting
+    bool reconnecting_ = false;
+    bool attemptLive_ = false; // the current attempt's socket may still report
+    bool rejoinSent_ = false;
+    int pendingPlace_ = 0;
+    int attempt_ = 0;
+    int pause_ = 0;
+    QElapsedTimer lostFor_;
+    QTimer retry_;
+    QTimer rejoinAnswer_;
+    QTimer attemptLimit_;
 };
 
 }  // namespace velmora::client

@@ -65,6 +65,9 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     connect(board_->button_start(), &QPushButton::clicked, this, &Tchat::button_startClick);
     connect(board_, &BoardPanel::seatMenuRequested, this, &Tchat::label_playername1ContextPopup);
     connect(session_.get(), &Session::closed, this, &Tchat::connectionEnded);
+    connect(session_.get(), &Session::lost, this, &Tchat::connectionLost);
+    connect(session_.get(), &Session::reconnectAttempt, this, &Tchat::showAttempt);
+    connect(session_.get(), &Session::restored, this, &Tchat::connectionRestored);
 }
 
 Tchat::~Tchat() = default;
@@ -300,8 +303,10 @@ void Tchat::showNotice(const QString& text, bool closeAfter) {
 }
 
 void Tchat::connectionEnded() {
-    // A notice that ends the game ("Game is full") closes the window itself.
-    if (closeAfterNotice_ && notice_) return;
+    if (reconnectBox_) reconnectBox_->disconnect(this), reconnectBox_->close();
+    // A notice that ends the game ("Game is full") closes the window itself;
+    // after the host's own end the window stays for the first screen.
+    if ((closeAfterNotice_ && notice_) || session_->hostEnded()) return;
     closeNow();
 }
 

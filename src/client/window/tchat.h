@@ -119,6 +119,11 @@ private:
     // Closes without asking: the game is over for this window anyway.
     void closeNow();
     void connectionEnded();
+    // tchat_reconnect.cpp: the lost connection, its attempts, and the host's end.
+    void connectionLost();
+    void showAttempt(int attempt);
+    void connectionRestored();
+    void hostEnded();
     // Each reports whether the connection is under way; on failure the
     // player has been shown why and start-up ends there.
     bool hostpress(bool solo = false);
@@ -151,6 +156,7 @@ private:
     QPointer<QMessageBox> notice_;
     QPointer<QMessageBox> confirm_;
     bool leaving_ = false;  // the player chose to go, or the connection ended
+    QPointer<QMessageBox> reconnectBox_;
     windows::Thostjoin* hostJoin_ = nullptr;
     int kickTarget_ = 0;
     bool shownOnce_ = false;

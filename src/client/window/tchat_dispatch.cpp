@@ -47,6 +47,9 @@ void Tchat::registerHandlers() {
     add(cmd::kFull, [this](std::string_view) { showNotice(QStringLiteral("Game is full"), true); });
     add(cmd::kJustwatching, seated(&Seating::watching));
     add(cmd::kOwner, [this](std::string_view p) { tableowner(p); });
+    add(cmd::kSeattoken, [this](std::string_view p) { session_->seattoken(p); });
+    add(cmd::kRejoinrefused, [this](std::string_view) { session_->rejoinrefused(); });
+    add(cmd::kHostclosing, [this](std::string_view) { hostEnded(); });
     for (const TableModel::Event& e : TableModel::events())
         add(e.command, [this, h = e.handler](std::string_view p) { table_.handle(h, p); });
 }

@@ -1,0 +1,56 @@
+// What the player sees of a lost connection: a box with the attempt and a
+// Cancel while the session tries again, the table rebuilt from the host's
+// snapshot once back, and the host's own end told plainly.
+#include "client/window/tchat.h"
+
+namespace velmora::client {
+
+namespace {
+QString attemptText(int attempt) {
+    QString text = QStringLiteral("Connection lost: reconnecting…");
+    if (attempt > 0) text += QStringLiteral("\nAttempt %1").arg(attempt);
+    return text;
+}
+}  // namespace
+
+void Tchat::connectionLost() {
+    addlinetochat(QStringLiteral("Connection lost: reconnecting…"));
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Velmora"), attemptText(0),
+                                QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("box_reconnect"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    reconnectBox_ = box;
+    // Cancel gives up: the window closes as it would without reconnecting.
+    connect(box, &QMessageBox::finished, this, [this] { session_->cancelReconnect(); });
+    box->open();
+}
+
+void Tchat::showAttempt(int attempt) {
+    if (reconnectBox_) reconnectBox_->setText(attemptText(attempt));
+}
+
+// The host tells everything again: who sits where, and the table itself.
+void Tchat::connectionRestored() {
+    if (reconnectBox_) reconnectBox_->disconnect(this), reconnectBox_->close();
+    const TableModel::Batch told(table_);
+    table_.clearall();
+    seating_->forgetAll();
+    table_.ownSeat = session_->ownSeat();
+    table_.changed();
+}
+
+// The host ends the game on purpose: say so, then offer the first screen.
+void Tchat::hostEnded() {
+    session_->hostclosing();
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Velmora"),
+                                QStringLiteral("The host has ended the game."), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("box_hostended"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    notice_ = box;
+    connect(box, &QMessageBox::finished, this, &Tchat::openHostJoin);
+    box->open();
+}
+
+}  // namespace velmora::client

@@ -1,0 +1,147 @@
+// A window whose line to the host breaks: through a fault-injecting proxy
+// between a real window and a real host, it keeps its seat and its hand.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <algorithm>
+
+#include "client/chat/chatview.h"
+#include "support/faultproxy.h"
+#include "support/hostedwindow.h"
+#include "support/rawclient.h"
+#include "support/tchatparts.h"
+
+using namespace velmora;
+using client::Tchat;
+using test::TchatParts;
+using test::waitUntil;
+
+namespace {
+
+struct Reconnect : testing::Test {
+    std::unique_ptr<host::TServer> host;
+    std::unique_ptr<test::FaultProxy> proxy;
+    std::unique_ptr<test::RawClient> ann;
+    std::unique_ptr<test::HostedWindow> bob;
+
+    void play(int seatHoldMs = 120000) {
+        host::HostTimings timings{0, 1, 0.0};
+        timings.seatHoldMs = seatHoldMs;
+        host = std::make_unique<host::TServer>(timings, 11);
+        host->setHeadless(true);
+        host->table().computerplay = nullptr;   // the table waits for its people
+        host->listen("0");
+        proxy = std::make_unique<test::FaultProxy>(host->port());
+        ann = std::make_unique<test::RawClient>(host->port());
+        ASSERT_TRUE(ann->waitFor("CMD_sendlogininfo+1"));
+        ann->login(1, "Ann");
+        client::TchatOptions o = test::quietOptions(proxy->port());
+        o.session.reconnect = {1, 5, 60000, 2000, 100};
+        bob = std::make_unique<test::HostedWindow>(QStringList{"Bob", "127.0.0.1", "false"}, std::move(o));
+        bob->window.show();
+        ASSERT_TRUE(chatHas("You are Connected."));
+        ann->sendMessage("CMD_startgame+Ann+");
+        ASSERT_TRUE(waitUntil([&] { return table().cardCount() == 10; }));
+    }
+    Tchat& window() { return bob->window; }
+    client::TableModel& table() { return TchatParts::table(window()); }
+    QString chat() { return TchatParts::mainchat(window())->toPlainText(); }
+    bool chatHas(const QString& text) { return waitUntil([&] { return chat().contains(text); }); }
+    QMessageBox* box(const char* name) { return window().findChild<QMessageBox*>(QString::fromLatin1(name)); }
+
+    std::vector<int> shownHand() {
+        std::vector<int> faces;
+        for (int k = 1; k <= kHandSlots; ++k)
+            if (!table().hand[k].empty()) faces.push_back(table().hand[k].face);
+        std::sort(faces.begin(), faces.end());
+        return faces;
+    }
+    std::vector<int> hostHand(int seat) {
+        std::vector<int> faces;
+        for (int k = 1; k <= kHandSlots; ++k)
+            if (int c = host->table().player(seat).hand[k]) faces.push_back(c);
+        std::sort(faces.begin(), faces.end());
+        return faces;
+    }
+    // Back at seat 2 with the hand the host holds for it.
+    bool backAtSeat() {
+        return waitUntil([&] {
+            return TchatParts::session(window()).connected() && host->table().player(2).connected == 1 &&
+                   table().ownSeat == 2 && shownHand() == hostHand(2);
+        });
+    }
+};
+
+}  // namespace
+
+TEST_F(Reconnect, ResetAndCutLinesComeBackToTheSeatWithTheHand) {
+    play();
+    const std::vector<int> hand = hostHand(2);
+    proxy->down(true);
+    proxy->reset();
+    ASSERT_TRUE(chatHas("Connection lost: reconnecting…"));
+    ASSERT_TRUE(waitUntil([&] { return TchatParts::session(window()).attempt() >= 2; }));
+    ASSERT_NE(box("box_reconnect"), nullptr);
+    EXPECT_TRUE(box("box_reconnect")->text().startsWith("Connection lost: reconnecting…\nAttempt "));
+    EXPECT_TRUE(host->held(2));
+    // A stranger meanwhile gets another place.
+    test::RawClient stranger(host->port());
+    ASSERT_TRUE(stranger.waitFor("CMD_sendlogininfo+3"));
+    proxy->down(false);
+    ASSERT_TRUE(backAtSeat());
+    EXPECT_EQ(shownHand(), hand);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(waitUntil([&] { return box("box_reconnect") == nullptr; }));
+
+    proxy->cut();
+    ASSERT_TRUE(waitUntil([&] { return chat().count("Connection lost: reconnecting…") == 2; }));
+    ASSERT_TRUE(backAtSeat());
+    EXPECT_EQ(shownHand(), hand);
+    EXPECT_EQ(host->table().player(2).name, "Bob");
+}
+
+TEST_F(Reconnect, StalledLineDeliversLaterWithoutReconnecting) {
+    play();
+    proxy->stall(true);
+    ann->sendMessage("CMD_chat+1+while stalled");
+    ASSERT_TRUE(ann->waitFor("CMD_chat+Ann chats: while stalled"));
+    proxy->stall(false);
+    ASSERT_TRUE(chatHas("while stalled"));
+    EXPECT_FALSE(chat().contains("Connection lost"));
+    EXPECT_EQ(table().ownSeat, 2);
+}
+
+TEST_F(Reconnect, ExpiredHoldFallsBackToTheDesignedLogin) {
+    play(1);
+    proxy->down(true);
+    proxy->reset();
+    ASSERT_TRUE(chatHas("Connection lost: reconnecting…"));
+    ASSERT_TRUE(waitUntil([&] { return !host->held(2); }));
+    proxy->down(false);
+    // The token is refused; the window logs in at the place given, the free seat 2.
+    ASSERT_TRUE(backAtSeat());
+}
+
+TEST_F(Reconnect, CancelClosesTheWindow) {
+    play();
+    proxy->down(true);
+    proxy->reset();
+    ASSERT_TRUE(waitUntil([&] { return box("box_reconnect") != nullptr; }));
+    box("box_reconnect")->button(QMessageBox::Cancel)->click();
+    EXPECT_TRUE(waitUntil([&] { return !window().isVisible(); }));
+    EXPECT_FALSE(TchatParts::session(window()).reconnecting());
+}
+
+TEST_F(Reconnect, HostsOwnEndIsToldAndTheWindowStays) {
+    play();
+    host->announceClosing();
+    host.reset();
+    ASSERT_TRUE(waitUntil([&] { return box("box_hostended") != nullptr; }));
+    EXPECT_EQ(box("box_hostended")->text(), "The host has ended the game.");
+    EXPECT_FALSE(TchatParts::session(window()).reconnecting());
+    EXPECT_FALSE(chat().contains("Connection lost"));
+    EXPECT_TRUE(window().isVisible());
+    box("box_hostended")->button(QMessageBox::Ok)->click();
+    EXPECT_TRUE(waitUntil([&] { return TchatParts::hostJoinDialog(window()) != nullptr; }));
+}
