@@ -145,3 +145,32 @@ TEST_F(Reconnect, HostsOwnEndIsToldAndTheWindowStays) {
     box("box_hostended")->button(QMessageBox::Ok)->click();
     EXPECT_TRUE(waitUntil([&] { return TchatParts::hostJoinDialog(window()) != nullptr; }));
 }
+
+// Our window and our host, each meeting a peer that knows only the designed
+// names (the line drops every other), still play a whole game.
+TEST(DesignedPeers, AWholeGameOverALineOfDesignedNamesOnly) {
+    host::TServer host(host::HostTimings{0, 1, 0.0}, 5);
+    host.listen("0");
+    test::FaultProxy line(host.port());
+    line.designedOnly(true);
+    test::RawClient ann(host.port());
+    ASSERT_TRUE(ann.waitFor("CMD_sendlogininfo+1"));
+    ann.login(1, "Ann");
+    test::HostedWindow bob({"Bob", "127.0.0.1", "false"}, test::quietOptions(line.port()));
+    std::vector<QString> finished;
+    QObject::connect(&bob.window, &Tchat::gameFinished, [&](const QString& w) { finished.push_back(w); });
+    bob.window.show();
+    client::TableModel& t = TchatParts::table(bob.window);
+    ASSERT_TRUE(waitUntil([&] { return TchatParts::session(bob.window).connected() && t.ownSeat == 2; }));
+    ann.sendMessage("CMD_startgame+Ann+");
+    ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));
+    ann.sendMessage("CMD_justwatch+1+1");
+    bob.window.JustWatch1Click();
+    ASSERT_TRUE(waitUntil([&] { return t.showWinner; }, 120000));
+    EXPECT_EQ(finished.size(), 1u);
+    EXPECT_EQ(host::checkcards(host.table()), "");
+    int winners = 0;
+    for (int s = 1; s <= kSeats; ++s) winners += host.table().player(s).stage == 11;
+    EXPECT_GE(winners, 1);
+    EXPECT_TRUE(ann.waitFor("CMD_winner", true));
+}
