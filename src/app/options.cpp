@@ -67,6 +67,16 @@ const ValueOption kValueOptions[] = {
          o.tableName = v;
          return v.trimmed().isEmpty() ? QStringLiteral("the table name is empty") : QString();
      }},
+    {QLatin1String("--state"), QLatin1String("a file"),
+     [](Options& o, const QString& v) {
+         o.stateFile = v;
+         return v.isEmpty() ? QStringLiteral("the state file name is empty") : QString();
+     }},
+    {QLatin1String("--resume"), QLatin1String("a file"),
+     [](Options& o, const QString& v) {
+         o.resumeFile = v;
+         return v.isEmpty() ? QStringLiteral("the file to resume is empty") : QString();
+     }},
     {QLatin1String("--timeout"), QLatin1String("a number of seconds"),
      [](Options& o, const QString& v) {
          bool ok = false;
@@ -162,7 +172,7 @@ QString usageText(const QString& program) {
                "       %1 [--port N] NAME HOST true|false  as the lobby starts it: play as\n"
                "                                                NAME, and host (true) or join HOST\n"
                "       %1 --serve [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]\n"
-               "                                                the game host alone, without a window\n"
+               "               [--state FILE] [--resume FILE]  the game host alone, without a window\n"
                "       %1 --find [--timeout S]             list the tables announced on this network\n"
                "\n"
                "Velmora is a rummy-style card game for one table of four seats; computer\n"
@@ -175,6 +185,10 @@ QString usageText(const QString& program) {
                "  --announce-to ADDRESS  announce to this address instead of the local\n"
                "               network's broadcast address (implies --announce)\n"
                "  --name TEXT  the table's name in announcements\n"
+               "  --state FILE where --serve saves the table after every turn (default:\n"
+               "               the file resumed, else $XDG_STATE_HOME/velmora/table.state)\n"
+               "  --resume FILE  go on with the game saved in FILE; the players take their\n"
+               "               seats back; a damaged file is refused (exit 3) and kept\n"
                "  --find       print the tables found as tab-separated lines (address, port,\n"
                "               name, seats taken, game on, version); exit 1 when none\n"
                "  --timeout S  how long --find listens (default 3 seconds)\n"

@@ -25,6 +25,10 @@ struct Options {
     quint16 discoveryPort = kDiscoveryPort;
     QString tableName;
     int findSeconds = 3;
+    // --serve only: where the table is saved after every turn (empty: the
+    // resumed file, else the XDG state folder), and a saved table to go on with.
+    QString stateFile;
+    QString resumeFile;
     QString error;       // what was wrong, for Action::Error
 };
 

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QHostInfo>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -22,9 +24,47 @@ std::unique_ptr<host::TableAnnouncer> startAnnouncing(const host::TServer& serve
     return announcer;
 }
 
+namespace {
+
+// $XDG_STATE_HOME/velmora/table.state, made ready; empty when there is no
+// such folder and none can be made.
+std::string defaultStateFile() {
+    const char* state = std::getenv("XDG_STATE_HOME");
+    const char* home = std::getenv("HOME");
+    std::filesystem::path folder;
+    if (state && *state == '/')
+        folder = state;
+    else if (home && *home)
+        folder = std::filesystem::path(home) / ".local/state";
+    else
+        return {};
+    folder /= "velmora";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return error ? std::string() : (folder / "table.state").string();
+}
+
+}  // namespace
+
 int serve(const Options& options) {
     host::TServer server;
     server.setHeadless(true);
+    // A saved table is read whole before anything listens; one that does not
+    // hold up is left exactly as it is for its owner to look at.
+    if (!options.resumeFile.isEmpty()) {
+        const std::string path = options.resumeFile.toStdString();
+        auto saved = std::make_unique<host::SavedTable>();
+        if (const std::string problem = host::loadtablefile(path, *saved); !problem.empty()) {
+            std::cerr << "velmora: cannot resume " << path << ": " << problem << std::endl;
+            return 3;
+        }
+        server.resume(*saved);
+    }
+    const std::string state = !options.stateFile.isEmpty()  ? options.stateFile.toStdString()
+                              : !options.resumeFile.isEmpty() ? options.resumeFile.toStdString()
+                                                              : defaultStateFile();
+    if (state.empty()) std::cerr << "velmora: no folder for the saved table; the game is not saved" << std::endl;
+    server.setStateFile(state);
     try {
         server.listen(options.port.isEmpty() ? QString::fromLatin1(kDefaultPortText) : options.port);
     } catch (const std::exception& e) {

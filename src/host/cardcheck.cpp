@@ -83,8 +83,9 @@ std::string describe(const TableState& t, const Tally& tally) {
 
 }  // namespace
 
-std::string checkcards(const Table& table) {
-    const TableState& t = table.state();
+std::string checkcards(const Table& table) { return checkcards(table.state()); }
+
+std::string checkcards(const TableState& t) {
     Tally counts;
     bool strays = false;
     tally(t, counts, strays);

@@ -32,6 +32,26 @@ void Table::leaves(int place) {
     p.justwatching = 0;
 }
 
+void Table::restore(const TableState& saved) {
+    const auto places = state_.players;
+    const int used = state_.seatsused;
+    const Random random = state_.random;
+    const int computerseats = state_.computerseats;   // this host's choice, not the file's
+    state_ = saved;
+    for (int p = 1; p <= kPlaces; ++p) {
+        tplayer& to = state_.players[p];
+        const tplayer& from = places[p];
+        to.name = from.name, to.connected = from.connected, to.justwatching = from.justwatching;
+        to.botname = from.botname;
+    }
+    state_.seatsused = used > kSeats ? used : kSeats;
+    state_.seatcount = kSeats;
+    state_.random = random;
+    state_.computerseats = computerseats;
+    state_.history.clear();
+    if (state_.timer1tag != 0) timers_.startTimer1();
+}
+
 void Table::watches(int seat, bool watching) {
     if (seat >= 1 && seat <= state_.seatcount) state_.players[seat].justwatching = watching ? 1 : 0;
 }

@@ -144,6 +144,11 @@ public:
     void leaves(int place);
     void watches(int seat, bool watching);
     void setbotspeed(int milliseconds) { state_.botspeed = milliseconds; }
+    // Carries on a saved game: its game fields replace the table's, the
+    // places' connections stay, and the four seats count as handed out. A
+    // pause between rounds goes on at once; the turn waits for the owner's
+    // word (the computer timer is not armed).
+    void restore(const TableState& saved);
     // How many seats the computer takes when nobody holds them (1..3), from
     // the next game or round on.
     void setcomputerseats(int count) { state_.computerseats = count < 1 ? 1 : count > kSeats - 1 ? kSeats - 1 : count; }
@@ -233,5 +238,6 @@ private:
 // an empty text when sound, else what is wrong. A table that was never dealt
 // holds no card at all and counts as sound.
 std::string checkcards(const Table& table);
+std::string checkcards(const TableState& state);
 
 }  // namespace velmora::host

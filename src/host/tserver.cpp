@@ -35,6 +35,8 @@ TServer::TServer(HostTimings timings, std::uint32_t seed, QObject* parent)
         holdTimers_[seat].setSingleShot(true);
         connect(&holdTimers_[seat], &QTimer::timeout, this, [this, seat] { release(seat); });
     }
+    resumeWait_.setSingleShot(true);
+    connect(&resumeWait_, &QTimer::timeout, this, [this] { afterResumeWait(); });
     table_.progressed = [this] { afterProgress(); };
     registerHandlers();
 }

@@ -15,6 +15,7 @@
 #include "host/computer.h"
 #include "host/guesslimit.h"
 #include "host/table.h"
+#include "host/tablefile.h"
 #include "net/diagnostics.h"
 #include "net/messagepump.h"
 #include "net/tsock.h"
@@ -33,6 +34,9 @@ struct HostTimings {
     int loginTimeoutMs = 10000;
     // How long a departed person's seat waits for its token to come back.
     int seatHoldMs = kSeatHoldSeconds * 1000;
+    // After a restart everyone was cut at the same moment: the turn waits
+    // this long for its person before the computer plays it.
+    int resumeWaitMs = 15000;
 };
 
 class TServer : public QObject, private MessageSink, private TimerControl {
@@ -89,6 +93,14 @@ public:
     // Tells every connection "CMD_hostclosing+" and hands it to the network
     // at once: the host is about to end on purpose.
     void announceClosing();
+    // Autosave: the whole table is written to this file after every turn,
+    // round end and new seat token, and the file is removed when the game
+    // ends. Empty: nothing is saved.
+    void setStateFile(std::string path) { stateFile_ = std::move(path); }
+    // Carries on a saved game, before anyone connects: every seat with a
+    // token is held for its person (in a hosted game not place 1, which the
+    // hosting player's own window takes by connecting first).
+    void resume(const SavedTable& saved);
     // A seat kept for its departed person (token known, computer playing).
     bool held(int seat) const { return seat >= 1 && seat <= kSeats && places_[seat].held; }
 
@@ -124,6 +136,9 @@ private:
     void release(int seat);
     void afterProgress();
     void afterStart();
+    // The saved table (tserver_saved.cpp).
+    void autosave();
+    void afterResumeWait();
     // A line for the operator about a place; connection events only headless.
     void note(int place, std::string_view what, bool always = false);
 
@@ -141,6 +156,9 @@ private:
     QTimer computertimer;
     std::array<QTimer, kSeats + 1> holdTimers_;
     GuessLimit guesses_;
+    std::string stateFile_;
+    bool saved_ = false;   // the file holds this host's game
+    QTimer resumeWait_;
 };
 
 }  // namespace velmora::host

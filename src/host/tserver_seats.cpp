@@ -37,6 +37,7 @@ void TServer::giveToken(int seat) {
     if (seat < 1 || seat > kSeats || !places_[seat].loggedIn) return;
     places_[seat].token = newToken();
     sendTo(seat, wire::message(cmd::kSeattoken, seat, places_[seat].token));
+    autosave();
 }
 
 // Called as a seat's connection ends: a person who may come back keeps the
@@ -61,6 +62,7 @@ void TServer::release(int seat) {
 
 // A game's end frees the held seats, and its tokens no longer take a seat.
 void TServer::afterProgress() {
+    autosave();
     if (table_.state().gameon == 1) return;
     for (int s = 1; s <= kSeats; ++s) {
         release(s);

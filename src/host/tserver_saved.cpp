@@ -1,0 +1,49 @@
+// The table kept on disk: written after every turn, round end and new seat
+// token, so that a host that is stopped or crashes can carry the game on;
+// read back before anyone connects.
+#include <cstdio>
+
+#include "host/tserver.h"
+
+namespace velmora::host {
+
+void TServer::autosave() {
+    if (stateFile_.empty()) return;
+    if (table_.state().gameon != 1) {
+        // Over: nothing is left to resume. A file this host never wrote (an
+        // earlier game nobody resumed) is left alone.
+        if (saved_) std::remove(stateFile_.c_str());
+        saved_ = false;
+        return;
+    }
+    std::array<std::string, kSeats + 1> tokens;
+    for (int s = 1; s <= kSeats; ++s) tokens[s] = places_[s].token;
+    const std::string problem = writetablefile(stateFile_, tabletext(table_.state(), tokens));
+    if (!problem.empty()) return log_.write(0, "autosave", problem);
+    saved_ = true;
+}
+
+void TServer::resume(const SavedTable& saved) {
+    table_.restore(saved.table);
+    for (int s = 1; s <= kSeats; ++s) {
+        // The hosting player's own window comes back at place 1 by itself.
+        if (saved.tokens[s].empty() || (s == 1 && !headless_)) continue;
+        places_[s].token = saved.tokens[s];
+        places_[s].held = true;
+        holdTimers_[s].start(timings_.seatHoldMs);
+        note(s, "held for its person");
+    }
+    saved_ = true;
+    // Everyone was cut at the same moment: the turn waits a while for its
+    // person before the computer takes it.
+    resumeWait_.start(timings_.resumeWaitMs);
+}
+
+void TServer::afterResumeWait() {
+    const TableState& s = table_.state();
+    if (s.gameon == 1 && s.timer1tag == 0 && s.curplayer >= 1 && s.curplayer <= kSeats &&
+        table_.computerplayed(s.curplayer))
+        armComputerTimer(s.botspeed);
+}
+
+}  // namespace velmora::host
