@@ -104,10 +104,11 @@ void Table::startround() {
     state_.idlereshuffles = 0;
     state_.history.clear();
     // Seat 2 (and as many more as the computer takes) always plays; seats 3
-    // and 4 otherwise only while a person holds them; seat 1 keeps its flag,
-    // so a host player who left is finished by the computer.
+    // and 4 otherwise only while a person holds them or their seat is kept
+    // for them; seat 1 keeps its flag, so a host player who left is finished
+    // by the computer.
     for (int s = 1; s <= kSeats; ++s) {
-        if (state_.players[s].connected == 1 || dealtToComputer(s))
+        if (state_.players[s].connected == 1 || kept_[s] || dealtToComputer(s))
             state_.players[s].inround = 1;
         else if (s >= 3)
             state_.players[s].inround = 0;

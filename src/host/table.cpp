@@ -36,7 +36,6 @@ void Table::restore(const TableState& saved) {
     const auto places = state_.players;
     const int used = state_.seatsused;
     const Random random = state_.random;
-    const int computerseats = state_.computerseats;   // this host's choice, not the file's
     state_ = saved;
     for (int p = 1; p <= kPlaces; ++p) {
         tplayer& to = state_.players[p];
@@ -47,7 +46,6 @@ void Table::restore(const TableState& saved) {
     state_.seatsused = used > kSeats ? used : kSeats;
     state_.seatcount = kSeats;
     state_.random = random;
-    state_.computerseats = computerseats;
     state_.history.clear();
     if (state_.timer1tag != 0) timers_.startTimer1();
 }

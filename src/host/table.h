@@ -152,6 +152,11 @@ public:
     // How many seats the computer takes when nobody holds them (1..3), from
     // the next game or round on.
     void setcomputerseats(int count) { state_.computerseats = count < 1 ? 1 : count > kSeats - 1 ? kSeats - 1 : count; }
+    // A seat kept for its departed person is dealt in at a round's start as
+    // if the person were there, so coming back finds the seat in the round.
+    void keeps(int seat, bool kept) {
+        if (seat >= 1 && seat <= kSeats) kept_[seat] = kept;
+    }
 
     // One computer move for the seat whose turn it is; filled in by the
     // computer players. Empty: the computer does nothing.
@@ -212,6 +217,7 @@ private:
     TableState state_;
     MessageSink& sink_;
     TimerControl& timers_;
+    std::array<bool, kSeats + 1> kept_{};
 
     bool isturn(int seat) const;
     PlayResult playerror(int seat, PlayError error, std::string_view computertext);

@@ -101,9 +101,10 @@ struct Reader {
 
     bool gameline(const Words& w) {
         TableState& s = t.table;
-        return once(game, "game") && count(w, 8) && num(w.w[1], 0, 1, s.gameon) && num(w.w[2], 0, kSeats, s.curplayer) &&
+        return once(game, "game") && count(w, 9) && num(w.w[1], 0, 1, s.gameon) && num(w.w[2], 0, kSeats, s.curplayer) &&
                num(w.w[3], 0, 3, s.turnphase) && num(w.w[4], 0, 100, s.roundpause) && num(w.w[5], 0, 2, s.timer1tag) &&
-               num(w.w[6], 1, 60000, s.botspeed) && num(w.w[7], 0, kMaxNumber, s.idlereshuffles);
+               num(w.w[6], 1, 60000, s.botspeed) && num(w.w[7], 0, kMaxNumber, s.idlereshuffles) &&
+               num(w.w[8], 1, kSeats - 1, s.computerseats);
     }
     bool deckline(const Words& w) {
         return once(deck, "deck") && count(w, kDeckSize + 2) && num(w.w[1], 0, kDeckSize, t.table.deckpos) &&
@@ -196,7 +197,8 @@ std::string tabletext(const TableState& t, const std::array<std::string, kSeats 
     out.reserve(2048);
     out += kHeader;
     out += '\n';
-    put(out, "game", {t.gameon, t.curplayer, t.turnphase, t.roundpause, t.timer1tag, t.botspeed, t.idlereshuffles});
+    put(out, "game", {t.gameon, t.curplayer, t.turnphase, t.roundpause, t.timer1tag, t.botspeed, t.idlereshuffles,
+                       t.computerseats});
     out += '\n';
     put(out, "deck", {t.deckpos});
     putcards(out, t.deck, 1, kDeckSize);

@@ -133,6 +133,7 @@ private:
     // Held seats and tokens (tserver_seats.cpp).
     void giveToken(int seat);
     void holdOrFree(int seat, bool removed);
+    void hold(int seat);
     void release(int seat);
     void afterProgress();
     void afterStart();

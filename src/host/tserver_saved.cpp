@@ -29,14 +29,14 @@ void TServer::resume(const SavedTable& saved) {
         // The hosting player's own window comes back at place 1 by itself.
         if (saved.tokens[s].empty() || (s == 1 && !headless_)) continue;
         places_[s].token = saved.tokens[s];
-        places_[s].held = true;
-        holdTimers_[s].start(timings_.seatHoldMs);
-        note(s, "held for its person");
+        hold(s);
     }
     saved_ = true;
-    // Everyone was cut at the same moment: the turn waits a while for its
-    // person before the computer takes it.
-    resumeWait_.start(timings_.resumeWaitMs);
+    // Everyone was cut at the same moment: a person's turn waits a while for
+    // them before the computer takes it; a computer seat plays on at once.
+    const int turn = saved.table.curplayer;
+    const bool person = turn >= 1 && turn <= kSeats && !saved.tokens[turn].empty();
+    resumeWait_.start(person ? timings_.resumeWaitMs : 0);
 }
 
 void TServer::afterResumeWait() {

@@ -44,9 +44,14 @@ void TServer::giveToken(int seat) {
 // seat for a while; anyone else's place is free at once.
 void TServer::holdOrFree(int seat, bool removed) {
     if (seat < 1 || seat > kSeats) return;
-    Place& p = places_[seat];
+    const Place& p = places_[seat];
     if (removed || !p.loggedIn || p.token.empty() || table_.state().gameon != 1) return release(seat);
-    p.held = true;
+    hold(seat);
+}
+
+void TServer::hold(int seat) {
+    places_[seat].held = true;
+    table_.keeps(seat, true);
     holdTimers_[seat].start(timings_.seatHoldMs);
     note(seat, "held for its person");
 }
@@ -56,6 +61,7 @@ void TServer::release(int seat) {
     holdTimers_[seat].stop();
     const bool washeld = places_[seat].held;
     places_[seat].held = false;
+    table_.keeps(seat, false);
     if (table_.player(seat).connected == 0) places_[seat].token.clear();
     if (washeld) note(seat, "no longer held");
 }

@@ -68,7 +68,7 @@ struct Person {
         const auto n = numbers(last("CMD_mycards+"));
         for (std::size_t i = 1; i + 1 < n.size(); i += 2) hand[n[i]] = n[i + 1];
     }
-    std::string token() { return last("CMD_seattoken+" + std::to_string(seat) + "+").substr(17); }
+    std::string token() { return last("CMD_seattoken+" + std::to_string(seat) + "+").substr(16); }
     void turn() {
         const int draws = count("CMD_draw+");
         line->sendMessage("CMD_draw+" + std::to_string(seat) + "+");
@@ -146,7 +146,7 @@ TEST(Resume, ADamagedTableIsRefusedAndKept) {
     const QString path = dir.filePath(QStringLiteral("table.state"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("velmora-table 1\ngame 1 1 1 0 0 1000 0\ndeck 200\n");
+    file.write("velmora-table 1\ngame 1 1 1 0 0 1000 0 1\ndeck 200\n");
     file.close();
     QProcess host;
     host.start(QStringLiteral(VELMORA_PROGRAM), {"--serve", "--port", "0", "--resume", path});
@@ -156,5 +156,5 @@ TEST(Resume, ADamagedTableIsRefusedAndKept) {
     EXPECT_NE(said.find("velmora: cannot resume " + path.toStdString() + ": the file ends early (no end line)\n"),
               std::string::npos) << said;
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("velmora-table 1\ngame 1 1 1 0 0 1000 0\ndeck 200\n"));
+    EXPECT_EQ(file.readAll(), QByteArray("velmora-table 1\ngame 1 1 1 0 0 1000 0 1\ndeck 200\n"));
 }

@@ -105,18 +105,24 @@ TEST_F(DeckTest, DealsFaceUpCardFirstThenOneCardPerSeatInTurn) {
     EXPECT_EQ(t.deckpos, 31);
 }
 
-TEST_F(DeckTest, RoundStartKeepsSeatOneWhenItsPlayerLeftButDropsSeatsThreeAndFour) {
+TEST_F(DeckTest, RoundStartKeepsSeatOneWhenItsPlayerLeftButDropsSeatsThreeAndFourUnlessKept) {
     connect({1, 3, 4});
     start();
     t.players[1].connected = 0;
     t.players[3].connected = 0;
+    t.players[4].connected = 0;
+    t.keeps(4, true);   // its person may still come back with the token
     t.startround();
     EXPECT_EQ(t.players[1].inround, 1);
     EXPECT_EQ(t.players[2].inround, 1);
     EXPECT_EQ(t.players[3].inround, 0);
     EXPECT_EQ(t.players[4].inround, 1);
     EXPECT_EQ(t.getnumcards(3), 0);
+    EXPECT_EQ(t.getnumcards(4), 10);
     expectSound();
+    t.keeps(4, false);
+    t.startround();
+    EXPECT_EQ(t.players[4].inround, 0);
 }
 
 TEST_F(DeckTest, NewGameMidGameResetsStagesAndPoints) {

@@ -77,8 +77,8 @@ TEST_F(TableFile, DamagedAndHostileFilesAreRefusedWithAReason) {
         {with("", "token 3 " + std::string(32, 'Z')), "hex digits"},
         {with("", "evil 1"), "unknown line \"evil\""},
         {with("", "deck" + std::string(300, ' ')), "too many values"},
-        {with("game", "game 0 1 1 0 0 1000 0"), "the saved game has ended"},
-        {with("game", "game 1 1 3 0 0 1000 0"), "the turn is at no seat in the round"},
+        {with("game", "game 0 1 1 0 0 1000 0 1"), "the saved game has ended"},
+        {with("game", "game 1 1 3 0 0 1000 0 1"), "the turn is at no seat in the round"},
     };
     for (const auto& [file, reason] : cases) {
         const std::string why = refusal(file);
