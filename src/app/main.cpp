@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QTimer>
 #include <memory>
 
 #include "app/find.h"
@@ -44,7 +45,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     // Ties the window to the installed desktop entry (its icon and name).
     QGuiApplication::setDesktopFileName(QLatin1String(velmora::client::kAppId));
-    QApplication::setWindowIcon(windowIcon());
     // Handled from the first moment; acted on once the event loop runs.
     velmora::app::onTerminationSignals([] { QApplication::closeAllWindows(); });
 
@@ -69,5 +69,8 @@ int main(int argc, char** argv) {
         window.activateWindow();
     });
     window.show();
+    // The icon follows once the window is on screen: reading and converting
+    // its pictures would otherwise hold the first window back.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(windowIcon()); });
     return QApplication::exec();
 }

@@ -6,10 +6,8 @@
 #pragma once
 
 #include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
 #include <functional>
-#include <memory>
 
 namespace velmora::app {
 
@@ -20,6 +18,7 @@ public:
 
     // folder: where the lock and the socket live (the runtime folder by default).
     explicit SingleInstance(QString folder = runtimeFolder(), QObject* parent = nullptr);
+    ~SingleInstance() override;
 
     // Takes the lock. The holder starts answering at once and gets First; a
     // later start asks the holder to come forward and gets Another.
@@ -39,7 +38,7 @@ private:
 
     QString folder_;
     QLocalServer server_;
-    std::unique_ptr<QLockFile> mutex_;
+    int lockFd_ = -1;  // the held lock; the system lets it go when the process ends
     std::function<void()> raise_;
 };
 

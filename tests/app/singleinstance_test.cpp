@@ -34,11 +34,13 @@ TEST(SingleInstance, TheLockHolderAnswersEveryLaterStart) {
     EXPECT_TRUE(first.answering());
 }
 
-TEST(SingleInstance, ASocketLeftByADeadCopyIsTakenOver) {
+TEST(SingleInstance, TheLockAndSocketLeftByADeadCopyAreTakenOver) {
     QTemporaryDir dir;
-    QFile left(dir.path() + "/xevlah11");
-    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
-    left.close();
+    for (const char* name : {"/xevlah11", "/velmora.lock"}) {
+        QFile left(dir.path() + name);
+        ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+        left.write("999999\nvelmora\nhost\n");
+    }
     SingleInstance copy(dir.path());
     EXPECT_EQ(copy.claim(), Start::First);
     EXPECT_TRUE(copy.answering());
