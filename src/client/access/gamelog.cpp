@@ -16,7 +16,20 @@ namespace velmora::client {
 namespace {
 // Designed like the stage list: 261 wide, the title on top.
 constexpr int kDesignedWidth = 261;
-constexpr int kTitleHeight = 32;
+constexpr int kTitleTop = 2;
+
+QFont titleFont() {
+    QFont title = boardFont(24, false);
+    title.setUnderline(true);
+    return title;
+}
+
+// The title's line with its underline and a gap, at the designed width: the
+// log's text starts below it whatever font the system gave.
+int titleHeight() {
+    const QFontMetrics m(titleFont());
+    return kTitleTop + std::max(m.height(), m.ascent() + m.underlinePos() + m.lineWidth()) + 4;
+}
 }  // namespace
 
 GameLogPanel::GameLogPanel(QWidget* parent) : QWidget(parent) {
@@ -49,7 +62,7 @@ QStringList GameLogPanel::lines() const {
 }
 
 void GameLogPanel::resizeEvent(QResizeEvent*) {
-    const int top = kTitleHeight * width() / kDesignedWidth;
+    const int top = (titleHeight() * width() + kDesignedWidth - 1) / kDesignedWidth;
     text_->setGeometry(0, top, width(), height() - top);
 }
 
@@ -57,11 +70,10 @@ void GameLogPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), QColor(120, 88, 52));
     p.scale(width() / qreal(kDesignedWidth), width() / qreal(kDesignedWidth));
-    QFont title = boardFont(24, false);
-    title.setUnderline(true);
-    p.setFont(title);
+    p.setFont(titleFont());
     p.setPen(boardTextColour());
-    p.drawText(QRect(0, 2, kDesignedWidth, 30), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("GAME LOG"));
+    p.drawText(QRect(0, kTitleTop, kDesignedWidth, titleHeight() - kTitleTop), Qt::AlignHCenter | Qt::AlignTop,
+               QStringLiteral("GAME LOG"));
 }
 
 PictureSwitch::PictureSwitch(int picture, QWidget* parent) : QAbstractButton(parent), picture_(picture) {

@@ -16,9 +16,7 @@ namespace {
 const QColor kFelt(153, 115, 72);
 const QColor kText(243, 231, 205);
 
-// The watching marker of each seat place: bottom, top-left, top-middle, top-right.
 constexpr int kPlaces = 4;
-const QPoint kEyes[kPlaces] = {{25, 389}, {15, 7}, {270, 7}, {531, 7}};
 
 // Seat name labels open the seat menu on a right click.
 class SeatLabel : public QLabel {
@@ -121,7 +119,19 @@ BoardPanel::BoardPanel(const TableModel& table, QWidget* parent) : QWidget(paren
 
 void BoardPanel::placeSeat(int seat, int place) {
     names_[seat]->move(scaled(QRect(seatNameAt(place), QSize())).topLeft());
-    eyes_[seat]->move(scaled(QRect(kEyes[place], QSize())).topLeft());
+    eyes_[seat]->move(scaled(QRect(eyesAt(seat, place), QSize())).topLeft());
+}
+
+// The watching eyes sit after the name and its point total, level with the
+// name, inside the name's room.
+QPoint BoardPanel::eyesAt(int seat, int place) const {
+    const QPoint name = seatNameAt(place);
+    const int y = name.y() + 3;
+    const BoardItem* points = view_->item(QStringLiteral("label_points%1").arg(seat));
+    if (points && points->visible) return {points->rect.right() + 4, y};
+    const QString text = QString::fromStdString(table_.seats[seat].name);
+    const int nameWidth = QFontMetrics(seatNameFont()).horizontalAdvance(text);
+    return {name.x() + std::min(nameWidth + 4, kSeatNameWidth - kEyesRoom + 4), y};
 }
 
 void BoardPanel::refresh() {
@@ -153,12 +163,18 @@ void BoardPanel::refresh() {
     emit refreshed();
 }
 
-// The seat's name, cut short where its point total would cover it.
+// The seat's name, cut short where its point total or eyes would cover it.
 QString BoardPanel::nameBesidePoints(int seat, int place) const {
     const QString name = QString::fromStdString(table_.seats[seat].name);
     const BoardItem* points = view_->item(QStringLiteral("label_points%1").arg(seat));
-    if (!points || !points->visible) return name;
-    const int room = points->rect.x() - seatNameAt(place).x() - 2;
+    int end = 0;
+    if (points && points->visible)
+        end = points->rect.x();
+    else if (table_.seats[seat].watching)
+        end = eyesAt(seat, place).x();
+    else
+        return name;
+    const int room = end - seatNameAt(place).x() - 2;
     return QFontMetrics(seatNameFont()).elidedText(name, Qt::ElideRight, room);
 }
 

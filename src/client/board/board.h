@@ -47,6 +47,8 @@ public:
 signals:
     // After every refresh (screen readers follow the table).
     void refreshed();
+    // After the zoom changed: what the window put on the board follows it.
+    void zoomed(qreal zoom);
     // Right-click on a seat's name label: the seat and the global position.
     void seatMenuRequested(int seat, const QPoint& globalPos);
 
@@ -57,6 +59,7 @@ protected:
 private:
     void placeSeat(int seat, int place);
     QString nameBesidePoints(int seat, int place) const;
+    QPoint eyesAt(int seat, int place) const;
     void applyPictures();
 
     const TableModel& table_;

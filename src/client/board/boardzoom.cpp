@@ -52,6 +52,7 @@ void BoardPanel::setZoom(qreal zoom) {
     start_->setIconSize(start_->size());
     applyPictures();
     refresh();
+    emit zoomed(zoom_);
 }
 
 // Each picture is drawn when first painted at a ratio, then kept.

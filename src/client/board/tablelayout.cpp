@@ -61,7 +61,8 @@ void addPoints(BoardItems& out, const SeatState& seat, int s, QPoint name) {
     points.visible = seat.points >= 0 && seat.name != "<Waiting>";
     const int width = QFontMetrics(boardFont(11)).horizontalAdvance(points.text) + 8;
     const int nameWidth = QFontMetrics(seatNameFont()).horizontalAdvance(QString::fromStdString(seat.name));
-    const int left = std::min(nameWidth + 4, kSeatNameWidth - width);
+    // A watching seat's eyes follow the points inside the name's room.
+    const int left = std::min(nameWidth + 4, kSeatNameWidth - width - (seat.watching ? kEyesRoom : 0));
     points.rect = QRect(name + QPoint(left, 1), QSize(width, 14));
     out.push_back(std::move(points));
 }

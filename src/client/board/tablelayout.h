@@ -66,6 +66,8 @@ int slotAt(int x);
 // its width, and its font.
 QPoint seatNameAt(int place);
 inline constexpr int kSeatNameWidth = 103;
+// The watching eyes after the name (or its points) and the gap before them.
+inline constexpr int kEyesRoom = 27;
 QFont seatNameFont();
 // The side panel's place, where the summaries show: it covers no card.
 inline constexpr QRect kSummaryRect(515, 240, 261, 296);

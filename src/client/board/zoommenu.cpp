@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "client/board/board.h"
+#include "client/board/boardfit.h"
 #include "client/settings/settings.h"
 
 namespace velmora::client {
@@ -18,7 +19,7 @@ int ZoomMenu::snap(int percent) {
 }
 
 ZoomMenu::ZoomMenu(BoardPanel* board, QWidget* frame, QString settingsPath, QObject* parent)
-    : QObject(parent), board_(board), frame_(frame), path_(std::move(settingsPath)) {}
+    : QObject(parent), fit_(new BoardFit(board, frame, this)), path_(std::move(settingsPath)) {}
 
 void ZoomMenu::fill(QMenu* menu) {
     group_ = new QActionGroup(this);
@@ -64,9 +65,8 @@ void ZoomMenu::setPercent(int percent, bool save) {
     percent_ = snap(percent);
     if (group_)
         for (QAction* a : group_->actions()) a->setChecked(a->data().toInt() == percent_);
-    board_->setZoom(percent_ / 100.0);
-    // The window's margin follows the board; the window grows to hold it.
-    frame_->setMinimumSize(board_->size() + QSize(4, 4));
+    // The window takes the board's size at the zoom; the board then fits the window.
+    fit_->showAt(percent_);
     if (!save || path_.isEmpty()) return;
     // Our key alone is written; a file that cannot be read is never written over.
     Settings s(path_);

@@ -1,6 +1,7 @@
 // View > Zoom: the table at 100, 125, 150 or 200 per cent, kept in the
 // settings file (key "Tablezoom" of the section "Velmora"). 100 % is the
-// designed board.
+// designed board. A step sizes the window for the board at that zoom; the
+// board itself always fits the window (BoardFit).
 #pragma once
 
 #include <QObject>
@@ -13,6 +14,7 @@ class QWidget;
 
 namespace velmora::client {
 
+class BoardFit;
 class BoardPanel;
 
 class ZoomMenu : public QObject {
@@ -22,8 +24,8 @@ public:
     // The nearest step to any number (a hand-edited file may say anything).
     static int snap(int percent);
 
-    // `frame` holds the board with a margin; an empty settings path keeps
-    // the zoom in memory.
+    // `frame` holds the board with a margin and the board fits it; an empty
+    // settings path keeps the zoom in memory.
     ZoomMenu(BoardPanel* board, QWidget* frame, QString settingsPath, QObject* parent = nullptr);
 
     // Adds the four steps and zoom in, out and back to 100 % to the menu.
@@ -37,8 +39,7 @@ public:
 private:
     void step(int direction);
 
-    BoardPanel* board_;
-    QWidget* frame_;
+    BoardFit* fit_;
     QString path_;
     QActionGroup* group_ = nullptr;
     int percent_ = 100;

@@ -24,7 +24,8 @@ ChatView::ChatView(QWidget* parent)
       ScrollChatOff1(makeAction("ScrollChatOff1", QStringLiteral("Scroll Chat Off"),
                                 QKeySequence(Qt::CTRL | Qt::Key_S))),
       popup_(new QMenu(this)),
-      opener_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+      opener_([](const QUrl& url) { QDesktopServices::openUrl(url); }),
+      textSize_(font().pointSize()) {
     setObjectName(QStringLiteral("mainchat"));
     setReadOnly(true);
     setUndoRedoEnabled(false);  // a long session would keep every line twice
@@ -45,6 +46,26 @@ ChatView::ChatView(QWidget* parent)
     popup_->setObjectName(QStringLiteral("popup_chat"));
     popup_->addActions({Copy1, ClearMainChat1, ScrollChatOff1});
     addActions({Copy1, ClearMainChat1, ScrollChatOff1});
+}
+
+void ChatView::setTextSize(int points) {
+    textSize_ = points;
+    setZoom(zoom_);
+}
+
+void ChatView::setZoom(qreal zoom) {
+    zoom_ = zoom;
+    QFont f = font();
+    f.setPointSizeF(textSize_ * zoom_);
+    setFont(f);
+}
+
+void zoomFont(QWidget* widget, qreal zoom) {
+    const char* const kAtFull = "velmoraFontAtFullSize";
+    if (!widget->property(kAtFull).isValid()) widget->setProperty(kAtFull, widget->font().pointSizeF());
+    QFont f = widget->font();
+    f.setPointSizeF(widget->property(kAtFull).toReal() * zoom);
+    widget->setFont(f);
 }
 
 QAction* ChatView::makeAction(const char* objectName, const QString& text, const QKeySequence& key) {

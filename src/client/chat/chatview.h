@@ -40,6 +40,12 @@ public:
     bool scrollLock() const;
     void setScrollLock(bool on);
 
+    // The text size in points at 100 % (Options > Text Size); the view
+    // shows it times the board's zoom.
+    void setTextSize(int points);
+    int textSize() const { return textSize_; }
+    void setZoom(qreal zoom);
+
     // The link under a point of the viewport, if any.
     std::optional<ChatLink> linkAtPoint(const QPoint& viewportPos) const;
 
@@ -72,6 +78,12 @@ private:
     LinkOpener opener_;
     Qt::CursorShape defaultCursor_;
     bool empty_ = true;  // an empty first line leaves the document empty too
+    int textSize_;
+    qreal zoom_ = 1.0;
 };
+
+// Sets a widget's font to its size at 100 % times `zoom`; the size at 100 %
+// is the one the widget had at the first call.
+void zoomFont(QWidget* widget, qreal zoom);
 
 }  // namespace velmora::client

@@ -3,7 +3,9 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMouseEvent>
+#include <cmath>
 
+#include "client/chat/chatview.h"
 #include "client/chat/phrasegate.h"
 #include "client/sound/soundtable.h"
 #include "net/wire.h"
@@ -11,6 +13,8 @@
 namespace velmora::client {
 
 namespace {
+
+constexpr int kButtonHeight = 20;
 
 constexpr std::array<const char*, PhraseButtons::kCount> kBuiltIn{
     "Way To Go!", "Good One!", "Nice Try!", "Excellent!", "Brilliant!",
@@ -21,12 +25,21 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setFocusPolicy(Qt::NoFocus);  // the keyboard stays in the chat line
-    b->setFixedHeight(20);
+    b->setFixedHeight(kButtonHeight);
     b->setMinimumWidth(20);
     return b;
 }
 
 }  // namespace
+
+void PhraseButtons::setZoom(qreal zoom) {
+    auto scale = [zoom](QPushButton* b) {
+        zoomFont(b, zoom);
+        b->setFixedHeight(static_cast<int>(std::lround(kButtonHeight * zoom)));
+    };
+    for (QPushButton* b : buttons_) scale(b);
+    scale(sounds_);
+}
 
 QString PhraseButtons::builtInPhrase(int n) { return QString::fromLatin1(kBuiltIn[n - 1]); }
 

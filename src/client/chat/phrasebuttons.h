@@ -41,6 +41,9 @@ public:
     // The request a phrase sends.
     static std::string request(const QString& phrase, int seat, Colour action);
 
+    // Buttons and captions grow with the board's zoom.
+    void setZoom(qreal zoom);
+
     void b_phrase1Click(int n);
     void b_phrase10MouseUp();
     void wave4Click(int number);

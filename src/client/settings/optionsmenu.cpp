@@ -101,11 +101,7 @@ void OptionsMenu::check(QActionGroup* group, int value) {
 
 void OptionsMenu::applyBounds(const QRect& r) { parts_.window->setGeometry(ontoScreen(r, desktopWorkAreas())); }
 
-void OptionsMenu::applyTextSize(int size) {
-    QFont f = parts_.chat->font();
-    f.setPointSize(size);
-    parts_.chat->setFont(f);
-}
+void OptionsMenu::applyTextSize(int size) { parts_.chat->setTextSize(size); }
 
 void OptionsMenu::loadinifile() {
     settings_.load();
@@ -137,7 +133,7 @@ void OptionsMenu::saveinifile() { save(parts_.window->geometry()); }
 // wipe the player's saved settings (a window closed before it connected).
 void OptionsMenu::save(const QRect& bounds) {
     if (!loaded_) return;
-    settings_.set(K::Textsize, parts_.chat->font().pointSize());
+    settings_.set(K::Textsize, parts_.chat->textSize());
     settings_.set(K::Top, bounds.top());
     settings_.set(K::Left, bounds.left());
     settings_.set(K::Width, bounds.width());

@@ -135,6 +135,11 @@ void Tchat::buildChatPanel() {
     layout->addWidget(mainchat_, 1);
     layout->addWidget(mychat_);
     layout->addWidget(phrases_);
+    connect(board_, &BoardPanel::zoomed, this, [this](qreal zoom) {
+        mainchat_->setZoom(zoom);
+        zoomFont(mychat_, zoom);
+        phrases_->setZoom(zoom);
+    });
 }
 
 QAction* Tchat::action(const char* objectName) const { return menus_->action(objectName); }

@@ -11,7 +11,6 @@
 #include "client/access/gamelog.h"
 #include "support/hostedwindow.h"
 #include "client/board/tableview.h"
-#include "client/board/zoommenu.h"
 #include "support/tchatparts.h"
 
 using namespace velmora;
@@ -70,7 +69,7 @@ TEST(GameLog, TheSwitchesBringItForwardAndBack) {
     EXPECT_TRUE(panel->isVisible());
     EXPECT_FALSE(test::TchatParts::board(w)->panel_stagelist()->isVisible());
     // Zoomed, the log and its switch keep their places on the board.
-    test::TchatParts::zoom(w).setPercent(200, false);
+    test::TchatParts::board(w)->setZoom(2.0);
     EXPECT_EQ(panel->geometry(), QRect(1030, 604, 522, 468));
     EXPECT_EQ(test::TchatParts::gameLog(w).button()->geometry(), QRect(1422, 562, 128, 42));
 }

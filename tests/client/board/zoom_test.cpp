@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include "client/board/board.h"
+#include "client/board/boardfit.h"
+#include "client/chat/chatview.h"
 #include "client/art/cardart.h"
 #include "support/recordinghost.h"
 #include "support/hostedwindow.h"
@@ -46,7 +48,7 @@ struct Joined : test::JoinedWindow {
 TEST(Zoom, ClicksOnAZoomedTableReachTheSameOperations) {
     Joined j;
     j.deal();
-    test::TchatParts::zoom(j.w).setPercent(150, false);
+    test::TchatParts::board(j.w)->setZoom(1.5);
     EXPECT_EQ(test::TchatParts::board(j.w)->size(), QSize(1167, 806));
     EXPECT_EQ(test::TchatParts::board(j.w)->label_status()->geometry(), QRect(27, 777, 704, 24));
     // A three-card group is 81 wide: 10 pixels in is its left end, 30 its right.
@@ -70,8 +72,8 @@ TEST(Zoom, PicturesAreDrawnAtTheZoomedSize) {
     const client::TableView* view = test::TchatParts::board(j.w)->tableView();
     ASSERT_TRUE(waitUntil([&] { return !view->moving(); }));
     for (int percent : {125, 200}) {
-        test::TchatParts::zoom(j.w).setPercent(percent, false);
         const qreal z = percent / 100.0;
+        test::TchatParts::board(j.w)->setZoom(z);
         const QImage shot = test::TchatParts::board(j.w)->tableView()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage art = client::art::bigCard(0, z).toImage().convertToFormat(QImage::Format_ARGB32);
         const QPoint at(static_cast<int>(std::lround(421 * z)), static_cast<int>(std::lround(280 * z)));
@@ -103,8 +105,6 @@ TEST(Zoom, KeptInTheSettingsFileUnderItsOwnKey) {
         EXPECT_EQ(test::TchatParts::zoom(j.w).percent(), 125);  // the nearest step
         EXPECT_TRUE(test::TchatParts::action(j.w, "Zoom125")->isChecked());
         test::TchatParts::action(j.w, "Zoom200")->trigger();
-        EXPECT_EQ(test::TchatParts::board(j.w)->size(), QSize(1556, 1074));
-        EXPECT_GE(j.w.centralWidget()->minimumWidth(), 1560);
     }
     EXPECT_EQ(settingsFile(), "[Other]\nTablezoom=7\n[Velmora]\nTextsize=10\nTablezoom=200\n");
     Joined again;
@@ -113,6 +113,35 @@ TEST(Zoom, KeptInTheSettingsFileUnderItsOwnKey) {
     EXPECT_EQ(test::TchatParts::zoom(again.w).percent(), 150);
     test::TchatParts::action(again.w, "ZoomReset1")->trigger();
     EXPECT_EQ(test::TchatParts::board(again.w)->size(), QSize(778, 537));
+}
+
+// The board fills the window it is given, in the middle, the chat with it;
+// a zoom the work area cannot hold keeps the window on it; back at 100 %
+// the window shrinks around the board.
+TEST(Zoom, TheBoardFitsTheWindowAndTheWindowTheWorkArea) {
+    Joined j;
+    Tchat& w = j.w;
+    const QWidget* frame = w.centralWidget();
+    const client::BoardPanel* board = test::TchatParts::board(w);
+    w.resize(1400, 1000);  // larger than the test screen, as a player's desktop may be
+    ASSERT_TRUE(waitUntil([&] { return frame->width() == 1400; }));
+    const QRect b = board->geometry();
+    EXPECT_EQ(board->zoom(), 1.75);
+    EXPECT_LE(std::abs(b.left() - (frame->width() - 1 - b.right())), 1) << b.left() << " " << b.right();
+    EXPECT_LE(std::abs(b.top() - (frame->height() - 1 - b.bottom())), 1) << b.top() << " " << b.bottom();
+    const client::ChatView* chat = test::TchatParts::mainchat(w);
+    EXPECT_DOUBLE_EQ(chat->font().pointSizeF(), chat->textSize() * 1.75);
+
+    const QRect area = w.screen()->availableGeometry();
+    test::TchatParts::action(w, "Zoom200")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return area.contains(w.frameGeometry()); })) << w.frameGeometry().width();
+    ASSERT_TRUE(waitUntil([&] { return frame->rect().contains(board->geometry()); }));
+
+    w.resize(1400, 1000);
+    ASSERT_TRUE(waitUntil([&] { return frame->width() == 1400; }));
+    test::TchatParts::action(w, "ZoomReset1")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return frame->width() == client::BoardPanel::kWidth + client::BoardFit::kMargin; }));
+    EXPECT_EQ(board->zoom(), 1.0);
 }
 
 // Options > Animations writes its own key and leaves the zoom's alone.

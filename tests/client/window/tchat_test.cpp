@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include "client/board/board.h"
+#include "client/board/tablelayout.h"
 #include "client/chat/chatinput.h"
 #include "client/chat/chatview.h"
 #include "support/windowsfixture.h"
@@ -347,6 +348,16 @@ TEST_F(Windows, SpectatorSeesItselfSpyingAndJustWatchMarks) {
     run("CMD_justwatching+2+1");
     EXPECT_TRUE(test::TchatParts::board(w)->image_eyes(2)->isVisibleTo(test::TchatParts::board(w)));
     EXPECT_TRUE(chat(w).endsWith("Bob is just watching"));
+    // The eyes stand clear of the name, short or cut, and inside its room.
+    run("CMD_newplayerinfo+3+Maximilian Wolfgang Sturmgeist");
+    run("CMD_justwatching+3+1");
+    for (int s : {2, 3}) {
+        const QLabel* name = test::TchatParts::board(w)->label_playername(s);
+        const QRect text(name->pos(), QSize(name->fontMetrics().horizontalAdvance(name->text()), name->height()));
+        const QRect eyes = test::TchatParts::board(w)->image_eyes(s)->geometry();
+        EXPECT_FALSE(eyes.intersects(text)) << s;
+        EXPECT_LE(eyes.right(), name->x() + client::kSeatNameWidth) << s;
+    }
     run("CMD_justwatching+2+2");
     EXPECT_FALSE(test::TchatParts::board(w)->image_eyes(2)->isVisibleTo(test::TchatParts::board(w)));
     EXPECT_TRUE(chat(w).endsWith("Bob is now playing again"));
