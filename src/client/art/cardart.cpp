@@ -1,6 +1,8 @@
 // The picture cache: each picture is drawn once per device pixel ratio and
-// kept for the process's life. std::map keeps references to its values valid
-// while other pictures are added, which callers rely on.
+// kept while its ratio is among the last few in use (a window dragged
+// through many zooms would otherwise keep every size it passed). std::map
+// keeps references to its values valid while other pictures are added,
+// which callers rely on; only a ratio no longer in use goes.
 #include "client/art/cardart.h"
 
 #include <QPainter>
@@ -9,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <tuple>
+#include <vector>
 
 #include "client/art/cardart_draw.h"
 
@@ -25,6 +28,21 @@ std::map<Key, QPixmap>& cache() {
 }
 
 int ratioKey(qreal ratio) { return static_cast<int>(std::lround(saneRatio(ratio) * 100)); }
+
+// The ratios in use, the latest last; the oldest one's pictures go when one
+// more comes.
+constexpr std::size_t kKeptRatios = 6;
+
+void useRatio(int key) {
+    static std::vector<int> used;
+    if (!used.empty() && used.back() == key) return;
+    if (auto it = std::find(used.begin(), used.end(), key); it != used.end()) used.erase(it);
+    used.push_back(key);
+    if (used.size() <= kKeptRatios) return;
+    const int oldest = used.front();
+    used.erase(used.begin());
+    std::erase_if(cache(), [oldest](const auto& entry) { return std::get<2>(entry.first) == oldest; });
+}
 
 QPixmap render(QSize logical, qreal ratio, const std::function<void(QPainter&)>& paint) {
     const QSize device(static_cast<int>(std::ceil(logical.width() * ratio - 0.01)),
@@ -43,6 +61,7 @@ QPixmap render(QSize logical, qreal ratio, const std::function<void(QPainter&)>&
 const QPixmap& cached(Kind kind, int index, qreal ratio, QSize logical,
                       const std::function<void(QPainter&)>& paint) {
     const int key = ratioKey(ratio);
+    useRatio(key);
     auto [it, isNew] = cache().try_emplace(Key{kind, index, key});
     if (isNew) it->second = render(logical, key / 100.0, paint);
     return it->second;

@@ -115,6 +115,19 @@ TEST(CardArt, EachPictureIsDrawnOncePerRatioAndKeepsItsAddress) {
     EXPECT_EQ(&art::bigCard(12, 1.0000001), first);
 }
 
+// A window dragged through many zooms keeps the pictures of the last few
+// sizes only; the size in use keeps its pictures where they are.
+TEST(CardArt, OnlyTheLatestRatiosKeepTheirPictures) {
+    art::prepare(1.0);
+    const QPixmap* current = &art::bigCard(12, 1.0);
+    const int perRatio = art::cachedCount();
+    for (int step = 1; step <= 20; ++step) {
+        art::prepare(1.0 + step * 0.05);
+        EXPECT_EQ(&art::bigCard(12, 1.0), current);  // in use all along
+    }
+    EXPECT_LE(art::cachedCount(), 6 * perRatio);
+}
+
 TEST(CardArt, EveryFaceIsItsOwnPicture) {
     for (auto get : {&art::bigCard, &art::smallCard}) {
         std::set<QByteArray> seen;
