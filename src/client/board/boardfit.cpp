@@ -66,24 +66,37 @@ void BoardFit::showAt(int percent) {
     QWidget* window = frame_->window();
     constexpr Qt::WindowStates kFilling = Qt::WindowMaximized | Qt::WindowFullScreen;
     if (window->windowState() & kFilling) window->setWindowState(window->windowState() & ~kFilling);
-    // The menu bar's share of the window, measured on the laid-out window.
-    if (QLayout* layout = window->layout()) layout->activate();
-    const QSize chrome = window->size() - frame_->size();
-    // The window with its frame stays on the work area of its screen.
-    const QSize decoration = window->frameGeometry().size() - window->geometry().size();
-    const QRect area = window->screen() ? window->screen()->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
-    const QSize size = windowFor(percent, chrome, area.size() - decoration).expandedTo(window->minimumSize());
+    const Room room = roomOnScreen();
+    const QSize size =
+        windowFor(percent, room.chrome, room.area.size() - room.decoration).expandedTo(window->minimumSize());
     window->resize(size);
-    const QPoint at = onArea(window->pos(), size + decoration, area);
+    const QPoint at = onArea(window->pos(), size + room.decoration, room.area);
     if (at != window->pos()) window->move(at);
     // The resize event fits again once the window has its size; a hidden
     // window gets it only when shown.
-    fitInto(size - chrome);
+    fitInto(size - room.chrome);
+}
+
+// Measures the window's parts and, on a screen too small for the board at
+// 100 %, lets the client area shrink to the board that fits there.
+BoardFit::Room BoardFit::roomOnScreen() {
+    QWidget* window = frame_->window();
+    // The menu bar's share of the window, measured on the laid-out window.
+    if (QLayout* layout = window->layout()) layout->activate();
+    Room room;
+    room.chrome = window->size() - frame_->size();
+    // The window with its frame stays on the work area of its screen.
+    room.decoration = window->frameGeometry().size() - window->geometry().size();
+    room.area = window->screen() ? window->screen()->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+    const int least = std::min(100, fittingPercent(room.area.size() - room.decoration - room.chrome));
+    frame_->setMinimumSize(boardAt(least) + QSize(kMargin, kMargin));
+    return room;
 }
 
 bool BoardFit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == frame_ && event->type() == QEvent::Resize)
-        fitInto(static_cast<QResizeEvent*>(event)->size());
+    if (watched != frame_) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize) fitInto(static_cast<QResizeEvent*>(event)->size());
+    if (event->type() == QEvent::Show) roomOnScreen();
     return QObject::eventFilter(watched, event);
 }
 

@@ -2,10 +2,12 @@
 // size (a drag, maximising, a zoom), the board takes the largest zoom that
 // fits with its margin, in 5 % steps, and stands in the middle. A chosen
 // zoom sizes the window to hold the board at that zoom, never past the
-// work area of the window's screen.
+// work area of the window's screen; on a screen too small for the board at
+// 100 %, the window may shrink to the board that fits there.
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -34,6 +36,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Room {
+        QRect area;         // the work area of the window's screen
+        QSize chrome;       // the window less its client area: the menu bar
+        QSize decoration;   // the window manager's frame
+    };
+    Room roomOnScreen();
     void fitInto(QSize room);
 
     BoardPanel* board_;
