@@ -133,15 +133,20 @@ TEST(Zoom, TheBoardFitsTheWindowAndTheWindowTheWorkArea) {
     EXPECT_DOUBLE_EQ(chat->font().pointSizeF(), chat->textSize() * 1.75);
 
     const QRect area = w.screen()->availableGeometry();
-    test::TchatParts::action(w, "Zoom200")->trigger();
+    test::TchatParts::zoom(w).setPercent(200, false);  // the settings file is left alone
     ASSERT_TRUE(waitUntil([&] { return area.contains(w.frameGeometry()); })) << w.frameGeometry().width();
     ASSERT_TRUE(waitUntil([&] { return frame->rect().contains(board->geometry()); }));
 
     w.resize(1400, 1000);
     ASSERT_TRUE(waitUntil([&] { return frame->width() == 1400; }));
-    test::TchatParts::action(w, "ZoomReset1")->trigger();
+    test::TchatParts::zoom(w).setPercent(100, false);
     ASSERT_TRUE(waitUntil([&] { return frame->width() == client::BoardPanel::kWidth + client::BoardFit::kMargin; }));
     EXPECT_EQ(board->zoom(), 1.0);
+
+    // Maximised, the board stands in the middle of the screen's width.
+    w.showMaximized();
+    ASSERT_TRUE(waitUntil([&] { return frame->width() > client::BoardPanel::kWidth + client::BoardFit::kMargin; }));
+    EXPECT_LE(std::abs(board->x() - (frame->width() - 1 - board->geometry().right())), 1);
 }
 
 // Options > Animations writes its own key and leaves the zoom's alone.
