@@ -1,7 +1,6 @@
 // Velmora: the game window, or with --serve the headless host.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QTimer>
 #include <memory>
 
@@ -11,20 +10,10 @@
 #include "app/quitsignals.h"
 #include "app/serve.h"
 #include "app/singleinstance.h"
+#include "app/windowicon.h"
 #include "client/settings/appid.h"
 #include "client/window/tchat.h"
 #include "host/announcer.h"
-
-namespace {
-
-// The installed theme's icon when there is one, else the compiled-in sizes.
-QIcon windowIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(size));
-    return QIcon::fromTheme(QLatin1String(velmora::client::kAppId), icon);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QStringList args;
@@ -71,6 +60,6 @@ int main(int argc, char** argv) {
     window.show();
     // The icon follows once the window is on screen: reading and converting
     // its pictures would otherwise hold the first window back.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(windowIcon()); });
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(velmora::app::windowIcon()); });
     return QApplication::exec();
 }

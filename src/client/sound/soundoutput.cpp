@@ -1,7 +1,12 @@
 // The default sound output: a stand-in that loads the sound module when the
-// first sound is played, so start-up maps none of the audio libraries.
+// first sound is played, so start-up maps none of the audio libraries, and
+// none at all while no sound server could play them.
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
+#include <QRegularExpression>
 
 #include <iostream>
 
@@ -20,9 +25,28 @@ QStringList moduleCandidates() {
             QStringLiteral(VELMORA_SOUND_BUILD_DIR "/") + name};
 }
 
+// A "default-server" line in a client configuration names a server
+// elsewhere (another machine, a socket of its own).
+bool configNamesServer() {
+    QStringList files{QStringLiteral("/etc/pulse/client.conf"), QDir::homePath() + QStringLiteral("/.pulse/client.conf")};
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
+    files << config + QStringLiteral("/pulse/client.conf");
+    const QDir dropIns(QStringLiteral("/etc/pulse/client.conf.d"));
+    for (const QString& name : dropIns.entryList({QStringLiteral("*.conf")}, QDir::Files)) files << dropIns.filePath(name);
+    static const QRegularExpression line(QStringLiteral("^\\s*default-server\\s*="), QRegularExpression::MultilineOption);
+    for (const QString& path : files) {
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly) && line.match(QString::fromUtf8(f.read(64 * 1024))).hasMatch()) return true;
+    }
+    return false;
+}
+
 class LoadOnFirstSound final : public SoundOutput {
 public:
+    explicit LoadOnFirstSound(std::function<bool()> serverUp) : serverUp_(std::move(serverUp)) {}
+
     void start(const QString& resourcePath) override {
+        if (!tried_ && serverUp_ && !serverUp_()) return;  // asked again at the next sound
         if (!tried_) load();
         if (output_) output_->start(resourcePath);
     }
@@ -41,12 +65,29 @@ private:
         std::cerr << "velmora: no sound module found; playing without sound" << std::endl;
     }
 
+    std::function<bool()> serverUp_;
     bool tried_ = false;
     std::unique_ptr<SoundOutput> output_;
 };
 
 }  // namespace
 
-std::unique_ptr<SoundOutput> makeEffectOutput() { return std::make_unique<LoadOnFirstSound>(); }
+// The places the sound library itself looks: a named server, the session's
+// and the system's sockets, a daemon it may start itself, a configured server.
+bool soundServerMayAnswer() {
+    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER")) return true;
+    QStringList sockets{QStringLiteral("/run/pulse/native"), QStringLiteral("/var/run/pulse/native")};
+    if (!qEnvironmentVariableIsEmpty("PULSE_RUNTIME_PATH"))
+        sockets << qEnvironmentVariable("PULSE_RUNTIME_PATH") + QStringLiteral("/native");
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        sockets << qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/pulse/native");
+    for (const QString& path : sockets)
+        if (QFileInfo::exists(path)) return true;
+    return QFileInfo::exists(QStringLiteral("/usr/bin/pulseaudio")) || configNamesServer();
+}
+
+std::unique_ptr<SoundOutput> makeEffectOutput(std::function<bool()> serverUp) {
+    return std::make_unique<LoadOnFirstSound>(std::move(serverUp));
+}
 
 }  // namespace velmora::client

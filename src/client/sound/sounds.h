@@ -14,9 +14,14 @@ class QAction;
 
 namespace velmora::client {
 
-// Plays through Qt Multimedia, loaded with the first sound; silent (and
+// Whether a sound server (PulseAudio, or PipeWire's stand-in) may answer:
+// Qt Multimedia plays through one and finds no output without it.
+bool soundServerMayAnswer();
+
+// Plays through Qt Multimedia, loaded with the first sound that finds a
+// sound server (`serverUp`, asked at each sound until then); silent (and
 // quiet on stderr) without an audio output device.
-std::unique_ptr<SoundOutput> makeEffectOutput();
+std::unique_ptr<SoundOutput> makeEffectOutput(std::function<bool()> serverUp = soundServerMayAnswer);
 
 class Sounds : public QObject {
     Q_OBJECT
