@@ -1,5 +1,8 @@
 #include "app/inprocesshost.h"
 
+#include "app/tableview_hint.h"
+#include "host/strong.h"
+
 namespace velmora::app {
 
 client::ListenResult InProcessHost::listen(const QString& portName, Reach reach) {
@@ -8,7 +11,24 @@ client::ListenResult InProcessHost::listen(const QString& portName, Reach reach)
     } catch (const net::ESockException& e) {
         return {0, QString::fromUtf8(e.what())};
     }
+    hosting_ = true;
     return {server_.port(), {}};
+}
+
+client::HintAnswer InProcessHost::hint(const client::TableModel& table) {
+    // The host's own table also knows the round's pick-ups and discards.
+    const host::PublicView view = hosting_ ? host::publicview(server_.table(), table.ownSeat) : publicviewOfTable(table);
+    const host::StrongMove m = host::strongmove(view);
+    client::HintAnswer a;
+    using Pile = client::HintAnswer::Pile;
+    a.pile = m.kind == host::StrongMove::Draw ? Pile::Draw : m.kind == host::StrongMove::PickUp ? Pile::Discard : Pile::None;
+    a.raise = m.picks;
+    if (m.kind == host::StrongMove::Hit) {
+        a.seat = m.target;
+        a.group = m.group;
+    }
+    a.reason = QString::fromStdString(m.reason);
+    return a;
 }
 
 }  // namespace velmora::app

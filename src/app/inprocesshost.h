@@ -16,11 +16,17 @@ public:
     client::ListenResult listen(const QString& portName, Reach reach) override;
     void setBotSpeed(int ms) override { server_.setBotSpeed(ms); }
     void setComputerSeats(int count) override { server_.setComputerSeats(count); }
+    void setComputerLevel(int level) override {
+        server_.setComputerLevel(level == 1 ? host::ComputerLevel::Strong : host::ComputerLevel::Designed);
+    }
+
+    client::HintAnswer hint(const client::TableModel& table) override;
 
     host::TServer& server() { return server_; }
 
 private:
     host::TServer server_;
+    bool hosting_ = false;
 };
 
 }  // namespace velmora::app

@@ -24,9 +24,9 @@ void ComputerSeats::playstrong(int seat) {
     switch (m.kind) {
         case StrongMove::Draw: r = t_.draw(seat); break;
         case StrongMove::PickUp: r = t_.pickdiscard(seat); break;
-        case StrongMove::Lay: r = t_.createstage(seat, m.slots); break;
-        case StrongMove::Hit: r = t_.hitset(seat, m.target, m.group, m.slots[0], "r"); break;
-        case StrongMove::Discard: r = t_.discard(seat, m.slots[0]); break;
+        case StrongMove::Lay: r = t_.createstage(seat, m.picks); break;
+        case StrongMove::Hit: r = t_.hitset(seat, m.target, m.group, m.picks[0], "r"); break;
+        case StrongMove::Discard: r = t_.discard(seat, m.picks[0]); break;
         case StrongMove::None: break;
     }
     if (r == kDone) return;

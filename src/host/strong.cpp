@@ -19,7 +19,8 @@ using Positions = std::array<int, kGroupSize + 1>;
 std::string cardname(int card) {
     if (card == kSkip) return "skip";
     if (iswild(card)) return "wild card";
-    static constexpr const char* kColours[] = {"", "red", "blue", "green", "yellow"};
+    // The colours the cards are drawn in: blue, brown, green, red.
+    static constexpr const char* kColours[] = {"", "blue", "brown", "green", "red"};
     return std::string(kColours[getsuit(card)]) + " " + std::to_string(rankof(card));
 }
 
@@ -153,7 +154,7 @@ bool pickedthisturn(const PublicView& v, int card) {
 StrongMove discardmove(const PublicView& v, int slot, std::string why) {
     StrongMove m;
     m.kind = StrongMove::Discard;
-    m.slots = {slot};
+    m.picks = {slot};
     m.reason = "Discard the " + cardname(v.hand[slot]) + ": " + why;
     return m;
 }
@@ -211,9 +212,9 @@ StrongMove laymove(const PublicView& v) {
         if (m.result.empty() || m.result.entries().size() <= laid) continue;
         laid = m.result.entries().size();
         best.kind = StrongMove::Lay;
-        best.slots.clear();
-        for (const StageEntry& e : m.result.entries()) best.slots.push_back(e.slot);
-        std::sort(best.slots.begin(), best.slots.end());
+        best.picks.clear();
+        for (const StageEntry& e : m.result.entries()) best.picks.push_back(e.slot);
+        std::sort(best.picks.begin(), best.picks.end());
     }
     if (best.kind == StrongMove::Lay)
         best.reason = "Lay your stage \"" + std::string(stageshape(me.stage).label) + "\" now";
@@ -230,7 +231,7 @@ StrongMove hitmove(const PublicView& v) {
             if (t == 0) continue;
             StrongMove m;
             m.kind = StrongMove::Hit;
-            m.slots = {k};
+            m.picks = {k};
             m.target = t;
             m.group = g;
             m.reason = "Hit the " + cardname(c) + " on " + (t == v.seat ? "your" : "seat " + std::to_string(t) + "'s") +

@@ -13,7 +13,7 @@ namespace velmora::host {
 
 struct StrongMove {
     enum Kind : unsigned char { None, Draw, PickUp, Lay, Hit, Discard } kind = None;
-    std::vector<int> slots;   // Lay: the cards to raise; Hit, Discard: one slot
+    std::vector<int> picks;   // Lay: the cards to raise; Hit, Discard: one slot
     int target = 0;           // Hit: the seat whose group takes the card
     int group = 0;            // Hit: 1 or 2
     std::string reason;       // one line a player can read

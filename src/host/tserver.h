@@ -74,6 +74,7 @@ public:
     void setComputerSeats(int count) { table_.setcomputerseats(count); }
     // Options > Computer Level: every computer-played seat from its next move.
     void setComputerLevel(ComputerLevel level) { computers_->setall(level); }
+    ComputerLevel computerLevel() const { return computers_->level(2); }
     bool computerTimerActive() const { return computertimer.isActive(); }
     bool timer1Active() const { return timer1.isActive(); }
 

@@ -83,15 +83,15 @@ TEST_F(StrongTest, AdviceIsTheMoveAPersonWouldMake) {
 
     m = strongmove(publicview(t, 1));
     ASSERT_EQ(m.kind, StrongMove::Lay);
-    EXPECT_EQ(m.slots, (std::vector<int>{1, 2, 3, 4, 5, 11}));
+    EXPECT_EQ(m.picks, (std::vector<int>{1, 2, 3, 4, 5, 11}));
 
     setHand(1, {7, 20, 33, 9, 22, 2, 4, 11, 38, 44, 3});   // one 9 short of the stage
     m = strongmove(publicview(t, 1));
     ASSERT_EQ(m.kind, StrongMove::Discard);
-    const int card = t.players[1].hand[m.slots[0]];
+    const int card = t.players[1].hand[m.picks[0]];
     EXPECT_NE(rankof(card), 7);
     EXPECT_NE(rankof(card), 9);
-    EXPECT_EQ(t.discard(1, m.slots[0]), kDone);
+    EXPECT_EQ(t.discard(1, m.picks[0]), kDone);
     EXPECT_EQ(strongmove(publicview(t, 1)).kind, StrongMove::None);   // not its turn any more
 }
 
@@ -105,13 +105,13 @@ TEST_F(StrongTest, LaidSeatHitsBeforeDiscarding) {
     setTurn(1, 2);
     StrongMove m = strongmove(publicview(t, 1));
     ASSERT_EQ(m.kind, StrongMove::Hit);
-    EXPECT_EQ(m.slots, std::vector<int>{1});
+    EXPECT_EQ(m.picks, std::vector<int>{1});
     EXPECT_EQ(m.target, 1);
-    ASSERT_EQ(t.hitset(1, m.target, m.group, m.slots[0], "r"), kDone);
+    ASSERT_EQ(t.hitset(1, m.target, m.group, m.picks[0], "r"), kDone);
     m = strongmove(publicview(t, 1));
     ASSERT_EQ(m.kind, StrongMove::Hit);   // the 11 fits only once the 10 lies there
-    EXPECT_EQ(m.slots, std::vector<int>{3});
-    ASSERT_EQ(t.hitset(1, m.target, m.group, m.slots[0], "r"), kDone);
+    EXPECT_EQ(m.picks, std::vector<int>{3});
+    ASSERT_EQ(t.hitset(1, m.target, m.group, m.picks[0], "r"), kDone);
     m = strongmove(publicview(t, 1));
     ASSERT_EQ(m.kind, StrongMove::Discard);
     EXPECT_EQ(m.reason, "Discard the skip: the next player loses a turn");

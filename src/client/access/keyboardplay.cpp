@@ -30,6 +30,7 @@ const std::vector<KeyboardPlay::Command>& KeyboardPlay::commands() {
         {"KeyDiscard1", "Discard the Raised Card", {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_X)},
          &KeyboardPlay::discard},
         {"KeySort1", "Sort the Hand", {QKeySequence(Qt::Key_S)}, &KeyboardPlay::sort},
+        {"KeyHint1", "Hint", {QKeySequence(Qt::Key_H)}, &KeyboardPlay::hint},
         {"KeyChat1", "Chat Line or Table", {QKeySequence(Qt::Key_F6)}, &KeyboardPlay::toggleChat},
     };
     return kCommands;
@@ -157,6 +158,10 @@ void KeyboardPlay::moveInHand(int slot) {
 void KeyboardPlay::run(void (KeyboardPlay::*op)()) {
     (this->*op)();
     ring_->update();
+}
+
+void KeyboardPlay::hint() {
+    if (p_.hint) p_.hint();
 }
 
 void KeyboardPlay::draw() { p_.actions->image_drawClick(); }

@@ -31,6 +31,7 @@ struct KeyboardParts {
     TableActions* actions = nullptr;
     TableView* view = nullptr;
     QLineEdit* chatInput = nullptr;
+    std::function<void()> hint;   // Play > Hint; nothing when empty
 };
 
 class KeyboardPlay : public QObject {
@@ -76,6 +77,7 @@ private:
     void discard();
     void layStage();
     void sort();
+    void hint();
     void toggleChat();
     void moved();
 

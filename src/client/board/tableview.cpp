@@ -25,6 +25,7 @@ const QColor kPill(96, 62, 30, 200);
 const QColor kPanel(96, 62, 30);
 const QColor kButton(140, 96, 50);
 const QColor kLastMove(255, 214, 64);
+const QColor kHint(120, 220, 255);
 
 // A summary panel: the title, then a heading row and one row a seat, their
 // columns cut at tabs; the first column is the widest.
@@ -66,6 +67,7 @@ TableView::TableView(const TableModel& table, QWidget* parent) : QWidget(parent)
 }
 
 void TableView::refresh() {
+    hint_ = {};
     BoardItems before = std::exchange(items_, layoutBoard(table_));
     if (animated_) {
         motion_.start(before, items_, table_, clock_.elapsed());
@@ -193,11 +195,23 @@ void TableView::paintFrame(QPainter& p) {
     }
     const qint64 now = clock_.elapsed();
     for (const Motion& m : motion_.motions()) paintItem(p, motion_.at(m, now), ratio);
+    if (hint_.role != ItemRole::None)
+        for (const BoardItem& item : items_)
+            if (item.visible && item.target == hint_) {
+                p.setPen(QPen(kHint, 3));
+                p.setBrush(Qt::NoBrush);
+                p.drawRoundedRect(QRectF(item.rect).adjusted(-2.5, -2.5, 2.5, 2.5), 5, 5);
+            }
     if (dragged) {
         BoardItem moved = *dragged;
         moved.rect.translate(dragDx_, 0);
         paintItem(p, moved, ratio);
     }
+}
+
+void TableView::showHint(const BoardTarget& target) {
+    hint_ = target;
+    update();
 }
 
 void TableView::paintPanels(QPainter& p) const {

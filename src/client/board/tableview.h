@@ -51,6 +51,11 @@ public:
         return item.kind == BoardItem::Kind::Summary || item.kind == BoardItem::Kind::TextButton;
     }
 
+    // Play > Hint: an outline round the pile or laid group the advice
+    // points at, until the table next changes; role None for none.
+    void showHint(const BoardTarget& target);
+    const BoardTarget& hinted() const { return hint_; }
+
     qreal zoom() const { return zoom_; }
     void setZoom(qreal zoom);
     // Board coordinates of a point of this widget, and back.
@@ -76,6 +81,7 @@ private:
     qreal zoom_ = 1.0;
     bool animated_ = false;
     TableMotion motion_;
+    BoardTarget hint_;
     QTimer* frames_ = nullptr;  // made with the first motion
     QElapsedTimer clock_;
     // The press that may become a click or a drag.

@@ -70,6 +70,9 @@ void OptionsMenu::fill(QMenu* options, QAction* justWatch) {
     botSpeed_ = radio(options, tr("Bot Speed"), "BotSpeed1",
                       {{"Slow1", tr("Slow"), 2000}, {"Normal1", tr("Normal"), 1000}, {"Fast1", tr("Fast"), 500}}, 1000,
                       &OptionsMenu::Fast1Click);
+    computerLevel_ = radio(options, tr("Computer Level"), "ComputerLevel1",
+                           {{"Designed1", tr("Designed"), 0}, {"Strong1", tr("Strong"), 1}}, 0,
+                           &OptionsMenu::Strong1Click);
     textSize_ = radio(options, tr("Text Size"), "TextSize1",
                       {{"N8", tr("8"), 8}, {"N10", tr("10"), 10}, {"N12", tr("12"), 12}, {"N14", tr("14"), 14}},
                       kDefaultTextSize, &OptionsMenu::N14Click);
@@ -118,6 +121,8 @@ void OptionsMenu::loadinifile() {
         g->setValues(settings_.text(K::Playtoscore), settings_.text(K::Timeperturn));
     check(botSpeed_, settings_.integer(K::Botspeed));
     emit botSpeedChanged(botSpeed());
+    check(computerLevel_, settings_.integer(K::Computerlevel));
+    emit computerLevelChanged(computerLevel());
     check(turnSound_, settings_.integer(K::Turnsound));
     emit turnSoundChanged(turnSound());
     for (int n = 1; n <= PhraseButtons::kCount; ++n)
@@ -161,6 +166,15 @@ void OptionsMenu::Fast1Click(int ms) {
     check(botSpeed_, ms);
     emit botSpeedChanged(ms);
     saveinifile();
+}
+
+// Its own key alone is written, so the options' save keeps its bytes.
+void OptionsMenu::Strong1Click(int level) {
+    check(computerLevel_, level);
+    emit computerLevelChanged(level);
+    if (!loaded_) return;
+    settings_.set(K::Computerlevel, level);
+    settings_.save(SettingGroup::Computer);
 }
 
 void OptionsMenu::N14Click(int size) {

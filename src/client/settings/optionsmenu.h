@@ -53,6 +53,7 @@ public:
     bool loaded() const { return loaded_; }
     int botSpeed() const { return checkedValue(botSpeed_, 1000); }
     int turnSound() const { return checkedValue(turnSound_, 0); }
+    int computerLevel() const { return checkedValue(computerLevel_, 0); }
     QColorDialog* ColorDialog() const { return textDialog_; }
     QColorDialog* ColorDialog2() const { return actionDialog_; }
 
@@ -66,6 +67,7 @@ public:
     void PlayerPhraseSounds1Click() { saveinifile(); }
     void Classic1Click(int value);
     void Fast1Click(int ms);
+    void Strong1Click(int level);
     void TextColor1Click();
     void ActionColor1Click();
     void N14Click(int size);
@@ -79,6 +81,8 @@ public:
 signals:
     // For the in-process host's computer players, if this copy hosts.
     void botSpeedChanged(int ms);
+    // 0 Designed, 1 Strong: every computer seat of the in-process host.
+    void computerLevelChanged(int level);
     // The turn sound the table plays (0 classic, 1 new).
     void turnSoundChanged(int value);
 
@@ -99,6 +103,7 @@ private:
     Settings settings_;
     QActionGroup* turnSound_ = nullptr;
     QActionGroup* botSpeed_ = nullptr;
+    QActionGroup* computerLevel_ = nullptr;
     QActionGroup* textSize_ = nullptr;
     QColorDialog* textDialog_ = nullptr;
     QColorDialog* actionDialog_ = nullptr;

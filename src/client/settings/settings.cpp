@@ -17,6 +17,7 @@ constexpr auto kLobby = SettingGroup::Lobby;
 constexpr auto kRecent = SettingGroup::Recent;
 constexpr auto kView = SettingGroup::View;
 constexpr auto kMotion = SettingGroup::Motion;
+constexpr auto kComputer = SettingGroup::Computer;
 
 struct Row {
     SettingKey key;
@@ -65,6 +66,7 @@ constexpr std::array<Row, static_cast<size_t>(K::Count)> kSettingKeys{{
     {K::Animations, {"Animations", S::Flag, "true", kMotion}},
     // How many computer players a solo game deals in: 1, 2 or 3.
     {K::Computerplayers, {"Computerplayers", S::Choice, "3", SettingGroup::Solo, {"1", "2", "3"}}},
+    {K::Computerlevel, {"Computerlevel", S::Choice, "0", kComputer, {"0", "1"}}},
 }};
 
 constexpr bool rowsInKeyOrder() {

@@ -58,13 +58,16 @@ enum class SettingKey {
     Animations,
     // Written by the first screen's solo choice.
     Computerplayers,
+    // Written when the player picks Options > Computer Level: 0 Designed, 1 Strong.
+    Computerlevel,
     Count
 };
 
 // Keys written by one save, in table order.
-// Zoom and Animations are switched apart, so each is its own group: a save
-// of one never writes the other into a file that lacks it.
-enum class SettingGroup { Options, Phrases, Lobby, Recent, View, Motion, Solo };
+// Zoom, Animations, the solo choice and the computer level are switched
+// apart, so each is its own group: a save of one never writes another into
+// a file that lacks it.
+enum class SettingGroup { Options, Phrases, Lobby, Recent, View, Motion, Solo, Computer };
 
 // How a value read from the file is understood, and mended when unreadable.
 enum class SettingKind {

@@ -5,8 +5,20 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <vector>
 
 namespace velmora::client {
+
+class TableModel;
+
+// Play > Hint: the strong computer player's advice for the own seat's turn.
+struct HintAnswer {
+    enum class Pile { None, Draw, Discard } pile = Pile::None;  // the pile to take from
+    std::vector<int> raise;  // host hand slots to raise: the stage, a hit or the discard
+    int seat = 0;            // a hit: the seat whose group takes the card
+    int group = 0;           // and which group, 1 or 2
+    QString reason;          // one line; empty when there is no advice
+};
 
 struct ListenResult {
     quint16 port = 0;  // the port really bound (a port name of "0" picks one)
@@ -26,6 +38,12 @@ public:
     // How many seats (1..3, from seat 2 on) the computer takes when nobody
     // holds them, from the next game on.
     virtual void setComputerSeats(int count) = 0;
+    // Options > Computer Level: 0 Designed, 1 Strong, for every computer seat.
+    virtual void setComputerLevel(int level) = 0;
+    // Worked out in this copy from what the own seat may know: from the
+    // host's table when this copy hosts, otherwise from the window's table.
+    // Nothing is sent.
+    virtual HintAnswer hint(const TableModel& table) = 0;
 };
 
 }  // namespace velmora::client

@@ -75,6 +75,7 @@ Tchat::~Tchat() = default;
 void Tchat::setHost(HostControl* host) {
     host_ = host;
     if (host_) host_->setBotSpeed(botSpeed());
+    if (host_) host_->setComputerLevel(options_->computerLevel());
 }
 
 int Tchat::botSpeed() const { return options_->botSpeed(); }
@@ -163,6 +164,9 @@ void Tchat::buildOptions() {
     options_ = new OptionsMenu(std::move(parts), Settings(), this);
     connect(options_, &OptionsMenu::botSpeedChanged, this, [this](int ms) {
         if (host_) host_->setBotSpeed(ms);
+    });
+    connect(options_, &OptionsMenu::computerLevelChanged, this, [this](int level) {
+        if (host_) host_->setComputerLevel(level);
     });
     connect(options_, &OptionsMenu::turnSoundChanged, this, [this](int value) { table_.turnSound = value; });
     options_->fill(menus_->menu(MainMenus::Menu::Options), action("JustWatch1"));

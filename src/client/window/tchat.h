@@ -101,7 +101,9 @@ private:
     void buildChatPanel();
     windows::SideWindowHooks sideWindowHooks();  // tchat_windows.cpp
     void wireSideWindows();
-    void wireAccess();       // tchat_access.cpp
+    void wireAccess();       // tchat_access.cpp, with the hint
+    bool hintOffered() const;
+    void showHint();
     void openHostJoin(bool host);
     // The first screen's solo choice: remembered, and dealt from the next game.
     void chooseComputerPlayers(int count);

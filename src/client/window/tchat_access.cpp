@@ -2,6 +2,8 @@
 // focus ring, the keys' help section, the game log, the screen readers'
 // view of the painted table, and View > Zoom.
 
+#include <algorithm>
+
 #include "client/board/board.h"
 #include "client/chat/chatview.h"
 #include "client/access/gamelog.h"
@@ -25,9 +27,13 @@ void Tchat::wireAccess() {
     parts.actions = actions_.get();
     parts.view = board_->tableView();
     parts.chatInput = mychat_;
+    parts.hint = [this] { showHint(); };
     keys_ = new KeyboardPlay(std::move(parts), this);
     keys_->fillMenu(menus_->menu(MainMenus::Menu::Play));
     menus_->collect(MainMenus::Menu::Play);
+    // Not offered to a spectator, nor off the own turn.
+    table_.onChanged([this] { action("KeyHint1")->setEnabled(hintOffered()); });
+    action("KeyHint1")->setEnabled(false);
 
     gameLog_ = new GameLog(board_, table_, this);
     connect(keys_, &KeyboardPlay::focusMoved, access_, &TableAccessibility::focusMoved);
@@ -49,6 +55,38 @@ void Tchat::wireAccess() {
     motion_->fill(menus_->menu(MainMenus::Menu::Options));
     menus_->collect(MainMenus::Menu::Options);
     motion_->load();
+}
+
+// The advice is offered on the own turn at a table seat the player plays.
+bool Tchat::hintOffered() const {
+    return host_ && table_.mayAct() && (table_.turnPhase == 1 || table_.turnPhase == 2);
+}
+
+// Shows the strong player's advice on the table: the cards to lay, hit or
+// throw are raised, the pile to take from or a hit's group is outlined once
+// the table has been laid out again, and the reason goes to the status line
+// and so the game log. Nothing is sent.
+void Tchat::showHint() {
+    if (!hintOffered()) return;
+    const HintAnswer answer = host_->hint(table_);
+    if (answer.reason.isEmpty()) return;
+    {
+        TableModel::Batch batch(table_);
+        for (HandSlot& card : table_.hand) {
+            if (card.empty()) continue;
+            const bool advised = std::find(answer.raise.begin(), answer.raise.end(), card.id) != answer.raise.end();
+            if (card.selected != advised) table_.toggleSelected(card.id);
+        }
+        table_.setStatus(tr("Hint: %1").arg(answer.reason).toStdString());
+        table_.changed();
+    }
+    using Pile = HintAnswer::Pile;
+    BoardTarget mark;
+    if (answer.pile != Pile::None)
+        mark.role = answer.pile == Pile::Draw ? ItemRole::DrawPile : ItemRole::DiscardPile;
+    else if (answer.group != 0)
+        mark = {.role = ItemRole::Group, .seat = answer.seat, .group = answer.group};
+    board_->tableView()->showHint(mark);
 }
 
 }  // namespace velmora::client

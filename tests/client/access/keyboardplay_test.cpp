@@ -95,9 +95,20 @@ TEST(KeyboardPlay, ARoundIsPlayedByKeysAlone) {
             << t.status << " phase " << t.turnPhase << " current " << t.currentPlayer << " waiting " << t.waitingForHost;
         if (t.status == "The Round is Over!") break;
         ++turns;
+        if (turns == 1) {
+            // The hint names the draw, then after it the cards to lay or throw.
+            key(w, Qt::Key_H);
+            EXPECT_TRUE(t.status.rfind("Hint: Draw", 0) == 0 || t.status.rfind("Hint: Take", 0) == 0) << t.status;
+        }
         if (t.turnPhase == 1) {
             key(w, Qt::Key_D);
             ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 2 && t.ownTurn(); }));
+        }
+        if (turns == 1) {
+            key(w, Qt::Key_H);
+            EXPECT_TRUE(t.status.rfind("Hint: Lay", 0) == 0 || t.status.rfind("Hint: Discard", 0) == 0) << t.status;
+            EXPECT_FALSE(t.selectedIds().empty());
+            for (int id : t.selectedIds()) t.toggleSelected(id);
         }
         const std::vector<int> stage = laid ? std::vector<int>{} : twoSetsOfThree(t);
         if (!stage.empty()) {
@@ -160,6 +171,40 @@ TEST(KeyboardPlay, KeysSendTheSameRequestsAsClicks) {
     ASSERT_TRUE(host.waitFor("CMD_discard"));
     EXPECT_EQ(host.bytes.substr(host.bytes.find("CMD_draw")),
               "CMD_draw+2+\xFF" "CMD_createstage+2+2+7\xFF" "CMD_hitset+2+31+2+r+\xFF" "CMD_discard+2+2+\xFF");
+}
+
+// A joined copy works the hint out from its own table: H outlines the pile
+// to draw from, then raises the stage's cards, which L lays; the hint itself
+// sends nothing.
+TEST(KeyboardPlay, AHintNamesTheMoveAPersonMakesAndSendsNothing) {
+    test::JoinedWindow j(2);
+    Tchat& w = j.w;
+    QAction* hint = test::TchatParts::action(w, "KeyHint1");
+    j.host.send("CMD_newplayerinfo+2+Ann");
+    j.host.send("CMD_startgame+Bob+y+1+y+2");
+    j.host.send("CMD_startround+5+1+1+y+2+1+y");
+    j.host.send("CMD_mycards+2+1+5+2+18+3+31+4+7+5+20+6+33+7+9+8+10+9+11+10+40");
+    const client::TableModel& t = test::TchatParts::table(w);
+    ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));
+    EXPECT_FALSE(hint->isEnabled());  // not the own turn
+    j.host.send("CMD_nextplayer+2+");
+    ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 1; }));
+    test::TchatParts::board(w)->tableView()->setFocus();
+    const size_t sent = j.host.bytes.size();
+    key(w, Qt::Key_H);
+    EXPECT_EQ(t.status, "Hint: Draw: the pile's blue 5 does not help you");
+    const client::TableView* view = test::TchatParts::board(w)->tableView();
+    EXPECT_EQ(view->hinted().role, client::ItemRole::DrawPile);
+    key(w, Qt::Key_D);
+    ASSERT_TRUE(j.host.waitFor("CMD_draw+2+\xFF"));
+    j.host.send("CMD_draw+2+11+11+12+");
+    ASSERT_TRUE(waitUntil([&] { return t.turnPhase == 2; }));
+    EXPECT_EQ(view->hinted().role, client::ItemRole::None);  // the next change ends the hint
+    key(w, Qt::Key_H);
+    EXPECT_EQ(t.status, "Hint: Lay your stage \"2 Sets of 3\" now");
+    key(w, Qt::Key_L);
+    ASSERT_TRUE(j.host.waitFor("CMD_createstage"));
+    EXPECT_EQ(j.host.bytes.substr(sent), "CMD_draw+2+\xFF" "CMD_createstage+2+1+2+3+4+5+6\xFF");
 }
 
 // The mouse and the keys reach the same typed item: a click at a group's

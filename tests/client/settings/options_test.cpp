@@ -160,6 +160,10 @@ TEST_F(Options, EveryOptionSavesAtOnceAndBotSpeedReachesTheHost) {
     for (const char* line : {"Turnsound=1\r\n", "Playsounds=false\r\n", "Playtoscore=30\r\n", "Width=790\r\n"})
         EXPECT_TRUE(saved.contains(line)) << line;
     EXPECT_FALSE(saved.contains("Phrase"));
+    EXPECT_TRUE(test::TchatParts::action(w, "Designed1")->isChecked());
+    test::TchatParts::action(w, "Strong1")->trigger();
+    EXPECT_EQ(hosted->host.server().computerLevel(), host::ComputerLevel::Strong);
+    EXPECT_TRUE(file().contains("Computerlevel=1\r\n"));
     w.setGeometry(20, 20, 795, 590);
     test::TchatParts::action(w, "ResetScreenLocation1")->trigger();
     EXPECT_EQ(w.geometry(), QRect(3, 3, 790, 585));

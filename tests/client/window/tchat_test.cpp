@@ -391,6 +391,8 @@ struct FakeHost : client::HostControl {
     }
     void setBotSpeed(int ms) override { speeds.push_back(ms); }
     void setComputerSeats(int) override {}
+    void setComputerLevel(int) override {}
+    client::HintAnswer hint(const client::TableModel&) override { return {}; }
 };
 }  // namespace
 
