@@ -85,7 +85,8 @@ Tabout::Tabout(const QString& versionText, QWidget* parent)
     layout->addWidget(link_);
     connect(link_, &QLabel::linkActivated, this, &Tabout::openProjectPage);
     connect(logo_, &Logo::clicked, this, &Tabout::openProjectPage);
-    resize(300, 280);
+    layout->addWidget(closeButton(this), 0, Qt::AlignRight);
+    resize(300, 300);
 }
 
 void Tabout::openProjectPage() {

@@ -32,6 +32,7 @@ Thelp::Thelp(QWidget* parent) : SideWindow("Thelp", QStringLiteral("Velmora - He
     side->addStretch(1);
     pages->addWidget(heading_);
     pages->addWidget(pages_, 1);
+    pages->addWidget(closeButton(this), 0, Qt::AlignRight);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(side);
     layout->addLayout(pages, 1);

@@ -113,9 +113,10 @@ stage. Whoever did not tries the same stage again next round.</p>
 <p>The first player to complete stage 10 wins the game; it is announced
 before the next round would be dealt. The stages alone decide who wins.</p>
 <h3>Penalty points</h3>
-<p>Cards still in your hand at the end of a round count against you. The
-points are shown after every round and kept in your tally, so you can compare
-how cleanly you play:</p>
+<p>Cards still in your hand at the end of a round count against you. Each
+player's points are shown beside the name and in the summary after every
+round, so you can compare how cleanly you play; they do not decide the winner
+and are not kept in the tally:</p>
 <table border="1" cellpadding="4" cellspacing="0">
 <tr><th>card</th><th>points</th></tr>
 <tr><td>1 to 9</td><td>5</td></tr>
@@ -126,8 +127,8 @@ how cleanly you play:</p>
 <p>Example: a hand of 1, 10, 12, a wild and a skip costs
 5 + 10 + 10 + 20 + 20 = 65 points.</p>
 <h3>Tally</h3>
-<p>View &gt; View Tally lists the games you played with the stages and
-points of every player.</p>
+<p>View &gt; View Tally counts, for each player you follow, the games you
+played together and who won them, in this session and in all.</p>
 )"},
     {"Documentation", R"(
 <h3>Groups</h3>
@@ -203,6 +204,9 @@ and of your actions (lines typed as <i>/me waves</i>).</li>
 <li><b>Just Watch</b>: the computer plays your seat while you watch; choose it
 again to play on.</li>
 <li><b>Clear Main Chat</b>: empties the chat.</li>
+<li><b>Scroll Chat Off</b> (right-click the chat, or Ctrl+S): the chat stays
+where it is while new lines arrive, so you can read back; choose it again to
+follow the newest lines.</li>
 <li><b>Reset Screen Location</b>: brings the window back to the top left
 corner at its first size.</li>
 </ul>

@@ -31,4 +31,11 @@ QLabel* feltText(const QString& text, QWidget* parent) {
     return label;
 }
 
+QPushButton* closeButton(QDialog* window) {
+    auto* button = new QPushButton(QStringLiteral("Close"), window);
+    button->setObjectName(QStringLiteral("button_close"));
+    QObject::connect(button, &QPushButton::clicked, window, &QDialog::close);
+    return button;
+}
+
 }  // namespace velmora::windows

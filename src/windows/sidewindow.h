@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 
 namespace velmora::windows {
 
@@ -16,5 +17,7 @@ public:
 // Light text on the felt.
 QLabel* feltHeading(const QString& text, QWidget* parent);
 QLabel* feltText(const QString& text, QWidget* parent);
+// A "Close" button that closes `window`, for windows with nothing to confirm.
+QPushButton* closeButton(QDialog* window);
 
 }  // namespace velmora::windows

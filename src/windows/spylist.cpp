@@ -35,7 +35,11 @@ Tspylist::Tspylist(QWidget* parent, SpyRoster* roster)
     list_->setMouseTracking(true);
     list_->viewport()->installEventFilter(this);
     layout->addWidget(list_);
+    empty_ = feltText(QStringLiteral("Nobody is watching."), this);
+    empty_->setObjectName(QStringLiteral("label_nospies"));
+    layout->addWidget(empty_);
     list_->addItems(roster_->items());
+    empty_->setVisible(list_->count() == 0);
     resize(220, 260);
 
     // One menu for the window's life: popup() returns at once, so no click
@@ -77,12 +81,14 @@ void Tspylist::addSpy(int place, const QString& name) {
         list_->item(row)->setText(roster_->items()[row]);
     else
         list_->addItem(roster_->items()[row]);
+    empty_->hide();
 }
 
 bool Tspylist::removeSpy(int place, const QString& name) {
     const int row = roster_->remove(place, name);
     if (row < 0) return false;
     delete list_->takeItem(row);
+    empty_->setVisible(list_->count() == 0);
     // The remembered row keeps naming the same spectator, or none once he left.
     if (row == underPointer_)
         underPointer_ = -1;

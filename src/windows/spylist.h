@@ -66,6 +66,7 @@ private:
     SpyRoster ownRoster_;
     SpyRoster* roster_;
     QListWidget* list_;
+    QLabel* empty_;  // says that nobody watches
     QMenu* popup_;
     QAction* kickhim_;
     bool kickAllowed_ = false;

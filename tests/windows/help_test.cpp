@@ -10,6 +10,16 @@
 
 using namespace velmora::windows;
 
+TEST(Help, HelpAndAboutCloseWithTheirButton) {
+    Thelp help(nullptr);
+    Tabout about(QStringLiteral("1.0.0"), nullptr);
+    for (QDialog* window : std::initializer_list<QDialog*>{&help, &about}) {
+        window->show();
+        window->findChild<QPushButton*>(QStringLiteral("button_close"))->click();
+        EXPECT_FALSE(window->isVisible());
+    }
+}
+
 TEST(Help, PageButtonsSwitchPageAndHeading) {
     Thelp help(nullptr);
     EXPECT_EQ(help.windowTitle(), "Velmora - Help File");

@@ -99,3 +99,15 @@ TEST_F(SpyList, OnePerSpectatorPlaceWhateverTheHostSends) {
     spies.addSpy(8, "Eve");
     EXPECT_EQ(spies.items(), (QStringList{"5: Ann", "6: Dee", "7: Cy", "8: Eve"}));
 }
+
+TEST(SpyListAlone, SaysSoWhileNobodyWatches) {
+    Tspylist spies(nullptr);
+    spies.show();
+    const QLabel* note = spies.findChild<QLabel*>(QStringLiteral("label_nospies"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    spies.addSpy(5, "Ann");
+    EXPECT_FALSE(note->isVisible());
+    spies.removeSpy(5, "Ann");
+    EXPECT_TRUE(note->isVisible());
+}

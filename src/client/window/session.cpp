@@ -21,6 +21,8 @@ Session::Session(SessionOptions options, QObject* parent)
     connect(&attemptLimit_, &QTimer::timeout, this, [this] {
         if (reconnecting_ && attemptLive_) attemptFailed();
     });
+    joinTimer_.setSingleShot(true);
+    connect(&joinTimer_, &QTimer::timeout, this, [this] { failJoin(JoinFailure::NoAnswer); });
 }
 
 QString Session::hostpress(HostControl& host, bool solo) {
@@ -35,9 +37,25 @@ QString Session::hostpress(HostControl& host, bool solo) {
     return open(QStringLiteral("127.0.0.1"));
 }
 
-QString Session::joinpress() {
+QString Session::joinpress(bool again) {
+    if (again) closeQuietly();
     loginName_ = playerName.toStdString() + wire::kTerminator;
-    return open(hostAddress);
+    const QString error = open(hostAddress);
+    if (error.isEmpty()) joinTimer_.start(options_.joinTimeoutMs);
+    return error;
+}
+
+void Session::failJoin(JoinFailure failure) {
+    joinTimer_.stop();
+    closeQuietly();
+    emit joinFailed(failure);
+}
+
+// A failed attempt's socket is put away without its close ending the window.
+void Session::closeQuietly() {
+    quiet_ = true;
+    sock.Close();
+    quiet_ = false;
 }
 
 QString Session::open(const QString& host) {
@@ -76,6 +94,7 @@ void Session::login(int place) {
     attemptLimit_.stop();
     ownSeat_ = place;
     connected_ = 1;
+    joinTimer_.stop();
     // The login name ends with byte 255 already, so two terminators follow.
     send(wire::message(cmd::kLogininfo, ownSeat_, kVersion, loginName_));
     if (reconnecting_) {
@@ -101,8 +120,21 @@ void Session::requestJustWatch(int seat, bool watch) {
         send(wire::message(cmd::kJustwatch, seat, watch ? 1 : 2));
 }
 
-void Session::sockInfo(net::TSock*, int code, const QString&) {
+void Session::sockInfo(net::TSock*, int code, const QString& text) {
+    if (quiet_) return;
     if (reconnecting_) return reconnectInfo(code);
+    // A join that fails before it connects: the error's number (Winsock
+    // numbering, as the socket component reports it) says why.
+    if (code == net::InfoError && joinTimer_.isActive() && !sock.Connected()) {
+        const bool refused = text.startsWith(QLatin1String("Error #10061"));
+        const bool timedOut = text.startsWith(QLatin1String("Error #10060"));
+        const bool unknown = text.startsWith(QLatin1String("Error #11001"));
+        failJoin(refused    ? JoinFailure::Refused
+                 : timedOut ? JoinFailure::NoAnswer
+                 : unknown  ? JoinFailure::NameNotFound
+                            : JoinFailure::Unreachable);
+        return;
+    }
     if (code != net::InfoClose || closing_) return;
     closing_ = true;
     // What the host said before it closed (such as "CMD_full" or

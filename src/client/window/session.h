@@ -5,8 +5,8 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QString>
 #include <QTimer>
+#include <QString>
 #include <string>
 #include <string_view>
 
@@ -39,11 +39,18 @@ struct SessionOptions {
     QString lobbyPort = QStringLiteral("9001");
     int dispatchMs = 1;
     ReconnectPacing reconnect;
+    // Joining gives up when the host has not asked for the login by then.
+    int joinTimeoutMs = 10000;
 };
 
 class Session : public QObject {
     Q_OBJECT
 public:
+    // Why a join found no game: the connection was refused, the network
+    // could not reach the address, nothing answered in time, or the name
+    // stands for no computer.
+    enum class JoinFailure { Refused, Unreachable, NoAnswer, NameNotFound };
+
     explicit Session(SessionOptions options = {}, QObject* parent = nullptr);
 
     net::Dispatcher& dispatcher() { return pump_.dispatcher(); }
@@ -56,8 +63,12 @@ public:
     // port is taken.
     QString hostpress(HostControl& host, bool solo = false);
     // Connects to hostAddress. Returns the error text when the name cannot
-    // be found, empty on success.
-    QString joinpress();
+    // be found, empty on success; later failures are told by joinFailed.
+    // Again: the failed attempt before it is put away first.
+    QString joinpress(bool again = false);
+    int joinTimeoutMs() const { return options_.joinTimeoutMs; }
+    const QString& hostPort() const { return options_.hostPort; }
+    void setHostPort(const QString& port) { options_.hostPort = port; }
     // Holds a connection to the lobby's local port, ignoring failure.
     void openLobbyLink();
 
@@ -101,6 +112,8 @@ signals:
     void reconnectAttempt(int attempt);
     // Logged in again after a lost connection.
     void restored();
+    // A join reached no game; the attempt has been put away.
+    void joinFailed(velmora::client::Session::JoinFailure failure);
 
 private:
     QString open(const QString& host);
@@ -114,6 +127,8 @@ private:
     void reconnectInfo(int code);
     void login(int place);
     void sendRaw(const std::string& text);
+    void failJoin(JoinFailure failure);
+    void closeQuietly();
 
     SessionOptions options_;
     net::TSock sock;
@@ -139,6 +154,8 @@ private:
     QTimer retry_;
     QTimer rejoinAnswer_;
     QTimer attemptLimit_;
+    QTimer joinTimer_;  // runs from a join's start until the host asks for the login
+    bool quiet_ = false;
 };
 
 }  // namespace velmora::client

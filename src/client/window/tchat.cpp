@@ -12,6 +12,7 @@
 #include "client/chat/chatinput.h"
 #include "client/chat/chatview.h"
 #include "client/settings/optionsmenu.h"
+#include "client/settings/settings.h"
 #include "client/chat/phrasebuttons.h"
 #include "client/settings/windowbounds.h"
 #include "client/sound/sounds.h"
@@ -68,6 +69,7 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     connect(session_.get(), &Session::lost, this, &Tchat::connectionLost);
     connect(session_.get(), &Session::reconnectAttempt, this, &Tchat::showAttempt);
     connect(session_.get(), &Session::restored, this, &Tchat::connectionRestored);
+    connect(session_.get(), &Session::joinFailed, this, &Tchat::joinFailed);
 }
 
 Tchat::~Tchat() = default;
@@ -250,7 +252,11 @@ void Tchat::processparams() {
     if (params_.isEmpty()) {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."));
         session_->hostAddress = QStringLiteral("127.0.0.1");
-        session_->playerName = QStringLiteral("You");
+        // The name the Host/Join dialog keeps, when the player gave one.
+        Settings settings;
+        settings.load();
+        const QString saved = settings.text(SettingKey::Playername).trimmed().left(windows::Thostjoin::kMaxName);
+        session_->playerName = saved.isEmpty() ? QStringLiteral("You") : saved;
         side_->download()->show();
         if (host_) host_->setComputerSeats(side_->download()->computerPlayers());
         hostpress(true);
@@ -271,7 +277,7 @@ bool Tchat::hostpress(bool solo) {
     }
     const QString error = session_->hostpress(*host_, solo);
     if (!error.isEmpty()) {
-        showNotice(error, false);
+        hostFailed(error);
         return false;
     }
     offerStart(true);
@@ -287,10 +293,10 @@ void Tchat::offerStart(bool showButton) {
     side_->setKickEnabled(true);
 }
 
-bool Tchat::joinpress() {
-    const QString error = session_->joinpress();
+bool Tchat::joinpress(bool again) {
+    const QString error = session_->joinpress(again);
     if (!error.isEmpty()) {
-        showNotice(error, false);
+        joinFailed(Session::JoinFailure::NameNotFound);
         return false;
     }
     table_.setShowStart(false);

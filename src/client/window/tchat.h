@@ -8,7 +8,10 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "client/art/colortext.h"
 #include "client/window/hostcontrol.h"
@@ -129,7 +132,12 @@ private:
     // Each reports whether the connection is under way; on failure the
     // player has been shown why and start-up ends there.
     bool hostpress(bool solo = false);
-    bool joinpress();
+    bool joinpress(bool again = false);
+    // tchat_network.cpp: what failed, in a player's words, and the ways on.
+    void joinFailed(Session::JoinFailure failure);
+    void hostFailed(const QString& error);
+    void backToFirstScreen();
+    void offerWays(const QString& text, const std::vector<std::pair<QString, std::function<void()>>>& ways);
     void offerStart(bool showButton);
     void tableowner(std::string_view payload);
     int botSpeed() const;

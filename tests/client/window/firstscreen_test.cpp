@@ -49,3 +49,15 @@ TEST_F(Windows, TheFirstScreenOffersSoloHostAndJoinAndDealsTheChosenOpponents) {
     ASSERT_TRUE(saved.load());
     EXPECT_EQ(saved.integer(client::SettingKey::Computerplayers), 2);
 }
+
+// The name the Host/Join dialog keeps is the solo player's name too.
+TEST_F(Windows, ASoloGameUsesTheSavedName) {
+    client::Settings settings;
+    ASSERT_TRUE(settings.load());
+    settings.set(client::SettingKey::Playername, QStringLiteral("Ann"));
+    ASSERT_TRUE(settings.save(client::SettingGroup::Recent));
+    Tchat& w = open({});
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    EXPECT_EQ(seat(w, 1), "Ann");
+    EXPECT_EQ(serverOf(w).table().player(1).name, "Ann");
+}

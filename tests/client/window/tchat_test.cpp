@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 
 #include "client/board/board.h"
@@ -293,23 +294,69 @@ TEST_F(Windows, FullTableShowsTheNoticeThenCloses) {
     ASSERT_TRUE(waitUntil([&] { return !w.isVisible(); }));
 }
 
-TEST_F(Windows, HostingOnATakenPortShowsTheBindingError) {
+// The player is told in plain words, and offered a port that is free.
+TEST_F(Windows, HostingOnATakenPortSaysSoAndOffersAnother) {
     QTcpServer squatter;
     ASSERT_TRUE(squatter.listen(QHostAddress::Any, 0));
     Tchat& w = open({"Ann", "x", "true"}, squatter.serverPort());
     ASSERT_TRUE(waitUntil([&] { return test::TchatParts::noticeBox(w) != nullptr; }));
-    EXPECT_EQ(test::TchatParts::noticeBox(w)->text(), "Listen - Error Binding Socket");
+    QMessageBox* box = test::TchatParts::noticeBox(w);
+    EXPECT_TRUE(box->text().startsWith(
+        QString("Port %1 is already in use on this computer").arg(squatter.serverPort())))
+        << box->text().toStdString();
     EXPECT_FALSE(test::TchatParts::board(w)->button_start()->isVisible());
     EXPECT_FALSE(test::TchatParts::session(w).connected());
-    EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());  // start-up ends at the failure
+    EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());  // start-up waits for the player
+    QAbstractButton* other = box->buttons().value(0);
+    ASSERT_TRUE(other && other->text().startsWith("Host on Port "));
+    const QString caption = other->text();
+    other->click();
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    EXPECT_EQ(caption, QString("Host on Port %1").arg(serverOf(w).port()));
 }
 
-TEST_F(Windows, UnknownHostNameShowsTheLookupError) {
-    Tchat& w = open({"Ann", "no-such-host.invalid", "false"}, 1);
-    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::noticeBox(w) != nullptr; }));
-    EXPECT_EQ(test::TchatParts::noticeBox(w)->text(), "Host Lookup - Could Not Find Host Entry");
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());
+// A join that finds no game says what failed and offers to try again or go
+// back to the first screen (a solo start).
+TEST_F(Windows, AJoinThatFindsNoGameSaysWhyAndOffersTryAgainOrBack) {
+    auto button = [](Tchat& w, const QString& caption) -> QAbstractButton* {
+        QMessageBox* box = test::TchatParts::noticeBox(w);
+        for (QAbstractButton* b : box ? box->buttons() : QList<QAbstractButton*>())
+            if (b->text() == caption) return b;
+        return nullptr;
+    };
+    Tchat& named = open({"Ann", "no-such-host.invalid", "false"}, 1);
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::noticeBox(named) != nullptr; }));
+    EXPECT_EQ(test::TchatParts::noticeBox(named)->text(),
+              "No computer named no-such-host.invalid was found. Check the spelling of the address.");
+    EXPECT_FALSE(test::TchatParts::session(named).lobbyLinkOpen());
+    std::vector<QStringList> relaunched;
+    named.setRelauncher([&](const QStringList& args) { relaunched.push_back(args); });
+    ASSERT_NE(button(named, "Back"), nullptr);
+    button(named, "Back")->click();
+    EXPECT_EQ(relaunched, std::vector<QStringList>{QStringList()});
+
+    const quint16 closed = freePort();
+    Tchat& refused = open({"Ann", "127.0.0.1", "false"}, closed);
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::noticeBox(refused) != nullptr; }));
+    EXPECT_TRUE(test::TchatParts::noticeBox(refused)->text().contains("refused the connection"));
+
+    QTcpServer silent;  // takes connections, never asks for a login
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    joinTimeoutMs = 20;
+    Tchat& late = open({"Bob", "127.0.0.1", "false"}, silent.serverPort());
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::noticeBox(late) != nullptr; }));
+    EXPECT_EQ(test::TchatParts::noticeBox(late)->text(),
+              "There was no answer from 127.0.0.1. The computer may be switched off, or a firewall may be "
+              "in the way.");
+    int attempts = 0;
+    auto count = [&] {
+        while (QTcpSocket* c = silent.nextPendingConnection()) ++attempts, c->deleteLater();
+        return attempts;
+    };
+    ASSERT_TRUE(waitUntil([&] { return count() == 1; }));
+    button(late, "Try Again")->click();
+    ASSERT_TRUE(waitUntil([&] { return count() == 2; }));
+    EXPECT_TRUE(late.isVisible());
 }
 
 TEST_F(Windows, NoticesOfArrivalsDeparturesAndVersions) {
