@@ -14,6 +14,7 @@
 #include "client/settings/appid.h"
 #include "client/window/tchat.h"
 #include "host/announcer.h"
+#include "net/upnpportmapper.h"
 
 int main(int argc, char** argv) {
     QStringList args;
@@ -44,11 +45,13 @@ int main(int argc, char** argv) {
 
     velmora::client::TchatOptions options;
     if (!parsed.port.isEmpty()) options.session.hostPort = parsed.port;
+    // Only a hosted multi-player table is announced or opened on the router,
+    // never a solo game.
+    const bool hosting = parsed.launch.size() >= 3 && parsed.launch[2] == QLatin1String("true");
+    if (hosting && parsed.openPort) options.portMapper = std::make_unique<velmora::net::UpnpPortMapper>();
     velmora::client::Tchat window(parsed.launch, std::move(options));
     velmora::app::InProcessHost host;  // created last, after the side windows
     window.setHost(&host);
-    // Only a hosted multi-player table is announced, never a solo game.
-    const bool hosting = parsed.launch.size() >= 3 && parsed.launch[2] == QLatin1String("true");
     const auto announcer = hosting ? velmora::app::startAnnouncing(host.server(), parsed,
                                                                    parsed.launch[0] + QStringLiteral("'s table"))
                                    : nullptr;

@@ -129,6 +129,8 @@ Options parseOptions(const QStringList& args) {
             find = true;
         } else if (a == QLatin1String("--announce")) {
             o.announce = true;
+        } else if (a == QLatin1String("--open-port")) {
+            o.openPort = true;
         } else if (const ValueOption* v = valueOption(a)) {
             const bool joined = a.contains(QLatin1Char('='));
             if (!joined && i + 1 >= args.size()) return failure(QStringLiteral("option '%1' needs %2").arg(v->name, v->what));
@@ -189,6 +191,8 @@ QString usageText(const QString& program) {
                "               the file resumed, else $XDG_STATE_HOME/velmora/table.state)\n"
                "  --resume FILE  go on with the game saved in FILE; the players take their\n"
                "               seats back; a damaged file is refused (exit 3) and kept\n"
+               "  --open-port  when hosting in the window, ask the router (UPnP) to open\n"
+               "               the port to the internet\n"
                "  --find       print the tables found as tab-separated lines (address, port,\n"
                "               name, seats taken, game on, version); exit 1 when none\n"
                "  --timeout S  how long --find listens (default 3 seconds)\n"

@@ -21,6 +21,7 @@ struct Options {
     // finding tables: where announcements go (empty: broadcast), on which
     // UDP port, under which name, and how long --find listens.
     bool announce = false;
+    bool openPort = false;  // hosting in the window: ask the router to open the port
     QString announceTo;
     quint16 discoveryPort = kDiscoveryPort;
     QString tableName;

@@ -70,6 +70,15 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("
     announce_->setObjectName(QStringLiteral("check_announce"));
     announce_->setChecked(true);
     layout->addWidget(announce_);
+    openPort_ = new QCheckBox(QStringLiteral("Open the port on my router"), this);
+    openPort_->setObjectName(QStringLiteral("check_openport"));
+    openPort_->setToolTip(QStringLiteral("Asks the router (UPnP) to let players from the internet reach the table."));
+    layout->addWidget(openPort_);
+    router_ = feltText(QString(), this);
+    router_->setObjectName(QStringLiteral("label_router"));
+    router_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    router_->hide();
+    layout->addWidget(router_);
     own_ = feltText(QString(), this);
     own_->setObjectName(QStringLiteral("label_ownaddresses"));
     own_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -99,7 +108,7 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("
             port_->setValue(port);
         }
     });
-    resize(420, 440);
+    resize(420, 470);
 }
 
 void Thostjoin::setRecent(const QString& name, const QStringList& entries) {
@@ -125,6 +134,11 @@ void Thostjoin::setOwnAddresses(const QStringList& addresses) {
     own_->setText(addresses.isEmpty()
                       ? QString()
                       : QStringLiteral("Others join you at: ") + addresses.join(QStringLiteral(", ")));
+}
+
+void Thostjoin::setRouterStatus(const QString& text) {
+    router_->setText(text);
+    router_->setVisible(!text.isEmpty());
 }
 
 void Thostjoin::setTables(const std::vector<net::FoundTable>& tables) {
@@ -161,6 +175,7 @@ void Thostjoin::choose(bool host) {
     choice.host = host;
     choice.port = quint16(port_->value());
     choice.announce = host && announce_->isChecked();
+    choice.openPort = host && openPort_->isChecked();
     if (!host) choice.address = address_->currentText().trimmed();
     if (choice.name.isEmpty()) {
         problem_->setText(QStringLiteral("Type your name first."));

@@ -23,6 +23,7 @@ struct HostJoinChoice {
     quint16 port = kDefaultPort;
     bool host = false;
     bool announce = false;  // hosting: let players on this network find the table
+    bool openPort = false;  // hosting: ask the router to open the port
 };
 
 // "address:port" as the recent list keeps it, and back (false when the text
@@ -47,6 +48,10 @@ public:
     void setAnnounce(bool on) { announce_->setChecked(on); }
     // Enter hosts, or joins, as the player asked on the first screen.
     void preferHost(bool host);
+    void setOpenPort(bool on) { openPort_->setChecked(on); }
+    // What the router said about the port of the table hosted now: where
+    // friends elsewhere join, or why they cannot. Empty hides the line.
+    void setRouterStatus(const QString& text);
     // The tables announced on the local network, as heard so far; the
     // window's finder keeps them coming while the dialog is open.
     void setTables(const std::vector<net::FoundTable>& tables);
@@ -55,6 +60,8 @@ public:
     QComboBox* combo_address() const { return address_; }
     QSpinBox* spin_port() const { return port_; }
     QCheckBox* check_announce() const { return announce_; }
+    QCheckBox* check_openport() const { return openPort_; }
+    QString routerStatus() const { return router_->text(); }
     QListWidget* list_tables() const { return tables_; }
     QString problem() const { return problem_->text(); }
 
@@ -77,6 +84,8 @@ private:
     QCheckBox* announce_;
     QPushButton* host_;
     QPushButton* join_;
+    QCheckBox* openPort_;
+    QLabel* router_;
     QListWidget* tables_;
 };
 

@@ -60,14 +60,16 @@ enum class SettingKey {
     Computerplayers,
     // Written when the player picks Options > Computer Level: 0 Designed, 1 Strong.
     Computerlevel,
+    // Written by the host-or-join dialog, on its own.
+    Openrouterport,
     Count
 };
 
 // Keys written by one save, in table order.
-// Zoom, Animations, the solo choice and the computer level are switched
-// apart, so each is its own group: a save of one never writes another into
-// a file that lacks it.
-enum class SettingGroup { Options, Phrases, Lobby, Recent, View, Motion, Solo, Computer };
+// Zoom, Animations, the solo choice, the computer level and the router
+// choice are switched apart, so each is its own group: a save of one never
+// writes another into a file that lacks it.
+enum class SettingGroup { Options, Phrases, Lobby, Recent, View, Motion, Solo, Computer, Router };
 
 // How a value read from the file is understood, and mended when unreadable.
 enum class SettingKind {

@@ -10,6 +10,7 @@ QStringList launchArguments(const windows::HostJoinChoice& choice) {
                           choice.host ? QStringLiteral("true") : QStringLiteral("false"), QStringLiteral("--port"),
                           QString::number(choice.port)};
     if (choice.host && choice.announce) arguments << QStringLiteral("--announce");
+    if (choice.host && choice.openPort) arguments << QStringLiteral("--open-port");
     return arguments;
 }
 

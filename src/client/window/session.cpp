@@ -32,6 +32,7 @@ QString Session::hostpress(HostControl& host, bool solo) {
     if (!listening.ok()) return listening.error;
     // The own client follows the host to the port it really got (tests use "0").
     sock.SetPortName(QString::number(listening.port));
+    hostedPort_ = listening.port;
     loginName_ = playerName.toStdString() + wire::kTerminator;
     hosting_ = 1;
     return open(QStringLiteral("127.0.0.1"));

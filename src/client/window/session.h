@@ -95,6 +95,8 @@ public:
     int ownSeat() const { return ownSeat_; }
     bool connected() const { return connected_ == 1; }
     bool hosting() const { return hosting_ == 1; }
+    // The port the own host listens on, once hosting.
+    quint16 hostedPort() const { return hostedPort_; }
     // A headless host named this player the table's owner.
     void becomeOwner() { owner_ = true; }
     // Whether this player may start games and manage the seats.
@@ -138,6 +140,7 @@ private:
     int ownSeat_ = 0;
     int connected_ = 0;
     int hosting_ = 0;
+    quint16 hostedPort_ = 0;
     bool lobbyOpened_ = false;
     bool closing_ = false;
     bool owner_ = false;

@@ -29,7 +29,8 @@ const QColor kWindowColour(153, 115, 72);
 Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     : QMainWindow(parent),
       params_(std::move(params)),
-      session_(std::make_unique<Session>(options.session)) {
+      session_(std::make_unique<Session>(options.session)),
+      portMapper_(std::move(options.portMapper)) {
     setObjectName(QStringLiteral("Tchat"));
     setWindowTitle(QStringLiteral("Velmora"));
     sounds_ = options.soundOutput ? new Sounds(std::move(options.soundOutput), this) : new Sounds(this);
@@ -281,6 +282,7 @@ bool Tchat::hostpress(bool solo) {
         return false;
     }
     offerStart(true);
+    if (!solo) openRouterPort();
     return true;
 }
 

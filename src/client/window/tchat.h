@@ -21,6 +21,7 @@
 #include "client/model/actions.h"
 #include "client/model/seating.h"
 #include "client/model/tablemodel.h"
+#include "net/portmapper.h"
 
 class QAction;
 class QActionGroup;
@@ -52,6 +53,8 @@ class Sounds;
 struct TchatOptions {
     SessionOptions session;
     std::unique_ptr<SoundOutput> soundOutput;  // null: Qt Multimedia
+    // Hosting for others: opens the port on the router (null: left alone).
+    std::unique_ptr<net::PortMapper> portMapper;
 };
 
 class Tchat : public QMainWindow {
@@ -111,6 +114,7 @@ private:
     // The first screen's solo choice: remembered, and dealt from the next game.
     void chooseComputerPlayers(int count);
     void playWithOthers(const windows::HostJoinChoice& choice);
+    void openRouterPort();  // tchat_windows.cpp
     void wireTally();        // tchat_tally.cpp
     void wireTally(windows::Ttallylist& tally);
     void registerHandlers();
@@ -150,6 +154,8 @@ private:
     std::unique_ptr<TableActions> actions_;
     std::unique_ptr<Seating> seating_;
     std::unique_ptr<Session> session_;
+    std::unique_ptr<net::PortMapper> portMapper_;  // gone with the window, and the mapping with it
+    QString routerStatus_;  // what the router said, for the host-or-join dialog
     HostControl* host_ = nullptr;
     Sounds* sounds_ = nullptr;
     BoardPanel* board_ = nullptr;

@@ -108,6 +108,8 @@ void Tchat::openHostJoin(bool host) {
     hostJoin_->setRecent(name, recentGames(settings));
     hostJoin_->setOwnAddresses(ownAddresses());
     hostJoin_->setAnnounce(settings.flag(SettingKey::Announcetable));
+    hostJoin_->setOpenPort(settings.flag(SettingKey::Openrouterport));
+    hostJoin_->setRouterStatus(routerStatus_);
     hostJoin_->setTables({});
     hostJoin_->preferHost(host);
     hostJoin_->findChild<net::TableFinder*>()->listen(kDiscoveryPort);
@@ -125,8 +127,30 @@ void Tchat::playWithOthers(const windows::HostJoinChoice& choice) {
             for (size_t i = 0; i < std::size(kRecent); ++i) settings.set(kRecent[i], recent.value(int(i)));
         }
         settings.save(SettingGroup::Recent);
+        if (choice.host) {
+            settings.setFlag(SettingKey::Openrouterport, choice.openPort);
+            settings.save(SettingGroup::Router);
+        }
     }
     if (relaunch_) relaunch_(launchArguments(choice));
+}
+
+// Hosting goes on whatever the router says; the player learns where friends
+// elsewhere join, or why they cannot, in the chat and in the dialog.
+void Tchat::openRouterPort() {
+    if (!portMapper_) return;
+    auto tell = [this](const QString& text) {
+        routerStatus_ = text;
+        addlinetochat(text);
+        if (hostJoin_) hostJoin_->setRouterStatus(text);
+    };
+    connect(portMapper_.get(), &net::PortMapper::opened, this, [tell](const QString& address, quint16 port) {
+        tell(QStringLiteral("Friends elsewhere join you at %1 (the port is open on your router).")
+                 .arg(windows::recentEntry(address, port)));
+    });
+    connect(portMapper_.get(), &net::PortMapper::failed, this,
+            [tell](const QString& reason) { tell(reason + QLatin1Char('.')); });
+    portMapper_->open(session_->hostedPort());
 }
 
 }  // namespace velmora::client

@@ -359,6 +359,59 @@ TEST_F(Windows, AJoinThatFindsNoGameSaysWhyAndOffersTryAgainOrBack) {
     EXPECT_TRUE(late.isVisible());
 }
 
+// Stands in for the router: keeps the port asked for and says when it goes
+// (the real one removes the mapping then).
+struct FakeMapper : net::PortMapper {
+    FakeMapper(quint16* asked, bool* gone) : asked_(asked), gone_(gone) {}
+    ~FakeMapper() override { *gone_ = true; }
+    void open(quint16 port) override { *asked_ = port; }
+    quint16* asked_;
+    bool* gone_;
+};
+
+TEST_F(Windows, HostingOpensTheRouterPortShowsWhereAndGoesOnWhenRefused) {
+    QTemporaryDir files;  // the remembered choice goes to a settings file of this test's own
+    client::setPlayerFilesDir(files.path());
+    quint16 asked = 0;
+    bool gone = false;
+    client::TchatOptions o = test::quietOptions(0, &played);
+    auto mapper = std::make_unique<FakeMapper>(&asked, &gone);
+    FakeMapper* router = mapper.get();
+    o.portMapper = std::move(mapper);
+    windows.push_back(std::make_unique<test::HostedWindow>(QStringList{"Ann", "127.0.0.1", "true"}, std::move(o)));
+    Tchat& w = windows.back()->window;
+    w.show();
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    EXPECT_EQ(asked, serverOf(w).port());
+
+    emit router->opened("203.0.113.7", asked);
+    const QString where =
+        QString("Friends elsewhere join you at 203.0.113.7:%1 (the port is open on your router).").arg(asked);
+    EXPECT_TRUE(chat(w).contains(where));
+    // The dialog says it too, and the box stays off until the player ticks it.
+    std::vector<QStringList> launched;
+    w.setRelauncher([&](const QStringList& args) { launched.push_back(args); });
+    test::TchatParts::action(w, "HostOrJoin1")->trigger();
+    windows::Thostjoin* dialog = test::TchatParts::hostJoinDialog(w);
+    EXPECT_EQ(dialog->routerStatus(), where);
+    EXPECT_FALSE(dialog->check_openport()->isChecked());
+
+    emit router->failed("The router refused the port: ConflictInMappingEntry (718)");
+    EXPECT_TRUE(chat(w).endsWith("The router refused the port: ConflictInMappingEntry (718)."));
+    EXPECT_EQ(dialog->routerStatus(), "The router refused the port: ConflictInMappingEntry (718).");
+    EXPECT_TRUE(test::TchatParts::session(w).connected());
+
+    dialog->check_openport()->setChecked(true);
+    dialog->button_hostClick();
+    ASSERT_EQ(launched.size(), 1u);
+    EXPECT_TRUE(launched[0].contains("--open-port"));
+    test::TchatParts::action(w, "HostOrJoin1")->trigger();
+    EXPECT_TRUE(dialog->check_openport()->isChecked());  // remembered
+    windows.clear();
+    EXPECT_TRUE(gone);
+    client::setPlayerFilesDir(QString());
+}
+
 TEST_F(Windows, NoticesOfArrivalsDeparturesAndVersions) {
     Tchat& w = open({"Ann", "127.0.0.1"});  // not connected: handlers driven directly
     ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));

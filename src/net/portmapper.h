@@ -1,0 +1,27 @@
+// Opening the hosted table's port on the home router, so that friends beyond
+// the local network can join. The window talks to this interface only; the
+// program hands it the UPnP one (net/upnpportmapper.h), tests a fake.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace velmora::net {
+
+class PortMapper : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // Asks the router to lead its TCP `port` to this computer's `port`. The
+    // answer comes later, as opened() or failed(); nothing waits for it.
+    // The mapping is kept until the mapper is destroyed, which removes it.
+    virtual void open(quint16 port) = 0;
+
+signals:
+    // The router's address on the internet and the port friends connect to.
+    void opened(const QString& address, quint16 port);
+    // Why the port is not open, in one line ("No router answered").
+    void failed(const QString& reason);
+};
+
+}  // namespace velmora::net
