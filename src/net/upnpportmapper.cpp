@@ -39,6 +39,8 @@ struct UpnpPortMapper::Router {
     const char* service() const { return data.first.servicetype; }
 
     QString find(const QString& url) {
+        FreeUPNPUrls(&urls);  // what an earlier search left
+        urls = {};
         if (!url.isEmpty()) {
             found = UPNP_GetIGDFromUrl(url.toUtf8().constData(), &urls, &data, lan, sizeof lan) == 1 &&
                     data.first.servicetype[0] != '\0';
@@ -50,6 +52,7 @@ struct UpnpPortMapper::Router {
             const int kind = devices ? UPNP_GetValidIGD(devices, &urls, &data, lan, sizeof lan) : 0;
             freeUPNPDevlist(devices);
             found = kind == 1 || kind == 2;
+            if (kind == 3) return QStringLiteral("A device answered, but it is no router that opens ports");
         }
         return found ? QString() : QStringLiteral("No router answered");
     }

@@ -141,7 +141,8 @@ void Tchat::openRouterPort() {
     if (!portMapper_) return;
     auto tell = [this](const QString& text) {
         routerStatus_ = text;
-        addlinetochat(text);
+        // A chat line names its speaker before the first colon.
+        addlinetochat(QStringLiteral("Router: ") + text);
         if (hostJoin_) hostJoin_->setRouterStatus(text);
     };
     connect(portMapper_.get(), &net::PortMapper::opened, this, [tell](const QString& address, quint16 port) {

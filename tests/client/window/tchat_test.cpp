@@ -387,7 +387,7 @@ TEST_F(Windows, HostingOpensTheRouterPortShowsWhereAndGoesOnWhenRefused) {
     emit router->opened("203.0.113.7", asked);
     const QString where =
         QString("Friends elsewhere join you at 203.0.113.7:%1 (the port is open on your router).").arg(asked);
-    EXPECT_TRUE(chat(w).contains(where));
+    EXPECT_TRUE(chat(w).contains("Router: " + where));
     // The dialog says it too, and the box stays off until the player ticks it.
     std::vector<QStringList> launched;
     w.setRelauncher([&](const QStringList& args) { launched.push_back(args); });
@@ -397,7 +397,7 @@ TEST_F(Windows, HostingOpensTheRouterPortShowsWhereAndGoesOnWhenRefused) {
     EXPECT_FALSE(dialog->check_openport()->isChecked());
 
     emit router->failed("The router refused the port: ConflictInMappingEntry (718)");
-    EXPECT_TRUE(chat(w).endsWith("The router refused the port: ConflictInMappingEntry (718)."));
+    EXPECT_TRUE(chat(w).endsWith("Router: The router refused the port: ConflictInMappingEntry (718)."));
     EXPECT_EQ(dialog->routerStatus(), "The router refused the port: ConflictInMappingEntry (718).");
     EXPECT_TRUE(test::TchatParts::session(w).connected());
 
