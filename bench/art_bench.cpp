@@ -3,7 +3,6 @@
 // a third of a second, so this should stay a small part of that.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 
 #include "client/art/cardart.h"
 #include "client/art/cardart_draw.h"
@@ -32,13 +31,3 @@ void BM_CachedPicture(benchmark::State& state) {
 BENCHMARK(BM_CachedPicture);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

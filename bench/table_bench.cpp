@@ -3,7 +3,6 @@
 // window does after every event. Goal: under 2 ms for an event and its paint.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 
 #include "client/board/board.h"
@@ -55,12 +54,3 @@ void BM_OneEventThenPaint(benchmark::State& s) {
 BENCHMARK(BM_OneEventThenPaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -40,6 +40,16 @@ public:
     // While down, a connection is accepted and closed at once, as by a host
     // that is not there yet.
     void down(bool on) { down_ = on; }
+    // While refusing, nothing listens: connections are refused by the
+    // system, as when the host's machine is up and its program is not.
+    void refuse(bool on) {
+        if (on) {
+            port_ = server_.serverPort();
+            server_.close();
+        } else {
+            server_.listen(QHostAddress::LocalHost, port_);
+        }
+    }
     int connections() const { return accepted_; }
     void designedOnly(bool on) { designed_ = on; }
 
@@ -99,6 +109,7 @@ private:
     std::vector<std::unique_ptr<Pair>> pairs_;
     bool stalled_ = false;
     bool down_ = false;
+    quint16 port_ = 0;
     bool designed_ = false;
     int accepted_ = 0;
 };
