@@ -10,6 +10,7 @@
 #include "app/quitsignals.h"
 #include "host/announcer.h"
 #include "host/tserver.h"
+#include "net/upnpportmapper.h"
 
 namespace velmora::app {
 
@@ -22,6 +23,21 @@ std::unique_ptr<host::TableAnnouncer> startAnnouncing(const host::TServer& serve
     auto announcer = std::make_unique<host::TableAnnouncer>(server, name, targets, options.discoveryPort);
     announcer->start();
     return announcer;
+}
+
+std::unique_ptr<net::PortMapper> openRouterPort(quint16 port, const Options& options) {
+    if (!options.openPort) return nullptr;
+    auto mapper = std::make_unique<net::UpnpPortMapper>();
+    // The operator reads these in the journal; hosting goes on either way.
+    QObject::connect(mapper.get(), &net::PortMapper::opened, [](const QString& address, quint16 external) {
+        std::cout << "The port is open on the router: friends elsewhere join at " << address.toStdString() << ':'
+                  << external << std::endl;
+    });
+    QObject::connect(mapper.get(), &net::PortMapper::failed, [](const QString& reason) {
+        std::cerr << "velmora: the port is not open on the router: " << reason.toStdString() << std::endl;
+    });
+    mapper->open(port);
+    return mapper;
 }
 
 namespace {
@@ -78,6 +94,8 @@ int serve(const Options& options) {
     });
     const auto announcer = startAnnouncing(server, options, QStringLiteral("Velmora on ") + QHostInfo::localHostName());
     std::cout << "Velmora host listening on port " << server.port() << std::endl;
+    // Destroyed after the loop ends (SIGTERM too), which removes the mapping.
+    const auto mapper = openRouterPort(server.port(), options);
     return QCoreApplication::exec();
 }
 

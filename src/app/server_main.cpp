@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     const QString program = QStringLiteral("velmora-server");
     if (options.action == Options::Action::Help) {
         std::fputs(QStringLiteral("Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]\n"
-                                  "          [--state FILE] [--resume FILE]\n"
+                                  "          [--state FILE] [--resume FILE] [--open-port]\n"
                                   "       %1 --find [--timeout S]\n"
                                   "\n"
                                   "One Velmora table without a window: the options are those of\n"
