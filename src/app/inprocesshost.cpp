@@ -2,8 +2,27 @@
 
 #include "app/tableview_hint.h"
 #include "host/strong.h"
+#include <QFileInfo>
 
 namespace velmora::app {
+
+void InProcessHost::setStateFile(const QString& path) {
+    savedGame_ = {};
+    saved_.reset();
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
+        auto table = std::make_unique<host::SavedTable>();
+        const std::string problem = host::loadtablefile(path.toStdString(), *table);
+        savedGame_ = {true, QString::fromStdString(problem)};
+        if (problem.empty()) saved_ = std::move(table);
+    }
+    server_.setStateFile(path.toStdString());
+}
+
+QString InProcessHost::resumeSavedGame() {
+    if (!saved_) return savedGame_.present ? savedGame_.problem : HostControl::resumeSavedGame();
+    server_.resume(*saved_);
+    return {};
+}
 
 client::ListenResult InProcessHost::listen(const QString& portName, Reach reach) {
     try {

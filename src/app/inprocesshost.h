@@ -2,6 +2,8 @@
 // window's way to start it.
 #pragma once
 
+#include <memory>
+
 #include "client/window/hostcontrol.h"
 #include "host/tserver.h"
 
@@ -21,12 +23,20 @@ public:
     }
 
     client::HintAnswer hint(const client::TableModel& table) override;
+    // Autosave: a game hosted here is kept in this file after every turn and
+    // removed when it ends. What the file held before is read first, for the
+    // first screen's offer to resume it.
+    void setStateFile(const QString& path);
+    SavedGame savedGame() const override { return savedGame_; }
+    QString resumeSavedGame() override;
 
     host::TServer& server() { return server_; }
 
 private:
     host::TServer server_;
     bool hosting_ = false;
+    SavedGame savedGame_;
+    std::unique_ptr<host::SavedTable> saved_;   // set when the file read cleanly
 };
 
 }  // namespace velmora::app

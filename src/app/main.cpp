@@ -12,6 +12,7 @@
 #include "app/singleinstance.h"
 #include "app/windowicon.h"
 #include "client/settings/appid.h"
+#include "client/settings/playerfiles.h"
 #include "client/window/tchat.h"
 #include "host/announcer.h"
 #include "net/upnpportmapper.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     if (hosting && parsed.openPort) options.portMapper = std::make_unique<velmora::net::UpnpPortMapper>();
     velmora::client::Tchat window(parsed.launch, std::move(options));
     velmora::app::InProcessHost host;  // created last, after the side windows
+    host.setStateFile(velmora::client::playerFilePath(QStringLiteral("table.state"), velmora::client::FileKind::Data));
     window.setHost(&host);
     const auto announcer = hosting ? velmora::app::startAnnouncing(host.server(), parsed,
                                                                    parsed.launch[0] + QStringLiteral("'s table"))

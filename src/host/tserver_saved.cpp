@@ -24,6 +24,9 @@ void TServer::autosave() {
 }
 
 void TServer::resume(const SavedTable& saved) {
+    // A game running here is replaced, its timers with it.
+    stopTimer1();
+    stopComputerTimer();
     table_.restore(saved.table);
     for (int s = 1; s <= kSeats; ++s) {
         // The hosting player's own window comes back at place 1 by itself.
@@ -32,6 +35,10 @@ void TServer::resume(const SavedTable& saved) {
         hold(s);
     }
     saved_ = true;
+    // Whoever is at the table already (the hosting player's own window) sees
+    // it as someone arriving during a game does.
+    for (int p = 1; p <= table_.state().seatsused && p <= kPlaces; ++p)
+        if (places_[p].loggedIn && table_.player(p).connected == 1) sendTo(p, snapshot(p));
     // Everyone was cut at the same moment: a person's turn waits a while for
     // them before the computer takes it; a computer seat plays on at once.
     const int turn = saved.table.curplayer;

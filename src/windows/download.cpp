@@ -105,6 +105,19 @@ QWidget* Tdownload::buildSoloPanel() {
     solo->setDefault(true);
     connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
     layout->addWidget(solo);
+    resume_ = new QPushButton(QStringLiteral("Resume the unfinished game"), panel);
+    resume_->setObjectName(QStringLiteral("button_resume"));
+    resume_->hide();
+    connect(resume_, &QPushButton::clicked, this, [this] {
+        resume_->hide();
+        emit resumeChosen();
+        close();
+    });
+    layout->addWidget(resume_);
+    savedNote_ = feltText(QString(), panel);
+    savedNote_->setObjectName(QStringLiteral("label_saved"));
+    savedNote_->hide();
+    layout->addWidget(savedNote_);
     return panel;
 }
 
@@ -131,6 +144,15 @@ void Tdownload::setComputerPlayers(int count) {
 }
 
 int Tdownload::computerPlayers() const { return computers_->checkedId(); }
+
+void Tdownload::setSavedGame(bool resumable, const QString& problem) {
+    resume_->setVisible(resumable);
+    savedNote_->setText(resumable || problem.isEmpty()
+                            ? QString()
+                            : QStringLiteral("The unfinished game cannot be resumed: %1.").arg(problem));
+    savedNote_->setVisible(!savedNote_->text().isEmpty());
+    adjustSize();
+}
 
 void Tdownload::setLobbyPath(const QString& path) {
     lobbyPath_ = path.trimmed();

@@ -50,6 +50,10 @@ public:
     static constexpr int kMaxComputerPlayers = 3;
     void setComputerPlayers(int count);
     int computerPlayers() const;
+    // The unfinished game: "Resume the unfinished game" when it can be
+    // resumed; else, when there is one, a line says why not.
+    void setSavedGame(bool resumable, const QString& problem);
+    QPushButton* resumebutton() const { return resume_; }
 
     // Starts a program with arguments without waiting for it; true when it
     // started. QProcess::startDetached unless replaced.
@@ -77,6 +81,8 @@ signals:
     void computerPlayersChosen(int count);
     // "Host a Game" or "Join a Game": the host-or-join dialog.
     void hostOrJoin(bool host);
+    // "Resume the unfinished game".
+    void resumeChosen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,6 +117,8 @@ private:
     bool stopping_ = false;
     QWidget* downloadPanel_;
     QButtonGroup* computers_;
+    QPushButton* resume_;
+    QLabel* savedNote_;
     QPushButton* lobby_;
     QPushButton* get_;
     QPushButton* abort_;

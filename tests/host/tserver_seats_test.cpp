@@ -1,6 +1,9 @@
 // Held seats: the token a seat's person gets, the seat kept while it is away,
 // taking it back with the token, and everything else refused.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "host/computer.h"
 #include "host/server_fixture.h"
@@ -106,12 +109,17 @@ TEST_F(Seats, GuessesFromOneAddressAreCutOffEvenWithTheRightToken) {
     EXPECT_TRUE(server().held(2));
 }
 
+// The game's autosave goes with it: a finished game leaves nothing to resume.
 TEST_F(Seats, HeldSeatIsPlayedToTheEndAndTheEndedGamesTokenIsRefused) {
     host::installComputerPlayers(table());
+    const std::string saved = ::testing::TempDir() + "/seats-" + std::to_string(::getpid()) + ".state";
+    server().setStateFile(saved);
     RawClient* ann = nullptr;
     RawClient& bob = gameWithBobGone(ann);
+    EXPECT_TRUE(std::filesystem::exists(saved));
     ann->sendMessage("CMD_justwatch+1+1");
     ASSERT_TRUE(ann->waitFor("CMD_winner", true, 60000));
+    EXPECT_FALSE(std::filesystem::exists(saved));
     EXPECT_FALSE(server().held(2));
     RawClient& late = connect();
     ASSERT_TRUE(late.waitFor("CMD_sendlogininfo+2"));            // the seat is free again

@@ -29,11 +29,12 @@ struct Windows : testing::Test {
         return windows.back()->window;
     }
     // The window's own in-process host.
-    host::TServer& serverOf(const client::Tchat& w) {
+    app::InProcessHost& hostOf(const client::Tchat& w) {
         for (auto& h : windows)
-            if (&h->window == &w) return h->host.server();
+            if (&h->window == &w) return h->host;
         throw std::logic_error("not a window of this test");
     }
+    host::TServer& serverOf(const client::Tchat& w) { return hostOf(w).server(); }
     static QString chat(client::Tchat& w) { return client::TchatParts::mainchat(w)->toPlainText(); }
     static bool chatHas(client::Tchat& w, const QString& text) {
         return waitUntil([&] { return chat(w).contains(text); });

@@ -391,6 +391,8 @@ void TableModel::applySnapshotSeats(const GameStatsEvent& e) {
             }
         } else if (r.seat != ownSeat) {
             s.handCount = r.count;
+            // A seat dealt in with nobody there is the computer's.
+            if (r.seat >= 2 && s.name == "<Waiting>") s.name = kComputerNames[r.seat];
         }
     }
     for (int n = 1; n <= kSeats; ++n) {
@@ -410,6 +412,10 @@ void TableModel::applySnapshotSeats(const GameStatsEvent& e) {
 void TableModel::gamestats(std::string_view payload) {
     const auto e = parseGameStats(payload);
     if (!e || e->recipient != ownSeat) return;
+    // A snapshot comes only while a game is on: arriving late, coming back,
+    // or a resumed game.
+    gameOn = true;
+    showStart = false;
     setCurrent(e->current);
     turnPhase = e->phase;
     discardTop = e->top;

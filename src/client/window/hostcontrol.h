@@ -44,6 +44,19 @@ public:
     // host's table when this copy hosts, otherwise from the window's table.
     // Nothing is sent.
     virtual HintAnswer hint(const TableModel& table) = 0;
+
+    // The unfinished game this host kept in the player's data folder: none,
+    // one that can be resumed, or one that cannot (`problem` says why; its
+    // file is kept as it is).
+    struct SavedGame {
+        bool present = false;
+        QString problem;
+        bool resumable() const { return present && problem.isEmpty(); }
+    };
+    virtual SavedGame savedGame() const { return {}; }
+    // Puts that game back on the table; whoever is connected already takes
+    // their seat in it. Empty on success, else why not.
+    virtual QString resumeSavedGame() { return QStringLiteral("There is no unfinished game."); }
 };
 
 }  // namespace velmora::client

@@ -260,7 +260,10 @@ void Tchat::processparams() {
         session_->playerName = saved.isEmpty() ? QStringLiteral("You") : saved;
         side_->download()->show();
         if (host_) host_->setComputerSeats(side_->download()->computerPlayers());
-        hostpress(true);
+        if (hostpress(true)) {
+            const HostControl::SavedGame saved = host_->savedGame();
+            side_->download()->setSavedGame(saved.resumable(), saved.problem);
+        }
         return;
     }
     addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."));

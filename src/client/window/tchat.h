@@ -113,6 +113,8 @@ private:
     void openHostJoin(bool host);
     // The first screen's solo choice: remembered, and dealt from the next game.
     void chooseComputerPlayers(int count);
+    // "Resume the unfinished game": the saved table comes back in this host.
+    void resumeSavedGame();
     void playWithOthers(const windows::HostJoinChoice& choice);
     void openRouterPort();  // tchat_windows.cpp
     void wireTally();        // tchat_tally.cpp

@@ -67,6 +67,7 @@ windows::SideWindowHooks Tchat::sideWindowHooks() {
             QFileInfo(playerFilePath(QStringLiteral("halvexlobby-setup"), FileKind::Data)).absolutePath());
         connect(&download, &windows::Tdownload::exitGame, this, &QWidget::close);
         connect(&download, &windows::Tdownload::hostOrJoin, this, &Tchat::openHostJoin);
+        connect(&download, &windows::Tdownload::resumeChosen, this, &Tchat::resumeSavedGame);
     };
     hooks.tallylist = [this](windows::Ttallylist& tally) { wireTally(tally); };
     return hooks;
@@ -89,6 +90,13 @@ void Tchat::chooseComputerPlayers(int count) {
         settings.save(SettingGroup::Solo);
     }
     if (host_ && session_->hosting()) host_->setComputerSeats(count);
+}
+
+void Tchat::resumeSavedGame() {
+    if (!host_ || !session_->hosting()) return;
+    const QString problem = host_->resumeSavedGame();
+    if (!problem.isEmpty()) return showNotice(problem, false);
+    addlinetochat(QStringLiteral("The unfinished game is resumed."));
 }
 
 void Tchat::openHostJoin(bool host) {

@@ -2,15 +2,22 @@
 // and what the window says when the network fails.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
+#include <QTemporaryDir>
+#include <map>
 
 #include "client/settings/settings.h"
+#include "host/computer.h"
+#include "host/tablefile.h"
 #include "support/windowsfixture.h"
 
 using namespace velmora;
 using client::Tchat;
+using test::waitUntil;
 using test::Windows;
 
 // Strangers on the network cannot walk into a solo game, and a taken port
@@ -60,4 +67,88 @@ TEST_F(Windows, ASoloGameUsesTheSavedName) {
     ASSERT_TRUE(chatHas(w, "You are Connected."));
     EXPECT_EQ(seat(w, 1), "Ann");
     EXPECT_EQ(serverOf(w).table().player(1).name, "Ann");
+}
+
+namespace {
+
+// A solo game the computer played some way for every seat, stopped at the
+// own draw, saved as the window's host saves it.
+host::SavedTable savedSoloGame(const QString& path) {
+    struct : host::MessageSink {
+        void sendTo(int, std::string_view) override {}
+    } quiet;
+    host::RecordedTimers timers;
+    host::Table table(quiet, timers, 11);
+    host::installComputerPlayers(table);
+    table.setcomputerseats(3);
+    table.connects(1);
+    table.startgame("You+");
+    table.watches(1, true);
+    for (int move = 0; move < 2000; ++move) {
+        const host::TableState& s = table.state();
+        if (move > 60 && s.timer1tag == 0 && s.curplayer == 1 && s.turnphase == 1) break;
+        if (s.timer1tag == 1) table.timer1Timer();
+        else table.computertimerTimer();
+    }
+    host::SavedTable saved;
+    saved.table = table.state();
+    saved.tokens[1] = std::string(32, 'c');
+    EXPECT_EQ(host::writetablefile(path.toStdString(), host::tabletext(saved.table, saved.tokens)), "");
+    return saved;
+}
+
+std::map<int, int> shownHand(client::Tchat& w) {
+    std::map<int, int> out;
+    for (const client::HandSlot& c : test::TchatParts::table(w).hand)
+        if (!c.empty()) out[c.id] = c.face;
+    return out;
+}
+
+}  // namespace
+
+// An unfinished game comes back from the first screen with every card where
+// it was, the own hand and the turn; a damaged one is named in a line and kept.
+TEST_F(Windows, TheFirstScreenResumesTheUnfinishedGameAndKeepsADamagedOne) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("table.state"));
+    const host::SavedTable saved = savedSoloGame(path);
+    ASSERT_EQ(saved.table.curplayer, 1);
+    std::map<int, int> hand;
+    for (int k = 1; k <= kHandSlots; ++k)
+        if (saved.table.players[1].hand[k]) hand[k] = saved.table.players[1].hand[k];
+
+    Tchat& w = open({});
+    hostOf(w).setStateFile(path);   // read before the first screen asks
+    windows::Tdownload* first = test::TchatParts::sideWindows(w).download();
+    ASSERT_TRUE(waitUntil([&] { return first->resumebutton()->isVisible(); }));
+    // The player is at the table before choosing, as a person is.
+    ASSERT_TRUE(waitUntil([&] { return !serverOf(w).table().player(1).name.empty(); }));
+    first->resumebutton()->click();
+    ASSERT_TRUE(chatHas(w, "The unfinished game is resumed."));
+    ASSERT_TRUE(waitUntil([&] { return shownHand(w) == hand; }));
+    EXPECT_FALSE(first->isVisible());
+    const host::TableState& now = serverOf(w).table().state();
+    EXPECT_EQ(host::checkcards(serverOf(w).table()), "");
+    EXPECT_EQ(now.deck, saved.table.deck);
+    EXPECT_EQ(now.curplayer, 1);
+    EXPECT_EQ(test::TchatParts::table(w).currentPlayer, 1);
+    EXPECT_TRUE(test::TchatParts::table(w).gameOn);
+    EXPECT_FALSE(test::TchatParts::board(w)->button_start()->isVisible());
+    EXPECT_EQ(seat(w, 4), "Kling");
+
+    const QString damagedPath = dir.filePath(QStringLiteral("damaged.state"));
+    const QByteArray damaged("velmora-table 1\ngame 1 1 1 0 0 1000 0 3\n");
+    QFile file(damagedPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+    Tchat& again = open({});
+    hostOf(again).setStateFile(damagedPath);
+    windows::Tdownload* second = test::TchatParts::sideWindows(again).download();
+    auto* note = second->findChild<QLabel*>(QStringLiteral("label_saved"));
+    ASSERT_TRUE(waitUntil([&] { return note->isVisible(); }));
+    EXPECT_EQ(note->text(), "The unfinished game cannot be resumed: the file ends early (no end line).");
+    EXPECT_FALSE(second->resumebutton()->isVisible());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged);
 }
