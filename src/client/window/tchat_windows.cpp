@@ -92,11 +92,19 @@ void Tchat::chooseComputerPlayers(int count) {
     if (host_ && session_->hosting()) host_->setComputerSeats(count);
 }
 
+// A game started meanwhile ends only when the player says so; the table is
+// then told afresh by the snapshot that follows.
 void Tchat::resumeSavedGame() {
     if (!host_ || !session_->hosting()) return;
-    const QString problem = host_->resumeSavedGame();
-    if (!problem.isEmpty()) return showNotice(problem, false);
-    addlinetochat(QStringLiteral("The unfinished game is resumed."));
+    confirmThen(tr("A game is under way. Resume the unfinished game instead? The game now played ends for everyone."),
+                [this] {
+                    const QString problem = host_->resumeSavedGame();
+                    if (!problem.isEmpty()) return showNotice(problem, false);
+                    const TableModel::Batch told(table_);
+                    table_.clearall();
+                    table_.changed();
+                    addlinetochat(QStringLiteral("The unfinished game is resumed."));
+                });
 }
 
 void Tchat::openHostJoin(bool host) {
