@@ -44,8 +44,7 @@ Tdownload::Tdownload(QWidget* parent)
     : SideWindow("Tdownload", QStringLiteral("Download The Halvex Lobby"), parent),
       startProgram_([](const QString& program, const QStringList& args) {
           return QProcess::startDetached(program, args);
-      }),
-      net_(new QNetworkAccessManager(this)) {
+      }) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(feltHeading(QStringLiteral("Velmora"), this));
     downloadPanel_ = buildDownloadPanel();
@@ -57,6 +56,13 @@ Tdownload::Tdownload(QWidget* parent)
 }
 
 Tdownload::~Tdownload() { abortbuttonClick(); }
+
+// Made with the first download: the first screen shows this window at every
+// solo start, and most starts download nothing.
+QNetworkAccessManager* Tdownload::network() {
+    if (!net_) net_ = new QNetworkAccessManager(this);
+    return net_;
+}
 
 QWidget* Tdownload::buildDownloadPanel() {
     auto* panel = new QGroupBox(QStringLiteral("The Halvex Lobby"), this);
@@ -221,7 +227,7 @@ void Tdownload::getbuttonClick() {
 
     QNetworkRequest request(url);
     request.setTransferTimeout(kStallMs);
-    reply_ = net_->get(request);
+    reply_ = network()->get(request);
     connect(reply_, &QNetworkReply::metaDataChanged, this, &Tdownload::transferBegins);
     connect(reply_, &QNetworkReply::readyRead, this, [this] { dataArrived(reply_); });
     connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 got, qint64 total) {
@@ -270,7 +276,7 @@ void Tdownload::transferEnded() {
     // match the checksum published beside it.
     QNetworkRequest request(QUrl(address_ + QStringLiteral(".sha256")));
     request.setTransferTimeout(kStallMs);
-    checksumReply_ = net_->get(request);
+    checksumReply_ = network()->get(request);
     connect(checksumReply_, &QNetworkReply::downloadProgress, this, [this](qint64 got, qint64) {
         if (got > kMaxChecksumBytes) refuse(QStringLiteral("The download's checksum could not be read."));
     });

@@ -107,7 +107,8 @@ private:
     QString address_;
     QString folder_;
     QString lobbyPath_;
-    QNetworkAccessManager* net_;
+    QNetworkAccessManager* network();
+    QNetworkAccessManager* net_ = nullptr;
     QPointer<QNetworkReply> reply_;
     QPointer<QNetworkReply> checksumReply_;
     std::unique_ptr<QSaveFile> file_;
