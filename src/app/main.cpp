@@ -13,8 +13,10 @@
 #include "app/windowicon.h"
 #include "client/settings/appid.h"
 #include "client/settings/playerfiles.h"
+#include "client/settings/settings.h"
 #include "client/window/tchat.h"
 #include "host/announcer.h"
+#include "i18n/language.h"
 #include "net/upnpportmapper.h"
 
 int main(int argc, char** argv) {
@@ -24,8 +26,12 @@ int main(int argc, char** argv) {
     using velmora::app::Options;
     const Options parsed = velmora::app::parseOptions(args);
     if (parsed.action != Options::Action::Play && parsed.action != Options::Action::Serve &&
-        parsed.action != Options::Action::Find)
-        return velmora::app::reportOptions(parsed);
+        parsed.action != Options::Action::Find) {
+        // In the system's language: read again once its translation is in.
+        QCoreApplication app(argc, argv);
+        velmora::i18n::installLanguage(velmora::i18n::pickLanguage(QString()));
+        return velmora::app::reportOptions(velmora::app::parseOptions(args));
+    }
     if (parsed.action != Options::Action::Play) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
@@ -36,6 +42,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     // Ties the window to the installed desktop entry (its icon and name).
     QGuiApplication::setDesktopFileName(QLatin1String(velmora::client::kAppId));
+    // Every window's texts are made in this language; a choice in
+    // Options > Language is read here at the next start.
+    velmora::i18n::installLanguage(velmora::i18n::pickLanguage(
+        velmora::client::Settings().text(velmora::client::SettingKey::Language)));
     // Handled from the first moment; acted on once the event loop runs.
     velmora::app::onTerminationSignals([] { QApplication::closeAllWindows(); });
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 #include "game/protocol.h"
@@ -42,48 +43,48 @@ int qtOptionLength(const QString& a) {
 // Options that take a value, as "--name value" or "--name=value".
 struct ValueOption {
     QLatin1String name;
-    QLatin1String what;
+    const char* what;  // translated where it is shown
     QString (*take)(Options& o, const QString& value);  // the problem, or empty
 };
 const ValueOption kValueOptions[] = {
-    {QLatin1String("--port"), QLatin1String("a port number"),
+    {QLatin1String("--port"), QT_TRANSLATE_NOOP("Options", "a port number"),
      [](Options& o, const QString& v) {
          o.port = v;
-         return validPort(v) ? QString() : QStringLiteral("'%1' is not a port number (0 to 65535)").arg(v);
+         return validPort(v) ? QString() : QCoreApplication::translate("Options", "'%1' is not a port number (0 to 65535)").arg(v);
      }},
-    {QLatin1String("--announce-to"), QLatin1String("an address"),
+    {QLatin1String("--announce-to"), QT_TRANSLATE_NOOP("Options", "an address"),
      [](Options& o, const QString& v) {
          o.announce = true;
          o.announceTo = v;
-         return QHostAddress(v).isNull() ? QStringLiteral("'%1' is not an IP address").arg(v) : QString();
+         return QHostAddress(v).isNull() ? QCoreApplication::translate("Options", "'%1' is not an IP address").arg(v) : QString();
      }},
-    {QLatin1String("--discovery-port"), QLatin1String("a port number"),
+    {QLatin1String("--discovery-port"), QT_TRANSLATE_NOOP("Options", "a port number"),
      [](Options& o, const QString& v) {
          o.discoveryPort = quint16(v.toUInt());
-         return validPort(v) ? QString() : QStringLiteral("'%1' is not a port number (0 to 65535)").arg(v);
+         return validPort(v) ? QString() : QCoreApplication::translate("Options", "'%1' is not a port number (0 to 65535)").arg(v);
      }},
-    {QLatin1String("--name"), QLatin1String("a table name"),
+    {QLatin1String("--name"), QT_TRANSLATE_NOOP("Options", "a table name"),
      [](Options& o, const QString& v) {
          o.tableName = v;
-         return v.trimmed().isEmpty() ? QStringLiteral("the table name is empty") : QString();
+         return v.trimmed().isEmpty() ? QCoreApplication::translate("Options", "the table name is empty") : QString();
      }},
-    {QLatin1String("--state"), QLatin1String("a file"),
+    {QLatin1String("--state"), QT_TRANSLATE_NOOP("Options", "a file"),
      [](Options& o, const QString& v) {
          o.stateFile = v;
-         return v.isEmpty() ? QStringLiteral("the state file name is empty") : QString();
+         return v.isEmpty() ? QCoreApplication::translate("Options", "the state file name is empty") : QString();
      }},
-    {QLatin1String("--resume"), QLatin1String("a file"),
+    {QLatin1String("--resume"), QT_TRANSLATE_NOOP("Options", "a file"),
      [](Options& o, const QString& v) {
          o.resumeFile = v;
-         return v.isEmpty() ? QStringLiteral("the file to resume is empty") : QString();
+         return v.isEmpty() ? QCoreApplication::translate("Options", "the file to resume is empty") : QString();
      }},
-    {QLatin1String("--timeout"), QLatin1String("a number of seconds"),
+    {QLatin1String("--timeout"), QT_TRANSLATE_NOOP("Options", "a number of seconds"),
      [](Options& o, const QString& v) {
          bool ok = false;
          o.findSeconds = v.toInt(&ok);
          return ok && o.findSeconds >= 1 && o.findSeconds <= 3600
                     ? QString()
-                    : QStringLiteral("'%1' is not a number of seconds (1 to 3600)").arg(v);
+                    : QCoreApplication::translate("Options", "'%1' is not a number of seconds (1 to 3600)").arg(v);
      }},
 };
 
@@ -133,12 +134,13 @@ Options parseOptions(const QStringList& args) {
             o.openPort = true;
         } else if (const ValueOption* v = valueOption(a)) {
             const bool joined = a.contains(QLatin1Char('='));
-            if (!joined && i + 1 >= args.size()) return failure(QStringLiteral("option '%1' needs %2").arg(v->name, v->what));
+            if (!joined && i + 1 >= args.size()) return failure(QCoreApplication::translate("Options", "option '%1' needs %2")
+                                   .arg(v->name, QCoreApplication::translate("Options", v->what)));
             const QString value = joined ? a.section(QLatin1Char('='), 1) : args[++i];
             const QString problem = v->take(o, value);
             if (!problem.isEmpty()) return failure(problem);
         } else if (const int n = qtOptionLength(a)) {
-            if (i + n > args.size()) return failure(QStringLiteral("option '%1' needs a value").arg(a));
+            if (i + n > args.size()) return failure(QCoreApplication::translate("Options", "option '%1' needs a value").arg(a));
             i += n - 1;
         } else {
             if (unknown.isEmpty()) {
@@ -155,7 +157,7 @@ Options parseOptions(const QStringList& args) {
         const bool lobbyName = unknownAt == 0 && o.launch.size() == 3 &&
                                std::none_of(o.launch.begin() + 1, o.launch.end(),
                                             [](const QString& p) { return p.startsWith(QLatin1Char('-')); });
-        if (!lobbyName) return failure(QStringLiteral("unknown option '%1'").arg(unknown));
+        if (!lobbyName) return failure(QCoreApplication::translate("Options", "unknown option '%1'").arg(unknown));
     }
     if (help)
         o.action = Options::Action::Help;
@@ -169,7 +171,7 @@ Options parseOptions(const QStringList& args) {
 }
 
 QString usageText(const QString& program) {
-    return QStringLiteral(
+    return QCoreApplication::translate("Options",
                "Usage: %1 [--port N]                       a solo game against the computer\n"
                "       %1 [--port N] NAME HOST true|false  as the lobby starts it: play as\n"
                "                                                NAME, and host (true) or join HOST\n"
@@ -211,7 +213,8 @@ int reportOptions(const Options& options, const QString& program) {
     case Options::Action::Help: print(stdout, usageText(program)); return 0;
     case Options::Action::Version: print(stdout, QStringLiteral("%1 %2\n").arg(program, QString::fromLatin1(velmora::kVersionText))); return 0;
     case Options::Action::Error:
-        print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, options.error));
+        print(stderr, QCoreApplication::translate("Options", "%1: %2\nTry '%1 --help' for more information.\n")
+                         .arg(program, options.error));
         return 2;
     case Options::Action::Play:
     case Options::Action::Serve: break;

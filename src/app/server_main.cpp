@@ -8,36 +8,53 @@
 #include "app/find.h"
 #include "app/options.h"
 #include "app/serve.h"
+#include "i18n/language.h"
 
-int main(int argc, char** argv) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+namespace {
+
+velmora::app::Options parse(const QStringList& args) {
     using velmora::app::Options;
     Options options = velmora::app::parseOptions(args);
     if (options.action == Options::Action::Play) {
         if (!options.launch.isEmpty()) {
             options.action = Options::Action::Error;
-            options.error = QStringLiteral("unexpected argument '%1'").arg(options.launch.first());
+            options.error = QCoreApplication::translate("velmora-server", "unexpected argument '%1'")
+                                .arg(options.launch.first());
         } else {
             options.action = Options::Action::Serve;
         }
     }
+    return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    using velmora::app::Options;
+    Options options = parse(args);
     const QString program = QStringLiteral("velmora-server");
-    if (options.action == Options::Action::Help) {
-        std::fputs(QStringLiteral("Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]\n"
-                                  "          [--state FILE] [--resume FILE] [--open-port]\n"
-                                  "       %1 --find [--timeout S]\n"
-                                  "\n"
-                                  "One Velmora table without a window: the options are those of\n"
-                                  "'velmora --serve' (see 'velmora --help'); it runs until SIGINT or SIGTERM.\n")
+    if (options.action != Options::Action::Serve && options.action != Options::Action::Find) {
+        // In the system's language: read again once its translation is in.
+        QCoreApplication app(argc, argv);
+        velmora::i18n::installLanguage(velmora::i18n::pickLanguage(QString()));
+        options = parse(args);
+        if (options.action != Options::Action::Help) return velmora::app::reportOptions(options, program);
+        std::fputs(QCoreApplication::translate(
+                       "velmora-server",
+                       "Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]\n"
+                       "          [--state FILE] [--resume FILE] [--open-port]\n"
+                       "       %1 --find [--timeout S]\n"
+                       "\n"
+                       "One Velmora table without a window: the options are those of\n"
+                       "'velmora --serve' (see 'velmora --help'); it runs until SIGINT or SIGTERM.\n")
                        .arg(program)
                        .toLocal8Bit()
                        .constData(),
                    stdout);
         return 0;
     }
-    if (options.action != Options::Action::Serve && options.action != Options::Action::Find)
-        return velmora::app::reportOptions(options, program);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     return options.action == Options::Action::Serve ? velmora::app::serve(options) : velmora::app::find(options);

@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "game/i18n.h"
 #include "game/version.h"
 
 namespace velmora {
@@ -97,18 +98,19 @@ inline constexpr int kPlayErrorCount = 8;
 
 constexpr int playErrorCode(PlayError e) { return static_cast<int>(e); }
 
-// The status text the client shows for a code; empty for an unknown one.
+// The status text the client shows for a code (English; translated where it
+// is shown); empty for an unknown one.
 constexpr std::string_view playErrorText(int code) {
     constexpr std::string_view kTexts[kPlayErrorCount + 1] = {
         "",
-        "You cannot do that right now.",
-        "That is not a valid play.",
-        "That does not complete your stage.",
-        "You have already completed the stage.",
-        "You cannot hit until you complete the stage.",
-        "Invalid",
-        "That is not a valid play.",
-        "You cannot pick up a skip card.",
+        VELMORA_TRANSLATE_NOOP("PlayError", "You cannot do that right now."),
+        VELMORA_TRANSLATE_NOOP("PlayError", "That is not a valid play."),
+        VELMORA_TRANSLATE_NOOP("PlayError", "That does not complete your stage."),
+        VELMORA_TRANSLATE_NOOP("PlayError", "You have already completed the stage."),
+        VELMORA_TRANSLATE_NOOP("PlayError", "You cannot hit until you complete the stage."),
+        VELMORA_TRANSLATE_NOOP("PlayError", "Invalid"),
+        VELMORA_TRANSLATE_NOOP("PlayError", "That is not a valid play."),
+        VELMORA_TRANSLATE_NOOP("PlayError", "You cannot pick up a skip card."),
     };
     return code >= 1 && code <= kPlayErrorCount ? kTexts[code] : std::string_view();
 }

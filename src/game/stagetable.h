@@ -3,6 +3,8 @@
 // the client's stage list and labels all read this one table.
 #pragma once
 
+#include "game/i18n.h"
+
 namespace velmora {
 
 // What getsettype reports for a group of a seat's stage.
@@ -21,16 +23,16 @@ struct StageShape {
 namespace detail {
 inline constexpr StageShape kStages[11] = {
     {kNoGroup, 0, kNoGroup, 0, kNoGroup, "", ""},
-    {kSet, 3, kSet, 3, kSet, "2 Sets of 3", "2 Sets of 3"},
-    {kSet, 3, kRun, 4, kNoGroup, "Set of 3 + Run of 4", "Set of 3 and Run of 4"},
-    {kSet, 4, kRun, 4, kNoGroup, "Set of 4 + Run of 4", "Set of 4 and Run of 4"},
-    {kRun, 7, kNoGroup, 0, kNoGroup, "Run of 7", "Run of 7"},
-    {kRun, 8, kNoGroup, 0, kNoGroup, "Run of 8", "Run of 8"},
-    {kRun, 9, kNoGroup, 0, kNoGroup, "Run of 9", "Run of 9"},
-    {kSet, 4, kSet, 4, kSet, "2 Sets of 4", "2 Sets of 4"},
-    {kColour, 8, kNoGroup, 0, kNoGroup, "8 cards same color", "8 Cards of the same color"},
-    {kSet, 4, kRun, 5, kNoGroup, "Set of 4 + Run of 5", "Set of 4 and Run of 5"},
-    {kSet, 5, kSet, 5, kSet, "2 Sets of 5", "2 Sets of 5"},
+    {kSet, 3, kSet, 3, kSet, VELMORA_TRANSLATE_NOOP("Stages", "2 Sets of 3"), VELMORA_TRANSLATE_NOOP("Stages", "2 Sets of 3")},
+    {kSet, 3, kRun, 4, kNoGroup, VELMORA_TRANSLATE_NOOP("Stages", "Set of 3 + Run of 4"), VELMORA_TRANSLATE_NOOP("Stages", "Set of 3 and Run of 4")},
+    {kSet, 4, kRun, 4, kNoGroup, VELMORA_TRANSLATE_NOOP("Stages", "Set of 4 + Run of 4"), VELMORA_TRANSLATE_NOOP("Stages", "Set of 4 and Run of 4")},
+    {kRun, 7, kNoGroup, 0, kNoGroup, VELMORA_TRANSLATE_NOOP("Stages", "Run of 7"), VELMORA_TRANSLATE_NOOP("Stages", "Run of 7")},
+    {kRun, 8, kNoGroup, 0, kNoGroup, VELMORA_TRANSLATE_NOOP("Stages", "Run of 8"), VELMORA_TRANSLATE_NOOP("Stages", "Run of 8")},
+    {kRun, 9, kNoGroup, 0, kNoGroup, VELMORA_TRANSLATE_NOOP("Stages", "Run of 9"), VELMORA_TRANSLATE_NOOP("Stages", "Run of 9")},
+    {kSet, 4, kSet, 4, kSet, VELMORA_TRANSLATE_NOOP("Stages", "2 Sets of 4"), VELMORA_TRANSLATE_NOOP("Stages", "2 Sets of 4")},
+    {kColour, 8, kNoGroup, 0, kNoGroup, VELMORA_TRANSLATE_NOOP("Stages", "8 cards same color"), VELMORA_TRANSLATE_NOOP("Stages", "8 Cards of the same color")},
+    {kSet, 4, kRun, 5, kNoGroup, VELMORA_TRANSLATE_NOOP("Stages", "Set of 4 + Run of 5"), VELMORA_TRANSLATE_NOOP("Stages", "Set of 4 and Run of 5")},
+    {kSet, 5, kSet, 5, kSet, VELMORA_TRANSLATE_NOOP("Stages", "2 Sets of 5"), VELMORA_TRANSLATE_NOOP("Stages", "2 Sets of 5")},
 };
 }  // namespace detail
 

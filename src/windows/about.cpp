@@ -64,15 +64,15 @@ void Logo::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 Tabout::Tabout(const QString& versionText, QWidget* parent)
-    : SideWindow("Tabout", QStringLiteral("Velmora - About"), parent),
+    : SideWindow("Tabout", tr("Velmora - About"), parent),
       openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     auto* layout = new QVBoxLayout(this);
     logo_ = new Logo(this);
     layout->addWidget(logo_, 1);
-    version_ = feltText(QStringLiteral("Version %1").arg(versionText), this);
+    version_ = feltText(tr("Version %1").arg(versionText), this);
     version_->setObjectName(QStringLiteral("version"));
     version_->setAlignment(Qt::AlignCenter);
-    auto* line = feltText(QStringLiteral("A card game of ten stages for up to four players."), this);
+    auto* line = feltText(tr("A card game of ten stages for up to four players."), this);
     line->setAlignment(Qt::AlignCenter);
     layout->addWidget(line);
     layout->addWidget(version_);

@@ -17,8 +17,9 @@
 namespace velmora::windows {
 namespace {
 
-const QString kGetCaption = QStringLiteral("Download And Install The Halvex Lobby Now");
-const QString kNoAddressCaption = QStringLiteral("Download Not Available: No Address Set");
+// Made when shown, so that they are in the player's language.
+QString getCaption() { return Tdownload::tr("Download And Install The Halvex Lobby Now"); }
+QString noAddressCaption() { return Tdownload::tr("Download Not Available: No Address Set"); }
 constexpr int kStallMs = 60000;  // a server that sends nothing for this long is given up
 
 // The installer's file name: the text after the address's last "/", kept to
@@ -41,7 +42,7 @@ QByteArray checksumIn(const QByteArray& text) {
 }  // namespace
 
 Tdownload::Tdownload(QWidget* parent)
-    : SideWindow("Tdownload", QStringLiteral("Download The Halvex Lobby"), parent),
+    : SideWindow("Tdownload", tr("Download The Halvex Lobby"), parent),
       startProgram_([](const QString& program, const QStringList& args) {
           return QProcess::startDetached(program, args);
       }) {
@@ -65,13 +66,13 @@ QNetworkAccessManager* Tdownload::network() {
 }
 
 QWidget* Tdownload::buildDownloadPanel() {
-    auto* panel = new QGroupBox(QStringLiteral("The Halvex Lobby"), this);
+    auto* panel = new QGroupBox(tr("The Halvex Lobby"), this);
     auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(feltText(QStringLiteral("Meet other players in the Halvex Lobby."), panel));
-    get_ = new QPushButton(kGetCaption, panel);
+    layout->addWidget(feltText(tr("Meet other players in the Halvex Lobby."), panel));
+    get_ = new QPushButton(getCaption(), panel);
     get_->setObjectName(QStringLiteral("getbutton"));
     connect(get_, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
-    abort_ = new QPushButton(QStringLiteral("Stop Download"), panel);
+    abort_ = new QPushButton(tr("Stop Download"), panel);
     abort_->setObjectName(QStringLiteral("abortbutton"));
     abort_->setEnabled(false);
     connect(abort_, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
@@ -128,17 +129,17 @@ QWidget* Tdownload::buildSoloPanel() {
 }
 
 QWidget* Tdownload::buildOthersPanel() {
-    auto* panel = new QGroupBox(QStringLiteral("Play with Others"), this);
+    auto* panel = new QGroupBox(tr("Play with Others"), this);
     auto* layout = new QVBoxLayout(panel);
     auto* row = new QHBoxLayout;
     for (const bool host : {true, false}) {
-        auto* button = new QPushButton(host ? QStringLiteral("Host a Game") : QStringLiteral("Join a Game"), panel);
+        auto* button = new QPushButton(host ? tr("Host a Game") : tr("Join a Game"), panel);
         button->setObjectName(host ? QStringLiteral("button_host") : QStringLiteral("button_join"));
         connect(button, &QPushButton::clicked, this, [this, host] { emit hostOrJoin(host); });
         row->addWidget(button);
     }
     layout->addLayout(row);
-    lobby_ = new QPushButton(QStringLiteral("Open The Halvex Lobby"), panel);
+    lobby_ = new QPushButton(tr("Open The Halvex Lobby"), panel);
     lobby_->setObjectName(QStringLiteral("Button2"));
     connect(lobby_, &QPushButton::clicked, this, &Tdownload::Button2Click);
     layout->addWidget(lobby_);
@@ -178,8 +179,8 @@ void Tdownload::showLobbyParts() {
 void Tdownload::setDownloadAddress(const QString& address) {
     address_ = address.trimmed();
     const bool usable = !address_.isEmpty();
-    const QString why = QStringLiteral("No download address for the Halvex Lobby is set in the settings file.");
-    get_->setText(usable ? kGetCaption : kNoAddressCaption);
+    const QString why = tr("No download address for the Halvex Lobby is set in the settings file.");
+    get_->setText(usable ? getCaption() : noAddressCaption());
     get_->setToolTip(usable ? address_ : why);
     get_->setEnabled(usable && !busy());
     if (!busy()) status_->setText(usable ? QString() : why);
@@ -204,16 +205,16 @@ void Tdownload::getbuttonClick() {
     const QUrl url(address_);
     setProgressText(QString());
     if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
-        setStatus(QStringLiteral("An Error has Occurred."));
-        setProgressText(QStringLiteral("The download address is not an http or https address."));
+        setStatus(tr("An Error has Occurred."));
+        setProgressText(tr("The download address is not an http or https address."));
         return;
     }
     file_ = std::make_unique<QSaveFile>(QDir(folder_).filePath(fileNameFor(url)));
     file_->setDirectWriteFallback(false);  // never write straight into the final name
     if (folder_.isEmpty() || !file_->open(QIODevice::WriteOnly)) {
         file_.reset();
-        setStatus(QStringLiteral("An Error has Occurred."));
-        setProgressText(QStringLiteral("There is no folder the download can be saved in."));
+        setStatus(tr("An Error has Occurred."));
+        setProgressText(tr("There is no folder the download can be saved in."));
         return;
     }
     hash_.reset();
@@ -223,7 +224,7 @@ void Tdownload::getbuttonClick() {
     abort_->setEnabled(true);
     bar_->setRange(0, 1000);
     bar_->setValue(0);
-    setStatus(QStringLiteral("Loading"));
+    setStatus(tr("Loading"));
 
     QNetworkRequest request(url);
     request.setTransferTimeout(kStallMs);
@@ -231,7 +232,7 @@ void Tdownload::getbuttonClick() {
     connect(reply_, &QNetworkReply::metaDataChanged, this, &Tdownload::transferBegins);
     connect(reply_, &QNetworkReply::readyRead, this, [this] { dataArrived(reply_); });
     connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 got, qint64 total) {
-        if (total > kMaxInstallerBytes) return refuse(QStringLiteral("The download is too large."));
+        if (total > kMaxInstallerBytes) return refuse(tr("The download is too large."));
         if (total > 0) bar_->setValue(int(got * 1000 / total));
         else bar_->setRange(0, 0);  // size unknown: a busy bar
     });
@@ -241,7 +242,7 @@ void Tdownload::getbuttonClick() {
 void Tdownload::transferBegins() {
     if (begun_) return;
     begun_ = true;
-    setStatus(QStringLiteral("Downloading: ") + address_);
+    setStatus(tr("Downloading: ") + address_);
 }
 
 void Tdownload::dataArrived(QNetworkReply* reply) {
@@ -250,9 +251,9 @@ void Tdownload::dataArrived(QNetworkReply* reply) {
     const QByteArray data = reply->readAll();
     if (data.isEmpty()) return;
     received_ += data.size();
-    if (received_ > kMaxInstallerBytes) return refuse(QStringLiteral("The download is too large."));
+    if (received_ > kMaxInstallerBytes) return refuse(tr("The download is too large."));
     hash_.addData(data);
-    if (file_->write(data) != data.size()) return refuse(QStringLiteral("The download could not be saved."));
+    if (file_->write(data) != data.size()) return refuse(tr("The download could not be saved."));
     setProgressText(QString::number(received_));
 }
 
@@ -268,7 +269,7 @@ void Tdownload::transferEnded() {
     dataArrived(reply);  // anything still buffered
     reply_ = nullptr;
     if (!file_) return;  // refused while reading the rest
-    setProgressText(QStringLiteral("Received %1 bytes").arg(received_));
+    setProgressText(tr("Received %1 bytes").arg(received_));
     bar_->setRange(0, 1000);
     bar_->setValue(1000);
     if (reply->url().scheme() == QLatin1String("https")) return install();
@@ -278,7 +279,7 @@ void Tdownload::transferEnded() {
     request.setTransferTimeout(kStallMs);
     checksumReply_ = network()->get(request);
     connect(checksumReply_, &QNetworkReply::downloadProgress, this, [this](qint64 got, qint64) {
-        if (got > kMaxChecksumBytes) refuse(QStringLiteral("The download's checksum could not be read."));
+        if (got > kMaxChecksumBytes) refuse(tr("The download's checksum could not be read."));
     });
     connect(checksumReply_, &QNetworkReply::finished, this, &Tdownload::checksumArrived);
 }
@@ -290,23 +291,23 @@ void Tdownload::checksumArrived() {
     reply->deleteLater();
     if (stopping_) return;
     if (reply->error() != QNetworkReply::NoError)
-        return refuse(QStringLiteral("The download's checksum could not be fetched, so it was not kept."));
+        return refuse(tr("The download's checksum could not be fetched, so it was not kept."));
     const QByteArray expected = checksumIn(reply->read(kMaxChecksumBytes));
     if (expected.isEmpty() || expected != hash_.result().toHex())
-        return refuse(QStringLiteral("The download does not match its checksum, so it was not kept."));
+        return refuse(tr("The download does not match its checksum, so it was not kept."));
     install();
 }
 
 void Tdownload::install() {
-    if (!file_->commit()) return refuse(QStringLiteral("The download could not be saved."));
+    if (!file_->commit()) return refuse(tr("The download could not be saved."));
     const QString path = file_->fileName();
     file_.reset();
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-    setStatus(QStringLiteral("Installing"));
+    setStatus(tr("Installing"));
     const bool started = startProgram_ && startProgram_(path, kInstallerArguments);
     finish();
     if (!started) {
-        setStatus(QStringLiteral("An Error has Occurred."));
+        setStatus(tr("An Error has Occurred."));
         return;
     }
     emit exitGame();
@@ -321,7 +322,7 @@ void Tdownload::stopAll() {
 // Any failure: the partial file goes, nothing is started.
 void Tdownload::refuse(const QString& why) {
     stopAll();
-    setStatus(QStringLiteral("Download Aborted"));
+    setStatus(tr("Download Aborted"));
     setProgressText(why);
     bar_->setValue(0);
     finish();
@@ -330,8 +331,8 @@ void Tdownload::refuse(const QString& why) {
 void Tdownload::abortbuttonClick() {
     if (!busy()) return;
     stopAll();
-    setProgressText(QStringLiteral("Download has been aborted."));
-    setStatus(QStringLiteral("Download Aborted"));
+    setProgressText(tr("Download has been aborted."));
+    setStatus(tr("Download Aborted"));
     bar_->setValue(0);
     finish();
 }
@@ -362,8 +363,8 @@ void Tdownload::Button2Click() {
     }
     // The lobby is a separate program that starts the game itself.
     auto* box = new QMessageBox(QMessageBox::NoIcon, windowTitle(),
-                                QStringLiteral("Please close the game and open the Halvex Lobby using the icon on "
-                                               "your desktop or using the your Window's start-up menu."),
+                                tr("Please close the game and open the Halvex Lobby using the icon on "
+                                   "your desktop or using the your Window's start-up menu."),
                                 QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -19,13 +19,13 @@ QSpinBox* spin(const char* name, int min, int max, int step, int value, QWidget*
 }  // namespace
 
 Tgamestart::Tgamestart(QWidget* parent)
-    : SideWindow("Tgamestart", QStringLiteral("Velmora - Game Options"), parent),
+    : SideWindow("Tgamestart", tr("Velmora - Game Options"), parent),
       score_(spin("playtoscore", 30, 9999, 10, 30, this)),
       time_(spin("timeperturn", 45, 120, 5, 60, this)) {
     auto* form = new QFormLayout(this);
-    form->addRow(feltHeading(QStringLiteral("Game Options"), this));
-    form->addRow(feltText(QStringLiteral("Play to Score"), this), score_);
-    form->addRow(feltText(QStringLiteral("Creation Time"), this), time_);
+    form->addRow(feltHeading(tr("Game Options"), this));
+    form->addRow(feltText(tr("Play to Score"), this), score_);
+    form->addRow(feltText(tr("Creation Time"), this), time_);
     // A named copy, not a structured binding: clang before 16 cannot capture one.
     for (const auto& entry : {std::pair{score_, &scoreText_}, std::pair{time_, &timeText_}}) {
         QString* text = entry.second;

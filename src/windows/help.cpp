@@ -6,7 +6,7 @@
 
 namespace velmora::windows {
 
-Thelp::Thelp(QWidget* parent) : SideWindow("Thelp", QStringLiteral("Velmora - Help File"), parent) {
+Thelp::Thelp(QWidget* parent) : SideWindow("Thelp", tr("Velmora - Help File"), parent) {
     auto* side = new QVBoxLayout;
     auto* pages = new QVBoxLayout;
     heading_ = feltHeading(QString(), this);

@@ -1,6 +1,9 @@
 // The words of the help pages. Written for a new player: short sentences, an
-// example for every rule, nothing about how the program works inside.
+// example for every rule, nothing about how the program works inside. Each
+// page is one text for the translators, shown in the player's language.
 #include <array>
+
+#include <QCoreApplication>
 
 #include "windows/help.h"
 
@@ -13,7 +16,7 @@ struct Page {
 };
 
 const std::array<Page, kHelpPages> kPages{{
-    {"Overview", R"(
+    {QT_TRANSLATE_NOOP("Help", "Overview"), QT_TRANSLATE_NOOP("Help", R"(
 <p><b>Velmora</b> is a card game for up to four players at one table. Every
 player works through ten <b>stages</b>: fixed combinations of cards such as
 "2 Sets of 3" or "Run of 7". The first player to finish the tenth stage wins
@@ -37,8 +40,8 @@ cards the round ends, and everyone who laid a stage moves on to the next.</p>
 <p>The chat is at the bottom right; phrase buttons send a greeting with one
 click. View &gt; Spy List shows who is watching, View &gt; View Tally shows the
 games you played. Press F1 at any time to open this help.</p>
-)"},
-    {"Connecting", R"(
+)")},
+    {QT_TRANSLATE_NOOP("Help", "Connecting"), QT_TRANSLATE_NOOP("Help", R"(
 <h3>Solo game</h3>
 <p>Started on its own the program hosts a game on your computer and you sit
 at seat 1. The computer player <b>Klot</b> always takes seat 2 when nobody else
@@ -70,8 +73,8 @@ running takes over a free seat from the computer, cards and all.</p>
 <p>All players need the same version of the game; the chat tells you when
 someone's differs. When the hosting player closes the game, the table closes
 for everyone.</p>
-)"},
-    {"Game Play", R"(
+)")},
+    {QT_TRANSLATE_NOOP("Help", "Game Play"), QT_TRANSLATE_NOOP("Help", R"(
 <h3>Your turn</h3>
 <ol>
 <li><b>Take a card</b>: click the deck to draw the top card, or click the
@@ -104,8 +107,8 @@ once, without a discard.</p>
 <h3>End of a round</h3>
 <p>A round ends when a player has no cards left, or when every player in the
 round has laid his stage. The next round is dealt seven seconds later.</p>
-)"},
-    {"Scoring", R"(
+)")},
+    {QT_TRANSLATE_NOOP("Help", "Scoring"), QT_TRANSLATE_NOOP("Help", R"(
 <h3>Moving on</h3>
 <p>At the end of a round everyone who laid his stage moves on to the next
 stage. Whoever did not tries the same stage again next round.</p>
@@ -129,8 +132,8 @@ and are not kept in the tally:</p>
 <h3>Tally</h3>
 <p>View &gt; View Tally counts, for each player you follow, the games you
 played together and who won them, in this session and in all.</p>
-)"},
-    {"Documentation", R"(
+)")},
+    {QT_TRANSLATE_NOOP("Help", "Documentation"), QT_TRANSLATE_NOOP("Help", R"(
 <h3>Groups</h3>
 <ul>
 <li>A <b>set</b>: cards of the same number, any colours (9 9 9).</li>
@@ -164,8 +167,8 @@ make your stage.</li>
 first.</li>
 <li>"That is not a valid play." &ndash; the card does not fit that group.</li>
 </ul>
-)"},
-    {"License", R"(
+)")},
+    {QT_TRANSLATE_NOOP("Help", "License"), QT_TRANSLATE_NOOP("Help", R"(
 <p><b>Velmora</b> &ndash; copyright the Velmora developers.</p>
 <p>This program is free software under the MIT License:</p>
 <p>Permission is hereby granted, free of charge, to any person obtaining a
@@ -186,8 +189,8 @@ SOFTWARE.</p>
 <p>The program uses the Qt toolkit under the GNU Lesser General Public
 License, version 3. The card pictures and sounds are made by the program
 itself.</p>
-)"},
-    {"Options", R"(
+)")},
+    {QT_TRANSLATE_NOOP("Help", "Options"), QT_TRANSLATE_NOOP("Help", R"(
 <p>Everything in the Options menu is remembered for the next time, in the
 settings file <i>halvexlobby.ini</i>.</p>
 <ul>
@@ -209,6 +212,8 @@ where it is while new lines arrive, so you can read back; choose it again to
 follow the newest lines.</li>
 <li><b>Reset Screen Location</b>: brings the window back to the top left
 corner at its first size.</li>
+<li><b>Language</b>: the language of the game (System follows your
+computer); it takes effect at the next start.</li>
 </ul>
 <h3>Chat</h3>
 <p>Type in the line under the chat and press Enter. A line that starts with
@@ -220,17 +225,17 @@ for everyone.</p>
 settings file. A download is only started after it has been checked: it must
 come over a secure (https) address, or match the checksum published beside
 it.</p>
-)"},
+)")},
 }};
 
 }  // namespace
 
 QString helpCaption(int page) {
-    return page >= 1 && page <= kHelpPages ? QString::fromLatin1(kPages[page - 1].caption) : QString();
+    return page >= 1 && page <= kHelpPages ? QCoreApplication::translate("Help", kPages[page - 1].caption) : QString();
 }
 
 QString helpText(int page) {
-    return page >= 1 && page <= kHelpPages ? QString::fromUtf8(kPages[page - 1].text) : QString();
+    return page >= 1 && page <= kHelpPages ? QCoreApplication::translate("Help", kPages[page - 1].text) : QString();
 }
 
 }  // namespace velmora::windows

@@ -28,9 +28,9 @@ QStringList rememberRecent(QStringList recent, const QString& entry, int max) {
     return recent;
 }
 
-Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("Velmora - Host or Join"), parent) {
+Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", tr("Velmora - Host or Join"), parent) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(feltHeading(QStringLiteral("Play with Others"), this));
+    layout->addWidget(feltHeading(tr("Play with Others"), this));
     auto* form = new QFormLayout;
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("edit_name"));
@@ -41,17 +41,19 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("
     address_->setObjectName(QStringLiteral("combo_address"));
     address_->setEditable(true);
     address_->setInsertPolicy(QComboBox::NoInsert);
-    address_->lineEdit()->setPlaceholderText(QStringLiteral("the host's name or address, to join"));
+    address_->lineEdit()->setPlaceholderText(tr("the host's name or address, to join"));
+    // The hint is read whole in every language: the field is at least as wide.
+    address_->setMinimumWidth(address_->fontMetrics().horizontalAdvance(address_->lineEdit()->placeholderText()) + 48);
     port_ = new QSpinBox(this);
     port_->setObjectName(QStringLiteral("spin_port"));
     port_->setRange(1, 65535);
     port_->setValue(kDefaultPort);
     auto label = [this](const QString& text) { return feltText(text, this); };
-    form->addRow(label(QStringLiteral("Your name")), name_);
-    form->addRow(label(QStringLiteral("Address")), address_);
-    form->addRow(label(QStringLiteral("Port")), port_);
+    form->addRow(label(tr("Your name")), name_);
+    form->addRow(label(tr("Address")), address_);
+    form->addRow(label(tr("Port")), port_);
     layout->addLayout(form);
-    layout->addWidget(feltText(QStringLiteral("Tables on this network (double-click one to join):"), this));
+    layout->addWidget(feltText(tr("Tables on this network (double-click one to join):"), this));
     tables_ = new QListWidget(this);
     tables_->setObjectName(QStringLiteral("list_tables"));
     tables_->setMinimumHeight(90);
@@ -66,7 +68,7 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("
         }
     });
     layout->addWidget(tables_);
-    announce_ = new QCheckBox(QStringLiteral("Let players on this network find the table"), this);
+    announce_ = new QCheckBox(tr("Let players on this network find the table"), this);
     announce_->setObjectName(QStringLiteral("check_announce"));
     announce_->setChecked(true);
     layout->addWidget(announce_);
@@ -83,15 +85,15 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", QStringLiteral("
     own_->setObjectName(QStringLiteral("label_ownaddresses"));
     own_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(own_);
-    layout->addWidget(feltText(QStringLiteral("The game in this window ends, and the program starts again at the new table."), this));
+    layout->addWidget(feltText(tr("The game in this window ends, and the program starts again at the new table."), this));
     problem_ = feltText(QString(), this);
     problem_->setObjectName(QStringLiteral("label_problem"));
     layout->addWidget(problem_);
 
     auto* buttons = new QDialogButtonBox(this);
-    host_ = buttons->addButton(QStringLiteral("Host"), QDialogButtonBox::ActionRole);
+    host_ = buttons->addButton(tr("Host"), QDialogButtonBox::ActionRole);
     host_->setObjectName(QStringLiteral("button_host"));
-    join_ = buttons->addButton(QStringLiteral("Join"), QDialogButtonBox::AcceptRole);
+    join_ = buttons->addButton(tr("Join"), QDialogButtonBox::AcceptRole);
     join_->setObjectName(QStringLiteral("button_join"));
     buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("button_cancel"));
     connect(host_, &QPushButton::clicked, this, &Thostjoin::button_hostClick);
@@ -133,7 +135,7 @@ void Thostjoin::preferHost(bool host) {
 void Thostjoin::setOwnAddresses(const QStringList& addresses) {
     own_->setText(addresses.isEmpty()
                       ? QString()
-                      : QStringLiteral("Others join you at: ") + addresses.join(QStringLiteral(", ")));
+                      : tr("Others join you at: ") + addresses.join(QStringLiteral(", ")));
 }
 
 void Thostjoin::setRouterStatus(const QString& text) {
@@ -146,15 +148,15 @@ void Thostjoin::setTables(const std::vector<net::FoundTable>& tables) {
     tables_->clear();
     for (const net::FoundTable& t : tables) {
         const QString address = QString::fromStdString(t.address);
-        const QString seats = t.table.seats == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(t.table.seats);
+        const QString seats = t.table.seats == 1 ? tr("1 player") : tr("%1 players").arg(t.table.seats);
         auto* item = new QListWidgetItem(QStringLiteral("%1 - %2%3 (%4)")
                                              .arg(QString::fromStdString(t.table.name), seats,
-                                                  t.table.gameOn ? QStringLiteral(", playing") : QString(),
+                                                  t.table.gameOn ? tr(", playing") : QString(),
                                                   recentEntry(address, quint16(t.table.port))),
                                          tables_);
         item->setData(Qt::UserRole, recentEntry(address, quint16(t.table.port)));
         if (t.table.version != kVersionText)
-            item->setToolTip(QStringLiteral("This table runs version %1; you have %2.")
+            item->setToolTip(tr("This table runs version %1; you have %2.")
                                  .arg(QString::fromStdString(t.table.version), QLatin1String(kVersionText)));
         if (item->data(Qt::UserRole).toString() == current) tables_->setCurrentItem(item);
     }
@@ -178,11 +180,11 @@ void Thostjoin::choose(bool host) {
     choice.openPort = host && openPort_->isChecked();
     if (!host) choice.address = address_->currentText().trimmed();
     if (choice.name.isEmpty()) {
-        problem_->setText(QStringLiteral("Type your name first."));
+        problem_->setText(tr("Type your name first."));
         return;
     }
     if (!host && choice.address.isEmpty()) {
-        problem_->setText(QStringLiteral("Type the address of the computer that hosts the game."));
+        problem_->setText(tr("Type the address of the computer that hosts the game."));
         return;
     }
     problem_->clear();

@@ -5,11 +5,12 @@
 
 namespace velmora::windows {
 
-Tphrases::Tphrases(QWidget* parent) : SideWindow("Tphrases", QStringLiteral("Velmora - Phrases"), parent) {
+Tphrases::Tphrases(QWidget* parent) : SideWindow("Tphrases", tr("Velmora - Phrases"), parent) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(feltHeading(QStringLiteral("Phrase List"), this), 0, 0, 1, 2);
+    grid->addWidget(feltHeading(tr("Phrase List"), this), 0, 0, 1, 2);
     for (int n = 1; n <= kCount; ++n) {
-        QLabel* label = feltText(QStringLiteral("Phrase Button %1:").arg(n), this);
+        QLabel* label = feltText(tr("Phrase Button %1:").arg(n), this);
+        label->setWordWrap(false);  // the edits give way to a longer caption
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("phrase%1").arg(n));
         edit->setMaxLength(kMaxLength);
@@ -18,9 +19,9 @@ Tphrases::Tphrases(QWidget* parent) : SideWindow("Tphrases", QStringLiteral("Vel
         grid->addWidget(edit, n, 1);
         edits_[n - 1] = edit;
     }
-    QLabel* note = feltText(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    QLabel* note = feltText(tr("Buttons can only be used once every 2 seconds"), this);
     grid->addWidget(note, kCount + 1, 0, 1, 2);
-    done_ = new QPushButton(QStringLiteral("Done"), this);
+    done_ = new QPushButton(tr("Done"), this);
     done_->setObjectName(QStringLiteral("button_done"));
     done_->setDefault(true);
     connect(done_, &QPushButton::clicked, this, &Tphrases::button_doneClick);

@@ -1,5 +1,8 @@
 #include "windows/sidewindow.h"
 
+#include <QLayout>
+#include <algorithm>
+
 namespace velmora::windows {
 namespace {
 const QColor kFelt(153, 115, 72);
@@ -15,6 +18,17 @@ SideWindow::SideWindow(const char* objectName, const QString& caption, QWidget* 
     setAutoFillBackground(true);
     // Group captions in the felt's light text colour, like every other label.
     setStyleSheet(QStringLiteral("QGroupBox { color: rgb(243,231,205); font: bold 13px 'DejaVu Sans'; }"));
+}
+
+void SideWindow::showEvent(QShowEvent* event) {
+    if (QLayout* l = layout()) {
+        l->activate();
+        const QSize least = l->totalMinimumSize();
+        const int width = std::max(this->width(), least.width());
+        const int height = l->hasHeightForWidth() ? l->totalHeightForWidth(width) : least.height();
+        resize(width, std::max(this->height(), height));
+    }
+    QDialog::showEvent(event);
 }
 
 QLabel* feltHeading(const QString& text, QWidget* parent) {

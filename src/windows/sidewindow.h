@@ -12,6 +12,11 @@ class SideWindow : public QDialog {
     Q_OBJECT
 public:
     SideWindow(const char* objectName, const QString& caption, QWidget* parent);
+
+protected:
+    // Grows to what the texts need: a language may need more than the
+    // designed size, and a wrapped text more lines.
+    void showEvent(QShowEvent* event) override;
 };
 
 // Light text on the felt.

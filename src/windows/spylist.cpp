@@ -27,9 +27,9 @@ int SpyRoster::remove(int place, const QString& name) {
 }
 
 Tspylist::Tspylist(QWidget* parent, SpyRoster* roster)
-    : SideWindow("Tspylist", QStringLiteral("Velmora - Spys"), parent), roster_(roster ? roster : &ownRoster_) {
+    : SideWindow("Tspylist", tr("Velmora - Spys"), parent), roster_(roster ? roster : &ownRoster_) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(feltHeading(QStringLiteral("Spy List"), this));
+    layout->addWidget(feltHeading(tr("Spy List"), this));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("listbox_spys"));
     list_->setMouseTracking(true);
@@ -46,7 +46,7 @@ Tspylist::Tspylist(QWidget* parent, SpyRoster* roster)
     // handler ever waits inside a nested event loop.
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("popup_spys"));
-    kickhim_ = popup_->addAction(QStringLiteral("Remove From Game"));
+    kickhim_ = popup_->addAction(tr("Remove From Game"));
     kickhim_->setObjectName(QStringLiteral("popup_kickhim"));
     connect(kickhim_, &QAction::triggered, this, &Tspylist::popup_kickhimClick);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -16,8 +16,9 @@ namespace velmora::windows {
 namespace {
 
 const QString kTotals = QStringLiteral("QGroupBox { color: rgb(243,231,205); font: bold 13px 'DejaVu Sans'; }");
-const QString kHisWinsDefault = QStringLiteral("Wins:");
-const QString kHisTallyDefault = QStringLiteral("Player's Tally");
+// Made when shown, so that they are in the player's language.
+QString hisWinsDefault() { return Ttallylist::tr("Wins:"); }
+QString hisTallyDefault() { return Ttallylist::tr("Player's Tally"); }
 
 QLabel* text(const QString& caption, QWidget* parent, const char* name = nullptr) {
     QLabel* label = feltText(caption, parent);
@@ -38,7 +39,7 @@ QListWidgetItem* ticked(const QString& name) {
 
 }  // namespace
 
-Ttallylist::Ttallylist(QWidget* parent) : SideWindow("Ttallylist", QStringLiteral("Velmora - Tally List"), parent) {
+Ttallylist::Ttallylist(QWidget* parent) : SideWindow("Ttallylist", tr("Velmora - Tally List"), parent) {
     auto* columns = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
@@ -46,17 +47,17 @@ Ttallylist::Ttallylist(QWidget* parent) : SideWindow("Ttallylist", QStringLitera
     columns->addLayout(right, 1);
     buildTotals(right);
     buildRecord(right);
-    checklist_ = addList("checklist", QStringLiteral("Players In Current Game"), left);
-    listbox_tally_ = addList("listbox_tally", QStringLiteral("Players Being Tallied"), left);
+    checklist_ = addList("checklist", tr("Players In Current Game"), left);
+    listbox_tally_ = addList("listbox_tally", tr("Players Being Tallied"), left);
     connect(checklist_, &QListWidget::itemChanged, this, &Ttallylist::checklistClickCheck);
     connect(listbox_tally_, &QListWidget::itemChanged, this, &Ttallylist::listbox_tallyClickCheck);
     connect(listbox_tally_, &QListWidget::currentRowChanged, this, &Ttallylist::listbox_tallyClick);
 
     auto* buttons = new QHBoxLayout;
-    auto* reset = new QPushButton(QStringLiteral("Reset Tally"), this);
+    auto* reset = new QPushButton(tr("Reset Tally"), this);
     reset->setObjectName(QStringLiteral("button_reset"));
     connect(reset, &QPushButton::clicked, this, &Ttallylist::button_resetClick);
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(tr("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &Ttallylist::button_doneClick);
@@ -72,12 +73,12 @@ Ttallylist::Ttallylist(QWidget* parent) : SideWindow("Ttallylist", QStringLitera
 Ttallylist::~Ttallylist() { FormDestroy(); }
 
 void Ttallylist::buildTotals(QBoxLayout* into) {
-    auto* panel = new QGroupBox(QStringLiteral("Your Total Tally"), this);
+    auto* panel = new QGroupBox(tr("Your Total Tally"), this);
     panel->setStyleSheet(kTotals);
     auto* grid = new QGridLayout(panel);
-    const char* const captions[] = {"Total Games:", "Your Wins", "Var3:", "Var4:"};
+    const QString captions[] = {tr("Total Games:"), tr("Your Wins"), QStringLiteral("Var3:"), QStringLiteral("Var4:")};
     for (int i = 0; i < 4; ++i) {
-        QLabel* caption = text(QString::fromLatin1(captions[i]), panel);
+        QLabel* caption = text(captions[i], panel);
         const QByteArray name = "mylabel_" + QByteArray::number(i + 1);
         mylabels_[static_cast<std::size_t>(i)] = text(QStringLiteral("0"), panel, name.constData());
         grid->addWidget(caption, i, 0);
@@ -90,15 +91,15 @@ void Ttallylist::buildTotals(QBoxLayout* into) {
 }
 
 void Ttallylist::buildRecord(QBoxLayout* into) {
-    label_hisnametop_ = feltHeading(kHisTallyDefault, this);
+    label_hisnametop_ = feltHeading(hisTallyDefault(), this);
     label_hisnametop_->setObjectName(QStringLiteral("label_hisnametop"));
     into->addWidget(label_hisnametop_);
     auto* grid = new QGridLayout;
-    grid->addWidget(text(QStringLiteral("Total"), this, nullptr), 0, 1);
-    grid->addWidget(text(QStringLiteral("Session"), this, nullptr), 0, 2);
-    label_hisname_ = text(kHisWinsDefault, this, "label_hisname");
-    QLabel* const rows[] = {text(QStringLiteral("Number of Games"), this), label_hisname_,
-                            text(QStringLiteral("Your Wins:"), this), text(QStringLiteral("Neither Won:"), this)};
+    grid->addWidget(text(tr("Total"), this, nullptr), 0, 1);
+    grid->addWidget(text(tr("Session"), this, nullptr), 0, 2);
+    label_hisname_ = text(hisWinsDefault(), this, "label_hisname");
+    QLabel* const rows[] = {text(tr("Number of Games"), this), label_hisname_,
+                            text(tr("Your Wins:"), this), text(tr("Neither Won:"), this)};
     for (int r = 0; r < 4; ++r) {
         grid->addWidget(rows[r], r + 1, 0);
         for (int half = 0; half < 2; ++half) {
@@ -133,8 +134,8 @@ void Ttallylist::FormCreate(const QString& path) {
         return;
     }
     const QString notice =
-        QStringLiteral("Your tally could not be read completely:\n%1\n\nWhat could be read is kept. The damaged "
-                       "file will be kept as %2 when the tally is next saved.")
+        tr("Your tally could not be read completely:\n%1\n\nWhat could be read is kept. The damaged "
+           "file will be kept as %2 when the tally is next saved.")
             .arg(shown(loaded.problem), shown(file_->damagedPath()));
     // After the main window is on screen, and without waiting for an answer.
     QTimer::singleShot(0, this, [this, notice] {
@@ -240,7 +241,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item) {
     if (item->checkState() == Qt::Checked) return;
     // Asked by name: the list may change while the box is open.
     const QString name = item->text();
-    ask(QStringLiteral("This will delete ") + name + QStringLiteral("'s Tally, Are you want to delete it?"),
+    ask(tr("This will delete %1's Tally, Are you want to delete it?").arg(name),
         [this, name](bool yes) {
             const int row = scores_.rowOf(bytes(name));
             if (row == 0) return;
@@ -266,12 +267,12 @@ void Ttallylist::listbox_tallyClick() {
 // Row 0 stands for "nobody selected": zeros and the plain captions.
 void Ttallylist::showRow(int row, const QString& name) {
     for (int c = 1; c <= 8; ++c) label(c)->setText(row ? shown(scores_.cell(c, row)) : QStringLiteral("0"));
-    label_hisname_->setText(row ? name + QStringLiteral(" Wins:") : kHisWinsDefault);
-    label_hisnametop_->setText(row ? name + QStringLiteral("'s Tally") : kHisTallyDefault);
+    label_hisname_->setText(row ? tr("%1 Wins:").arg(name) : hisWinsDefault());
+    label_hisnametop_->setText(row ? tr("%1's Tally").arg(name) : hisTallyDefault());
 }
 
 void Ttallylist::button_resetClick() {
-    ask(QStringLiteral("Are you sure you want to reset the Tally?"), [this](bool yes) {
+    ask(tr("Are you sure you want to reset the Tally?"), [this](bool yes) {
         if (!yes) return;
         scores_.reset();
         showMine();

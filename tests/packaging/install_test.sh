@@ -22,7 +22,8 @@ layout)
            lib/systemd/system/velmora-server@.service \
            share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
            share/icons/hicolor/scalable/apps/$id.svg share/man/man6/velmora.6.gz \
-           share/doc/velmora/copyright share/doc/velmora/README.md; do
+           share/doc/velmora/copyright share/doc/velmora/README.md \
+           share/velmora/translations/velmora_de.qm share/velmora/translations/velmora_es.qm; do
     [ -f "$prefix/$f" ] || fail "missing $f"
   done
   for size in 16 24 32 48 64 128 256 512; do
@@ -56,16 +57,18 @@ appstream)
 cli)
   install_copy
   for prog in velmora velmora-sim velmora-lzrw1; do
-    out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$prog" --help) || fail "$prog --help exit $?"
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE LC_ALL=C "$prefix/bin/$prog" --help) || fail "$prog --help exit $?"
     grep -qi usage <<<"$out" || fail "$prog --help says no usage"
     [ "$(env -u DISPLAY "$prefix/bin/$prog" --version)" = "$prog 1.0.0" ] || fail "$prog --version"
     set +e
-    err=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$prog" --no-such-option 2>&1 >/dev/null)
+    err=$(env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE LC_ALL=C "$prefix/bin/$prog" --no-such-option 2>&1 >/dev/null)
     rc=$?
     set -e
     [ $rc -eq 2 ] || fail "$prog with an unknown option: exit $rc, not 2"
     grep -q -- "--no-such-option" <<<"$err" || fail "$prog does not name the unknown option: $err"
   done
+  # The installed copy finds its translations.
+  LANGUAGE=es LC_ALL=C.UTF-8 "$prefix/bin/velmora" --help | grep -q '^Uso: velmora' || fail "velmora --help in Spanish"
   ;;
 readonly)
   install_copy

@@ -1,5 +1,6 @@
 #include "client/access/gamelog.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -73,7 +74,7 @@ void GameLogPanel::paintEvent(QPaintEvent*) {
     p.setFont(titleFont());
     p.setPen(boardTextColour());
     p.drawText(QRect(0, kTitleTop, kDesignedWidth, titleHeight() - kTitleTop), Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("GAME LOG"));
+               QCoreApplication::translate("Board", "GAME LOG"));
 }
 
 PictureSwitch::PictureSwitch(int picture, QWidget* parent) : QAbstractButton(parent), picture_(picture) {

@@ -24,14 +24,14 @@ struct KeyboardPlay::Command {
 
 const std::vector<KeyboardPlay::Command>& KeyboardPlay::commands() {
     static const std::vector<Command> kCommands{
-        {"KeyDraw1", "Draw a Card", {QKeySequence(Qt::Key_D)}, &KeyboardPlay::draw},
-        {"KeyPickUp1", "Pick Up the Discard", {QKeySequence(Qt::Key_P)}, &KeyboardPlay::pickUp},
-        {"KeyLayStage1", "Lay the Stage", {QKeySequence(Qt::Key_L)}, &KeyboardPlay::layStage},
-        {"KeyDiscard1", "Discard the Raised Card", {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_X)},
+        {"KeyDraw1", QT_TR_NOOP("Draw a Card"), {QKeySequence(Qt::Key_D)}, &KeyboardPlay::draw},
+        {"KeyPickUp1", QT_TR_NOOP("Pick Up the Discard"), {QKeySequence(Qt::Key_P)}, &KeyboardPlay::pickUp},
+        {"KeyLayStage1", QT_TR_NOOP("Lay the Stage"), {QKeySequence(Qt::Key_L)}, &KeyboardPlay::layStage},
+        {"KeyDiscard1", QT_TR_NOOP("Discard the Raised Card"), {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_X)},
          &KeyboardPlay::discard},
-        {"KeySort1", "Sort the Hand", {QKeySequence(Qt::Key_S)}, &KeyboardPlay::sort},
-        {"KeyHint1", "Hint", {QKeySequence(Qt::Key_H)}, &KeyboardPlay::hint},
-        {"KeyChat1", "Chat Line or Table", {QKeySequence(Qt::Key_F6)}, &KeyboardPlay::toggleChat},
+        {"KeySort1", QT_TR_NOOP("Sort the Hand"), {QKeySequence(Qt::Key_S)}, &KeyboardPlay::sort},
+        {"KeyHint1", QT_TR_NOOP("Hint"), {QKeySequence(Qt::Key_H)}, &KeyboardPlay::hint},
+        {"KeyChat1", QT_TR_NOOP("Chat Line or Table"), {QKeySequence(Qt::Key_F6)}, &KeyboardPlay::toggleChat},
     };
     return kCommands;
 }
@@ -277,7 +277,7 @@ bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString KeyboardPlay::helpHtml() {
-    return QStringLiteral(
+    return tr(
         "<p>The whole game can be played from the keyboard once the table has the keys: <b>Esc</b> "
         "leaves the chat line for the table; <b>F6</b> goes back and forth between the chat line and "
         "the table. A ring shows where the keys act. A click on the table leaves the keys in the chat "

@@ -1,5 +1,6 @@
 #include "client/access/tableaccessible.h"
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -37,15 +38,19 @@ struct ButtonName {
     const char* name;
 };
 constexpr ButtonName kButtons[] = {
-    {"button_createstage", "Create Stage"}, {"button_discard", "Discard"}, {"button_pickup", "Pick Up"},
-    {"button_draw", "Draw"},                {"button_chatbox", "Chat Box"}, {"button_stagelist", "Stage List"},
+    {"button_createstage", QT_TRANSLATE_NOOP("TableAccessibility", "Create Stage")},
+    {"button_discard", QT_TRANSLATE_NOOP("TableAccessibility", "Discard")},
+    {"button_pickup", QT_TRANSLATE_NOOP("TableAccessibility", "Pick Up")},
+    {"button_draw", QT_TRANSLATE_NOOP("TableAccessibility", "Draw")},
+    {"button_chatbox", QT_TRANSLATE_NOOP("TableAccessibility", "Chat Box")},
+    {"button_stagelist", QT_TRANSLATE_NOOP("TableAccessibility", "Stage List")},
 };
 
 QString kindWord(int kind) {
     switch (kind) {
-        case 2: return QStringLiteral("run");
-        case 3: return QStringLiteral("color");
-        default: return QStringLiteral("set");
+        case 2: return QCoreApplication::translate("TableAccessibility", "run");
+        case 3: return QCoreApplication::translate("TableAccessibility", "color");
+        default: return QCoreApplication::translate("TableAccessibility", "set");
     }
 }
 
@@ -58,18 +63,18 @@ QString faces(const std::vector<int>& list) {
 QString seatText(const TableModel& t, int s) {
     const SeatState& seat = t.seats[s];
     QStringList parts{QString::fromStdString(seat.name)};
-    if (seat.stage >= 1 && seat.stage <= kStageCount) parts << QStringLiteral("stage %1").arg(seat.stage);
-    else if (seat.stage > kStageCount) parts << QStringLiteral("all stages done");
-    else parts << QStringLiteral("not in the round");
+    if (seat.stage >= 1 && seat.stage <= kStageCount) parts << QCoreApplication::translate("TableAccessibility", "stage %1").arg(seat.stage);
+    else if (seat.stage > kStageCount) parts << QCoreApplication::translate("TableAccessibility", "all stages done");
+    else parts << QCoreApplication::translate("TableAccessibility", "not in the round");
     const int cards = s == t.ownSeat ? t.cardCount() : seat.handCount;
-    parts << (cards == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(cards));
-    if (seat.turn) parts << QStringLiteral("playing now");
-    if (seat.skipped) parts << QStringLiteral("skipped");
-    if (seat.watching) parts << QStringLiteral("just watching");
+    parts << (cards == 1 ? QCoreApplication::translate("TableAccessibility", "1 card") : QCoreApplication::translate("TableAccessibility", "%1 cards").arg(cards));
+    if (seat.turn) parts << QCoreApplication::translate("TableAccessibility", "playing now");
+    if (seat.skipped) parts << QCoreApplication::translate("TableAccessibility", "skipped");
+    if (seat.watching) parts << QCoreApplication::translate("TableAccessibility", "just watching");
     QStringList laid;
     for (int g = 0; g < 2; ++g)
         if (!seat.groups[g].empty()) laid << kindWord(seat.kind[g]) + QLatin1Char(' ') + faces(seat.groups[g]);
-    parts << (laid.isEmpty() ? QStringLiteral("nothing laid") : QStringLiteral("laid: ") + laid.join(QStringLiteral("; ")));
+    parts << (laid.isEmpty() ? QCoreApplication::translate("TableAccessibility", "nothing laid") : QCoreApplication::translate("TableAccessibility", "laid: ") + laid.join(QStringLiteral("; ")));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -136,7 +141,7 @@ private:
 class ViewInterface : public QAccessibleWidget {
 public:
     ViewInterface(QWidget* view, TableAccessibility* owner)
-        : QAccessibleWidget(view, QAccessible::Pane, QStringLiteral("Table")), owner_(owner) {}
+        : QAccessibleWidget(view, QAccessible::Pane, QCoreApplication::translate("TableAccessibility", "Table")), owner_(owner) {}
 
     int childCount() const override { return owner_ ? static_cast<int>(owner_->describe().size()) : 0; }
     QAccessibleInterface* child(int index) const override {
@@ -164,7 +169,7 @@ public:
         return nullptr;
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QStringLiteral("Table") : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? QCoreApplication::translate("TableAccessibility", "Table") : QAccessibleWidget::text(t);
     }
 
 private:
@@ -182,9 +187,9 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
 void setAccessibleEventSink(AccessibleEventSink s) { sink() = std::move(s); }
 
 QString spokenFace(int face) {
-    QString name = faceName(face);
-    if (name.endsWith(QLatin1String(" Wild"))) name = name.chopped(5) + QStringLiteral(" wild card");
-    return name;
+    if (face >= 1 && face <= 52 && face % 13 == 0)
+        return QCoreApplication::translate("TableAccessibility", "%1 wild card").arg(colourName(face));
+    return faceName(face);
 }
 
 TableAccessibility::TableAccessibility(BoardPanel* board, const TableModel& table, QObject* parent)
@@ -231,16 +236,16 @@ std::vector<AccessibleItem> TableAccessibility::describe() const {
         const HandSlot& slot = t.hand[k];
         if (slot.empty()) continue;
         AccessibleItem* card = add(QStringLiteral("card%1").arg(slot.id), QAccessible::ListItem, spokenFace(slot.face),
-                                   QStringLiteral("card %1 of %2").arg(++position).arg(count));
+                                   QCoreApplication::translate("TableAccessibility", "card %1 of %2").arg(++position).arg(count));
         card->selectable = true;
         card->selected = slot.selected;
     }
-    add(QStringLiteral("image_draw"), QAccessible::Button, QStringLiteral("Draw pile"));
+    add(QStringLiteral("image_draw"), QAccessible::Button, QCoreApplication::translate("TableAccessibility", "Draw pile"));
     add(QStringLiteral("image_discard"), QAccessible::Button,
-        QStringLiteral("Discard pile: %1").arg(t.discardTop > 0 ? spokenFace(t.discardTop) : QStringLiteral("empty")));
+        QCoreApplication::translate("TableAccessibility", "Discard pile: %1").arg(t.discardTop > 0 ? spokenFace(t.discardTop) : QCoreApplication::translate("TableAccessibility", "empty")));
     for (const ButtonName& b : kButtons) {
         const BoardItem* it = v->item(QString::fromLatin1(b.item));
-        if (it && it->visible) add(QString::fromLatin1(b.item), QAccessible::Button, QString::fromLatin1(b.name));
+        if (it && it->visible) add(QString::fromLatin1(b.item), QAccessible::Button, QCoreApplication::translate("TableAccessibility", b.name));
     }
     for (int place = 0; place < 4; ++place) {
         const int s = t.seatAtPlace[static_cast<size_t>(place)];
@@ -250,10 +255,10 @@ std::vector<AccessibleItem> TableAccessibility::describe() const {
             const auto& group = t.seats[s].groups[static_cast<size_t>(g - 1)];
             if (group.empty()) continue;
             add(QStringLiteral("image_set%1").arg(s * 10 + g), QAccessible::Button,
-                QStringLiteral("%1's %2: %3")
+                QCoreApplication::translate("TableAccessibility", "%1's %2: %3")
                     .arg(QString::fromStdString(t.seats[s].name), kindWord(t.seats[s].kind[static_cast<size_t>(g - 1)]),
                          faces(group)),
-                QStringLiteral("place a hit"));
+                QCoreApplication::translate("TableAccessibility", "place a hit"));
         }
     }
     if (t.showWinner) add(QStringLiteral("panel_winner"), QAccessible::StaticText, QString::fromStdString(t.winnerText));

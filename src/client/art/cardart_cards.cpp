@@ -3,6 +3,7 @@
 // overlap (half of a card in the hand, 18 of 45 pixels in a laid group), and
 // on the right a column of as many bars as the number, or the word Wild or
 // Skip standing upright.
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -98,9 +99,9 @@ void paintCardFace(QPainter& p, QSizeF size, int face) {
 
     const int rank = face % kRanks;
     if (face == kSkip)
-        paintUprightWord(p, l, QStringLiteral("Skip"), suit.colour);
+        paintUprightWord(p, l, QCoreApplication::translate("CardArt", "Skip"), suit.colour);
     else if (rank == 0)
-        paintUprightWord(p, l, QStringLiteral("Wild"), suit.colour);
+        paintUprightWord(p, l, QCoreApplication::translate("CardArt", "Wild"), suit.colour);
     else
         paintBars(p, l, rank, suit.colour);
 }

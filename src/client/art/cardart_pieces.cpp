@@ -1,6 +1,7 @@
 // Everything on the board that is not a card: group kind labels, stage
 // tracks, turn and skipped markers, badges, the eyes, and the picture
 // buttons; plus the text and shape helpers the cards share.
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -62,9 +63,9 @@ namespace {
 
 QString kindWord(int kind) {
     switch (kind) {
-    case kRun: return QStringLiteral("RUN");
-    case kColor: return QStringLiteral("COLOR");
-    default: return QStringLiteral("SET");
+    case kRun: return QCoreApplication::translate("CardArt", "RUN");
+    case kColor: return QCoreApplication::translate("CardArt", "COLOR");
+    default: return QCoreApplication::translate("CardArt", "SET");
     }
 }
 
@@ -184,17 +185,17 @@ void paintFixed(QPainter& p, Fixed which) {
     case Fixed::DrawPile: paintCardBack(p, size); break;
     case Fixed::TurnMarker: paintArrowTab(p, size, QColor(255, 222, 110), QColor(222, 156, 30), false); break;
     case Fixed::SkippedMarker: paintArrowTab(p, size, QColor(236, 74, 60), QColor(160, 22, 22), true); break;
-    case Fixed::NotPlaying: paintBadge(p, size, QStringLiteral("NOT PLAYING"), QColor(104, 40, 30)); break;
-    case Fixed::Waiting: paintBadge(p, size, QStringLiteral("WAITING.."), QColor(66, 70, 44)); break;
+    case Fixed::NotPlaying: paintBadge(p, size, QCoreApplication::translate("CardArt", "NOT PLAYING"), QColor(104, 40, 30)); break;
+    case Fixed::Waiting: paintBadge(p, size, QCoreApplication::translate("CardArt", "WAITING.."), QColor(66, 70, 44)); break;
     case Fixed::Eyes: paintEyes(p); break;
-    case Fixed::StartGame: paintButton(p, size, QStringLiteral("Start Game"), 16); break;
-    case Fixed::CreateStage: paintButton(p, size, QStringLiteral("Create Stage"), 16); break;
-    case Fixed::Discard: paintButton(p, size, QStringLiteral("DISCARD"), 10); break;
-    case Fixed::PickUp: paintButton(p, size, QStringLiteral("PICK UP"), 10); break;
-    case Fixed::Draw: paintButton(p, size, QStringLiteral("DRAW"), 10); break;
-    case Fixed::ChatBox: paintTab(p, size, QStringLiteral("CHAT BOX")); break;
-    case Fixed::StageList: paintTab(p, size, QStringLiteral("STAGE LIST")); break;
-    case Fixed::GameLog: paintTab(p, size, QStringLiteral("LOG")); break;
+    case Fixed::StartGame: paintButton(p, size, QCoreApplication::translate("CardArt", "Start Game"), 16); break;
+    case Fixed::CreateStage: paintButton(p, size, QCoreApplication::translate("CardArt", "Create Stage"), 16); break;
+    case Fixed::Discard: paintButton(p, size, QCoreApplication::translate("CardArt", "DISCARD"), 10); break;
+    case Fixed::PickUp: paintButton(p, size, QCoreApplication::translate("CardArt", "PICK UP"), 10); break;
+    case Fixed::Draw: paintButton(p, size, QCoreApplication::translate("CardArt", "DRAW"), 10); break;
+    case Fixed::ChatBox: paintTab(p, size, QCoreApplication::translate("CardArt", "CHAT BOX")); break;
+    case Fixed::StageList: paintTab(p, size, QCoreApplication::translate("CardArt", "STAGE LIST")); break;
+    case Fixed::GameLog: paintTab(p, size, QCoreApplication::translate("CardArt", "LOG")); break;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "client/board/tablelayout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -57,7 +58,7 @@ void addPoints(BoardItems& out, const SeatState& seat, int s, QPoint name) {
     points.name = named("label_points", s);
     points.kind = Kind::Points;
     points.text = QString::number(seat.points);
-    points.tip = QStringLiteral("Penalty points this game: %1").arg(seat.points);
+    points.tip = QCoreApplication::translate("Board", "Penalty points this game: %1").arg(seat.points);
     points.visible = seat.points >= 0 && seat.name != "<Waiting>";
     const int width = QFontMetrics(boardFont(11)).horizontalAdvance(points.text) + 8;
     const int nameWidth = QFontMetrics(seatNameFont()).horizontalAdvance(QString::fromStdString(seat.name));
@@ -68,10 +69,10 @@ void addPoints(BoardItems& out, const SeatState& seat, int s, QPoint name) {
 }
 
 QString seatName(const TableModel& t, int seat) {
-    return seat == t.ownSeat ? QStringLiteral("You") : QString::fromStdString(t.name(seat));
+    return seat == t.ownSeat ? QCoreApplication::translate("Board", "You") : QString::fromStdString(t.name(seat));
 }
 
-QString stageCell(int stage) { return stage > kStageCount ? QStringLiteral("all") : QString::number(stage); }
+QString stageCell(int stage) { return stage > kStageCount ? QCoreApplication::translate("Board", "all") : QString::number(stage); }
 
 BoardItem summaryPanel(QString name, QString title, std::vector<QString> rows, bool visible) {
     BoardItem panel;
@@ -138,19 +139,20 @@ void addLastMove(BoardItems& out, const TableModel& t) {
 
 // The pause after a round: the host's figures, one row a seat.
 void addRoundSummary(BoardItems& out, const TableModel& t) {
-    std::vector<QString> rows{QStringLiteral("Player\tStage\tDone\tRound\tTotal")};
+    std::vector<QString> rows{QCoreApplication::translate("Board", "Player\tStage\tDone\tRound\tTotal")};
     QString title;
     if (const auto& sum = t.roundSummary) {
         // The last stage laid also ends a round, with cards left in that hand.
         const auto ender = std::find_if(sum->rows.begin(), sum->rows.end(),
                                         [&sum](const RoundSummary::Row& r) { return r.seat == sum->wentOut; });
         const bool out = ender == sum->rows.end() || ender->added == 0;
-        title = (sum->wentOut == t.ownSeat ? QStringLiteral("You") : QString::fromStdString(t.name(sum->wentOut))) +
-                (out ? QStringLiteral(" went out.") : QStringLiteral(" ended the round."));
+        title = (out ? QCoreApplication::translate("Board", "%1 went out.")
+                     : QCoreApplication::translate("Board", "%1 ended the round."))
+                    .arg(seatName(t, sum->wentOut));
         for (const RoundSummary::Row& r : sum->rows)
             rows.push_back(QStringLiteral("%1\t%2 \u2192 %3\t%4\t+%5\t%6")
                                .arg(seatName(t, r.seat), stageCell(r.stageBefore), stageCell(r.stageAfter),
-                                    r.completed ? QStringLiteral("yes") : QStringLiteral("no"))
+                                    r.completed ? QCoreApplication::translate("Board", "yes") : QCoreApplication::translate("Board", "no"))
                                .arg(r.added)
                                .arg(r.total));
     }
@@ -159,7 +161,7 @@ void addRoundSummary(BoardItems& out, const TableModel& t) {
 
 // The end of a game: the winner's line over the final standing, best first.
 void addGameOver(BoardItems& out, const TableModel& t) {
-    std::vector<QString> rows{QStringLiteral("Player\tStage\tPoints\tWon")};
+    std::vector<QString> rows{QCoreApplication::translate("Board", "Player\tStage\tPoints\tWon")};
     if (const auto& over = t.gameOver) {
         std::vector<GameOver::Row> sorted = over->rows;
         std::stable_sort(sorted.begin(), sorted.end(), [](const GameOver::Row& a, const GameOver::Row& b) {
@@ -176,9 +178,9 @@ void addGameOver(BoardItems& out, const TableModel& t) {
     const QRect r = kSummaryRect;
     // Whoever may start games may deal the next one at this table.
     out.push_back(textButton(QStringLiteral("button_playagain"), QRect(r.x() + 20, r.bottom() - 40, 110, 28),
-                             QStringLiteral("Play Again"), shown && t.hosting, ItemRole::PlayAgainButton));
+                             QCoreApplication::translate("Board", "Play Again"), shown && t.hosting, ItemRole::PlayAgainButton));
     out.push_back(textButton(QStringLiteral("button_closewinner"), QRect(r.right() - 100, r.bottom() - 40, 80, 28),
-                             QStringLiteral("Close"), shown, ItemRole::CloseGameOverButton));
+                             QCoreApplication::translate("Board", "Close"), shown, ItemRole::CloseGameOverButton));
 }
 
 void addSeat(BoardItems& out, const TableModel& t, int place) {
@@ -193,7 +195,7 @@ void addSeat(BoardItems& out, const TableModel& t, int place) {
     fan.count = seat.handCount;
     fan.rect = QRect(p.fan, QSize(10 * seat.handCount + 35, art::kSmallCardSize.height()));
     fan.visible = !ownAtBottom && seat.handCount > 0;
-    fan.tip = QStringLiteral("%1 cards").arg(seat.handCount);
+    fan.tip = QCoreApplication::translate("Board", "%1 cards").arg(seat.handCount);
     out.push_back(std::move(fan));
     for (int g = 1; g <= 2; ++g) {
         const std::vector<int>& faces = seat.groups[g - 1];
@@ -248,28 +250,28 @@ void addCentre(BoardItems& out, const TableModel& t) {
     discard.target.role = ItemRole::DiscardPile;
     discard.index = t.discardTop;
     discard.rect = kDiscard;
-    discard.tip = t.discardTop > 0 ? QStringLiteral("Discard pile (%1): pick it up, or discard your raised card")
+    discard.tip = t.discardTop > 0 ? QCoreApplication::translate("Board", "Discard pile (%1): pick it up, or discard your raised card")
                                          .arg(faceName(t.discardTop))
-                                   : QStringLiteral("Discard pile: discard your raised card here");
+                                   : QCoreApplication::translate("Board", "Discard pile: discard your raised card here");
     out.push_back(std::move(discard));
     out.push_back(fixed(QStringLiteral("image_draw"), kDrawPile.topLeft(), kDrawPile.size(), art::Fixed::DrawPile,
-                        true, QStringLiteral("Draw pile: draw a card"), ItemRole::DrawPile));
+                        true, QCoreApplication::translate("Board", "Draw pile: draw a card"), ItemRole::DrawPile));
 }
 
 void addButtons(BoardItems& out, const TableModel& t) {
     out.push_back(fixed(QStringLiteral("button_discard"), {357, 360}, kSmallButton, art::Fixed::Discard, t.showDiscard,
-                        QStringLiteral("Discard the raised card"), ItemRole::DiscardButton));
+                        QCoreApplication::translate("Board", "Discard the raised card"), ItemRole::DiscardButton));
     out.push_back(fixed(QStringLiteral("button_pickup"), {357, 360}, kSmallButton, art::Fixed::PickUp, t.showPickup,
-                        QStringLiteral("Take the card on the discard pile"), ItemRole::PickUpButton));
+                        QCoreApplication::translate("Board", "Take the card on the discard pile"), ItemRole::PickUpButton));
     out.push_back(fixed(QStringLiteral("button_draw"), {421, 360}, kSmallButton, art::Fixed::Draw, t.showDraw,
-                        QStringLiteral("Draw a card from the draw pile"), ItemRole::DrawButton));
+                        QCoreApplication::translate("Board", "Draw a card from the draw pile"), ItemRole::DrawButton));
     out.push_back(fixed(QStringLiteral("button_createstage"), {41, 337}, kBigButton, art::Fixed::CreateStage,
-                        t.showCreateStage, QStringLiteral("Lay your stage with the raised cards"),
+                        t.showCreateStage, QCoreApplication::translate("Board", "Lay your stage with the raised cards"),
                         ItemRole::CreateStageButton));
     out.push_back(fixed(QStringLiteral("button_chatbox"), {516, 281}, kSwitch, art::Fixed::ChatBox, true,
-                        QStringLiteral("Show the chat"), ItemRole::ChatSwitch));
+                        QCoreApplication::translate("Board", "Show the chat"), ItemRole::ChatSwitch));
     out.push_back(fixed(QStringLiteral("button_stagelist"), {613, 281}, kSwitch, art::Fixed::StageList, true,
-                        QStringLiteral("Show the ten stages"), ItemRole::StageListSwitch));
+                        QCoreApplication::translate("Board", "Show the ten stages"), ItemRole::StageListSwitch));
 }
 
 void addHand(BoardItems& out, const TableModel& t) {
@@ -306,12 +308,17 @@ QFont boardFont(int pixels, bool bold) {
     return f;
 }
 
+QString colourName(int face) {
+    static const char* const kColours[] = {QT_TRANSLATE_NOOP("Board", "Blue"), QT_TRANSLATE_NOOP("Board", "Brown"),
+                                           QT_TRANSLATE_NOOP("Board", "Green"), QT_TRANSLATE_NOOP("Board", "Red")};
+    return face >= 1 && face <= 52 ? QCoreApplication::translate("Board", kColours[(face - 1) / 13]) : QString();
+}
+
 QString faceName(int face) {
-    static const char* const kColours[] = {"Blue", "Brown", "Green", "Red"};
-    if (face == kSkip) return QStringLiteral("Skip");
-    if (face < 1 || face > 52) return QStringLiteral("empty");
-    const QString colour = QString::fromLatin1(kColours[(face - 1) / 13]);
-    return face % 13 == 0 ? colour + QStringLiteral(" Wild") : colour + QLatin1Char(' ') + QString::number(face % 13);
+    if (face == kSkip) return QCoreApplication::translate("Board", "Skip");
+    if (face < 1 || face > 52) return QCoreApplication::translate("Board", "empty");
+    return face % 13 == 0 ? QCoreApplication::translate("Board", "%1 Wild").arg(colourName(face))
+                          : QCoreApplication::translate("Board", "%1 %2").arg(colourName(face)).arg(face % 13);
 }
 
 int slotAt(int x) { return std::clamp((x - 10 + 15) / 30, 1, kHandSlots); }

@@ -76,5 +76,7 @@ inline constexpr QRect kSummaryRect(515, 240, 261, 296);
 QFont boardFont(int pixels, bool bold = true);
 // A readable name of a face: "Blue 7", "Red Wild", "Skip".
 QString faceName(int face);
+// The colour of a numbered card or wild ("Blue"); empty for others.
+QString colourName(int face);
 
 }  // namespace velmora::client

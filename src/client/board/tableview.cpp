@@ -1,5 +1,6 @@
 #include "client/board/tableview.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -291,7 +292,7 @@ QFont StageListPanel::fitted(int width, bool keys) const {
         const QFontMetrics m(boardFont(px));
         bool fits = true;
         for (int n = 1; n <= kStageCount && fits; ++n) {
-            const QString text = keys ? QStringLiteral("STAGE %1:").arg(n) : QString::fromLatin1(TableModel::stageListText(n));
+            const QString text = keys ? QCoreApplication::translate("Board", "STAGE %1:").arg(n) : QCoreApplication::translate("Stages", TableModel::stageListText(n));
             fits = m.horizontalAdvance(text) <= width;
         }
         if (fits) return boardFont(px);
@@ -310,19 +311,19 @@ void StageListPanel::paintEvent(QPaintEvent*) {
     title.setUnderline(true);
     p.setFont(title);
     p.setPen(boardTextColour());
-    p.drawText(QRect(0, 0, kDesigned, 34), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("STAGE LIST"));
+    p.drawText(QRect(0, 0, kDesigned, 34), Qt::AlignHCenter | Qt::AlignVCenter, QCoreApplication::translate("Board", "STAGE LIST"));
     const QFont keys = fitted(85, true);
     const QFont texts = fitted(kDesigned - 98, false);
     for (int n = 1; n <= kStageCount; ++n) {
         const StageRow& row = table_.stageRows[n];
         p.setPen(row.done ? kGrey : boardTextColour());
         p.setFont(keys);
-        p.drawText(QRect(6, kTops[n], 85, 18), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("STAGE %1:").arg(n));
+        p.drawText(QRect(6, kTops[n], 85, 18), Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("Board", "STAGE %1:").arg(n));
         QFont f = texts;
         f.setStrikeOut(row.struck);
         p.setFont(f);
         p.drawText(QRect(n == 10 ? 96 : 95, kTops[n], kDesigned - 96, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromLatin1(TableModel::stageListText(n)));
+                   QCoreApplication::translate("Stages", TableModel::stageListText(n)));
     }
 }
 

@@ -55,11 +55,11 @@ QString fitUtf8(const QString& text, qsizetype maxBytes) {
 ChatInput::ChatInput(QWidget* parent) : QLineEdit(parent), popup_(new QMenu(this)) {
     setObjectName(QStringLiteral("mychat"));
     setValidator(new ByteCap(this));
-    setText(QString::fromLatin1(kPlaceholder));
+    setText(tr(kPlaceholder));
     // Shown once the designed text is gone: how to reach the table's keys.
-    setPlaceholderText(QStringLiteral("Chat here; Esc or F6 plays with the keys"));
+    setPlaceholderText(tr("Chat here; Esc or F6 plays with the keys"));
     popup_->setObjectName(QStringLiteral("popup_mychat"));
-    QAction* paste = popup_->addAction(QStringLiteral("Paste"));
+    QAction* paste = popup_->addAction(tr("Paste"));
     paste->setObjectName(QStringLiteral("Paste1"));
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(paste, &QAction::triggered, this, &ChatInput::Paste1Click);
@@ -73,7 +73,7 @@ void ChatInput::setTextColour(Colour colour) {
 }
 
 void ChatInput::keyPressEvent(QKeyEvent* event) {
-    if (text() == QLatin1String(kPlaceholder)) clear();
+    if (text() == tr(kPlaceholder)) clear();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         sendit();
         return;

@@ -32,7 +32,7 @@ struct ChatSender {
 class ChatInput : public QLineEdit {
     Q_OBJECT
 public:
-    static constexpr const char* kPlaceholder = "<Enter Chat Here>";
+    static constexpr const char* kPlaceholder = QT_TR_NOOP("<Enter Chat Here>");
 
     explicit ChatInput(QWidget* parent = nullptr);
     void setSender(ChatSender sender) { link_ = std::move(sender); }

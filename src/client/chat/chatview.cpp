@@ -19,9 +19,9 @@ namespace velmora::client {
 
 ChatView::ChatView(QWidget* parent)
     : QTextEdit(parent),
-      Copy1(makeAction("Copy1", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C))),
-      ClearMainChat1(makeAction("ClearMainChat1", QStringLiteral("Clear Main Chat"), {})),
-      ScrollChatOff1(makeAction("ScrollChatOff1", QStringLiteral("Scroll Chat Off"),
+      Copy1(makeAction("Copy1", tr("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C))),
+      ClearMainChat1(makeAction("ClearMainChat1", tr("Clear Main Chat"), {})),
+      ScrollChatOff1(makeAction("ScrollChatOff1", tr("Scroll Chat Off"),
                                 QKeySequence(Qt::CTRL | Qt::Key_S))),
       popup_(new QMenu(this)),
       opener_([](const QUrl& url) { QDesktopServices::openUrl(url); }),

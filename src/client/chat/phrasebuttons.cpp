@@ -1,5 +1,6 @@
 #include "client/chat/phrasebuttons.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMouseEvent>
@@ -66,7 +67,7 @@ PhraseButtons::PhraseButtons(PhraseGate& gate, QWidget* parent)
 
     popup_->setObjectName(QStringLiteral("popup_sounds"));
     for (const SoundMenuItem& item : soundMenuItems()) {
-        QAction* a = popup_->addAction(QString::fromLatin1(item.caption));
+        QAction* a = popup_->addAction(QCoreApplication::translate("Sounds", item.caption));
         a->setObjectName(QString::fromLatin1(item.name));
         connect(a, &QAction::triggered, this, [this, number = item.number] { wave4Click(number); });
     }

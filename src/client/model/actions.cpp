@@ -29,7 +29,7 @@ void TableActions::hidePileButtons() { t_.showDraw = t_.showPickup = false; }
 void TableActions::button_startClick() {
     const Told told(t_);
     if (!connected()) {
-        notice("You are not connected");
+        notice(i18n::translate("TableActions", "You are not connected"));
         return;
     }
     send(wire::message(cmd::kStartgame, hooks_.playerName ? hooks_.playerName() : std::string("You"), ""));
@@ -58,7 +58,7 @@ void TableActions::image_discardClick() {
         clickdiscard();
     } else if (t_.turnPhase == 1) {
         if (t_.discardTop == kSkip)
-            t_.setStatus("You cannot pick up a skip card.");
+            t_.setStatus(i18n::translate("PlayError", "You cannot pick up a skip card."));
         else
             clickpickup();
     }
@@ -70,11 +70,11 @@ void TableActions::clickdiscard() {
     if (!t_.mayAct() || t_.turnPhase != 2) return;
     const std::vector<int> ids = t_.selectedIds();
     if (ids.empty()) {
-        notice("You must select a card to discard");
+        notice(i18n::translate("TableActions", "You must select a card to discard"));
         return;
     }
     if (ids.size() > 1) {
-        notice("You can only select one card to discard");
+        notice(i18n::translate("TableActions", "You can only select one card to discard"));
         return;
     }
     t_.waitForHost();
@@ -97,7 +97,7 @@ void TableActions::hit(int seat, int group, GroupEnd end) {
     if (!t_.mayAct() || t_.turnPhase != 2) return;
     const std::vector<int> ids = t_.selectedIds();
     if (ids.size() > 1) {
-        notice("You can only hit one card at a time.");
+        notice(i18n::translate("TableActions", "You can only hit one card at a time."));
         return;
     }
     if (ids.empty()) return;

@@ -22,17 +22,17 @@ void Seating::arrived(std::string_view payload) {
     const std::string name(f.rest());
     const bool own = place == table_.ownSeat;
     if (own) {
-        chat("You are Connected.");
+        chat(i18n::translate("Seating", "You are Connected."));
         if (hooks_.ownLogin) hooks_.ownLogin();
         if (place >= 2 && place <= kSeats) table_.sortstuff(place);
     } else {
-        chat(name + " is Connected.");
+        chat(i18n::fill(i18n::translate("Seating", "%1 is Connected."), {name}));
     }
     if (tableSeat(place)) {
         table_.setName(place, name);
     } else {
         if (hooks_.spyArrived) hooks_.spyArrived(place, name);
-        chat(own ? std::string("You are spying.") : name + " is spying.");
+        chat(own ? i18n::translate("Seating", "You are spying.") : i18n::fill(i18n::translate("Seating", "%1 is spying."), {name}));
     }
     if (table_.hooks.sound) table_.hooks.sound("entered");
 }
@@ -45,12 +45,12 @@ void Seating::left(std::string_view payload) {
     if (tableSeat(place)) {
         // A seat still showing its hint has nobody to announce.
         const std::string& shown = table_.name(place);
-        if (shown != kWaiting && shown != kSeatHints[place]) chat(shown + " disconnected.");
+        if (shown != kWaiting && shown != kSeatHints[place]) chat(i18n::fill(i18n::translate("Seating", "%1 disconnected."), {shown}));
         table_.setName(place, placeText == "2" ? std::string(kComputerNames[2]) : std::string(kWaiting));
         table_.seats[place].watching = false;
         return;
     }
-    if (hooks_.spyLeft && hooks_.spyLeft(place, name)) chat(name + " has left.");
+    if (hooks_.spyLeft && hooks_.spyLeft(place, name)) chat(i18n::fill(i18n::translate("Seating", "%1 has left."), {name}));
 }
 
 void Seating::watching(std::string_view payload) {
@@ -59,7 +59,8 @@ void Seating::watching(std::string_view payload) {
     if (!tableSeat(seat)) return;
     const bool watching = f.rest() == "1";
     if (seat == table_.ownSeat && hooks_.ownWatching) hooks_.ownWatching(watching);
-    chat(table_.name(seat) + (watching ? " is just watching" : " is now playing again"));
+    chat(i18n::fill(watching ? i18n::translate("Seating", "%1 is just watching") : i18n::translate("Seating", "%1 is now playing again"),
+                    {table_.name(seat)}));
     table_.seats[seat].watching = watching;
     if (seat == table_.ownSeat) table_.reofferOwnTurn();
 }

@@ -32,7 +32,7 @@ int TableModel::getsettype(int stage, int group) {
 }
 
 std::string TableModel::getstagetext(int stage) {
-    return stageshape(stage).label;
+    return i18n::translate("Stages", stageshape(stage).label);
 }
 
 const char* TableModel::stageListText(int stage) {

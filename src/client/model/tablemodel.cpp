@@ -67,7 +67,7 @@ void TableModel::hideActionButtons() { showPickup = showDraw = showDiscard = sho
 
 void TableModel::setTrack(int seat, int number) {
     SeatState& s = seats[seat];
-    s.trackTip = "Stage: " + std::to_string(number);
+    s.trackTip = i18n::fill(i18n::translate("TableModel", "Stage: %1"), {std::to_string(number)});
     s.track = number > 0 ? number - 1 : -1;
 }
 
@@ -95,7 +95,7 @@ void TableModel::startthegame(std::string_view payload) {
         // A seat dealt in with nobody there is the computer's.
         if (r.playing && r.seat >= 2 && seats[r.seat].name == "<Waiting>") seats[r.seat].name = kComputerNames[r.seat];
     }
-    say(e->starter + " has started a game.");
+    say(i18n::fill(i18n::translate("TableModel", "%1 has started a game."), {e->starter}));
 }
 
 void TableModel::startround(std::string_view payload) {
@@ -153,15 +153,15 @@ void TableModel::reofferOwnTurn() {
     if (!ownTableSeat() || currentPlayer != ownSeat) return;
     hideActionButtons();
     if (ownWatching()) {
-        if (turnPhase == 1 || turnPhase == 2) setStatus(kComputerPlaysText);
+        if (turnPhase == 1 || turnPhase == 2) setStatus(i18n::translate("TableModel", kComputerPlaysText));
         return;
     }
     if (turnPhase == 1) {
-        setStatus("Pick up Discard or Draw a Card.");
+        setStatus(i18n::translate("TableModel", "Pick up Discard or Draw a Card."));
         showPickup = discardTop != kSkip;
         showDraw = true;
     } else if (turnPhase == 2) {
-        setStatus("Create your Stage or Discard please..");
+        setStatus(i18n::translate("TableModel", "Create your Stage or Discard please.."));
         stageLaid = ownStageLaid();
         showCreateStage = !stageLaid;
         showDiscard = true;
@@ -179,7 +179,7 @@ void TableModel::getnextplayer(std::string_view payload) {
     if (currentPlayer == ownSeat)
         beginOwnTurn();
     else
-        setStatus(name(currentPlayer) + "'s turn.");
+        setStatus(i18n::fill(i18n::translate("TableModel", "%1's turn."), {name(currentPlayer)}));
 }
 
 void TableModel::offerAfterDraw() {
@@ -202,7 +202,8 @@ void TableModel::draw(std::string_view payload) {
 void TableModel::hedrew(std::string_view payload) {
     const auto e = parseHeDrew(payload);
     if (!e) return;
-    setStatus(e->seat == ownSeat ? "You drew a card" : name(e->seat) + " drew a card.");
+    setStatus(e->seat == ownSeat ? i18n::translate("TableModel", "You drew a card")
+                                  : i18n::fill(i18n::translate("TableModel", "%1 drew a card."), {name(e->seat)}));
     seats[e->seat].handCount = e->count;
     if (e->seat != ownSeat) moved({LastMove::To::Fan, LastMove::From::DrawPile, e->seat});
     play("draw");
@@ -220,7 +221,7 @@ void TableModel::pickdiscard(std::string_view payload) {
         createcard(e->slot, e->face);
         offerAfterDraw();
     } else {
-        setStatus(name(e->seat) + " picked up the discard.");
+        setStatus(i18n::fill(i18n::translate("TableModel", "%1 picked up the discard."), {name(e->seat)}));
         seats[e->seat].handCount = e->count;
     }
     play("draw");
@@ -240,9 +241,10 @@ void TableModel::hisdiscard(std::string_view payload) {
     if (e->skipped != 0) {
         seats[e->skipped].skipped = true;
         const std::string& skipped = name(e->skipped);
-        setStatus(own ? "You skipped " + skipped + "." : name(e->seat) + " skipped " + skipped + ".");
+        setStatus(own ? i18n::fill(i18n::translate("TableModel", "You skipped %1."), {skipped})
+                      : i18n::fill(i18n::translate("TableModel", "%1 skipped %2."), {name(e->seat), skipped}));
     } else {
-        setStatus(own ? "You discarded" : name(e->seat) + " discarded.");
+        setStatus(own ? i18n::translate("TableModel", "You discarded") : i18n::fill(i18n::translate("TableModel", "%1 discarded."), {name(e->seat)}));
     }
 }
 
@@ -281,10 +283,10 @@ void TableModel::playstage(std::string_view payload) {
     SeatState& s = seats[e->seat];
     const bool own = e->seat == ownSeat;
     if (own) {
-        setStatus("You completed the stage.");
+        setStatus(i18n::translate("TableModel", "You completed the stage."));
         if (s.stage >= 1 && s.stage <= kStageCount) stageRows[s.stage].struck = true;
     } else {
-        setStatus(s.name + " Completed Stage" + std::to_string(s.stage) + ".");
+        setStatus(i18n::fill(i18n::translate("TableModel", "%1 Completed Stage%2."), {s.name, std::to_string(s.stage)}));
     }
     s.stageText.clear();
     for (int g = 1; g <= 2; ++g)
@@ -300,7 +302,8 @@ void TableModel::hitthem(std::string_view payload) {
     const auto e = parseHitThem(payload);
     if (!e) return;
     const std::string& hitter = name(e->seat);
-    setStatus(e->seat == e->owner ? hitter + " placed a hit." : hitter + " placed a hit on " + name(e->owner));
+    setStatus(e->seat == e->owner ? i18n::fill(i18n::translate("TableModel", "%1 placed a hit."), {hitter})
+                                   : i18n::fill(i18n::translate("TableModel", "%1 placed a hit on %2"), {hitter, name(e->owner)}));
     markHit(*e);
     applyLaid(*e);
     setCurrent(e->seat);
@@ -314,14 +317,15 @@ void TableModel::endround(std::string_view payload) {
     for (const SeatStage& r : e->stages) {
         SeatState& s = seats[r.seat];
         if (s.notPlaying) continue;
-        s.trackTip = r.stage == kStageCount + 1 ? "Completed" : "Stage: " + std::to_string(r.stage);
+        s.trackTip = r.stage == kStageCount + 1 ? i18n::translate("TableModel", "Completed")
+                                                 : i18n::fill(i18n::translate("TableModel", "Stage: %1"), {std::to_string(r.stage)});
         s.track = r.stage >= 1 ? r.stage - 1 : -1;
     }
     for (SeatState& s : seats) s.turn = false;
     // The round is over: a button left from the last turn could only be refused.
     hideActionButtons();
     turnPhase = 0;
-    setStatus("The Round is Over!");
+    setStatus(i18n::translate("TableModel", "The Round is Over!"));
     play("endround");
 }
 
@@ -367,10 +371,10 @@ void TableModel::winner(std::string_view payload) {
     play("winner");
     const std::string& winnerName = name(e->seat);
     const bool mine = winnerName == name(ownSeat);
-    winnerText = mine ? "You have Won the Game!" : winnerName + " has Won the Game!";
+    winnerText = mine ? i18n::translate("TableModel", "You have Won the Game!") : i18n::fill(i18n::translate("TableModel", "%1 has Won the Game!"), {winnerName});
     showWinner = true;
     gameOn = false;
-    setStatus("Game Over!");
+    setStatus(i18n::translate("TableModel", "Game Over!"));
     say(winnerText);
     if (hosting) showStart = true;
     if (ownTableSeat() && hooks.recordGame) hooks.recordGame(mine ? "addtomine" : winnerName);
@@ -387,7 +391,7 @@ void TableModel::applySnapshotSeats(const GameStatsEvent& e) {
             if (r.seat == ownSeat) {
                 s.waiting = true;
                 s.notPlaying = false;
-                if (ownTableSeat()) setStatus("You have to wait for the next round.");
+                if (ownTableSeat()) setStatus(i18n::translate("TableModel", "You have to wait for the next round."));
             }
         } else if (r.seat != ownSeat) {
             s.handCount = r.count;
@@ -422,7 +426,7 @@ void TableModel::gamestats(std::string_view payload) {
     for (const HandCard& c : e->hand) createcard(c.slot, c.face);
     applySnapshotSeats(*e);
     if (turnPhase == 3 || !valid(currentPlayer)) return;
-    setStatus(name(currentPlayer) + "'s turn.");
+    setStatus(i18n::fill(i18n::translate("TableModel", "%1's turn."), {name(currentPlayer)}));
     for (SeatState& s : seats) s.turn = false;
     seats[currentPlayer].turn = true;
     if (currentPlayer != ownSeat) return;
@@ -431,7 +435,7 @@ void TableModel::gamestats(std::string_view payload) {
     if (turnPhase == 1) {
         beginOwnTurn();
     } else if (turnPhase == 2 && !ownWatching()) {
-        setStatus(laid ? "Place a Hit or Discard" : "Create a Stage or Discard");
+        setStatus(laid ? i18n::translate("TableModel", "Place a Hit or Discard") : i18n::translate("TableModel", "Create a Stage or Discard"));
         showCreateStage = !laid;
         showDiscard = true;
     }
@@ -440,7 +444,7 @@ void TableModel::gamestats(std::string_view payload) {
 void TableModel::playerror(std::string_view payload) {
     const auto e = parsePlayError(payload);
     if (!e || e->seat != ownSeat || !ownTableSeat()) return;
-    if (auto text = playErrorText(e->code); !text.empty()) setStatus(std::string(text));
+    if (auto text = playErrorText(e->code); !text.empty()) setStatus(i18n::translate("PlayError", text.data()));
     if (e->code == playErrorCode(PlayError::SkipOnPile)) showDraw = true;
     play("invalid");
     setCurrent(e->seat);

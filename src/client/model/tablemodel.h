@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "client/model/tableevents.h"
+#include "game/i18n.h"
 
 namespace velmora::client {
 
@@ -147,7 +148,7 @@ public:
     int turnPhase = 0;      // 0 nothing to do, 1 draw/pick up, 2 lay/hit/discard, 3 round over
     bool stageLaid = false;
     int discardTop = 0;     // face on the discard pile, 0 empty
-    std::string status = "Welcome to Velmora!";
+    std::string status = i18n::translate("TableModel", "Welcome to Velmora!");
     int round = 0;  // rounds dealt in this game
     std::array<SeatState, kSeats + 1> seats{};  // [1..4]
     std::array<StageRow, kStageCount + 1> stageRows{};
@@ -160,7 +161,7 @@ public:
     std::optional<GameOver> gameOver;          // shown while set
     LastMove lastMove;
     int moves = 0;  // counts every move of a card, so views see a new one
-    std::string winnerText = "WINNER!";
+    std::string winnerText = i18n::translate("TableModel", "WINNER!");
     bool stageListInFront = false;
     // Seat shown at each place: bottom, top-left, top-middle, top-right.
     std::array<int, 4> seatAtPlace{1, 2, 3, 4};
@@ -176,7 +177,8 @@ public:
     // Offers the own turn's actions again after Just Watch changed: none and
     // a word that the computer plays while watching, else the phase's own.
     void reofferOwnTurn();
-    static constexpr const char* kComputerPlaysText = "You are just watching: the computer plays your seat.";
+    static constexpr const char* kComputerPlaysText =
+        VELMORA_TRANSLATE_NOOP("TableModel", "You are just watching: the computer plays your seat.");
     void waitForHost() { waitingForHost = true; }
     bool ownTableSeat() const { return ownSeat >= 1 && ownSeat <= kSeats; }
     const std::string& name(int seat) const;

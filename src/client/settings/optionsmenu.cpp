@@ -12,6 +12,7 @@
 #include "client/chat/phrasebuttons.h"
 #include "client/sound/sounds.h"
 #include "client/settings/windowbounds.h"
+#include "i18n/language.h"
 #include "windows/sidewindows.h"
 #include "windows/phrases.h"
 
@@ -91,6 +92,39 @@ void OptionsMenu::fill(QMenu* options, QAction* justWatch) {
     clear->setObjectName(QStringLiteral("ClearMainChat2"));
     connect(clear, &QAction::triggered, parts_.chat, &ChatView::clearMainChat);
     add("ResetScreenLocation1", tr("Reset Screen Location"), &OptionsMenu::ResetScreenLocation1Click);
+    addLanguageMenu(options);
+}
+
+// The language is read once at start (every window's texts are made then),
+// so a choice is saved at once and says it waits for the next start.
+void OptionsMenu::addLanguageMenu(QMenu* options) {
+    QMenu* sub = options->addMenu(tr("Language"));
+    sub->menuAction()->setObjectName(QStringLiteral("Language1"));
+    auto* group = new QActionGroup(sub);
+    Settings current(settings_.path());
+    current.load();
+    auto item = [&](const QString& text, const QString& code) {
+        QAction* a = sub->addAction(text);
+        a->setObjectName(QStringLiteral("Language_") + (code.isEmpty() ? QStringLiteral("system") : code));
+        a->setCheckable(true);
+        a->setChecked(current.text(K::Language) == code);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+    };
+    item(tr("System"), QString());
+    for (const i18n::Language& l : i18n::kLanguages) item(QString::fromUtf8(l.name), QString::fromLatin1(l.code));
+    if (!group->checkedAction()) group->actions().constFirst()->setChecked(true);
+    sub->addSeparator();
+    sub->addAction(tr("Takes effect at the next start"))->setEnabled(false);
+}
+
+void OptionsMenu::chooseLanguage(const QString& code) {
+    settings_.set(K::Language, code);
+    // Our key alone; a file that cannot be read is never written over.
+    Settings s(settings_.path());
+    if (!s.load()) return;
+    s.set(K::Language, code);
+    s.save(SettingGroup::Language);
 }
 
 int OptionsMenu::checkedValue(const QActionGroup* group, int fallback) {

@@ -1,7 +1,8 @@
 // The Options menu and everything the settings file remembers: sounds, turn
-// sound, bot speed, text size and colours, the window's place, the phrases
-// and the game start options. Loads when the host confirms the own login
-// (`loadinifile`); from then on every change is saved at once.
+// sound, bot speed, text size and colours, the window's place, the phrases,
+// the game start options and the language (read at the next start). Loads
+// when the host confirms the own login (`loadinifile`); from then on every
+// change is saved at once.
 #pragma once
 
 #include <QObject>
@@ -98,6 +99,8 @@ private:
     bool textColourChosen(int result);
     bool actionColourChosen(int result);
     void save(const QRect& bounds);
+    void addLanguageMenu(QMenu* options);
+    void chooseLanguage(const QString& code);
 
     OptionsParts parts_;
     Settings settings_;

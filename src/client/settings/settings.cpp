@@ -69,6 +69,8 @@ constexpr std::array<Row, static_cast<size_t>(K::Count)> kSettingKeys{{
     {K::Computerlevel, {"Computerlevel", S::Choice, "0", kComputer, {"0", "1"}}},
     // Hosting: ask the router to open the port; off until the player asks.
     {K::Openrouterport, {"Openrouterport", S::Flag, "false", SettingGroup::Router}},
+    // "en", "de" or "es"; empty follows the system's language.
+    {K::Language, {"Language", S::Text, "", SettingGroup::Language}},
 }};
 
 constexpr bool rowsInKeyOrder() {

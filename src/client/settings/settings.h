@@ -62,14 +62,16 @@ enum class SettingKey {
     Computerlevel,
     // Written by the host-or-join dialog, on its own.
     Openrouterport,
+    // Written when the player picks a language (Options > Language).
+    Language,
     Count
 };
 
 // Keys written by one save, in table order.
 // Zoom, Animations, the solo choice, the computer level and the router
-// choice are switched apart, so each is its own group: a save of one never
+// choice and the language are switched apart, so each is its own group: a save of one never
 // writes another into a file that lacks it.
-enum class SettingGroup { Options, Phrases, Lobby, Recent, View, Motion, Solo, Computer, Router };
+enum class SettingGroup { Options, Phrases, Lobby, Recent, View, Motion, Solo, Computer, Router, Language };
 
 // How a value read from the file is understood, and mended when unreadable.
 enum class SettingKind {

@@ -23,8 +23,8 @@ Sounds::Sounds(QObject* parent) : Sounds(makeEffectOutput(), parent) {}
 Sounds::Sounds(std::unique_ptr<SoundOutput> output, QObject* parent)
     : QObject(parent),
       output_(std::move(output)),
-      PlaySounds1(makeSwitch(this, "PlaySounds1", QStringLiteral("Play Sounds"))),
-      PlayerPhraseSounds1(makeSwitch(this, "PlayerPhraseSounds1", QStringLiteral("Player Phrase Sounds"))) {}
+      PlaySounds1(makeSwitch(this, "PlaySounds1", tr("Play Sounds"))),
+      PlayerPhraseSounds1(makeSwitch(this, "PlayerPhraseSounds1", tr("Player Phrase Sounds"))) {}
 
 Sounds::~Sounds() = default;
 
@@ -53,7 +53,7 @@ void Sounds::playasound(const QString& payload) {
     const QString who = ok && seatCaption_ ? seatCaption_(seatNumber) : QString();
     const QString caption = waveCaption(sound);
     if (who.isEmpty() || caption.isEmpty() || !lineSink_) return;
-    lineSink_(who + QStringLiteral(": <Chatter Sound> ") + caption, kSystemColour);
+    lineSink_(tr("%1: <Chatter Sound> %2").arg(who, caption), kSystemColour);
 }
 
 void Sounds::start(const QString& name) {

@@ -2,32 +2,34 @@
 
 #include <array>
 
+#include <QCoreApplication>
+
 namespace velmora::client {
 
 namespace {
 
 constexpr std::array<SoundMenuItem, 21> kMenuItems{{
-    {"Cancel1", 0, "<Cancel>"},
-    {"wave1", 1, "Doh"},
-    {"wave2", 2, "Cough"},
-    {"wave3", 3, "Hello"},
-    {"wave4", 4, "Thank You"},
-    {"wave5", 5, "Where have you been?"},
-    {"wave6", 6, "Snoring"},
-    {"wave7", 7, "Sneezing"},
-    {"wave8", 8, "Sorry"},
-    {"wave9", 9, "Welcome"},
-    {"wave10", 10, "Yeehaa"},
-    {"wave11", 11, "Yippee"},
-    {"wave12", 12, "Oh No"},
-    {"wave13", 13, "Applause"},
-    {"wave14", 14, "Honk"},
-    {"wave15", 15, "Oooh"},
-    {"wave16", 16, "Razzberry"},
-    {"wave17", 17, "Cheer"},
-    {"wave18", 18, "Woman Laughing"},
-    {"wave19", 19, "Man Laughing"},
-    {"wave20", 20, "Crying"},
+    {"Cancel1", 0, QT_TRANSLATE_NOOP("Sounds", "<Cancel>")},
+    {"wave1", 1, QT_TRANSLATE_NOOP("Sounds", "Doh")},
+    {"wave2", 2, QT_TRANSLATE_NOOP("Sounds", "Cough")},
+    {"wave3", 3, QT_TRANSLATE_NOOP("Sounds", "Hello")},
+    {"wave4", 4, QT_TRANSLATE_NOOP("Sounds", "Thank You")},
+    {"wave5", 5, QT_TRANSLATE_NOOP("Sounds", "Where have you been?")},
+    {"wave6", 6, QT_TRANSLATE_NOOP("Sounds", "Snoring")},
+    {"wave7", 7, QT_TRANSLATE_NOOP("Sounds", "Sneezing")},
+    {"wave8", 8, QT_TRANSLATE_NOOP("Sounds", "Sorry")},
+    {"wave9", 9, QT_TRANSLATE_NOOP("Sounds", "Welcome")},
+    {"wave10", 10, QT_TRANSLATE_NOOP("Sounds", "Yeehaa")},
+    {"wave11", 11, QT_TRANSLATE_NOOP("Sounds", "Yippee")},
+    {"wave12", 12, QT_TRANSLATE_NOOP("Sounds", "Oh No")},
+    {"wave13", 13, QT_TRANSLATE_NOOP("Sounds", "Applause")},
+    {"wave14", 14, QT_TRANSLATE_NOOP("Sounds", "Honk")},
+    {"wave15", 15, QT_TRANSLATE_NOOP("Sounds", "Oooh")},
+    {"wave16", 16, QT_TRANSLATE_NOOP("Sounds", "Razzberry")},
+    {"wave17", 17, QT_TRANSLATE_NOOP("Sounds", "Cheer")},
+    {"wave18", 18, QT_TRANSLATE_NOOP("Sounds", "Woman Laughing")},
+    {"wave19", 19, QT_TRANSLATE_NOOP("Sounds", "Man Laughing")},
+    {"wave20", 20, QT_TRANSLATE_NOOP("Sounds", "Crying")},
 }};
 
 constexpr std::array<const char*, 32> kAssets{{
@@ -47,7 +49,7 @@ std::span<const SoundMenuItem> soundMenuItems() { return kMenuItems; }
 
 QString waveCaption(const QString& itemName) {
     for (const auto& item : kMenuItems)
-        if (item.number > 0 && sameName(itemName, item.name)) return QString::fromLatin1(item.caption);
+        if (item.number > 0 && sameName(itemName, item.name)) return QCoreApplication::translate("Sounds", item.caption);
     return {};
 }
 

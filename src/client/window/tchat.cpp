@@ -251,7 +251,7 @@ void Tchat::processparams() {
     table_.setShowStart(false);
     action("StartGame1")->setEnabled(false);
     if (params_.isEmpty()) {
-        addlinetochat(QStringLiteral("Loading Solo Game..Please wait."));
+        addlinetochat(tr("Loading Solo Game..Please wait."));
         session_->hostAddress = QStringLiteral("127.0.0.1");
         // The name the Host/Join dialog keeps, when the player gave one.
         Settings settings;
@@ -266,7 +266,7 @@ void Tchat::processparams() {
         }
         return;
     }
-    addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    addlinetochat(tr("Loading Multi-player Game.. Please Wait."));
     session_->playerName = params_.value(0);
     session_->hostAddress = params_.value(1);
     if (params_.size() < 3) return;

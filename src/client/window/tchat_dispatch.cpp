@@ -37,14 +37,14 @@ void Tchat::registerHandlers() {
     };
     add(cmd::kNewplayerinfo, seated(&Seating::arrived));
     add(cmd::kHavewrongversion, [this](std::string_view p) {
-        addlinetochat(text(p) + QStringLiteral(" has a different version of the game then you."));
+        addlinetochat(tr("%1 has a different version of the game then you.").arg(text(p)));
     });
     add(cmd::kWrongversion, [this](std::string_view) {
-        addlinetochat(QStringLiteral("You have a differnt version of the game then the host."));
+        addlinetochat(tr("You have a differnt version of the game then the host."));
     });
     add(cmd::kExistingplayers, seated(&Seating::arrived));
     add(cmd::kPlayerdisconnected, seated(&Seating::left));
-    add(cmd::kFull, [this](std::string_view) { showNotice(QStringLiteral("Game is full"), true); });
+    add(cmd::kFull, [this](std::string_view) { showNotice(tr("Game is full"), true); });
     add(cmd::kJustwatching, seated(&Seating::watching));
     add(cmd::kOwner, [this](std::string_view p) { tableowner(p); });
     add(cmd::kSeattoken, [this](std::string_view p) { session_->seattoken(p); });

@@ -17,7 +17,7 @@ void Tchat::wireTally() {
 
 void Tchat::wireTally(windows::Ttallylist& tally) {
     connect(&tally, &windows::Ttallylist::saveFailed, this, [this](const QString& reason) {
-        addlinetochat(QStringLiteral("Your tally could not be saved: ") + reason);
+        addlinetochat(tr("Your tally could not be saved: %1").arg(reason));
     });
     tally.FormCreate(playerFilePath(QStringLiteral("Velmoratally.tld"), FileKind::Data));
 }

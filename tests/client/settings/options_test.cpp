@@ -21,6 +21,8 @@
 #include "client/settings/optionsmenu.h"
 #include "client/chat/phrasebuttons.h"
 #include "client/settings/playerfiles.h"
+#include "client/settings/settings.h"
+#include "i18n/language.h"
 #include "support/printers.h"
 #include "windows/gamestart.h"
 #include "windows/phrases.h"
@@ -167,6 +169,22 @@ TEST_F(Options, EveryOptionSavesAtOnceAndBotSpeedReachesTheHost) {
     w.setGeometry(20, 20, 795, 590);
     test::TchatParts::action(w, "ResetScreenLocation1")->trigger();
     EXPECT_EQ(w.geometry(), QRect(3, 3, 790, 585));
+}
+
+TEST_F(Options, LanguageIsSavedAloneAtOnceAndWinsOverTheSystemAtTheNextStart) {
+    write(kLobbyPart + "[Velmora]\r\nLanguage=es\r\n");
+    Tchat& w = open();
+    EXPECT_TRUE(test::TchatParts::action(w, "Language_es")->isChecked());
+    test::TchatParts::action(w, "Language_de")->trigger();
+    EXPECT_EQ(file(), kLobbyPart + "[Velmora]\r\nLanguage=de\r\n");
+    client::Settings next(path);
+    ASSERT_TRUE(next.load());
+    EXPECT_EQ(i18n::pickLanguage(next.text(client::SettingKey::Language), {"es-ES"}), "de");
+    test::TchatParts::action(w, "Language_system")->trigger();
+    EXPECT_EQ(file(), kLobbyPart + "[Velmora]\r\nLanguage=\r\n");
+    // System: the first of the system's languages we have, else English.
+    EXPECT_EQ(i18n::pickLanguage(QString(), {"fr-FR", "es_ES.UTF-8", "de"}), "es");
+    EXPECT_EQ(i18n::pickLanguage(QString(), {"fr-FR"}), "en");
 }
 
 TEST_F(Options, ClosingBeforeTheLoginNeverOverwritesTheSavedSettings) {

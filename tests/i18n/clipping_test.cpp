@@ -1,0 +1,195 @@
+// Texts that do not fit, on a real X server with its real fonts: the parent
+// test starts Xvfb and runs a child of this same program for each language
+// (the pseudo-language, whose every text is longer and accented, German and
+// Spanish) at 1x and at QT_SCALE_FACTOR=2. The child opens the main window
+// with a game dealt, every menu and every side window, and reports each
+// label, button or group title whose text needs more room than it has, and
+// each pair of sibling texts that overlap. With VELMORA_SHOTS=DIR set the
+// child also saves every window it looked at as DIR/LANG-SCALE-NAME.png.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTest>
+#include <QThread>
+
+#include "client/board/board.h"
+#include "i18n/language.h"
+#include "support/eventloop.h"
+#include "support/hostedwindow.h"
+#include "support/tchatparts.h"
+#include "windows/sidewindows.h"
+
+using namespace velmora;
+using test::waitUntil;
+
+namespace {
+
+constexpr const char* kChildLanguage = "VELMORA_CLIP_LANGUAGE";
+
+QString where(const QWidget* w) {
+    QString path;
+    for (const QWidget* p = w; p; p = p->parentWidget())
+        path.prepend(QLatin1Char('/') + (p->objectName().isEmpty() ? QString::fromLatin1(p->metaObject()->className())
+                                                                   : p->objectName()));
+    return path;
+}
+
+// What does not fit inside one widget, or empty.
+QString clipped(const QWidget* w) {
+    if (const auto* l = qobject_cast<const QLabel*>(w); l && !l->text().isEmpty() && l->pixmap().isNull()) {
+        if (l->wordWrap()) {
+            if (l->heightForWidth(l->width()) > l->height() + 1)
+                return QStringLiteral("wrapped text taller than its label (%1 > %2)").arg(l->heightForWidth(l->width())).arg(l->height());
+        } else if (l->sizeHint().width() > l->width() + 1 || l->minimumSizeHint().height() > l->height() + 1) {
+            return QStringLiteral("text wider than its label");
+        }
+    }
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty()) {
+        // The text alone, with the style's room around it.
+        const int text = b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&')));
+        if (b->sizeHint().width() > b->width() + 1 && text > b->width() - 8) return QStringLiteral("text wider than its button");
+    }
+    if (const auto* e = qobject_cast<const QLineEdit*>(w); e && e->text().isEmpty() && !e->placeholderText().isEmpty()) {
+        const QMargins m = e->textMargins();
+        if (e->fontMetrics().horizontalAdvance(e->placeholderText()) > e->width() - 8 - m.left() - m.right())
+            return QStringLiteral("hint wider than its field");
+    }
+    if (const auto* g = qobject_cast<const QGroupBox*>(w); g && !g->title().isEmpty()) {
+        if (g->fontMetrics().horizontalAdvance(g->title()) > g->width() - 8) return QStringLiteral("title wider than its box");
+    }
+    return {};
+}
+
+bool showsText(const QWidget* w) {
+    if (const auto* l = qobject_cast<const QLabel*>(w)) return !l->text().isEmpty() && l->pixmap().isNull();
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) return !b->text().isEmpty();
+    return false;
+}
+
+// Every fault in a visible window: clipped texts, and sibling texts that overlap.
+QStringList faults(QWidget* top) {
+    QStringList out;
+    QList<QWidget*> all = top->findChildren<QWidget*>();
+    all.prepend(top);
+    for (QWidget* w : all) {
+        // Each window is looked at on its own.
+        if (w->window() != top || (!w->isVisibleTo(top) && w != top)) continue;
+        if (const QString why = clipped(w); !why.isEmpty())
+            out << QStringLiteral("%1: %2 (\"%3\")").arg(where(w), why,
+                                                         qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text().left(60)
+                                                         : qobject_cast<QAbstractButton*>(w) ? qobject_cast<QAbstractButton*>(w)->text()
+                                                                                           : QString());
+        if (!showsText(w)) continue;
+        for (QWidget* s : all) {
+            if (s <= w || s->parentWidget() != w->parentWidget() || s->window() != top || !s->isVisibleTo(top) ||
+                !showsText(s))
+                continue;
+            if (w->geometry().intersects(s->geometry()))
+                out << QStringLiteral("%1 overlaps %2").arg(where(w), where(s));
+        }
+    }
+    return out;
+}
+
+void shoot(QWidget* top, const QString& name) {
+    const QString dir = qEnvironmentVariable("VELMORA_SHOTS");
+    if (dir.isEmpty()) return;
+    QDir().mkpath(dir);
+    top->grab().save(QStringLiteral("%1/%2-%3-%4.png")
+                         .arg(dir, qEnvironmentVariable(kChildLanguage), qEnvironmentVariable("QT_SCALE_FACTOR", "1"), name));
+}
+
+// Runs the child for `language` at 1x and 2x on an X server of its own.
+void runChildren(const char* language, int firstDisplay) {
+    if (qEnvironmentVariableIsSet(kChildLanguage)) GTEST_SKIP() << "this is a child";
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed (scripts/setup.sh installs it)";
+    int display = 0;
+    // Each language looks in its own range, so parallel tests never race for one.
+    for (int n = firstDisplay; n < firstDisplay + 20 && display == 0; ++n)
+        if (!QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) display = n;
+    ASSERT_NE(display, 0);
+    QProcess server;
+    server.start(xvfb, {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"), QStringLiteral("0"),
+                        QStringLiteral("2200x1700x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    ASSERT_TRUE(server.waitForStarted());
+    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
+    for (int i = 0; i < 100 && !QFileInfo::exists(socket); ++i) QThread::msleep(50);
+    ASSERT_TRUE(QFileInfo::exists(socket)) << "Xvfb did not come up";
+    {
+        for (const char* scale : {"1", "2"}) {
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
+            env.insert(QString::fromLatin1(kChildLanguage), QString::fromLatin1(language));
+            child.setProcessEnvironment(env);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=Clipping.ChildLooksAtEveryWindow")});
+            const bool finished = child.waitForFinished(100000);
+            const QByteArray out = child.readAll();
+            EXPECT_TRUE(finished && child.exitCode() == 0 && out.contains("[  PASSED  ] 1 test"))
+                << language << " at " << scale << "x:\n" << out.toStdString();
+        }
+    }
+    server.terminate();
+    server.waitForFinished(3000);
+}
+
+TEST(Clipping, PseudoLanguage) { runChildren(i18n::kPseudo, 150); }
+TEST(Clipping, German) { runChildren("de", 170); }
+TEST(Clipping, Spanish) { runChildren("es", 190); }
+
+TEST(Clipping, ChildLooksAtEveryWindow) {
+    if (!qEnvironmentVariableIsSet(kChildLanguage)) GTEST_SKIP() << "runs on the parent's X server";
+    ASSERT_TRUE(i18n::installLanguage(qEnvironmentVariable(kChildLanguage))) << "no translation built";
+    test::HostedWindow hw({}, test::quietOptions(0));
+    client::Tchat& w = hw.window;
+    w.move(0, 0);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    client::TableModel& t = test::TchatParts::table(w);
+    ASSERT_TRUE(waitUntil([&] { return t.ownSeat == 1; }));
+    test::TchatParts::board(w)->button_start()->click();
+    ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));
+    QStringList found = faults(&w);
+    shoot(&w, QStringLiteral("table"));
+    for (QAction* bar : w.menuBar()->actions()) {
+        QMenu* menu = bar->menu();
+        if (!menu) continue;
+        menu->popup(QPoint(0, 0));
+        ASSERT_TRUE(waitUntil([&] { return menu->isVisible(); }));
+        // A menu sizes itself to its texts; it must still fit on the screen.
+        if (menu->width() > menu->screen()->availableGeometry().width())
+            found << QStringLiteral("menu %1 is wider than the screen").arg(menu->objectName());
+        shoot(menu, menu->objectName());
+        menu->hide();
+    }
+    windows::SideWindows& side = test::TchatParts::sideWindows(w);
+    test::TchatParts::action(w, "HostOrJoin1")->trigger();
+    QList<QWidget*> windows{side.about(), side.spylist(), side.help(), side.gamestart(),
+                            side.phrases(), side.download(), side.tallylist()};
+    if (QWidget* hostJoin = test::TchatParts::hostJoinDialog(w)) windows << hostJoin;
+    for (QWidget* window : windows) {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        found << faults(window);
+        shoot(window, window->objectName());
+        window->hide();
+    }
+    EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace
