@@ -407,57 +407,6 @@ Sekunden später gegeben.&lt;/p&gt;
         <translation>Wertung</translation>
     </message>
     <message>
-        <source>
-&lt;h3&gt;Moving on&lt;/h3&gt;
-&lt;p&gt;At the end of a round everyone who laid his stage moves on to the next
-stage. Whoever did not tries the same stage again next round.&lt;/p&gt;
-&lt;h3&gt;Winning&lt;/h3&gt;
-&lt;p&gt;The first player to complete stage 10 wins the game; it is announced
-before the next round would be dealt. The stages alone decide who wins.&lt;/p&gt;
-&lt;h3&gt;Penalty points&lt;/h3&gt;
-&lt;p&gt;Cards still in your hand at the end of a round count against you. The
-points are shown after every round and kept in your tally, so you can compare
-how cleanly you play:&lt;/p&gt;
-&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;
-&lt;tr&gt;&lt;th&gt;card&lt;/th&gt;&lt;th&gt;points&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;1 to 9&lt;/td&gt;&lt;td&gt;5&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;10, 11, 12&lt;/td&gt;&lt;td&gt;10&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;wild card&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;skip card&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
-&lt;/table&gt;
-&lt;p&gt;Example: a hand of 1, 10, 12, a wild and a skip costs
-5 + 10 + 10 + 20 + 20 = 65 points.&lt;/p&gt;
-&lt;h3&gt;Tally&lt;/h3&gt;
-&lt;p&gt;View &amp;gt; View Tally lists the games you played with the stages and
-points of every player.&lt;/p&gt;
-</source>
-        <translation>
-&lt;h3&gt;Weiterkommen&lt;/h3&gt;
-&lt;p&gt;Am Ende einer Runde geht jeder, der seine Stufe ausgelegt hat, zur nächsten
-Stufe weiter. Wer es nicht geschafft hat, versucht dieselbe Stufe in der
-nächsten Runde noch einmal.&lt;/p&gt;
-&lt;h3&gt;Gewinnen&lt;/h3&gt;
-&lt;p&gt;Wer als Erster Stufe 10 schafft, gewinnt das Spiel; das wird verkündet, bevor
-die nächste Runde gegeben würde. Allein die Stufen entscheiden, wer gewinnt.&lt;/p&gt;
-&lt;h3&gt;Strafpunkte&lt;/h3&gt;
-&lt;p&gt;Karten, die am Ende einer Runde noch in deiner Hand sind, zählen gegen dich.
-Die Punkte werden nach jeder Runde gezeigt und in deiner Bilanz festgehalten,
-damit du vergleichen kannst, wie sauber du spielst:&lt;/p&gt;
-&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;
-&lt;tr&gt;&lt;th&gt;Karte&lt;/th&gt;&lt;th&gt;Punkte&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;1 bis 9&lt;/td&gt;&lt;td&gt;5&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;10, 11, 12&lt;/td&gt;&lt;td&gt;10&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Joker&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Aussetzer&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
-&lt;/table&gt;
-&lt;p&gt;Beispiel: Eine Hand mit 1, 10, 12, einem Joker und einem Aussetzer kostet
-5 + 10 + 10 + 20 + 20 = 65 Punkte.&lt;/p&gt;
-&lt;h3&gt;Bilanz&lt;/h3&gt;
-&lt;p&gt;Ansicht &amp;gt; Bilanz zeigen listet die Spiele, die du gespielt hast, mit den
-Stufen und Punkten jedes Spielers.&lt;/p&gt;
-</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Regeln</translation>
     </message>
@@ -589,6 +538,60 @@ License, Version 3. Die Kartenbilder und Klänge erzeugt das Programm selbst.&lt
     </message>
     <message>
         <source>
+&lt;h3&gt;Moving on&lt;/h3&gt;
+&lt;p&gt;At the end of a round everyone who laid his stage moves on to the next
+stage. Whoever did not tries the same stage again next round.&lt;/p&gt;
+&lt;h3&gt;Winning&lt;/h3&gt;
+&lt;p&gt;The first player to complete stage 10 wins the game; it is announced
+before the next round would be dealt. The stages alone decide who wins.&lt;/p&gt;
+&lt;h3&gt;Penalty points&lt;/h3&gt;
+&lt;p&gt;Cards still in your hand at the end of a round count against you. Each
+player&apos;s points are shown beside the name and in the summary after every
+round, so you can compare how cleanly you play; they do not decide the winner
+and are not kept in the tally:&lt;/p&gt;
+&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;
+&lt;tr&gt;&lt;th&gt;card&lt;/th&gt;&lt;th&gt;points&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;1 to 9&lt;/td&gt;&lt;td&gt;5&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;10, 11, 12&lt;/td&gt;&lt;td&gt;10&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;wild card&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;skip card&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Example: a hand of 1, 10, 12, a wild and a skip costs
+5 + 10 + 10 + 20 + 20 = 65 points.&lt;/p&gt;
+&lt;h3&gt;Tally&lt;/h3&gt;
+&lt;p&gt;View &amp;gt; View Tally counts, for each player you follow, the games you
+played together and who won them, in this session and in all.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;Weiterkommen&lt;/h3&gt;
+&lt;p&gt;Am Ende einer Runde geht jeder, der seine Stufe ausgelegt hat, zur nächsten
+Stufe weiter. Wer es nicht geschafft hat, versucht dieselbe Stufe in der
+nächsten Runde noch einmal.&lt;/p&gt;
+&lt;h3&gt;Gewinnen&lt;/h3&gt;
+&lt;p&gt;Wer als Erster Stufe 10 schafft, gewinnt das Spiel; das wird verkündet, bevor
+die nächste Runde gegeben würde. Allein die Stufen entscheiden, wer gewinnt.&lt;/p&gt;
+&lt;h3&gt;Strafpunkte&lt;/h3&gt;
+&lt;p&gt;Karten, die am Ende einer Runde noch in deiner Hand sind, zählen gegen dich.
+Die Punkte jedes Spielers stehen neben seinem Namen und in der Übersicht nach
+jeder Runde, damit du vergleichen kannst, wie sauber du spielst; sie entscheiden
+nicht über den Sieg und werden nicht in der Bilanz festgehalten:&lt;/p&gt;
+&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;
+&lt;tr&gt;&lt;th&gt;Karte&lt;/th&gt;&lt;th&gt;Punkte&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;1 bis 9&lt;/td&gt;&lt;td&gt;5&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;10, 11, 12&lt;/td&gt;&lt;td&gt;10&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Joker&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Aussetzer&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Beispiel: Eine Hand mit 1, 10, 12, einem Joker und einem Aussetzer kostet
+5 + 10 + 10 + 20 + 20 = 65 Punkte.&lt;/p&gt;
+&lt;h3&gt;Bilanz&lt;/h3&gt;
+&lt;p&gt;Ansicht &amp;gt; Bilanz zeigen zählt für jeden Spieler, dem du folgst, die Spiele,
+die ihr zusammen gespielt habt, und wer sie gewonnen hat, in dieser Sitzung und
+insgesamt.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
 &lt;p&gt;Everything in the Options menu is remembered for the next time, in the
 settings file &lt;i&gt;halvexlobby.ini&lt;/i&gt;.&lt;/p&gt;
 &lt;ul&gt;
@@ -605,6 +608,9 @@ and of your actions (lines typed as &lt;i&gt;/me waves&lt;/i&gt;).&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Just Watch&lt;/b&gt;: the computer plays your seat while you watch; choose it
 again to play on.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Clear Main Chat&lt;/b&gt;: empties the chat.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Scroll Chat Off&lt;/b&gt; (right-click the chat, or Ctrl+S): the chat stays
+where it is while new lines arrive, so you can read back; choose it again to
+follow the newest lines.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Reset Screen Location&lt;/b&gt;: brings the window back to the top left
 corner at its first size.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Language&lt;/b&gt;: the language of the game (System follows your
@@ -638,6 +644,9 @@ deiner Aktionen (Zeilen wie &lt;i&gt;/me winkt&lt;/i&gt;).&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Nur zuschauen&lt;/b&gt;: Der Computer spielt deinen Platz, während du zuschaust;
 wähle es noch einmal, um weiterzuspielen.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Chat leeren&lt;/b&gt;: leert den Chat.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Chat nicht rollen&lt;/b&gt; (Rechtsklick in den Chat oder Strg+S): Der Chat bleibt
+stehen, während neue Zeilen kommen, damit du zurücklesen kannst; wähle es noch
+einmal, um wieder den neuesten Zeilen zu folgen.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Fensterposition zurücksetzen&lt;/b&gt;: holt das Fenster in der ersten Größe
 zurück in die linke obere Ecke.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Sprache&lt;/b&gt;: die Sprache des Spiels (System folgt deinem Rechner); sie
@@ -654,6 +663,89 @@ Einstellungsdatei steht. Ein Download wird erst gestartet, nachdem er geprüft
 wurde: Er muss über eine sichere (https-)Adresse kommen oder zu der Prüfsumme
 passen, die neben ihm veröffentlicht ist.&lt;/p&gt;
 </translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>skip</source>
+        <translation>Aussetzer</translation>
+    </message>
+    <message>
+        <source>wild card</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>blue %1</source>
+        <translation>Blau %1</translation>
+    </message>
+    <message>
+        <source>brown %1</source>
+        <translation>Braun %1</translation>
+    </message>
+    <message>
+        <source>green %1</source>
+        <translation>Grün %1</translation>
+    </message>
+    <message>
+        <source>red %1</source>
+        <translation>Rot %1</translation>
+    </message>
+    <message>
+        <source>Discard the %1: %2</source>
+        <translation>%1 abwerfen: %2</translation>
+    </message>
+    <message>
+        <source>the next player loses a turn</source>
+        <translation>der nächste Spieler setzt aus</translation>
+    </message>
+    <message>
+        <source>the game stands still and a laid group takes it</source>
+        <translation>das Spiel steht still, und die Karte passt an eine ausgelegte Gruppe</translation>
+    </message>
+    <message>
+        <source>no group takes it and the next player gains least</source>
+        <translation>keine Gruppe nimmt die Karte, und dem nächsten Spieler nützt sie am wenigsten</translation>
+    </message>
+    <message>
+        <source>it helps your stage least and the next player gains least</source>
+        <translation>die Karte hilft deiner Stufe am wenigsten und nützt dem nächsten Spieler am wenigsten</translation>
+    </message>
+    <message>
+        <source>Lay your stage &quot;%1&quot; now</source>
+        <translation>Lege jetzt deine Stufe „%1“ aus</translation>
+    </message>
+    <message>
+        <source>Hit the %1 on your group %2: one card fewer to go out</source>
+        <translation>%1 an deine Gruppe %2 anlegen: eine Karte weniger auf der Hand</translation>
+    </message>
+    <message>
+        <source>Hit the %1 on seat %2&apos;s group %3: one card fewer to go out</source>
+        <translation>%1 an Gruppe %3 von Platz %2 anlegen: eine Karte weniger auf der Hand</translation>
+    </message>
+    <message>
+        <source>Draw: the pile is empty</source>
+        <translation>Ziehen: der Ablagestapel ist leer</translation>
+    </message>
+    <message>
+        <source>Draw: the pile&apos;s %1 does not help you</source>
+        <translation>Ziehen: %1 auf dem Ablagestapel hilft dir nicht</translation>
+    </message>
+    <message>
+        <source>a wild card fits anywhere</source>
+        <translation>ein Joker passt überall</translation>
+    </message>
+    <message>
+        <source>a laid group takes it</source>
+        <translation>die Karte passt an eine ausgelegte Gruppe</translation>
+    </message>
+    <message>
+        <source>it brings your stage closer</source>
+        <translation>das bringt dich deiner Stufe näher</translation>
+    </message>
+    <message>
+        <source>Take the %1 from the pile: %2</source>
+        <translation>%1 vom Ablagestapel aufnehmen: %2</translation>
     </message>
 </context>
 <context>
@@ -703,6 +795,14 @@ passen, die neben ihm veröffentlicht ist.&lt;/p&gt;
         <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Mehr dazu mit &apos;%1 --help&apos;.
+</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--port N]                       a solo game against the computer
        %1 [--port N] NAME HOST true|false  as the lobby starts it: play as
                                                 NAME, and host (true) or join HOST
@@ -720,6 +820,8 @@ Options:
   --announce-to ADDRESS  announce to this address instead of the local
                network&apos;s broadcast address (implies --announce)
   --name TEXT  the table&apos;s name in announcements
+  --open-port  when hosting in the window, ask the router (UPnP) to open
+               the port to the internet
   --find       print the tables found as tab-separated lines (address, port,
                name, seats taken, game on, version); exit 1 when none
   --timeout S  how long --find listens (default 3 seconds)
@@ -748,6 +850,8 @@ Optionen:
   --announce-to ADRESSE  an diese Adresse ankündigen statt an die
                Broadcast-Adresse des lokalen Netzes (schließt --announce ein)
   --name TEXT  der Name des Tisches in Ankündigungen
+  --open-port  beim Leiten im Fenster den Router (UPnP) bitten, den Port zum
+               Internet zu öffnen
   --find       die gefundenen Tische als Zeilen mit Tabulatoren ausgeben (Adresse, Port,
                Name, besetzte Plätze, Spiel läuft, Version); Ende mit 1, wenn keiner da ist
   --timeout S  wie lange --find lauscht (Vorgabe 3 Sekunden)
@@ -758,14 +862,6 @@ Optionen:
 
 Einstellungen, Bilanz und Downloads liegen neben dem Programm, wenn sein Ordner
 beschreibbar ist, sonst in $XDG_CONFIG_HOME/velmora und $XDG_DATA_HOME/velmora.
-</translation>
-    </message>
-    <message>
-        <source>%1: %2
-Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>%1: %2
-Mehr dazu mit &apos;%1 --help&apos;.
 </translation>
     </message>
 </context>
@@ -798,6 +894,29 @@ Mehr dazu mit &apos;%1 --help&apos;.
     <message>
         <source>Invalid</source>
         <translation>Ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>PortMapper</name>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>The router refused the port: %1</source>
+        <translation>Der Router hat den Port abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>A device answered, but it is no router that opens ports</source>
+        <translation>Ein Gerät hat geantwortet, aber es ist kein Router, der Ports öffnet</translation>
+    </message>
+    <message>
+        <source>No router answered</source>
+        <translation>Kein Router hat geantwortet</translation>
+    </message>
+    <message>
+        <source>The router did not tell its address: %1</source>
+        <translation>Der Router hat seine Adresse nicht genannt: %1</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1463,10 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
         <source>&lt;p&gt;The whole game can be played from the keyboard once the table has the keys: &lt;b&gt;Esc&lt;/b&gt; leaves the chat line for the table; &lt;b&gt;F6&lt;/b&gt; goes back and forth between the chat line and the table. A ring shows where the keys act. A click on the table leaves the keys in the chat line.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;, &lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring over your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;raise or lower the card under the ring (as a click)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;draw a card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pick up the discard&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt; or &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;discard the raised card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lay your stage with the raised cards&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sort your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring through your hand, the draw pile, the discard pile and every laid group&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; on a group&lt;/td&gt;&lt;td&gt;choose the end a hit goes to&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on a group: place a hit with the raised card; on a pile: as a click&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;make the table bigger, smaller, or 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;p&gt;Das ganze Spiel lässt sich mit der Tastatur spielen, sobald der Tisch die Tasten hat: &lt;b&gt;Esc&lt;/b&gt; wechselt von der Chatzeile zum Tisch; &lt;b&gt;F6&lt;/b&gt; wechselt hin und her zwischen Chatzeile und Tisch. Ein Ring zeigt, wo die Tasten wirken. Ein Klick auf den Tisch lässt die Tasten in der Chatzeile.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt;, &lt;b&gt;Pos1&lt;/b&gt;, &lt;b&gt;Ende&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Ring über deine Hand bewegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Leertaste&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Karte unter dem Ring anheben oder senken (wie ein Klick)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;eine Karte ziehen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Ablage aufnehmen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entf&lt;/b&gt; oder &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die angehobene Karte abwerfen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mit den angehobenen Karten die Stufe auslegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Hand sortieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Umschalt+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Ring durch deine Hand, den Nachziehstapel, den Ablagestapel und jede ausgelegte Gruppe bewegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt; auf einer Gruppe&lt;/td&gt;&lt;td&gt;das Ende wählen, an das angelegt wird&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Eingabe&lt;/b&gt;&lt;/td&gt;&lt;td&gt;auf einer Gruppe: die angehobene Karte anlegen; auf einem Stapel: wie ein Klick&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+=&lt;/b&gt;, &lt;b&gt;Strg+-&lt;/b&gt;, &lt;b&gt;Strg+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Tisch größer, kleiner oder auf 100 % stellen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
 </context>
 <context>
     <name>velmora::client::MainMenus</name>
@@ -1513,6 +1636,18 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
         <source>Takes effect at the next start</source>
         <translation>Gilt ab dem nächsten Start</translation>
     </message>
+    <message>
+        <source>Computer Level</source>
+        <translation>Spielstärke des Computers</translation>
+    </message>
+    <message>
+        <source>Designed</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
 </context>
 <context>
     <name>velmora::client::Sounds</name>
@@ -1571,6 +1706,66 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
         <source>A game is under way. Start a new game? The game now played ends for everyone.</source>
         <translation>Ein Spiel läuft. Ein neues Spiel starten? Das laufende Spiel endet für alle.</translation>
     </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Tipp: %1</translation>
+    </message>
+    <message>
+        <source>Nobody is hosting a game at %1: the computer there refused the connection. Check the address and the port, and ask the host whether the game is open.</source>
+        <translation>Unter %1 leitet niemand ein Spiel: Der Rechner dort hat die Verbindung abgelehnt. Prüfe Adresse und Port und frag den Gastgeber, ob das Spiel offen ist.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached from this computer. Check the address and your network connection.</source>
+        <translation>%1 ist von diesem Rechner aus nicht erreichbar. Prüfe die Adresse und deine Netzverbindung.</translation>
+    </message>
+    <message>
+        <source>There was no answer from %1. The computer may be switched off, or a firewall may be in the way.</source>
+        <translation>Von %1 kam keine Antwort. Der Rechner ist vielleicht ausgeschaltet, oder eine Firewall steht im Weg.</translation>
+    </message>
+    <message>
+        <source>No computer named %1 was found. Check the spelling of the address.</source>
+        <translation>Es wurde kein Rechner namens %1 gefunden. Prüfe die Schreibweise der Adresse.</translation>
+    </message>
+    <message>
+        <source>Could not join the game at %1.</source>
+        <translation>Beitritt zum Spiel unter %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Port %1 is already in use on this computer, perhaps by another game. Host on port %2 instead? Players joining you then choose port %2.</source>
+        <translation>Port %1 wird auf diesem Rechner schon benutzt, vielleicht von einem anderen Spiel. Stattdessen auf Port %2 leiten? Wer dir beitritt, wählt dann Port %2.</translation>
+    </message>
+    <message>
+        <source>Host on Port %1</source>
+        <translation>Auf Port %1 leiten</translation>
+    </message>
+    <message>
+        <source>Connection lost: reconnecting…</source>
+        <translation>Verbindung verloren: verbinde neu…</translation>
+    </message>
+    <message>
+        <source>Attempt %1</source>
+        <translation>Versuch %1</translation>
+    </message>
+    <message>
+        <source>The host has ended the game.</source>
+        <translation>Der Gastgeber hat das Spiel beendet.</translation>
+    </message>
+    <message>
+        <source>Router: %1</source>
+        <translation>Router: %1</translation>
+    </message>
+    <message>
+        <source>Friends elsewhere join you at %1 (the port is open on your router).</source>
+        <translation>Freunde von anderswo treten dir unter %1 bei (der Port ist auf deinem Router offen).</translation>
+    </message>
 </context>
 <context>
     <name>velmora::client::ZoomMenu</name>
@@ -1589,6 +1784,13 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     <message>
         <source>Actual Size</source>
         <translation>Originalgröße</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::windows::SideWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1708,6 +1910,22 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
         <source>Please close the game and open the Halvex Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
         <translation>Bitte schließe das Spiel und öffne die Halvex-Lobby über ihr Symbol auf dem Schreibtisch oder über das Startmenü.</translation>
     </message>
+    <message>
+        <source>Computer players:</source>
+        <translation>Computerspieler:</translation>
+    </message>
+    <message>
+        <source>Host a Game</source>
+        <translation>Ein Spiel leiten</translation>
+    </message>
+    <message>
+        <source>Join a Game</source>
+        <translation>Einem Spiel beitreten</translation>
+    </message>
+    <message>
+        <source>Velmora - New Game</source>
+        <translation>Velmora - Neues Spiel</translation>
+    </message>
 </context>
 <context>
     <name>velmora::windows::Tgamestart</name>
@@ -1809,6 +2027,14 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
         <source>Type the address of the computer that hosts the game.</source>
         <translation>Gib die Adresse des Computers ein, der das Spiel leitet.</translation>
     </message>
+    <message>
+        <source>Open the port on my router</source>
+        <translation>Den Port auf meinem Router öffnen</translation>
+    </message>
+    <message>
+        <source>Asks the router (UPnP) to let players from the internet reach the table.</source>
+        <translation>Bittet den Router (UPnP), Spieler aus dem Internet zum Tisch durchzulassen.</translation>
+    </message>
 </context>
 <context>
     <name>velmora::windows::Tphrases</name>
@@ -1846,6 +2072,10 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     <message>
         <source>Remove From Game</source>
         <translation>Aus dem Spiel entfernen</translation>
+    </message>
+    <message>
+        <source>Nobody is watching.</source>
+        <translation>Niemand schaut zu.</translation>
     </message>
 </context>
 <context>

@@ -410,56 +410,6 @@ segundos después.&lt;/p&gt;
         <translation>Puntuación</translation>
     </message>
     <message>
-        <source>
-&lt;h3&gt;Moving on&lt;/h3&gt;
-&lt;p&gt;At the end of a round everyone who laid his stage moves on to the next
-stage. Whoever did not tries the same stage again next round.&lt;/p&gt;
-&lt;h3&gt;Winning&lt;/h3&gt;
-&lt;p&gt;The first player to complete stage 10 wins the game; it is announced
-before the next round would be dealt. The stages alone decide who wins.&lt;/p&gt;
-&lt;h3&gt;Penalty points&lt;/h3&gt;
-&lt;p&gt;Cards still in your hand at the end of a round count against you. The
-points are shown after every round and kept in your tally, so you can compare
-how cleanly you play:&lt;/p&gt;
-&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;
-&lt;tr&gt;&lt;th&gt;card&lt;/th&gt;&lt;th&gt;points&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;1 to 9&lt;/td&gt;&lt;td&gt;5&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;10, 11, 12&lt;/td&gt;&lt;td&gt;10&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;wild card&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;skip card&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
-&lt;/table&gt;
-&lt;p&gt;Example: a hand of 1, 10, 12, a wild and a skip costs
-5 + 10 + 10 + 20 + 20 = 65 points.&lt;/p&gt;
-&lt;h3&gt;Tally&lt;/h3&gt;
-&lt;p&gt;View &amp;gt; View Tally lists the games you played with the stages and
-points of every player.&lt;/p&gt;
-</source>
-        <translation>
-&lt;h3&gt;Avanzar&lt;/h3&gt;
-&lt;p&gt;Al final de una ronda, todos los que bajaron su fase pasan a la fase
-siguiente. Quien no lo logró intenta la misma fase en la ronda siguiente.&lt;/p&gt;
-&lt;h3&gt;Ganar&lt;/h3&gt;
-&lt;p&gt;El primer jugador que completa la fase 10 gana la partida; se anuncia antes
-de que se reparta la ronda siguiente. Solo las fases deciden quién gana.&lt;/p&gt;
-&lt;h3&gt;Puntos de penalización&lt;/h3&gt;
-&lt;p&gt;Las cartas que te quedan en la mano al final de una ronda cuentan en tu
-contra. Los puntos se muestran después de cada ronda y se guardan en tu
-balance, para que puedas comparar lo limpio que juegas:&lt;/p&gt;
-&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;
-&lt;tr&gt;&lt;th&gt;carta&lt;/th&gt;&lt;th&gt;puntos&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;1 a 9&lt;/td&gt;&lt;td&gt;5&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;10, 11, 12&lt;/td&gt;&lt;td&gt;10&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;comodín&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;carta de salto&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
-&lt;/table&gt;
-&lt;p&gt;Ejemplo: una mano con 1, 10, 12, un comodín y un salto cuesta
-5 + 10 + 10 + 20 + 20 = 65 puntos.&lt;/p&gt;
-&lt;h3&gt;Balance&lt;/h3&gt;
-&lt;p&gt;Ver &amp;gt; Ver balance muestra las partidas que has jugado con las fases y los
-puntos de cada jugador.&lt;/p&gt;
-</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Reglas</translation>
     </message>
@@ -592,6 +542,58 @@ programa.&lt;/p&gt;
     </message>
     <message>
         <source>
+&lt;h3&gt;Moving on&lt;/h3&gt;
+&lt;p&gt;At the end of a round everyone who laid his stage moves on to the next
+stage. Whoever did not tries the same stage again next round.&lt;/p&gt;
+&lt;h3&gt;Winning&lt;/h3&gt;
+&lt;p&gt;The first player to complete stage 10 wins the game; it is announced
+before the next round would be dealt. The stages alone decide who wins.&lt;/p&gt;
+&lt;h3&gt;Penalty points&lt;/h3&gt;
+&lt;p&gt;Cards still in your hand at the end of a round count against you. Each
+player&apos;s points are shown beside the name and in the summary after every
+round, so you can compare how cleanly you play; they do not decide the winner
+and are not kept in the tally:&lt;/p&gt;
+&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;
+&lt;tr&gt;&lt;th&gt;card&lt;/th&gt;&lt;th&gt;points&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;1 to 9&lt;/td&gt;&lt;td&gt;5&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;10, 11, 12&lt;/td&gt;&lt;td&gt;10&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;wild card&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;skip card&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Example: a hand of 1, 10, 12, a wild and a skip costs
+5 + 10 + 10 + 20 + 20 = 65 points.&lt;/p&gt;
+&lt;h3&gt;Tally&lt;/h3&gt;
+&lt;p&gt;View &amp;gt; View Tally counts, for each player you follow, the games you
+played together and who won them, in this session and in all.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;Avanzar&lt;/h3&gt;
+&lt;p&gt;Al final de una ronda, todos los que bajaron su fase pasan a la fase
+siguiente. Quien no lo logró intenta la misma fase en la ronda siguiente.&lt;/p&gt;
+&lt;h3&gt;Ganar&lt;/h3&gt;
+&lt;p&gt;El primer jugador que completa la fase 10 gana la partida; se anuncia antes
+de que se reparta la ronda siguiente. Solo las fases deciden quién gana.&lt;/p&gt;
+&lt;h3&gt;Puntos de penalización&lt;/h3&gt;
+&lt;p&gt;Las cartas que te quedan en la mano al final de una ronda cuentan en tu
+contra. Los puntos de cada jugador se muestran junto a su nombre y en el resumen
+después de cada ronda, para que puedas comparar lo limpio que juegas; no deciden
+quién gana y no se guardan en el balance:&lt;/p&gt;
+&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;
+&lt;tr&gt;&lt;th&gt;carta&lt;/th&gt;&lt;th&gt;puntos&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;1 a 9&lt;/td&gt;&lt;td&gt;5&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;10, 11, 12&lt;/td&gt;&lt;td&gt;10&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;comodín&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;carta de salto&lt;/td&gt;&lt;td&gt;20&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Ejemplo: una mano con 1, 10, 12, un comodín y un salto cuesta
+5 + 10 + 10 + 20 + 20 = 65 puntos.&lt;/p&gt;
+&lt;h3&gt;Balance&lt;/h3&gt;
+&lt;p&gt;Ver &amp;gt; Ver balance cuenta, para cada jugador que sigues, las partidas que
+habéis jugado juntos y quién las ganó, en esta sesión y en total.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
 &lt;p&gt;Everything in the Options menu is remembered for the next time, in the
 settings file &lt;i&gt;halvexlobby.ini&lt;/i&gt;.&lt;/p&gt;
 &lt;ul&gt;
@@ -608,6 +610,9 @@ and of your actions (lines typed as &lt;i&gt;/me waves&lt;/i&gt;).&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Just Watch&lt;/b&gt;: the computer plays your seat while you watch; choose it
 again to play on.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Clear Main Chat&lt;/b&gt;: empties the chat.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Scroll Chat Off&lt;/b&gt; (right-click the chat, or Ctrl+S): the chat stays
+where it is while new lines arrive, so you can read back; choose it again to
+follow the newest lines.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Reset Screen Location&lt;/b&gt;: brings the window back to the top left
 corner at its first size.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Language&lt;/b&gt;: the language of the game (System follows your
@@ -641,6 +646,9 @@ líneas de chat y de tus acciones (líneas escritas como &lt;i&gt;/me saluda&lt;
 &lt;li&gt;&lt;b&gt;Solo mirar&lt;/b&gt;: el ordenador juega tu puesto mientras miras; elígelo de
 nuevo para seguir jugando.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Vaciar el chat&lt;/b&gt;: vacía el chat.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;No desplazar el chat&lt;/b&gt; (clic derecho en el chat, o Ctrl+S): el chat se
+queda donde está mientras llegan líneas nuevas, para que puedas leer lo
+anterior; elígelo de nuevo para seguir las últimas líneas.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Restablecer la posición&lt;/b&gt;: devuelve la ventana a la esquina superior
 izquierda con su primer tamaño.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Idioma&lt;/b&gt;: el idioma del juego (Sistema sigue a tu ordenador); se
@@ -657,6 +665,89 @@ archivo de ajustes. Una descarga solo se inicia después de comprobarla: tiene
 que llegar por una dirección segura (https) o coincidir con la suma de
 comprobación publicada junto a ella.&lt;/p&gt;
 </translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>skip</source>
+        <translation>salto</translation>
+    </message>
+    <message>
+        <source>wild card</source>
+        <translation>comodín</translation>
+    </message>
+    <message>
+        <source>blue %1</source>
+        <translation>%1 azul</translation>
+    </message>
+    <message>
+        <source>brown %1</source>
+        <translation>%1 marrón</translation>
+    </message>
+    <message>
+        <source>green %1</source>
+        <translation>%1 verde</translation>
+    </message>
+    <message>
+        <source>red %1</source>
+        <translation>%1 rojo</translation>
+    </message>
+    <message>
+        <source>Discard the %1: %2</source>
+        <translation>Descarta el %1: %2</translation>
+    </message>
+    <message>
+        <source>the next player loses a turn</source>
+        <translation>el siguiente jugador pierde un turno</translation>
+    </message>
+    <message>
+        <source>the game stands still and a laid group takes it</source>
+        <translation>la partida no avanza y cabe en una combinación bajada</translation>
+    </message>
+    <message>
+        <source>no group takes it and the next player gains least</source>
+        <translation>no cabe en ninguna combinación y es la que menos sirve al siguiente jugador</translation>
+    </message>
+    <message>
+        <source>it helps your stage least and the next player gains least</source>
+        <translation>es la que menos ayuda a tu fase y la que menos sirve al siguiente jugador</translation>
+    </message>
+    <message>
+        <source>Lay your stage &quot;%1&quot; now</source>
+        <translation>Baja ahora tu fase «%1»</translation>
+    </message>
+    <message>
+        <source>Hit the %1 on your group %2: one card fewer to go out</source>
+        <translation>Añade el %1 a tu combinación %2: una carta menos en la mano</translation>
+    </message>
+    <message>
+        <source>Hit the %1 on seat %2&apos;s group %3: one card fewer to go out</source>
+        <translation>Añade el %1 a la combinación %3 del puesto %2: una carta menos en la mano</translation>
+    </message>
+    <message>
+        <source>Draw: the pile is empty</source>
+        <translation>Roba: el montón de descarte está vacío</translation>
+    </message>
+    <message>
+        <source>Draw: the pile&apos;s %1 does not help you</source>
+        <translation>Roba: el %1 del montón de descarte no te ayuda</translation>
+    </message>
+    <message>
+        <source>a wild card fits anywhere</source>
+        <translation>un comodín vale en cualquier sitio</translation>
+    </message>
+    <message>
+        <source>a laid group takes it</source>
+        <translation>cabe en una combinación bajada</translation>
+    </message>
+    <message>
+        <source>it brings your stage closer</source>
+        <translation>te acerca a tu fase</translation>
+    </message>
+    <message>
+        <source>Take the %1 from the pile: %2</source>
+        <translation>Recoge el %1 del montón de descarte: %2</translation>
     </message>
 </context>
 <context>
@@ -706,6 +797,14 @@ comprobación publicada junto a ella.&lt;/p&gt;
         <translation>opción desconocida &apos;%1&apos;</translation>
     </message>
     <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Prueba &apos;%1 --help&apos; para más información.
+</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--port N]                       a solo game against the computer
        %1 [--port N] NAME HOST true|false  as the lobby starts it: play as
                                                 NAME, and host (true) or join HOST
@@ -723,6 +822,8 @@ Options:
   --announce-to ADDRESS  announce to this address instead of the local
                network&apos;s broadcast address (implies --announce)
   --name TEXT  the table&apos;s name in announcements
+  --open-port  when hosting in the window, ask the router (UPnP) to open
+               the port to the internet
   --find       print the tables found as tab-separated lines (address, port,
                name, seats taken, game on, version); exit 1 when none
   --timeout S  how long --find listens (default 3 seconds)
@@ -751,6 +852,8 @@ Opciones:
   --announce-to DIRECCIÓN  anunciar a esta dirección en lugar de la dirección
                de difusión de la red local (implica --announce)
   --name TEXTO el nombre de la mesa en los anuncios
+  --open-port  al ser anfitrión en la ventana, pedir al router (UPnP) que abra
+               el puerto hacia internet
   --find       mostrar las mesas encontradas como líneas separadas por tabuladores
                (dirección, puerto, nombre, puestos ocupados, partida en curso,
                versión); sale con 1 si no hay ninguna
@@ -762,14 +865,6 @@ Opciones:
 
 Los ajustes, el balance y las descargas se guardan junto al programa si se puede
 escribir en su carpeta; si no, en $XDG_CONFIG_HOME/velmora y $XDG_DATA_HOME/velmora.
-</translation>
-    </message>
-    <message>
-        <source>%1: %2
-Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>%1: %2
-Prueba &apos;%1 --help&apos; para más información.
 </translation>
     </message>
 </context>
@@ -802,6 +897,29 @@ Prueba &apos;%1 --help&apos; para más información.
     <message>
         <source>Invalid</source>
         <translation>No válido</translation>
+    </message>
+</context>
+<context>
+    <name>PortMapper</name>
+    <message>
+        <source>error %1</source>
+        <translation>error %1</translation>
+    </message>
+    <message>
+        <source>The router refused the port: %1</source>
+        <translation>El router rechazó el puerto: %1</translation>
+    </message>
+    <message>
+        <source>A device answered, but it is no router that opens ports</source>
+        <translation>Respondió un dispositivo, pero no es un router que abra puertos</translation>
+    </message>
+    <message>
+        <source>No router answered</source>
+        <translation>Ningún router respondió</translation>
+    </message>
+    <message>
+        <source>The router did not tell its address: %1</source>
+        <translation>El router no dio su dirección: %1</translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1466,10 @@ Una mesa de Velmora sin ventana: las opciones son las de
         <source>&lt;p&gt;The whole game can be played from the keyboard once the table has the keys: &lt;b&gt;Esc&lt;/b&gt; leaves the chat line for the table; &lt;b&gt;F6&lt;/b&gt; goes back and forth between the chat line and the table. A ring shows where the keys act. A click on the table leaves the keys in the chat line.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;, &lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring over your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;raise or lower the card under the ring (as a click)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;draw a card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pick up the discard&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt; or &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;discard the raised card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lay your stage with the raised cards&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sort your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring through your hand, the draw pile, the discard pile and every laid group&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; on a group&lt;/td&gt;&lt;td&gt;choose the end a hit goes to&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on a group: place a hit with the raised card; on a pile: as a click&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;make the table bigger, smaller, or 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;p&gt;Toda la partida se puede jugar con el teclado en cuanto la mesa tiene las teclas: &lt;b&gt;Esc&lt;/b&gt; pasa de la línea de chat a la mesa; &lt;b&gt;F6&lt;/b&gt; va y viene entre la línea de chat y la mesa. Un anillo muestra dónde actúan las teclas. Un clic en la mesa deja las teclas en la línea de chat.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt;, &lt;b&gt;Inicio&lt;/b&gt;, &lt;b&gt;Fin&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover el anillo por tu mano&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Espacio&lt;/b&gt;&lt;/td&gt;&lt;td&gt;levantar o bajar la carta del anillo (como un clic)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;robar una carta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;recoger el descarte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supr&lt;/b&gt; o &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;descartar la carta levantada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;bajar tu fase con las cartas levantadas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ordenar tu mano&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Mayús+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover el anillo por tu mano, el mazo, el montón de descarte y cada combinación bajada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt; sobre una combinación&lt;/td&gt;&lt;td&gt;elegir el extremo al que se añade&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Intro&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sobre una combinación: añadir la carta levantada; sobre un montón: como un clic&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;hacer la mesa más grande, más pequeña o al 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
 </context>
 <context>
     <name>velmora::client::MainMenus</name>
@@ -1517,6 +1639,18 @@ Una mesa de Velmora sin ventana: las opciones son las de
         <source>Takes effect at the next start</source>
         <translation>Se aplica al volver a empezar</translation>
     </message>
+    <message>
+        <source>Computer Level</source>
+        <translation>Nivel del ordenador</translation>
+    </message>
+    <message>
+        <source>Designed</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Fuerte</translation>
+    </message>
 </context>
 <context>
     <name>velmora::client::Sounds</name>
@@ -1575,6 +1709,66 @@ Una mesa de Velmora sin ventana: las opciones son las de
         <source>A game is under way. Start a new game? The game now played ends for everyone.</source>
         <translation>Hay una partida en curso. ¿Empezar una nueva? La partida actual termina para todos.</translation>
     </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Pista: %1</translation>
+    </message>
+    <message>
+        <source>Nobody is hosting a game at %1: the computer there refused the connection. Check the address and the port, and ask the host whether the game is open.</source>
+        <translation>Nadie es anfitrión de una partida en %1: el ordenador de allí rechazó la conexión. Comprueba la dirección y el puerto, y pregunta al anfitrión si la partida está abierta.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached from this computer. Check the address and your network connection.</source>
+        <translation>No se puede llegar a %1 desde este ordenador. Comprueba la dirección y tu conexión de red.</translation>
+    </message>
+    <message>
+        <source>There was no answer from %1. The computer may be switched off, or a firewall may be in the way.</source>
+        <translation>%1 no respondió. Puede que el ordenador esté apagado o que un cortafuegos lo impida.</translation>
+    </message>
+    <message>
+        <source>No computer named %1 was found. Check the spelling of the address.</source>
+        <translation>No se encontró ningún ordenador llamado %1. Comprueba cómo está escrita la dirección.</translation>
+    </message>
+    <message>
+        <source>Could not join the game at %1.</source>
+        <translation>No se pudo entrar en la partida de %1.</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Port %1 is already in use on this computer, perhaps by another game. Host on port %2 instead? Players joining you then choose port %2.</source>
+        <translation>El puerto %1 ya está en uso en este ordenador, quizá por otro juego. ¿Ser anfitrión en el puerto %2? Quien se una a ti elegirá entonces el puerto %2.</translation>
+    </message>
+    <message>
+        <source>Host on Port %1</source>
+        <translation>Anfitrión en el puerto %1</translation>
+    </message>
+    <message>
+        <source>Connection lost: reconnecting…</source>
+        <translation>Conexión perdida: reconectando…</translation>
+    </message>
+    <message>
+        <source>Attempt %1</source>
+        <translation>Intento %1</translation>
+    </message>
+    <message>
+        <source>The host has ended the game.</source>
+        <translation>El anfitrión ha terminado la partida.</translation>
+    </message>
+    <message>
+        <source>Router: %1</source>
+        <translation>Router: %1</translation>
+    </message>
+    <message>
+        <source>Friends elsewhere join you at %1 (the port is open on your router).</source>
+        <translation>Tus amigos de fuera se unen a ti en %1 (el puerto está abierto en tu router).</translation>
+    </message>
 </context>
 <context>
     <name>velmora::client::ZoomMenu</name>
@@ -1593,6 +1787,13 @@ Una mesa de Velmora sin ventana: las opciones son las de
     <message>
         <source>Actual Size</source>
         <translation>Tamaño real</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::windows::SideWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1712,6 +1913,22 @@ Una mesa de Velmora sin ventana: las opciones son las de
         <source>Please close the game and open the Halvex Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
         <translation>Cierra el juego y abre el Halvex Lobby con su icono del escritorio o desde el menú de inicio.</translation>
     </message>
+    <message>
+        <source>Computer players:</source>
+        <translation>Jugadores del ordenador:</translation>
+    </message>
+    <message>
+        <source>Host a Game</source>
+        <translation>Ser anfitrión</translation>
+    </message>
+    <message>
+        <source>Join a Game</source>
+        <translation>Unirse a una partida</translation>
+    </message>
+    <message>
+        <source>Velmora - New Game</source>
+        <translation>Velmora - Partida nueva</translation>
+    </message>
 </context>
 <context>
     <name>velmora::windows::Tgamestart</name>
@@ -1813,6 +2030,14 @@ Una mesa de Velmora sin ventana: las opciones son las de
         <source>Type the address of the computer that hosts the game.</source>
         <translation>Escribe la dirección del ordenador anfitrión.</translation>
     </message>
+    <message>
+        <source>Open the port on my router</source>
+        <translation>Abrir el puerto en mi router</translation>
+    </message>
+    <message>
+        <source>Asks the router (UPnP) to let players from the internet reach the table.</source>
+        <translation>Pide al router (UPnP) que deje llegar a la mesa a jugadores de internet.</translation>
+    </message>
 </context>
 <context>
     <name>velmora::windows::Tphrases</name>
@@ -1850,6 +2075,10 @@ Una mesa de Velmora sin ventana: las opciones son las de
     <message>
         <source>Remove From Game</source>
         <translation>Echar de la partida</translation>
+    </message>
+    <message>
+        <source>Nobody is watching.</source>
+        <translation>Nadie está mirando.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "game/i18n.h"
 #include "game/stagetable.h"
 #include "host/stagematch.h"
 #include "host/strong_eval.h"
@@ -16,12 +17,17 @@ namespace {
 using Hand = std::array<int, kHandSlots + 1>;
 using Positions = std::array<int, kGroupSize + 1>;
 
+// The reasons are read by the player who asked for a hint and never sent,
+// so they are in the player's language.
 std::string cardname(int card) {
-    if (card == kSkip) return "skip";
-    if (iswild(card)) return "wild card";
+    if (card == kSkip) return i18n::translate("Hint", "skip");
+    if (iswild(card)) return i18n::translate("Hint", "wild card");
     // The colours the cards are drawn in: blue, brown, green, red.
-    static constexpr const char* kColours[] = {"", "blue", "brown", "green", "red"};
-    return std::string(kColours[getsuit(card)]) + " " + std::to_string(rankof(card));
+    static constexpr const char* kColours[] = {"", VELMORA_TRANSLATE_NOOP("Hint", "blue %1"),
+                                               VELMORA_TRANSLATE_NOOP("Hint", "brown %1"),
+                                               VELMORA_TRANSLATE_NOOP("Hint", "green %1"),
+                                               VELMORA_TRANSLATE_NOOP("Hint", "red %1")};
+    return i18n::fill(i18n::translate("Hint", kColours[getsuit(card)]), {std::to_string(rankof(card))});
 }
 
 // Whether the group takes the card as a hit, as the table would decide.
@@ -151,11 +157,11 @@ bool pickedthisturn(const PublicView& v, int card) {
            v.history.back().card == card;
 }
 
-StrongMove discardmove(const PublicView& v, int slot, std::string why) {
+StrongMove discardmove(const PublicView& v, int slot, const std::string& why) {
     StrongMove m;
     m.kind = StrongMove::Discard;
     m.picks = {slot};
-    m.reason = "Discard the " + cardname(v.hand[slot]) + ": " + why;
+    m.reason = i18n::fill(i18n::translate("Hint", "Discard the %1: %2"), {cardname(v.hand[slot]), why});
     return m;
 }
 
@@ -168,11 +174,12 @@ constexpr int kStallReshuffles = 2;
 StrongMove choosediscard(const PublicView& v) {
     const SeatView& me = v.seats[v.seat];
     for (int k = 1; k <= kHandSlots; ++k)
-        if (v.hand[k] == kSkip) return discardmove(v, k, "the next player loses a turn");
+        if (v.hand[k] == kSkip) return discardmove(v, k, i18n::translate("Hint", "the next player loses a turn"));
     if (v.idlereshuffles >= kStallReshuffles)
         for (int k = 1; k <= kHandSlots; ++k)
             if (v.hand[k] != 0 && hittarget(v, v.hand[k]).first != 0)
-                return discardmove(v, k, "the game stands still and a laid group takes it");
+                return discardmove(v, k,
+                                   i18n::translate("Hint", "the game stands still and a laid group takes it"));
     const Live live = liveof(v);
     const HandCounts counts = countsof(v.hand);
     long best = 0;
@@ -190,8 +197,10 @@ StrongMove choosediscard(const PublicView& v) {
         if (bestslot == 0 || score < best) best = score, bestslot = k;
     }
     if (bestslot == 0) return {};
-    return discardmove(v, bestslot, me.stagedone == 1 ? "no group takes it and the next player gains least"
-                                                      : "it helps your stage least and the next player gains least");
+    return discardmove(v, bestslot,
+                       me.stagedone == 1
+                           ? i18n::translate("Hint", "no group takes it and the next player gains least")
+                           : i18n::translate("Hint", "it helps your stage least and the next player gains least"));
 }
 
 // The valid way to lay that lays the most cards: the fewest cards the
@@ -217,7 +226,8 @@ StrongMove laymove(const PublicView& v) {
         std::sort(best.picks.begin(), best.picks.end());
     }
     if (best.kind == StrongMove::Lay)
-        best.reason = "Lay your stage \"" + std::string(stageshape(me.stage).label) + "\" now";
+        best.reason = i18n::fill(i18n::translate("Hint", "Lay your stage \"%1\" now"),
+                                 {i18n::translate("Stages", stageshape(me.stage).label)});
     return best;
 }
 
@@ -234,8 +244,12 @@ StrongMove hitmove(const PublicView& v) {
             m.picks = {k};
             m.target = t;
             m.group = g;
-            m.reason = "Hit the " + cardname(c) + " on " + (t == v.seat ? "your" : "seat " + std::to_string(t) + "'s") +
-                       " group " + std::to_string(g) + ": one card fewer to go out";
+            m.reason =
+                t == v.seat
+                    ? i18n::fill(i18n::translate("Hint", "Hit the %1 on your group %2: one card fewer to go out"),
+                                 {cardname(c), std::to_string(g)})
+                    : i18n::fill(i18n::translate("Hint", "Hit the %1 on seat %2's group %3: one card fewer to go out"),
+                                 {cardname(c), std::to_string(t), std::to_string(g)});
             return m;
         }
     return {};
@@ -246,7 +260,8 @@ StrongMove drawmove(const PublicView& v) {
     const int top = v.topdiscard;
     StrongMove m;
     m.kind = StrongMove::Draw;
-    m.reason = top == 0 ? "Draw: the pile is empty" : "Draw: the pile's " + cardname(top) + " does not help you";
+    m.reason = top == 0 ? i18n::translate("Hint", "Draw: the pile is empty")
+                        : i18n::fill(i18n::translate("Hint", "Draw: the pile's %1 does not help you"), {cardname(top)});
     if (top == 0 || top == kSkip) return m;
     bool take = iswild(top);
     if (!take && me.stagedone == 1) take = hittarget(v, top).first != 0;
@@ -261,9 +276,10 @@ StrongMove drawmove(const PublicView& v) {
     }
     if (!take) return m;
     m.kind = StrongMove::PickUp;
-    m.reason = "Take the " + cardname(top) + " from the pile: " +
-               (iswild(top) ? std::string("a wild card fits anywhere")
-                            : me.stagedone == 1 ? "a laid group takes it" : "it brings your stage closer");
+    const std::string why = iswild(top)         ? i18n::translate("Hint", "a wild card fits anywhere")
+                            : me.stagedone == 1 ? i18n::translate("Hint", "a laid group takes it")
+                                                : i18n::translate("Hint", "it brings your stage closer");
+    m.reason = i18n::fill(i18n::translate("Hint", "Take the %1 from the pile: %2"), {cardname(top), why});
     return m;
 }
 

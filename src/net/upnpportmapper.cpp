@@ -4,19 +4,26 @@
 #include <miniupnpc/upnpcommands.h>
 #include <miniupnpc/upnperrors.h>
 
+#include <QCoreApplication>
+
 #include <string>
 
 namespace velmora::net {
 
 using Outcome = UpnpPortMapper::Outcome;
 
+// The texts are the player's to read (chat, Host dialog): translated.
 namespace {
 
 // The library's error number as the router named it, with the number.
 QString describe(int code) {
     const char* name = strupnperror(code);
     return name ? QStringLiteral("%1 (%2)").arg(QString::fromUtf8(name)).arg(code)
-                : QStringLiteral("error %1").arg(code);
+                : QCoreApplication::translate("PortMapper", "error %1").arg(code);
+}
+
+QString refusedText(int code) {
+    return QCoreApplication::translate("PortMapper", "The router refused the port: %1").arg(describe(code));
 }
 
 constexpr int kOnlyPermanentLeases = 725;  // the router keeps mappings only without a lease
@@ -52,9 +59,11 @@ struct UpnpPortMapper::Router {
             const int kind = devices ? UPNP_GetValidIGD(devices, &urls, &data, lan, sizeof lan) : 0;
             freeUPNPDevlist(devices);
             found = kind == 1 || kind == 2;
-            if (kind == 3) return QStringLiteral("A device answered, but it is no router that opens ports");
+            if (kind == 3)
+                return QCoreApplication::translate("PortMapper",
+                                                   "A device answered, but it is no router that opens ports");
         }
-        return found ? QString() : QStringLiteral("No router answered");
+        return found ? QString() : QCoreApplication::translate("PortMapper", "No router answered");
     }
 
     // Asks for the mapping; a router that keeps only permanent ones gets that.
@@ -72,9 +81,12 @@ struct UpnpPortMapper::Router {
         char external[64]{};
         const int asked = UPNP_GetExternalIPAddress(control(), service(), external);
         if (asked != UPNPCOMMAND_SUCCESS || external[0] == '\0')
-            return {QStringLiteral("The router did not tell its address: ") + describe(asked), {}, false};
+            return {QCoreApplication::translate("PortMapper", "The router did not tell its address: %1")
+                        .arg(describe(asked)),
+                    {},
+                    false};
         const int code = add();
-        if (code != UPNPCOMMAND_SUCCESS) return {QStringLiteral("The router refused the port: ") + describe(code), {}, false};
+        if (code != UPNPCOMMAND_SUCCESS) return {refusedText(code), {}, false};
         mapped = true;
         return {QString(), QString::fromLatin1(external), lease == "0"};
     }
@@ -128,7 +140,7 @@ void UpnpPortMapper::renew() {
             if (!router.mapped) return Outcome{};
             const int code = router.add();
             return code == UPNPCOMMAND_SUCCESS ? Outcome{}
-                                               : Outcome{QStringLiteral("The router refused the port: ") + describe(code), {}, false};
+                                               : Outcome{refusedText(code), {}, false};
         },
         [this](const Outcome& outcome) {
             if (outcome.problem.isEmpty()) return;

@@ -92,10 +92,10 @@ QWidget* Tdownload::buildDownloadPanel() {
 // The table in this window is already up; the choice only says how many
 // seats the computer takes when the game is started.
 QWidget* Tdownload::buildSoloPanel() {
-    auto* panel = new QGroupBox(QStringLiteral("Play Solo Game"), this);
+    auto* panel = new QGroupBox(tr("Play Solo Game"), this);
     auto* layout = new QVBoxLayout(panel);
     auto* row = new QHBoxLayout;
-    row->addWidget(feltText(QStringLiteral("Computer players:"), panel));
+    row->addWidget(feltText(tr("Computer players:"), panel));
     computers_ = new QButtonGroup(panel);
     for (int n = 1; n <= kMaxComputerPlayers; ++n) {
         auto* radio = new QRadioButton(QString::number(n), panel);
@@ -107,7 +107,7 @@ QWidget* Tdownload::buildSoloPanel() {
     computers_->button(kMaxComputerPlayers)->setChecked(true);
     connect(computers_, &QButtonGroup::idClicked, this, &Tdownload::computerPlayersChosen);
     layout->addLayout(row);
-    auto* solo = new QPushButton(QStringLiteral("Play Solo Game"), panel);
+    auto* solo = new QPushButton(tr("Play Solo Game"), panel);
     solo->setObjectName(QStringLiteral("Button1"));
     solo->setDefault(true);
     connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
@@ -171,8 +171,8 @@ void Tdownload::setLobbyPath(const QString& path) {
 void Tdownload::showLobbyParts() {
     downloadPanel_->setVisible(!address_.isEmpty());
     lobby_->setVisible(!lobbyPath_.isEmpty());
-    setWindowTitle(address_.isEmpty() && lobbyPath_.isEmpty() ? QStringLiteral("Velmora - New Game")
-                                                              : QStringLiteral("Download The Halvex Lobby"));
+    setWindowTitle(address_.isEmpty() && lobbyPath_.isEmpty() ? tr("Velmora - New Game")
+                                                              : tr("Download The Halvex Lobby"));
     adjustSize();
 }
 

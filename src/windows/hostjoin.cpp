@@ -72,9 +72,9 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", tr("Velmora - Ho
     announce_->setObjectName(QStringLiteral("check_announce"));
     announce_->setChecked(true);
     layout->addWidget(announce_);
-    openPort_ = new QCheckBox(QStringLiteral("Open the port on my router"), this);
+    openPort_ = new QCheckBox(tr("Open the port on my router"), this);
     openPort_->setObjectName(QStringLiteral("check_openport"));
-    openPort_->setToolTip(QStringLiteral("Asks the router (UPnP) to let players from the internet reach the table."));
+    openPort_->setToolTip(tr("Asks the router (UPnP) to let players from the internet reach the table."));
     layout->addWidget(openPort_);
     router_ = feltText(QString(), this);
     router_->setObjectName(QStringLiteral("label_router"));

@@ -46,7 +46,7 @@ QLabel* feltText(const QString& text, QWidget* parent) {
 }
 
 QPushButton* closeButton(QDialog* window) {
-    auto* button = new QPushButton(QStringLiteral("Close"), window);
+    auto* button = new QPushButton(SideWindow::tr("Close"), window);
     button->setObjectName(QStringLiteral("button_close"));
     QObject::connect(button, &QPushButton::clicked, window, &QDialog::close);
     return button;

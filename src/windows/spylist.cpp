@@ -35,7 +35,7 @@ Tspylist::Tspylist(QWidget* parent, SpyRoster* roster)
     list_->setMouseTracking(true);
     list_->viewport()->installEventFilter(this);
     layout->addWidget(list_);
-    empty_ = feltText(QStringLiteral("Nobody is watching."), this);
+    empty_ = feltText(tr("Nobody is watching."), this);
     empty_->setObjectName(QStringLiteral("label_nospies"));
     layout->addWidget(empty_);
     list_->addItems(roster_->items());

@@ -62,7 +62,7 @@ void Tchat::joinFailed(Session::JoinFailure failure) {
     addlinetochat(tr("Could not join the game at %1.").arg(where));
     offerWays(failureText(failure, where),
               {{tr("Try Again"), [this] {
-                    addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+                    addlinetochat(tr("Loading Multi-player Game.. Please Wait."));
                     if (joinpress(true)) session_->openLobbyLink();
                 }},
                {tr("Back"), [this] { backToFirstScreen(); }}});

@@ -7,14 +7,14 @@ namespace velmora::client {
 
 namespace {
 QString attemptText(int attempt) {
-    QString text = QStringLiteral("Connection lost: reconnecting…");
-    if (attempt > 0) text += QStringLiteral("\nAttempt %1").arg(attempt);
+    QString text = Tchat::tr("Connection lost: reconnecting…");
+    if (attempt > 0) text += QLatin1Char('\n') + Tchat::tr("Attempt %1").arg(attempt);
     return text;
 }
 }  // namespace
 
 void Tchat::connectionLost() {
-    addlinetochat(QStringLiteral("Connection lost: reconnecting…"));
+    addlinetochat(tr("Connection lost: reconnecting…"));
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Velmora"), attemptText(0),
                                 QMessageBox::Cancel, this);
     box->setObjectName(QStringLiteral("box_reconnect"));
@@ -44,7 +44,7 @@ void Tchat::connectionRestored() {
 void Tchat::hostEnded() {
     session_->hostclosing();
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Velmora"),
-                                QStringLiteral("The host has ended the game."), QMessageBox::Ok, this);
+                                tr("The host has ended the game."), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("box_hostended"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);

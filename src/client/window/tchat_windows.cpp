@@ -158,11 +158,11 @@ void Tchat::openRouterPort() {
     auto tell = [this](const QString& text) {
         routerStatus_ = text;
         // A chat line names its speaker before the first colon.
-        addlinetochat(QStringLiteral("Router: ") + text);
+        addlinetochat(tr("Router: %1").arg(text));
         if (hostJoin_) hostJoin_->setRouterStatus(text);
     };
     connect(portMapper_.get(), &net::PortMapper::opened, this, [tell](const QString& address, quint16 port) {
-        tell(QStringLiteral("Friends elsewhere join you at %1 (the port is open on your router).")
+        tell(tr("Friends elsewhere join you at %1 (the port is open on your router).")
                  .arg(windows::recentEntry(address, port)));
     });
     connect(portMapper_.get(), &net::PortMapper::failed, this,
