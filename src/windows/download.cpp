@@ -95,7 +95,9 @@ QWidget* Tdownload::buildSoloPanel() {
     auto* panel = new QGroupBox(tr("Play Solo Game"), this);
     auto* layout = new QVBoxLayout(panel);
     auto* row = new QHBoxLayout;
-    row->addWidget(feltText(tr("Computer players:"), panel));
+    QLabel* count = feltText(tr("Computer players:"), panel);
+    count->setWordWrap(false);  // one line before its choices, however long the language makes it
+    row->addWidget(count);
     computers_ = new QButtonGroup(panel);
     for (int n = 1; n <= kMaxComputerPlayers; ++n) {
         auto* radio = new QRadioButton(QString::number(n), panel);

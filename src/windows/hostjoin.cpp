@@ -48,7 +48,13 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", tr("Velmora - Ho
     port_->setObjectName(QStringLiteral("spin_port"));
     port_->setRange(1, 65535);
     port_->setValue(kDefaultPort);
-    auto label = [this](const QString& text) { return feltText(text, this); };
+    // One line each: a wrapping label lets the form count a narrower column
+    // than it then gives the labels, and the address field would stick out.
+    auto label = [this](const QString& text) {
+        QLabel* l = feltText(text, this);
+        l->setWordWrap(false);
+        return l;
+    };
     form->addRow(label(tr("Your name")), name_);
     form->addRow(label(tr("Address")), address_);
     form->addRow(label(tr("Port")), port_);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "game/i18n.h"
 #include "host/computer.h"
 #include "host/simulation.h"
 #include "host/strong.h"
@@ -115,6 +116,13 @@ TEST_F(StrongTest, LaidSeatHitsBeforeDiscarding) {
     m = strongmove(publicview(t, 1));
     ASSERT_EQ(m.kind, StrongMove::Discard);
     EXPECT_EQ(m.reason, "Discard the skip: the next player loses a turn");
+    // In the player's language every part is translated and put where that
+    // language's sentence wants it.
+    i18n::lookup() = [](const char*, const char* text) {
+        return std::string_view(text) == "Discard the %1: %2" ? std::string("%2 (%1)") : "[" + std::string(text) + "]";
+    };
+    EXPECT_EQ(strongmove(publicview(t, 1)).reason, "[the next player loses a turn] ([skip])");
+    i18n::lookup() = nullptr;
 }
 
 }  // namespace

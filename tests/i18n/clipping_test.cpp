@@ -90,6 +90,12 @@ QStringList faults(QWidget* top) {
                                                          qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text().left(60)
                                                          : qobject_cast<QAbstractButton*>(w) ? qobject_cast<QAbstractButton*>(w)->text()
                                                                                            : QString());
+        // A widget given less room than it needs is drawn past its window's
+        // or its box's edge, where its end is cut off.
+        const QWidget* parent = w->parentWidget();
+        if (parent && (parent == top || qobject_cast<const QGroupBox*>(parent)) &&
+            !parent->rect().contains(w->geometry()))
+            out << QStringLiteral("%1: sticks out of its %2").arg(where(w), parent == top ? "window" : "box");
         if (!showsText(w)) continue;
         for (QWidget* s : all) {
             if (s <= w || s->parentWidget() != w->parentWidget() || s->window() != top || !s->isVisibleTo(top) ||
