@@ -697,19 +697,19 @@ passen, die neben ihm veröffentlicht ist.&lt;/p&gt;
     </message>
     <message>
         <source>the next player loses a turn</source>
-        <translation>der nächste Spieler setzt aus</translation>
+        <translation>der Nächste setzt aus</translation>
     </message>
     <message>
         <source>the game stands still and a laid group takes it</source>
-        <translation>das Spiel steht still, und die Karte passt an eine ausgelegte Gruppe</translation>
+        <translation>das Spiel steht still, und sie passt an eine ausgelegte Gruppe</translation>
     </message>
     <message>
         <source>no group takes it and the next player gains least</source>
-        <translation>keine Gruppe nimmt die Karte, und dem nächsten Spieler nützt sie am wenigsten</translation>
+        <translation>passt an keine Gruppe und nützt dem Nächsten am wenigsten</translation>
     </message>
     <message>
         <source>it helps your stage least and the next player gains least</source>
-        <translation>die Karte hilft deiner Stufe am wenigsten und nützt dem nächsten Spieler am wenigsten</translation>
+        <translation>hilft deiner Stufe und dem Nächsten am wenigsten</translation>
     </message>
     <message>
         <source>Lay your stage &quot;%1&quot; now</source>
@@ -717,19 +717,19 @@ passen, die neben ihm veröffentlicht ist.&lt;/p&gt;
     </message>
     <message>
         <source>Hit the %1 on your group %2: one card fewer to go out</source>
-        <translation>%1 an deine Gruppe %2 anlegen: eine Karte weniger auf der Hand</translation>
+        <translation>%1 an deine Gruppe %2 anlegen: eine Karte weniger</translation>
     </message>
     <message>
         <source>Hit the %1 on seat %2&apos;s group %3: one card fewer to go out</source>
-        <translation>%1 an Gruppe %3 von Platz %2 anlegen: eine Karte weniger auf der Hand</translation>
+        <translation>%1 an Gruppe %3 von Platz %2 anlegen: eine Karte weniger</translation>
     </message>
     <message>
         <source>Draw: the pile is empty</source>
-        <translation>Ziehen: der Ablagestapel ist leer</translation>
+        <translation>Ziehen: die Ablage ist leer</translation>
     </message>
     <message>
         <source>Draw: the pile&apos;s %1 does not help you</source>
-        <translation>Ziehen: %1 auf dem Ablagestapel hilft dir nicht</translation>
+        <translation>Ziehen: %1 auf der Ablage hilft dir nicht</translation>
     </message>
     <message>
         <source>a wild card fits anywhere</source>
@@ -737,15 +737,15 @@ passen, die neben ihm veröffentlicht ist.&lt;/p&gt;
     </message>
     <message>
         <source>a laid group takes it</source>
-        <translation>die Karte passt an eine ausgelegte Gruppe</translation>
+        <translation>passt an eine ausgelegte Gruppe</translation>
     </message>
     <message>
         <source>it brings your stage closer</source>
-        <translation>das bringt dich deiner Stufe näher</translation>
+        <translation>bringt dich deiner Stufe näher</translation>
     </message>
     <message>
         <source>Take the %1 from the pile: %2</source>
-        <translation>%1 vom Ablagestapel aufnehmen: %2</translation>
+        <translation>%1 aufnehmen: %2</translation>
     </message>
 </context>
 <context>

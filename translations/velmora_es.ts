@@ -699,7 +699,7 @@ comprobación publicada junto a ella.&lt;/p&gt;
     </message>
     <message>
         <source>the next player loses a turn</source>
-        <translation>el siguiente jugador pierde un turno</translation>
+        <translation>el siguiente pierde un turno</translation>
     </message>
     <message>
         <source>the game stands still and a laid group takes it</source>
@@ -707,11 +707,11 @@ comprobación publicada junto a ella.&lt;/p&gt;
     </message>
     <message>
         <source>no group takes it and the next player gains least</source>
-        <translation>no cabe en ninguna combinación y es la que menos sirve al siguiente jugador</translation>
+        <translation>no cabe en ninguna combinación y al siguiente le sirve menos</translation>
     </message>
     <message>
         <source>it helps your stage least and the next player gains least</source>
-        <translation>es la que menos ayuda a tu fase y la que menos sirve al siguiente jugador</translation>
+        <translation>es la que menos ayuda a tu fase y al siguiente</translation>
     </message>
     <message>
         <source>Lay your stage &quot;%1&quot; now</source>
@@ -719,19 +719,19 @@ comprobación publicada junto a ella.&lt;/p&gt;
     </message>
     <message>
         <source>Hit the %1 on your group %2: one card fewer to go out</source>
-        <translation>Añade el %1 a tu combinación %2: una carta menos en la mano</translation>
+        <translation>Añade el %1 a tu combinación %2: una carta menos</translation>
     </message>
     <message>
         <source>Hit the %1 on seat %2&apos;s group %3: one card fewer to go out</source>
-        <translation>Añade el %1 a la combinación %3 del puesto %2: una carta menos en la mano</translation>
+        <translation>Añade el %1 a la combinación %3 del puesto %2: una carta menos</translation>
     </message>
     <message>
         <source>Draw: the pile is empty</source>
-        <translation>Roba: el montón de descarte está vacío</translation>
+        <translation>Roba: el descarte está vacío</translation>
     </message>
     <message>
         <source>Draw: the pile&apos;s %1 does not help you</source>
-        <translation>Roba: el %1 del montón de descarte no te ayuda</translation>
+        <translation>Roba: el %1 del descarte no te ayuda</translation>
     </message>
     <message>
         <source>a wild card fits anywhere</source>
@@ -747,7 +747,7 @@ comprobación publicada junto a ella.&lt;/p&gt;
     </message>
     <message>
         <source>Take the %1 from the pile: %2</source>
-        <translation>Recoge el %1 del montón de descarte: %2</translation>
+        <translation>Recoge el %1: %2</translation>
     </message>
 </context>
 <context>

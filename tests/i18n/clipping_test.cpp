@@ -172,6 +172,19 @@ TEST(Clipping, ChildLooksAtEveryWindow) {
     ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));
     QStringList found = faults(&w);
     shoot(&w, QStringLiteral("table"));
+    // The longest status lines are the hint's reasons: before the draw and after it.
+    QAction* hint = test::TchatParts::action(w, "KeyHint1");
+    for (int phase : {1, 2}) {
+        ASSERT_TRUE(waitUntil([&] { return t.ownTurn() && t.turnPhase == phase && hint->isEnabled(); }));
+        hint->trigger();
+        QLabel* status = test::TchatParts::board(w)->label_status();
+        found << faults(&w);
+        // Cut short, the reason is only in the tool-tip: the real languages must fit.
+        if (!status->toolTip().isEmpty() && qEnvironmentVariable(kChildLanguage) != QLatin1String(i18n::kPseudo))
+            found << QStringLiteral("status cut short: ") + status->toolTip();
+        shoot(&w, QStringLiteral("hint-%1").arg(phase));
+        if (phase == 1) test::TchatParts::action(w, "KeyDraw1")->trigger();
+    }
     for (QAction* bar : w.menuBar()->actions()) {
         QMenu* menu = bar->menu();
         if (!menu) continue;

@@ -3,7 +3,10 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "client/art/cardart.h"
 #include "client/model/tablemodel.h"
@@ -144,9 +147,7 @@ void BoardPanel::refresh() {
         placeSeat(s, place);
     }
     start_->setVisible(table_.showStart);
-    const QString status = QString::fromStdString(table_.status);
-    status_->setText(status);
-    status_->setAccessibleDescription(status);
+    showStatus(QString::fromStdString(table_.status));
     // The stage list and the chat share a place; the one in front is shown.
     stageList_->setVisible(table_.stageListInFront);
     if (table_.stageListInFront) {
@@ -161,6 +162,22 @@ void BoardPanel::refresh() {
         overlay->update();
     }
     emit refreshed();
+}
+
+// A status longer than its line (a hint's reason, a wordier language) is set
+// smaller, down to three quarters of its size, and cut short beyond that;
+// the whole text stays in the tool-tip and for screen readers.
+void BoardPanel::showStatus(const QString& status) {
+    const int designed = std::max(1, static_cast<int>(std::lround(seatNameFont().pixelSize() * zoom_)));
+    const int room = status_->width() - 4;
+    QFont f = status_->font();
+    f.setPixelSize(designed);
+    const int wide = QFontMetrics(f).horizontalAdvance(status);
+    if (wide > room) f.setPixelSize(std::max(designed * 3 / 4, designed * room / wide));
+    status_->setFont(f);
+    status_->setText(QFontMetrics(f).elidedText(status, Qt::ElideRight, room));
+    status_->setToolTip(status_->text() == status ? QString() : status);
+    status_->setAccessibleDescription(status);
 }
 
 // The seat's name, cut short where its point total or eyes would cover it.

@@ -60,6 +60,7 @@ private:
     void placeSeat(int seat, int place);
     QString nameBesidePoints(int seat, int place) const;
     QPoint eyesAt(int seat, int place) const;
+    void showStatus(const QString& status);
     void applyPictures();
 
     const TableModel& table_;
