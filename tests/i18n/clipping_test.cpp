@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -208,6 +209,13 @@ TEST(Clipping, ChildLooksAtEveryWindow) {
         shoot(window, window->objectName());
         window->hide();
     }
+    // A box sizes itself to its text: its buttons must still be read whole.
+    test::TchatParts::joinFailed(w, client::Session::JoinFailure::Refused);
+    QMessageBox* box = test::TchatParts::noticeBox(w);
+    ASSERT_TRUE(box && QTest::qWaitForWindowExposed(box));
+    found << faults(box);
+    shoot(box, QStringLiteral("joinfailed"));
+    box->close();
     EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
 }
 

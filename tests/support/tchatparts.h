@@ -34,6 +34,8 @@ struct TchatParts {
     static QStringList spies(Tchat& w) { return w.side_->spies(); }
     static windows::SideWindows& sideWindows(Tchat& w) { return *w.side_; }
     static windows::Thostjoin* hostJoinDialog(Tchat& w) { return w.hostJoin_; }
+    // The box a join that found no game opens.
+    static void joinFailed(Tchat& w, Session::JoinFailure failure) { w.joinFailed(failure); }
 };
 
 }  // namespace velmora::client
