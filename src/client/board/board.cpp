@@ -2,8 +2,8 @@
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QMouseEvent>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
