@@ -803,11 +803,23 @@ Mehr dazu mit &apos;%1 --help&apos;.
 </translation>
     </message>
     <message>
+        <source>a file</source>
+        <translation>eine Datei</translation>
+    </message>
+    <message>
+        <source>the state file name is empty</source>
+        <translation>der Name der Spielstandsdatei ist leer</translation>
+    </message>
+    <message>
+        <source>the file to resume is empty</source>
+        <translation>der Name der fortzusetzenden Datei ist leer</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--port N]                       a solo game against the computer
        %1 [--port N] NAME HOST true|false  as the lobby starts it: play as
                                                 NAME, and host (true) or join HOST
        %1 --serve [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
-                                                the game host alone, without a window
+               [--state FILE] [--resume FILE]  the game host alone, without a window
        %1 --find [--timeout S]             list the tables announced on this network
 
 Velmora is a rummy-style card game for one table of four seats; computer
@@ -820,6 +832,10 @@ Options:
   --announce-to ADDRESS  announce to this address instead of the local
                network&apos;s broadcast address (implies --announce)
   --name TEXT  the table&apos;s name in announcements
+  --state FILE where --serve saves the table after every turn (default:
+               the file resumed, else $XDG_STATE_HOME/velmora/table.state)
+  --resume FILE  go on with the game saved in FILE; the players take their
+               seats back; a damaged file is refused (exit 3) and kept
   --open-port  when hosting in the window, ask the router (UPnP) to open
                the port to the internet
   --find       print the tables found as tab-separated lines (address, port,
@@ -837,7 +853,7 @@ is writable, otherwise in $XDG_CONFIG_HOME/velmora and $XDG_DATA_HOME/velmora.
         %1 [--port N] NAME HOST true|false  wie die Lobby es startet: als NAME
                                                 spielen und leiten (true) oder HOST beitreten
         %1 --serve [--port N] [--announce [--announce-to ADRESSE]] [--name TEXT]
-                                                nur der Spielleiter, ohne Fenster
+               [--state DATEI] [--resume DATEI]  nur der Spielleiter, ohne Fenster
         %1 --find [--timeout S]             die in diesem Netz angekündigten Tische zeigen
 
 Velmora ist ein Rommé-artiges Kartenspiel für einen Tisch mit vier Plätzen;
@@ -850,6 +866,10 @@ Optionen:
   --announce-to ADRESSE  an diese Adresse ankündigen statt an die
                Broadcast-Adresse des lokalen Netzes (schließt --announce ein)
   --name TEXT  der Name des Tisches in Ankündigungen
+  --state DATEI  wohin --serve den Tisch nach jedem Zug speichert (Vorgabe:
+               die fortgesetzte Datei, sonst $XDG_STATE_HOME/velmora/table.state)
+  --resume DATEI  das in DATEI gespeicherte Spiel fortsetzen; die Spieler nehmen
+               ihre Plätze wieder ein; eine beschädigte Datei wird abgelehnt (Ende mit 3) und bleibt
   --open-port  beim Leiten im Fenster den Router (UPnP) bitten, den Port zum
                Internet zu öffnen
   --find       die gefundenen Tische als Zeilen mit Tabulatoren ausgeben (Adresse, Port,
@@ -1349,12 +1369,14 @@ beschreibbar ist, sonst in $XDG_CONFIG_HOME/velmora und $XDG_DATA_HOME/velmora.
     </message>
     <message>
         <source>Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
+          [--state FILE] [--resume FILE]
        %1 --find [--timeout S]
 
 One Velmora table without a window: the options are those of
 &apos;velmora --serve&apos; (see &apos;velmora --help&apos;); it runs until SIGINT or SIGTERM.
 </source>
         <translation>Aufruf: %1 [--port N] [--announce [--announce-to ADRESSE]] [--name TEXT]
+          [--state DATEI] [--resume DATEI]
         %1 --find [--timeout S]
 
 Ein Velmora-Tisch ohne Fenster: die Optionen sind die von

@@ -805,11 +805,23 @@ Prueba &apos;%1 --help&apos; para más información.
 </translation>
     </message>
     <message>
+        <source>a file</source>
+        <translation>un archivo</translation>
+    </message>
+    <message>
+        <source>the state file name is empty</source>
+        <translation>el nombre del archivo de estado está vacío</translation>
+    </message>
+    <message>
+        <source>the file to resume is empty</source>
+        <translation>el nombre del archivo que continuar está vacío</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--port N]                       a solo game against the computer
        %1 [--port N] NAME HOST true|false  as the lobby starts it: play as
                                                 NAME, and host (true) or join HOST
        %1 --serve [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
-                                                the game host alone, without a window
+               [--state FILE] [--resume FILE]  the game host alone, without a window
        %1 --find [--timeout S]             list the tables announced on this network
 
 Velmora is a rummy-style card game for one table of four seats; computer
@@ -822,6 +834,10 @@ Options:
   --announce-to ADDRESS  announce to this address instead of the local
                network&apos;s broadcast address (implies --announce)
   --name TEXT  the table&apos;s name in announcements
+  --state FILE where --serve saves the table after every turn (default:
+               the file resumed, else $XDG_STATE_HOME/velmora/table.state)
+  --resume FILE  go on with the game saved in FILE; the players take their
+               seats back; a damaged file is refused (exit 3) and kept
   --open-port  when hosting in the window, ask the router (UPnP) to open
                the port to the internet
   --find       print the tables found as tab-separated lines (address, port,
@@ -839,7 +855,7 @@ is writable, otherwise in $XDG_CONFIG_HOME/velmora and $XDG_DATA_HOME/velmora.
      %1 [--port N] NOMBRE HOST true|false  como lo inicia el lobby: jugar como
                                                 NOMBRE y ser anfitrión (true) o unirse a HOST
      %1 --serve [--port N] [--announce [--announce-to DIRECCIÓN]] [--name TEXTO]
-                                                solo el anfitrión, sin ventana
+               [--state ARCHIVO] [--resume ARCHIVO]  solo el anfitrión, sin ventana
      %1 --find [--timeout S]             mostrar las mesas anunciadas en esta red
 
 Velmora es un juego de cartas de tipo rummy para una mesa de cuatro puestos;
@@ -852,6 +868,10 @@ Opciones:
   --announce-to DIRECCIÓN  anunciar a esta dirección en lugar de la dirección
                de difusión de la red local (implica --announce)
   --name TEXTO el nombre de la mesa en los anuncios
+  --state ARCHIVO  dónde guarda --serve la mesa tras cada turno (por omisión:
+               el archivo continuado, si no $XDG_STATE_HOME/velmora/table.state)
+  --resume ARCHIVO  continuar la partida guardada en ARCHIVO; los jugadores
+               recuperan sus puestos; un archivo dañado se rechaza (sale con 3) y se conserva
   --open-port  al ser anfitrión en la ventana, pedir al router (UPnP) que abra
                el puerto hacia internet
   --find       mostrar las mesas encontradas como líneas separadas por tabuladores
@@ -1352,12 +1372,14 @@ escribir en su carpeta; si no, en $XDG_CONFIG_HOME/velmora y $XDG_DATA_HOME/velm
     </message>
     <message>
         <source>Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
+          [--state FILE] [--resume FILE]
        %1 --find [--timeout S]
 
 One Velmora table without a window: the options are those of
 &apos;velmora --serve&apos; (see &apos;velmora --help&apos;); it runs until SIGINT or SIGTERM.
 </source>
         <translation>Uso: %1 [--port N] [--announce [--announce-to DIRECCIÓN]] [--name TEXTO]
+          [--state ARCHIVO] [--resume ARCHIVO]
      %1 --find [--timeout S]
 
 Una mesa de Velmora sin ventana: las opciones son las de
