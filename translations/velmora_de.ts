@@ -836,8 +836,8 @@ Options:
                the file resumed, else $XDG_STATE_HOME/velmora/table.state)
   --resume FILE  go on with the game saved in FILE; the players take their
                seats back; a damaged file is refused (exit 3) and kept
-  --open-port  when hosting in the window, ask the router (UPnP) to open
-               the port to the internet
+  --open-port  when hosting, ask the router (UPnP) to open the port to the
+               internet; --serve prints the address friends join at
   --find       print the tables found as tab-separated lines (address, port,
                name, seats taken, game on, version); exit 1 when none
   --timeout S  how long --find listens (default 3 seconds)
@@ -870,8 +870,8 @@ Optionen:
                die fortgesetzte Datei, sonst $XDG_STATE_HOME/velmora/table.state)
   --resume DATEI  das in DATEI gespeicherte Spiel fortsetzen; die Spieler nehmen
                ihre Plätze wieder ein; eine beschädigte Datei wird abgelehnt (Ende mit 3) und bleibt
-  --open-port  beim Leiten im Fenster den Router (UPnP) bitten, den Port zum
-               Internet zu öffnen
+  --open-port  beim Leiten den Router (UPnP) bitten, den Port zum Internet zu
+               öffnen; --serve gibt die Adresse aus, unter der Freunde beitreten
   --find       die gefundenen Tische als Zeilen mit Tabulatoren ausgeben (Adresse, Port,
                Name, besetzte Plätze, Spiel läuft, Version); Ende mit 1, wenn keiner da ist
   --timeout S  wie lange --find lauscht (Vorgabe 3 Sekunden)
@@ -1369,14 +1369,14 @@ beschreibbar ist, sonst in $XDG_CONFIG_HOME/velmora und $XDG_DATA_HOME/velmora.
     </message>
     <message>
         <source>Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
-          [--state FILE] [--resume FILE]
+          [--state FILE] [--resume FILE] [--open-port]
        %1 --find [--timeout S]
 
 One Velmora table without a window: the options are those of
 &apos;velmora --serve&apos; (see &apos;velmora --help&apos;); it runs until SIGINT or SIGTERM.
 </source>
         <translation>Aufruf: %1 [--port N] [--announce [--announce-to ADRESSE]] [--name TEXT]
-          [--state DATEI] [--resume DATEI]
+          [--state DATEI] [--resume DATEI] [--open-port]
         %1 --find [--timeout S]
 
 Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
@@ -1787,6 +1787,10 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     <message>
         <source>Friends elsewhere join you at %1 (the port is open on your router).</source>
         <translation>Freunde von anderswo treten dir unter %1 bei (der Port ist auf deinem Router offen).</translation>
+    </message>
+    <message>
+        <source>A game is under way. Resume the unfinished game instead? The game now played ends for everyone.</source>
+        <translation>Ein Spiel läuft gerade. Stattdessen das unvollendete Spiel fortsetzen? Das laufende Spiel endet dann für alle.</translation>
     </message>
 </context>
 <context>

@@ -838,8 +838,8 @@ Options:
                the file resumed, else $XDG_STATE_HOME/velmora/table.state)
   --resume FILE  go on with the game saved in FILE; the players take their
                seats back; a damaged file is refused (exit 3) and kept
-  --open-port  when hosting in the window, ask the router (UPnP) to open
-               the port to the internet
+  --open-port  when hosting, ask the router (UPnP) to open the port to the
+               internet; --serve prints the address friends join at
   --find       print the tables found as tab-separated lines (address, port,
                name, seats taken, game on, version); exit 1 when none
   --timeout S  how long --find listens (default 3 seconds)
@@ -872,8 +872,8 @@ Opciones:
                el archivo continuado, si no $XDG_STATE_HOME/velmora/table.state)
   --resume ARCHIVO  continuar la partida guardada en ARCHIVO; los jugadores
                recuperan sus puestos; un archivo dañado se rechaza (sale con 3) y se conserva
-  --open-port  al ser anfitrión en la ventana, pedir al router (UPnP) que abra
-               el puerto hacia internet
+  --open-port  al ser anfitrión, pedir al router (UPnP) que abra el puerto hacia
+               internet; --serve muestra la dirección en la que se unen tus amigos
   --find       mostrar las mesas encontradas como líneas separadas por tabuladores
                (dirección, puerto, nombre, puestos ocupados, partida en curso,
                versión); sale con 1 si no hay ninguna
@@ -1372,14 +1372,14 @@ escribir en su carpeta; si no, en $XDG_CONFIG_HOME/velmora y $XDG_DATA_HOME/velm
     </message>
     <message>
         <source>Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
-          [--state FILE] [--resume FILE]
+          [--state FILE] [--resume FILE] [--open-port]
        %1 --find [--timeout S]
 
 One Velmora table without a window: the options are those of
 &apos;velmora --serve&apos; (see &apos;velmora --help&apos;); it runs until SIGINT or SIGTERM.
 </source>
         <translation>Uso: %1 [--port N] [--announce [--announce-to DIRECCIÓN]] [--name TEXTO]
-          [--state ARCHIVO] [--resume ARCHIVO]
+          [--state ARCHIVO] [--resume ARCHIVO] [--open-port]
      %1 --find [--timeout S]
 
 Una mesa de Velmora sin ventana: las opciones son las de
@@ -1790,6 +1790,10 @@ Una mesa de Velmora sin ventana: las opciones son las de
     <message>
         <source>Friends elsewhere join you at %1 (the port is open on your router).</source>
         <translation>Tus amigos de fuera se unen a ti en %1 (el puerto está abierto en tu router).</translation>
+    </message>
+    <message>
+        <source>A game is under way. Resume the unfinished game instead? The game now played ends for everyone.</source>
+        <translation>Hay una partida en curso. ¿Continuar en su lugar la partida sin terminar? La partida actual termina para todos.</translation>
     </message>
 </context>
 <context>
