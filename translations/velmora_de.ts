@@ -1849,6 +1849,14 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
         <translation>Die Halvex-Lobby laden</translation>
     </message>
     <message>
+        <source>Resume the unfinished game</source>
+        <translation>Das unterbrochene Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>The unfinished game cannot be resumed: %1.</source>
+        <translation>Das unterbrochene Spiel kann nicht fortgesetzt werden: %1.</translation>
+    </message>
+    <message>
         <source>Play Solo Game</source>
         <translation>Solo spielen</translation>
     </message>

@@ -1852,6 +1852,14 @@ Una mesa de Velmora sin ventana: las opciones son las de
         <translation>Descargar el Halvex Lobby</translation>
     </message>
     <message>
+        <source>Resume the unfinished game</source>
+        <translation>Continuar la partida sin terminar</translation>
+    </message>
+    <message>
+        <source>The unfinished game cannot be resumed: %1.</source>
+        <translation>La partida sin terminar no se puede continuar: %1.</translation>
+    </message>
+    <message>
         <source>Play Solo Game</source>
         <translation>Jugar en solitario</translation>
     </message>

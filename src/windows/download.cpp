@@ -114,7 +114,7 @@ QWidget* Tdownload::buildSoloPanel() {
     solo->setDefault(true);
     connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
     layout->addWidget(solo);
-    resume_ = new QPushButton(QStringLiteral("Resume the unfinished game"), panel);
+    resume_ = new QPushButton(tr("Resume the unfinished game"), panel);
     resume_->setObjectName(QStringLiteral("button_resume"));
     resume_->hide();
     connect(resume_, &QPushButton::clicked, this, [this] {
@@ -158,7 +158,7 @@ void Tdownload::setSavedGame(bool resumable, const QString& problem) {
     resume_->setVisible(resumable);
     savedNote_->setText(resumable || problem.isEmpty()
                             ? QString()
-                            : QStringLiteral("The unfinished game cannot be resumed: %1.").arg(problem));
+                            : tr("The unfinished game cannot be resumed: %1.").arg(problem));
     savedNote_->setVisible(!savedNote_->text().isEmpty());
     adjustSize();
 }
