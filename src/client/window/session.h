@@ -21,8 +21,9 @@ inline constexpr int kSeatCount = 4;
 inline constexpr const char* kVersion = kVersionText;
 
 // How a lost connection is tried again: pauses from firstPauseMs doubling up
-// to maxPauseMs, for giveUpMs in all (the time the host holds the seat). The host is asked to answer a
-// "CMD_rejoin" within rejoinAnswerMs, else the login follows as designed.
+// to maxPauseMs, for giveUpMs in all (the time the host holds the seat). A
+// host that has not answered "CMD_rejoin" within rejoinAnswerMs does not know
+// tokens, so the ordinary login follows.
 struct ReconnectPacing {
     int firstPauseMs = 100;
     int maxPauseMs = 1000;
@@ -85,7 +86,7 @@ public:
     bool hostEnded() const { return hostEnded_; }
     bool reconnecting() const { return reconnecting_; }
     int attempt() const { return attempt_; }
-    // The player gave up waiting: the connection ends as designed.
+    // The player gave up waiting: the connection ends as if it had closed.
     void cancelReconnect();
     // Sends text (without terminator) while logged in; false otherwise.
     bool send(const std::string& text);
