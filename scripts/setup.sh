@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
   xvfb xauth xdotool fonts-dejavu-core libx11-dev
   desktop-file-utils appstream dpkg-dev file
-  libminiupnpc-dev
+  libminiupnpc-dev libnatpmp-dev
 )
 
 missing=()

@@ -17,7 +17,7 @@
 #include "client/window/tchat.h"
 #include "host/announcer.h"
 #include "i18n/language.h"
-#include "net/upnpportmapper.h"
+#include "net/workerportmapper.h"
 
 int main(int argc, char** argv) {
     QStringList args;
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     // Only a hosted multi-player table is announced or opened on the router,
     // never a solo game.
     const bool hosting = parsed.launch.size() >= 3 && parsed.launch[2] == QLatin1String("true");
-    if (hosting && parsed.openPort) options.portMapper = std::make_unique<velmora::net::UpnpPortMapper>();
+    if (hosting && parsed.openPort) options.portMapper = velmora::net::makeRouterPortMapper();
     velmora::client::Tchat window(parsed.launch, std::move(options));
     velmora::app::InProcessHost host;  // created last, after the side windows
     host.setStateFile(velmora::client::playerFilePath(QStringLiteral("table.state"), velmora::client::FileKind::Data));

@@ -10,7 +10,7 @@
 #include "app/quitsignals.h"
 #include "host/announcer.h"
 #include "host/tserver.h"
-#include "net/upnpportmapper.h"
+#include "net/workerportmapper.h"
 
 namespace velmora::app {
 
@@ -27,7 +27,7 @@ std::unique_ptr<host::TableAnnouncer> startAnnouncing(const host::TServer& serve
 
 std::unique_ptr<net::PortMapper> openRouterPort(quint16 port, const Options& options) {
     if (!options.openPort) return nullptr;
-    auto mapper = std::make_unique<net::UpnpPortMapper>();
+    auto mapper = net::makeRouterPortMapper();
     // The operator reads these in the journal; hosting goes on either way.
     QObject::connect(mapper.get(), &net::PortMapper::opened, [](const QString& address, quint16 external) {
         std::cout << "The port is open on the router: friends elsewhere join at " << address.toStdString() << ':'

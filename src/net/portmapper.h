@@ -1,12 +1,16 @@
 // Opening the hosted table's port on the home router, so that friends beyond
 // the local network can join. The window talks to this interface only; the
-// program hands it the UPnP one (net/upnpportmapper.h), tests a fake.
+// program hands it UPnP then NAT-PMP (net/workerportmapper.h), tests a fake.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
 namespace velmora::net {
+
+// The reason given when no router answers at all; the protocols pass it on
+// untranslated, so that the next one may try, and the mapper translates it.
+inline constexpr const char* kNoRouterAnswered = QT_TRANSLATE_NOOP("PortMapper", "No router answered");
 
 class PortMapper : public QObject {
     Q_OBJECT

@@ -10,7 +10,7 @@
 
 namespace velmora::net {
 
-using Outcome = UpnpPortMapper::Outcome;
+using Outcome = RouterProtocol::Outcome;
 
 // The texts are the player's to read (chat, Host dialog): translated.
 namespace {
@@ -22,28 +22,51 @@ QString describe(int code) {
                 : QCoreApplication::translate("PortMapper", "error %1").arg(code);
 }
 
-QString refusedText(int code) {
-    return QCoreApplication::translate("PortMapper", "The router refused the port: %1").arg(describe(code));
-}
-
 constexpr int kOnlyPermanentLeases = 725;  // the router keeps mappings only without a lease
 constexpr int kSearchMs = 2000;
 
-}  // namespace
+class UpnpProtocol : public RouterProtocol {
+public:
+    explicit UpnpProtocol(QString url) : url_(std::move(url)) {}
+    ~UpnpProtocol() override { FreeUPNPUrls(&urls); }
 
-struct UpnpPortMapper::Router {
-    UPNPUrls urls{};
-    IGDdatas data{};
-    char lan[64]{};  // this computer's address as the router sees it
-    bool found = false;
-    std::string port;
-    std::string lease;
-    bool mapped = false;
+    Outcome map(quint16 asked, int leaseSeconds) override {
+        port = std::to_string(asked);
+        lease = std::to_string(leaseSeconds);
+        if (!found) {
+            if (QString problem = find(url_); !problem.isEmpty()) return Outcome::failure(problem);
+        }
+        char external[64]{};
+        const int code = UPNP_GetExternalIPAddress(control(), service(), external);
+        if (code != UPNPCOMMAND_SUCCESS || external[0] == '\0')
+            return Outcome::failure(noAddress(describe(code)));
+        if (const QString problem = renew(); !problem.isEmpty()) return Outcome::failure(problem);
+        mapped = true;
+        return {QString(), QString::fromLatin1(external), asked, lease == "0"};
+    }
 
-    ~Router() { FreeUPNPUrls(&urls); }
+    // Asks for the mapping; a router that keeps only permanent ones gets that.
+    QString renew() override {
+        int code = add();
+        if (code == kOnlyPermanentLeases && lease != "0") {
+            lease = "0";
+            code = add();
+        }
+        return code == UPNPCOMMAND_SUCCESS ? QString() : refused(describe(code));
+    }
 
+    void unmap() override {
+        if (mapped) UPNP_DeletePortMapping(control(), service(), port.c_str(), "TCP", nullptr);
+        mapped = false;
+    }
+
+private:
     const char* control() const { return urls.controlURL; }
     const char* service() const { return data.first.servicetype; }
+    int add() {
+        return UPNP_AddPortMapping(control(), service(), port.c_str(), port.c_str(), lan, "Velmora", "TCP", nullptr,
+                                   lease.c_str());
+    }
 
     QString find(const QString& url) {
         FreeUPNPUrls(&urls);  // what an earlier search left
@@ -63,99 +86,30 @@ struct UpnpPortMapper::Router {
                 return QCoreApplication::translate("PortMapper",
                                                    "A device answered, but it is no router that opens ports");
         }
-        return found ? QString() : QCoreApplication::translate("PortMapper", "No router answered");
+        return found ? QString() : QLatin1String(kNoRouterAnswered);
     }
 
-    // Asks for the mapping; a router that keeps only permanent ones gets that.
-    int add() {
-        int code = UPNP_AddPortMapping(control(), service(), port.c_str(), port.c_str(), lan, "Velmora", "TCP",
-                                       nullptr, lease.c_str());
-        if (code == kOnlyPermanentLeases && lease != "0") {
-            lease = "0";
-            code = add();
-        }
-        return code;
-    }
-
-    Outcome map() {
-        char external[64]{};
-        const int asked = UPNP_GetExternalIPAddress(control(), service(), external);
-        if (asked != UPNPCOMMAND_SUCCESS || external[0] == '\0')
-            return {QCoreApplication::translate("PortMapper", "The router did not tell its address: %1")
-                        .arg(describe(asked)),
-                    {},
-                    false};
-        const int code = add();
-        if (code != UPNPCOMMAND_SUCCESS) return {refusedText(code), {}, false};
-        mapped = true;
-        return {QString(), QString::fromLatin1(external), lease == "0"};
-    }
-
-    void unmap() {
-        if (mapped) UPNP_DeletePortMapping(control(), service(), port.c_str(), "TCP", nullptr);
-        mapped = false;
-    }
+    QString url_;
+    UPNPUrls urls{};
+    IGDdatas data{};
+    char lan[64]{};  // this computer's address as the router sees it
+    bool found = false;
+    std::string port;
+    std::string lease;
+    bool mapped = false;
 };
 
-UpnpPortMapper::UpnpPortMapper(QString routerUrl, int leaseSeconds, QObject* parent)
-    : PortMapper(parent), routerUrl_(std::move(routerUrl)), leaseSeconds_(leaseSeconds),
-      router_(std::make_shared<Router>()) {
-    worker_.setMaxThreadCount(1);  // one call at a time, in the order asked
-    lease_.setInterval(std::max(1, leaseSeconds_ / 2) * 1000);
-    connect(&lease_, &QTimer::timeout, this, &UpnpPortMapper::renew);
+}  // namespace
+
+std::unique_ptr<RouterProtocol> makeUpnpProtocol(const QString& routerUrl) {
+    return std::make_unique<UpnpProtocol>(routerUrl);
 }
 
-UpnpPortMapper::~UpnpPortMapper() {
-    lease_.stop();
-    worker_.start([router = router_] { router->unmap(); });
-    worker_.waitForDone();
-}
-
-void UpnpPortMapper::open(quint16 port) {
-    port_ = port;
-    run(
-        [url = routerUrl_, port, lease = std::to_string(leaseSeconds_)](Router& router) {
-            router.unmap();
-            router.port = std::to_string(port);
-            router.lease = lease;
-            if (!router.found) {
-                if (QString problem = router.find(url); !problem.isEmpty()) return Outcome{problem, {}, false};
-            }
-            return router.map();
-        },
-        [this](const Outcome& outcome) {
-            if (!outcome.problem.isEmpty()) {
-                emit failed(outcome.problem);
-                return;
-            }
-            // A permanent mapping needs no renewing; it goes when we go.
-            if (!outcome.permanent) lease_.start();
-            emit opened(outcome.address, port_);
-        });
-}
-
-void UpnpPortMapper::renew() {
-    run(
-        [](Router& router) {
-            if (!router.mapped) return Outcome{};
-            const int code = router.add();
-            return code == UPNPCOMMAND_SUCCESS ? Outcome{}
-                                               : Outcome{refusedText(code), {}, false};
-        },
-        [this](const Outcome& outcome) {
-            if (outcome.problem.isEmpty()) return;
-            lease_.stop();
-            emit failed(outcome.problem);
-        });
-}
-
-void UpnpPortMapper::run(std::function<Outcome(Router&)> job, std::function<void(const Outcome&)> done) {
-    worker_.start([this, router = router_, job = std::move(job), done = std::move(done)] {
-        const Outcome outcome = job(*router);
-        // The destructor waits for the worker, so this object is still there;
-        // a call still queued when it goes is dropped with it.
-        QMetaObject::invokeMethod(this, [done, outcome] { done(outcome); }, Qt::QueuedConnection);
-    });
-}
+UpnpPortMapper::UpnpPortMapper(const QString& routerUrl, int leaseSeconds, QObject* parent)
+    : WorkerPortMapper([&] {
+          std::vector<std::unique_ptr<RouterProtocol>> protocols;
+          protocols.push_back(makeUpnpProtocol(routerUrl));
+          return protocols;
+      }(), leaseSeconds, parent) {}
 
 }  // namespace velmora::net

@@ -80,7 +80,7 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", tr("Velmora - Ho
     layout->addWidget(announce_);
     openPort_ = new QCheckBox(tr("Open the port on my router"), this);
     openPort_->setObjectName(QStringLiteral("check_openport"));
-    openPort_->setToolTip(tr("Asks the router (UPnP) to let players from the internet reach the table."));
+    openPort_->setToolTip(tr("Asks the router (UPnP, else NAT-PMP) to let players from the internet reach the table."));
     layout->addWidget(openPort_);
     router_ = feltText(QString(), this);
     router_->setObjectName(QStringLiteral("label_router"));

@@ -1,11 +1,12 @@
 // The dedicated server with --open-port, against a router of the test's own
-// on loopback: it tells the operator where friends join, keeps hosting when
+// (UPnP, or NAT-PMP when no UPnP router answers) on loopback: it tells the operator where friends join, keeps hosting when
 // the router refuses, and removes the mapping when stopped with SIGTERM.
 #include <gtest/gtest.h>
 
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "net/fakegateway.h"
 #include "net/fakerouter.h"
 #include "net/upnpportmapper.h"
 #include "support/eventloop.h"
@@ -22,9 +23,10 @@ struct Server {
     quint16 port = 0;
     QByteArray out;
 
-    explicit Server(const FakeRouter& router) {
+    explicit Server(const QString& routerUrl, const QString& gateway = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QLatin1String(net::kRouterUrlVariable), router.url());
+        env.insert(QLatin1String(net::kRouterUrlVariable), routerUrl);
+        if (!gateway.isEmpty()) env.insert(QLatin1String(net::kNatpmpGatewayVariable), gateway);
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(VELMORA_SERVER), {"--port", "0", "--open-port", "--state", state.filePath("t")});
     }
@@ -50,7 +52,7 @@ struct Server {
 
 TEST(ServerRouterPort, OpensThePortSaysWhereAndRemovesTheMappingOnSigterm) {
     FakeRouter router;
-    Server server(router);
+    Server server(router.url());
     const quint16 port = server.listening();
     ASSERT_NE(port, 0);
     const QByteArray where = "The port is open on the router: friends elsewhere join at 203.0.113.7:" +
@@ -67,11 +69,23 @@ TEST(ServerRouterPort, OpensThePortSaysWhereAndRemovesTheMappingOnSigterm) {
 TEST(ServerRouterPort, ARefusalIsOneLineAndHostingGoesOn) {
     FakeRouter router;
     router.refuseWith(718);
-    Server server(router);
+    Server server(router.url());
     ASSERT_NE(server.listening(), 0);
     server.out.clear();
     ASSERT_TRUE(server.says("velmora: the port is not open on the router: The router refused the port: "
                             "ConflictInMappingEntry (718)\n",
                             QProcess::StandardError));
     EXPECT_EQ(server.process.state(), QProcess::Running);
+}
+
+TEST(ServerRouterPort, AsksNatpmpWhenNoUpnpRouterAnswers) {
+    test::FakeGateway gateway;
+    Server server(FakeRouter::nobodyUrl(), gateway.address());
+    const quint16 port = server.listening();
+    ASSERT_NE(port, 0);
+    ASSERT_TRUE(server.says("friends elsewhere join at 203.0.113.7:" + QByteArray::number(port) + "\n"))
+        << server.out.constData();
+    server.process.terminate();
+    ASSERT_TRUE(server.process.waitForFinished(20000));
+    EXPECT_EQ(gateway.requests().last(), QStringLiteral("map TCP %1 0 0").arg(port));
 }

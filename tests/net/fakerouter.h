@@ -42,6 +42,12 @@ public:
     }
 
     QString url() const { return QStringLiteral("http://127.0.0.1:%1/rootDesc.xml").arg(port_); }
+    // A description address on loopback where no router listens.
+    static QString nobodyUrl() {
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost, 0);
+        return QStringLiteral("http://127.0.0.1:%1/rootDesc.xml").arg(closed.serverPort());
+    }
     // "AddPortMapping 40000 40000 127.0.0.1 TCP 3600", "DeletePortMapping 40000 TCP", ...
     QStringList actions() const {
         QMutexLocker lock(&mutex_);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
-#include <QTcpServer>
 
 #include "net/fakerouter.h"
 #include "support/eventloop.h"
@@ -36,10 +35,7 @@ TEST(UpnpPortMapper, MapsTheHostPortRenewsItAndRemovesItAtTheEnd) {
 TEST(UpnpPortMapper, SaysWhyInOneLine) {
     FakeRouter router;
     router.refuseWith(718);
-    QTcpServer closed;  // a port where no router listens
-    closed.listen(QHostAddress::LocalHost, 0);
-    const QString nobody = QStringLiteral("http://127.0.0.1:%1/rootDesc.xml").arg(closed.serverPort());
-    closed.close();
+    const QString nobody = FakeRouter::nobodyUrl();
     for (const auto& [url, reason] : {std::pair{router.url(), "The router refused the port: ConflictInMappingEntry (718)"},
                                       std::pair{nobody, "No router answered"}}) {
         net::UpnpPortMapper mapper(url);
