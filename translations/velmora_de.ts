@@ -836,8 +836,8 @@ Options:
                the file resumed, else $XDG_STATE_HOME/velmora/table.state)
   --resume FILE  go on with the game saved in FILE; the players take their
                seats back; a damaged file is refused (exit 3) and kept
-  --open-port  when hosting, ask the router (UPnP) to open the port to the
-               internet; --serve prints the address friends join at
+  --open-port  when hosting, ask the router (UPnP, else NAT-PMP) to open the
+               port to the internet; --serve prints where friends join
   --find       print the tables found as tab-separated lines (address, port,
                name, seats taken, game on, version); exit 1 when none
   --timeout S  how long --find listens (default 3 seconds)
@@ -870,8 +870,8 @@ Optionen:
                die fortgesetzte Datei, sonst $XDG_STATE_HOME/velmora/table.state)
   --resume DATEI  das in DATEI gespeicherte Spiel fortsetzen; die Spieler nehmen
                ihre Plätze wieder ein; eine beschädigte Datei wird abgelehnt (Ende mit 3) und bleibt
-  --open-port  beim Leiten den Router (UPnP) bitten, den Port zum Internet zu
-               öffnen; --serve gibt die Adresse aus, unter der Freunde beitreten
+  --open-port  beim Leiten den Router (UPnP, sonst NAT-PMP) bitten, den Port
+               zum Internet zu öffnen; --serve gibt aus, wo Freunde beitreten
   --find       die gefundenen Tische als Zeilen mit Tabulatoren ausgeben (Adresse, Port,
                Name, besetzte Plätze, Spiel läuft, Version); Ende mit 1, wenn keiner da ist
   --timeout S  wie lange --find lauscht (Vorgabe 3 Sekunden)
@@ -2066,8 +2066,8 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
         <translation>Den Port auf meinem Router öffnen</translation>
     </message>
     <message>
-        <source>Asks the router (UPnP) to let players from the internet reach the table.</source>
-        <translation>Bittet den Router (UPnP), Spieler aus dem Internet zum Tisch durchzulassen.</translation>
+        <source>Asks the router (UPnP, else NAT-PMP) to let players from the internet reach the table.</source>
+        <translation>Bittet den Router (UPnP, sonst NAT-PMP), Spieler aus dem Internet zum Tisch durchzulassen.</translation>
     </message>
 </context>
 <context>

@@ -838,8 +838,8 @@ Options:
                the file resumed, else $XDG_STATE_HOME/velmora/table.state)
   --resume FILE  go on with the game saved in FILE; the players take their
                seats back; a damaged file is refused (exit 3) and kept
-  --open-port  when hosting, ask the router (UPnP) to open the port to the
-               internet; --serve prints the address friends join at
+  --open-port  when hosting, ask the router (UPnP, else NAT-PMP) to open the
+               port to the internet; --serve prints where friends join
   --find       print the tables found as tab-separated lines (address, port,
                name, seats taken, game on, version); exit 1 when none
   --timeout S  how long --find listens (default 3 seconds)
@@ -872,8 +872,8 @@ Opciones:
                el archivo continuado, si no $XDG_STATE_HOME/velmora/table.state)
   --resume ARCHIVO  continuar la partida guardada en ARCHIVO; los jugadores
                recuperan sus puestos; un archivo dañado se rechaza (sale con 3) y se conserva
-  --open-port  al ser anfitrión, pedir al router (UPnP) que abra el puerto hacia
-               internet; --serve muestra la dirección en la que se unen tus amigos
+  --open-port  al ser anfitrión, pedir al router (UPnP, si no NAT-PMP) que abra
+               el puerto hacia internet; --serve muestra dónde se unen tus amigos
   --find       mostrar las mesas encontradas como líneas separadas por tabuladores
                (dirección, puerto, nombre, puestos ocupados, partida en curso,
                versión); sale con 1 si no hay ninguna
@@ -2069,8 +2069,8 @@ Una mesa de Velmora sin ventana: las opciones son las de
         <translation>Abrir el puerto en mi router</translation>
     </message>
     <message>
-        <source>Asks the router (UPnP) to let players from the internet reach the table.</source>
-        <translation>Pide al router (UPnP) que deje llegar a la mesa a jugadores de internet.</translation>
+        <source>Asks the router (UPnP, else NAT-PMP) to let players from the internet reach the table.</source>
+        <translation>Pide al router (UPnP, si no NAT-PMP) que deje llegar a la mesa a jugadores de internet.</translation>
     </message>
 </context>
 <context>
