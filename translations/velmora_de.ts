@@ -202,205 +202,12 @@
         <translation>Überblick</translation>
     </message>
     <message>
-        <source>
-&lt;p&gt;&lt;b&gt;Velmora&lt;/b&gt; is a card game for up to four players at one table. Every
-player works through ten &lt;b&gt;stages&lt;/b&gt;: fixed combinations of cards such as
-&quot;2 Sets of 3&quot; or &quot;Run of 7&quot;. The first player to finish the tenth stage wins
-the game.&lt;/p&gt;
-&lt;h3&gt;Starting&lt;/h3&gt;
-&lt;p&gt;Start the program and a solo game begins at once: you play at seat 1
-against the computer. Press &lt;b&gt;Start Game&lt;/b&gt; (or File &amp;gt; Start Game) to
-deal. To play with friends, use File &amp;gt; Host or Join&amp;hellip; (see
-&lt;i&gt;Connecting&lt;/i&gt;).&lt;/p&gt;
-&lt;h3&gt;The cards&lt;/h3&gt;
-&lt;p&gt;The deck has 108 cards: the numbers 1 to 12 in four colours (blue, brown,
-green and red), each twice; eight wild cards marked &lt;b&gt;W&lt;/b&gt;; and four skip
-cards marked &lt;b&gt;S&lt;/b&gt;. Every colour also has its own shape, so the colours
-stay apart even for players who find them hard to tell.&lt;/p&gt;
-&lt;h3&gt;A round in short&lt;/h3&gt;
-&lt;p&gt;Everyone gets ten cards and one card is turned face up beside the deck. On
-your turn you take a card, may lay your stage, may add cards to groups on the
-table, and end your turn by throwing one card away. When someone runs out of
-cards the round ends, and everyone who laid a stage moves on to the next.&lt;/p&gt;
-&lt;h3&gt;The windows&lt;/h3&gt;
-&lt;p&gt;The chat is at the bottom right; phrase buttons send a greeting with one
-click. View &amp;gt; Spy List shows who is watching, View &amp;gt; View Tally shows the
-games you played. Press F1 at any time to open this help.&lt;/p&gt;
-</source>
-        <translation>
-&lt;p&gt;&lt;b&gt;Velmora&lt;/b&gt; ist ein Kartenspiel für bis zu vier Spieler an einem Tisch.
-Jeder Spieler arbeitet sich durch zehn &lt;b&gt;Stufen&lt;/b&gt;: feste Kombinationen von
-Karten wie „2 Sätze zu 3“ oder „Folge zu 7“. Wer als Erster die zehnte Stufe
-schafft, gewinnt das Spiel.&lt;/p&gt;
-&lt;h3&gt;Start&lt;/h3&gt;
-&lt;p&gt;Starte das Programm, und sofort beginnt ein Solospiel: Du sitzt auf Platz 1
-gegen den Computer. Drücke &lt;b&gt;Spiel starten&lt;/b&gt; (oder Datei &amp;gt; Spiel starten),
-um zu geben. Um mit Freunden zu spielen, nimm Datei &amp;gt; Leiten oder
-beitreten&amp;hellip; (siehe &lt;i&gt;Verbinden&lt;/i&gt;).&lt;/p&gt;
-&lt;h3&gt;Die Karten&lt;/h3&gt;
-&lt;p&gt;Das Spiel hat 108 Karten: die Zahlen 1 bis 12 in vier Farben (blau, braun,
-grün und rot), jede doppelt; acht Joker, markiert mit &lt;b&gt;W&lt;/b&gt;; und vier
-Aussetzer, markiert mit &lt;b&gt;S&lt;/b&gt;. Jede Farbe hat außerdem ihre eigene Form,
-damit die Farben auch für Spieler zu unterscheiden sind, denen das schwerfällt.&lt;/p&gt;
-&lt;h3&gt;Eine Runde in Kürze&lt;/h3&gt;
-&lt;p&gt;Jeder bekommt zehn Karten, und eine Karte wird offen neben den Stapel
-gelegt. Wenn du dran bist, nimmst du eine Karte, darfst deine Stufe auslegen,
-darfst Karten an Gruppen auf dem Tisch anlegen und beendest deinen Zug, indem
-du eine Karte abwirfst. Hat jemand keine Karten mehr, endet die Runde, und
-jeder, der eine Stufe ausgelegt hat, geht zur nächsten weiter.&lt;/p&gt;
-&lt;h3&gt;Die Fenster&lt;/h3&gt;
-&lt;p&gt;Der Chat ist unten rechts; Spruchknöpfe senden mit einem Klick einen Gruß.
-Ansicht &amp;gt; Zuschauerliste zeigt, wer zuschaut, Ansicht &amp;gt; Bilanz zeigen
-zeigt die Spiele, die du gespielt hast. Mit F1 öffnest du jederzeit diese Hilfe.&lt;/p&gt;
-</translation>
-    </message>
-    <message>
         <source>Connecting</source>
         <translation>Verbinden</translation>
     </message>
     <message>
-        <source>
-&lt;h3&gt;Solo game&lt;/h3&gt;
-&lt;p&gt;Started on its own the program hosts a game on your computer and you sit
-at seat 1. The computer player &lt;b&gt;Klot&lt;/b&gt; always takes seat 2 when nobody else
-does. No network is needed.&lt;/p&gt;
-&lt;h3&gt;Hosting a game&lt;/h3&gt;
-&lt;p&gt;Choose File &amp;gt; Host or Join&amp;hellip;, type your name, keep the port
-(7772 unless you have a reason to change it) and press &lt;b&gt;Host&lt;/b&gt;. The
-program restarts as the host of a new table. Tell your friends your
-computer&apos;s address (the dialog lists it) and the port. When you are ready,
-press &lt;b&gt;Start Game&lt;/b&gt;: only the hosting player can start a game or remove
-players.&lt;/p&gt;
-&lt;p&gt;Friends on the internet can only reach you when your router forwards TCP
-port 7772 (or the port you chose) to your computer and your firewall lets it
-through. On a home network nothing needs to be changed.&lt;/p&gt;
-&lt;h3&gt;Joining a game&lt;/h3&gt;
-&lt;p&gt;Choose File &amp;gt; Host or Join&amp;hellip;, type your name, the host&apos;s address
-(a name such as &lt;i&gt;kitchen-pc&lt;/i&gt; or numbers such as &lt;i&gt;192.168.1.20&lt;/i&gt;) and
-the port the host gave you, and press &lt;b&gt;Join&lt;/b&gt;. Addresses you used before
-are offered in the list.&lt;/p&gt;
-&lt;h3&gt;The Halvex Lobby&lt;/h3&gt;
-&lt;p&gt;The lobby is a separate program for meeting other players. It starts the
-game for you with the right name and address. The download window offers to
-fetch it when a download address is set.&lt;/p&gt;
-&lt;h3&gt;Seats and spectators&lt;/h3&gt;
-&lt;p&gt;The first four people take the seats. The next five watch as
-&lt;b&gt;spectators&lt;/b&gt; (spies): they see the game and chat but do not play. A
-tenth connection is told &quot;Game is full&quot;. Someone who joins while a game is
-running takes over a free seat from the computer, cards and all.&lt;/p&gt;
-&lt;p&gt;All players need the same version of the game; the chat tells you when
-someone&apos;s differs. When the hosting player closes the game, the table closes
-for everyone.&lt;/p&gt;
-</source>
-        <translation>
-&lt;h3&gt;Solospiel&lt;/h3&gt;
-&lt;p&gt;Allein gestartet leitet das Programm ein Spiel auf deinem Computer, und du
-sitzt auf Platz 1. Der Computerspieler &lt;b&gt;Klot&lt;/b&gt; nimmt immer Platz 2, wenn
-niemand sonst ihn nimmt. Ein Netz ist nicht nötig.&lt;/p&gt;
-&lt;h3&gt;Ein Spiel leiten&lt;/h3&gt;
-&lt;p&gt;Wähle Datei &amp;gt; Leiten oder beitreten&amp;hellip;, gib deinen Namen ein, lass den
-Port (7772, wenn du keinen Grund hast, ihn zu ändern) und drücke &lt;b&gt;Leiten&lt;/b&gt;.
-Das Programm startet neu als Gastgeber eines neuen Tisches. Sag deinen
-Freunden die Adresse deines Computers (der Dialog nennt sie) und den Port.
-Wenn du bereit bist, drücke &lt;b&gt;Spiel starten&lt;/b&gt;: Nur der Gastgeber kann ein
-Spiel starten oder Spieler entfernen.&lt;/p&gt;
-&lt;p&gt;Freunde im Internet erreichen dich nur, wenn dein Router den TCP-Port 7772
-(oder den gewählten Port) an deinen Computer weiterleitet und deine Firewall
-ihn durchlässt. In einem Heimnetz muss nichts geändert werden.&lt;/p&gt;
-&lt;h3&gt;Einem Spiel beitreten&lt;/h3&gt;
-&lt;p&gt;Wähle Datei &amp;gt; Leiten oder beitreten&amp;hellip;, gib deinen Namen, die Adresse
-des Gastgebers (ein Name wie &lt;i&gt;kueche-pc&lt;/i&gt; oder Zahlen wie
-&lt;i&gt;192.168.1.20&lt;/i&gt;) und den Port ein, den dir der Gastgeber genannt hat, und
-drücke &lt;b&gt;Beitreten&lt;/b&gt;. Adressen, die du schon benutzt hast, stehen in der Liste.&lt;/p&gt;
-&lt;h3&gt;Die Halvex-Lobby&lt;/h3&gt;
-&lt;p&gt;Die Lobby ist ein eigenes Programm, um andere Spieler zu treffen. Sie startet
-das Spiel für dich mit dem richtigen Namen und der richtigen Adresse. Das
-Download-Fenster bietet an, sie zu laden, wenn eine Download-Adresse eingestellt ist.&lt;/p&gt;
-&lt;h3&gt;Plätze und Zuschauer&lt;/h3&gt;
-&lt;p&gt;Die ersten vier Personen nehmen die Plätze. Die nächsten fünf schauen als
-&lt;b&gt;Zuschauer&lt;/b&gt; zu: Sie sehen das Spiel und chatten, spielen aber nicht mit.
-Eine zehnte Verbindung bekommt „Das Spiel ist voll“. Wer beitritt, während ein
-Spiel läuft, übernimmt einen freien Platz vom Computer, mitsamt den Karten.&lt;/p&gt;
-&lt;p&gt;Alle Spieler brauchen dieselbe Version des Spiels; der Chat sagt dir, wenn
-jemandes Version abweicht. Schließt der Gastgeber das Spiel, schließt der Tisch
-für alle.&lt;/p&gt;
-</translation>
-    </message>
-    <message>
         <source>Game Play</source>
         <translation>Spielablauf</translation>
-    </message>
-    <message>
-        <source>
-&lt;h3&gt;Your turn&lt;/h3&gt;
-&lt;ol&gt;
-&lt;li&gt;&lt;b&gt;Take a card&lt;/b&gt;: click the deck to draw the top card, or click the
-face-up card to take it. A wild card on the pile may be taken; a skip card
-may not.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Lay your stage&lt;/b&gt; (once per round): select the cards it needs and lay
-them together. You may select a few cards too many; the game takes what the
-stage needs and leaves the rest in your hand.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Hit&lt;/b&gt; (only after your stage is laid): add single cards to any group
-on the table, yours or another player&apos;s.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Discard&lt;/b&gt;: throw one card onto the face-up pile. This ends your
-turn.&lt;/li&gt;
-&lt;/ol&gt;
-&lt;h3&gt;Wild cards&lt;/h3&gt;
-&lt;p&gt;A wild card (W) stands for any number and any colour. A set still needs at
-least two real cards of its number: 7 7 W is a set of 3, but 7 W W is not.
-Wild cards left over when you lay a run make it longer.&lt;/p&gt;
-&lt;h3&gt;Skip cards&lt;/h3&gt;
-&lt;p&gt;When you discard a skip card (S), the next player loses his turn. A skip
-cannot be taken from the pile. Inside a set or a run a skip counts as a 1.&lt;/p&gt;
-&lt;h3&gt;Hits&lt;/h3&gt;
-&lt;ul&gt;
-&lt;li&gt;On a &lt;b&gt;set&lt;/b&gt;: a card of the same number (5 on 5 5 5), or a wild.&lt;/li&gt;
-&lt;li&gt;On a &lt;b&gt;run&lt;/b&gt;: the next number at either end (3 or 8 on 4 5 6 7), or a
-wild at the end you choose. Runs go from 1 to 12 and do not wrap round.&lt;/li&gt;
-&lt;li&gt;On a &lt;b&gt;colour group&lt;/b&gt;: any card of that colour, or a wild.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;A group holds at most 12 cards. Hitting your last card ends the round at
-once, without a discard.&lt;/p&gt;
-&lt;h3&gt;End of a round&lt;/h3&gt;
-&lt;p&gt;A round ends when a player has no cards left, or when every player in the
-round has laid his stage. The next round is dealt seven seconds later.&lt;/p&gt;
-</source>
-        <translation>
-&lt;h3&gt;Dein Zug&lt;/h3&gt;
-&lt;ol&gt;
-&lt;li&gt;&lt;b&gt;Eine Karte nehmen&lt;/b&gt;: Klicke auf den Nachziehstapel, um die oberste Karte
-zu ziehen, oder auf die offene Karte, um sie zu nehmen. Ein Joker auf dem
-Ablagestapel darf genommen werden, ein Aussetzer nicht.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Die Stufe auslegen&lt;/b&gt; (einmal pro Runde): Wähle die Karten, die sie
-braucht, und lege sie zusammen aus. Du darfst ein paar Karten zu viel wählen;
-das Spiel nimmt, was die Stufe braucht, und lässt den Rest in deiner Hand.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Anlegen&lt;/b&gt; (erst wenn deine Stufe liegt): Lege einzelne Karten an
-irgendeine Gruppe auf dem Tisch an, deine oder die eines anderen.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Abwerfen&lt;/b&gt;: Wirf eine Karte auf den Ablagestapel. Damit endet dein Zug.&lt;/li&gt;
-&lt;/ol&gt;
-&lt;h3&gt;Joker&lt;/h3&gt;
-&lt;p&gt;Ein Joker (W) steht für jede Zahl und jede Farbe. Ein Satz braucht trotzdem
-mindestens zwei echte Karten seiner Zahl: 7 7 W ist ein Satz zu 3, 7 W W nicht.
-Joker, die beim Auslegen einer Folge übrig sind, verlängern sie.&lt;/p&gt;
-&lt;h3&gt;Aussetzer&lt;/h3&gt;
-&lt;p&gt;Wirfst du einen Aussetzer (S) ab, muss der nächste Spieler einmal aussetzen.
-Ein Aussetzer kann nicht vom Ablagestapel genommen werden. In einem Satz oder
-einer Folge zählt ein Aussetzer als 1.&lt;/p&gt;
-&lt;h3&gt;Anlegen&lt;/h3&gt;
-&lt;ul&gt;
-&lt;li&gt;An einen &lt;b&gt;Satz&lt;/b&gt;: eine Karte derselben Zahl (5 an 5 5 5) oder ein Joker.&lt;/li&gt;
-&lt;li&gt;An eine &lt;b&gt;Folge&lt;/b&gt;: die nächste Zahl an einem der beiden Enden (3 oder 8 an
-4 5 6 7) oder ein Joker an dem Ende, das du wählst. Folgen gehen von 1 bis 12
-und laufen nicht im Kreis.&lt;/li&gt;
-&lt;li&gt;An eine &lt;b&gt;Farbgruppe&lt;/b&gt;: jede Karte dieser Farbe oder ein Joker.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;Eine Gruppe hat höchstens 12 Karten. Legst du deine letzte Karte an, endet
-die Runde sofort, ohne Abwurf.&lt;/p&gt;
-&lt;h3&gt;Ende einer Runde&lt;/h3&gt;
-&lt;p&gt;Eine Runde endet, wenn ein Spieler keine Karten mehr hat oder wenn jeder
-Spieler der Runde seine Stufe ausgelegt hat. Die nächste Runde wird sieben
-Sekunden später gegeben.&lt;/p&gt;
-</translation>
     </message>
     <message>
         <source>Scoring</source>
@@ -592,6 +399,243 @@ insgesamt.&lt;/p&gt;
     </message>
     <message>
         <source>
+&lt;p&gt;&lt;b&gt;Velmora&lt;/b&gt; is a card game for up to four players at one table. Every
+player works through ten &lt;b&gt;stages&lt;/b&gt;: fixed combinations of cards such as
+&quot;2 Sets of 3&quot; or &quot;Run of 7&quot;. The first player to finish the tenth stage wins
+the game.&lt;/p&gt;
+&lt;h3&gt;Starting&lt;/h3&gt;
+&lt;p&gt;When the program starts it asks how you want to play. For a solo game,
+choose one to three computer players and press &lt;b&gt;Play Solo Game&lt;/b&gt;: you sit
+at seat 1. Press &lt;b&gt;Start Game&lt;/b&gt; (or File &amp;gt; Start Game) to deal. To play
+with friends, press &lt;b&gt;Host a Game&lt;/b&gt; or &lt;b&gt;Join a Game&lt;/b&gt;, or later use
+File &amp;gt; Host or Join&amp;hellip; (see &lt;i&gt;Connecting&lt;/i&gt;). A game you left
+unfinished is saved: &lt;b&gt;Resume the unfinished game&lt;/b&gt; picks it up where it
+stopped.&lt;/p&gt;
+&lt;h3&gt;The cards&lt;/h3&gt;
+&lt;p&gt;The deck has 108 cards: the numbers 1 to 12 in four colours (blue, brown,
+green and red), each twice; eight wild cards marked &lt;b&gt;W&lt;/b&gt;; and four skip
+cards marked &lt;b&gt;S&lt;/b&gt;. Every colour also has its own shape, so the colours
+stay apart even for players who find them hard to tell.&lt;/p&gt;
+&lt;h3&gt;A round in short&lt;/h3&gt;
+&lt;p&gt;Everyone gets ten cards and one card is turned face up beside the deck. On
+your turn you take a card, may lay your stage, may add cards to groups on the
+table, and end your turn by throwing one card away. When someone runs out of
+cards the round ends, and everyone who laid a stage moves on to the next.&lt;/p&gt;
+&lt;h3&gt;The windows&lt;/h3&gt;
+&lt;p&gt;The chat is at the bottom right; phrase buttons send a greeting with one
+click. View &amp;gt; Spy List shows who is watching, View &amp;gt; View Tally shows the
+games you played. Press F1 at any time to open this help.&lt;/p&gt;
+</source>
+        <translation>
+&lt;p&gt;&lt;b&gt;Velmora&lt;/b&gt; ist ein Kartenspiel für bis zu vier Spieler an einem Tisch.
+Jeder Spieler arbeitet sich durch zehn &lt;b&gt;Stufen&lt;/b&gt;: feste Kombinationen von
+Karten wie „2 Sätze zu 3“ oder „Folge zu 7“. Wer als Erster die zehnte Stufe
+schafft, gewinnt das Spiel.&lt;/p&gt;
+&lt;h3&gt;Start&lt;/h3&gt;
+&lt;p&gt;Beim Start fragt das Programm, wie du spielen willst. Für ein Solospiel
+wählst du einen bis drei Computerspieler und drückst &lt;b&gt;Solo spielen&lt;/b&gt;: Du
+sitzt auf Platz 1. Drücke &lt;b&gt;Spiel starten&lt;/b&gt; (oder Datei &amp;gt; Spiel starten),
+um zu geben. Um mit Freunden zu spielen, drücke &lt;b&gt;Ein Spiel leiten&lt;/b&gt; oder
+&lt;b&gt;Einem Spiel beitreten&lt;/b&gt;, oder nimm später Datei &amp;gt; Leiten oder
+beitreten&amp;hellip; (siehe &lt;i&gt;Verbinden&lt;/i&gt;). Ein Spiel, das du nicht zu Ende
+gespielt hast, wird gespeichert: &lt;b&gt;Das unterbrochene Spiel fortsetzen&lt;/b&gt;
+macht dort weiter, wo es aufgehört hat.&lt;/p&gt;
+&lt;h3&gt;Die Karten&lt;/h3&gt;
+&lt;p&gt;Das Spiel hat 108 Karten: die Zahlen 1 bis 12 in vier Farben (blau, braun,
+grün und rot), jede doppelt; acht Joker, markiert mit &lt;b&gt;W&lt;/b&gt;; und vier
+Aussetzer, markiert mit &lt;b&gt;S&lt;/b&gt;. Jede Farbe hat außerdem ihre eigene Form,
+damit die Farben auch für Spieler zu unterscheiden sind, denen das schwerfällt.&lt;/p&gt;
+&lt;h3&gt;Eine Runde in Kürze&lt;/h3&gt;
+&lt;p&gt;Jeder bekommt zehn Karten, und eine Karte wird offen neben den Stapel
+gelegt. Wenn du dran bist, nimmst du eine Karte, darfst deine Stufe auslegen,
+darfst Karten an Gruppen auf dem Tisch anlegen und beendest deinen Zug, indem
+du eine Karte abwirfst. Hat jemand keine Karten mehr, endet die Runde, und
+jeder, der eine Stufe ausgelegt hat, geht zur nächsten weiter.&lt;/p&gt;
+&lt;h3&gt;Die Fenster&lt;/h3&gt;
+&lt;p&gt;Der Chat ist unten rechts; Spruchknöpfe senden mit einem Klick einen Gruß.
+Ansicht &amp;gt; Zuschauerliste zeigt, wer zuschaut, Ansicht &amp;gt; Bilanz zeigen
+zeigt die Spiele, die du gespielt hast. Mit F1 öffnest du jederzeit diese Hilfe.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;Solo game&lt;/h3&gt;
+&lt;p&gt;A solo game is hosted on your computer and you sit at seat 1; the computer
+players you chose take the other seats (&lt;b&gt;Klot&lt;/b&gt; always takes seat 2). No
+network is needed.&lt;/p&gt;
+&lt;h3&gt;Hosting a game&lt;/h3&gt;
+&lt;p&gt;Choose File &amp;gt; Host or Join&amp;hellip;, type your name, keep the port
+(7772 unless you have a reason to change it) and press &lt;b&gt;Host&lt;/b&gt;. The
+program restarts as the host of a new table. Tell your friends your
+computer&apos;s address (the dialog lists it) and the port. When you are ready,
+press &lt;b&gt;Start Game&lt;/b&gt;: only the hosting player can start a game or remove
+players.&lt;/p&gt;
+&lt;p&gt;With &lt;b&gt;Let players on this network find the table&lt;/b&gt; ticked, the table
+appears in the list of everyone on your network who opens the same dialog. On
+a home network nothing else needs to be changed.&lt;/p&gt;
+&lt;p&gt;Friends on the internet can only reach you when your router forwards TCP
+port 7772 (or the port you chose) to your computer and your firewall lets it
+through. Tick &lt;b&gt;Open the port on my router&lt;/b&gt; and the game asks the router
+to do this; the chat then tells you the address to give your friends, or why
+the router said no.&lt;/p&gt;
+&lt;h3&gt;Joining a game&lt;/h3&gt;
+&lt;p&gt;Choose File &amp;gt; Host or Join&amp;hellip;, type your name, the host&apos;s address
+(a name such as &lt;i&gt;kitchen-pc&lt;/i&gt; or numbers such as &lt;i&gt;192.168.1.20&lt;/i&gt;) and
+the port the host gave you, and press &lt;b&gt;Join&lt;/b&gt;. Addresses you used before
+are offered in the list. Tables on your network that let themselves be found
+are listed in the dialog: double-click one to join it.&lt;/p&gt;
+&lt;h3&gt;When the connection drops&lt;/h3&gt;
+&lt;p&gt;If the connection to the host is lost, the window says &quot;Connection lost:
+reconnecting&amp;hellip;&quot; and tries again for up to two minutes; press
+&lt;b&gt;Cancel&lt;/b&gt; to give up. Your seat is kept for you for two minutes while the
+computer plays it, and you come back to it with your cards. When the hosting
+player ends the game, you are told &quot;The host has ended the game.&quot; and are
+back at the start.&lt;/p&gt;
+&lt;h3&gt;The Halvex Lobby&lt;/h3&gt;
+&lt;p&gt;The lobby is a separate program for meeting other players. It starts the
+game for you with the right name and address. The download window offers to
+fetch it when a download address is set.&lt;/p&gt;
+&lt;h3&gt;Seats and spectators&lt;/h3&gt;
+&lt;p&gt;The first four people take the seats. The next five watch as
+&lt;b&gt;spectators&lt;/b&gt; (spies): they see the game and chat but do not play. A
+tenth connection is told &quot;Game is full&quot;. Someone who joins while a game is
+running takes over a free seat from the computer, cards and all.&lt;/p&gt;
+&lt;p&gt;All players need the same version of the game; the chat tells you when
+someone&apos;s differs. When the hosting player closes the game, the table closes
+for everyone.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;Solospiel&lt;/h3&gt;
+&lt;p&gt;Ein Solospiel wird auf deinem Computer geleitet, und du sitzt auf Platz 1;
+die Computerspieler, die du gewählt hast, nehmen die anderen Plätze
+(&lt;b&gt;Klot&lt;/b&gt; nimmt immer Platz 2). Ein Netz ist nicht nötig.&lt;/p&gt;
+&lt;h3&gt;Ein Spiel leiten&lt;/h3&gt;
+&lt;p&gt;Wähle Datei &amp;gt; Leiten oder beitreten&amp;hellip;, gib deinen Namen ein, lass den
+Port (7772, wenn du keinen Grund hast, ihn zu ändern) und drücke &lt;b&gt;Leiten&lt;/b&gt;.
+Das Programm startet neu als Gastgeber eines neuen Tisches. Sag deinen
+Freunden die Adresse deines Computers (der Dialog nennt sie) und den Port.
+Wenn du bereit bist, drücke &lt;b&gt;Spiel starten&lt;/b&gt;: Nur der Gastgeber kann ein
+Spiel starten oder Spieler entfernen.&lt;/p&gt;
+&lt;p&gt;Ist &lt;b&gt;Spieler in diesem Netz dürfen den Tisch finden&lt;/b&gt; angekreuzt,
+erscheint der Tisch in der Liste aller in deinem Netz, die denselben Dialog
+öffnen. In einem Heimnetz muss sonst nichts geändert werden.&lt;/p&gt;
+&lt;p&gt;Freunde im Internet erreichen dich nur, wenn dein Router den TCP-Port 7772
+(oder den gewählten Port) an deinen Computer weiterleitet und deine Firewall
+ihn durchlässt. Kreuze &lt;b&gt;Den Port auf meinem Router öffnen&lt;/b&gt; an, dann bittet
+das Spiel den Router darum; der Chat nennt dir danach die Adresse für deine
+Freunde oder den Grund, warum der Router abgelehnt hat.&lt;/p&gt;
+&lt;h3&gt;Einem Spiel beitreten&lt;/h3&gt;
+&lt;p&gt;Wähle Datei &amp;gt; Leiten oder beitreten&amp;hellip;, gib deinen Namen, die Adresse
+des Gastgebers (ein Name wie &lt;i&gt;kueche-pc&lt;/i&gt; oder Zahlen wie
+&lt;i&gt;192.168.1.20&lt;/i&gt;) und den Port ein, den dir der Gastgeber genannt hat, und
+drücke &lt;b&gt;Beitreten&lt;/b&gt;. Adressen, die du schon benutzt hast, stehen in der Liste.
+Tische in deinem Netz, die sich finden lassen, stehen im Dialog: Ein
+Doppelklick tritt einem bei.&lt;/p&gt;
+&lt;h3&gt;Wenn die Verbindung abbricht&lt;/h3&gt;
+&lt;p&gt;Geht die Verbindung zum Gastgeber verloren, sagt das Fenster „Verbindung
+verloren: verbinde neu…“ und versucht es bis zu zwei Minuten lang wieder;
+mit &lt;b&gt;Abbrechen&lt;/b&gt; gibst du auf. Dein Platz bleibt zwei Minuten für dich
+frei, während der Computer ihn spielt, und du kommst mit deinen Karten zurück.
+Beendet der Gastgeber das Spiel, hörst du „Der Gastgeber hat das Spiel
+beendet.“ und bist wieder am Anfang.&lt;/p&gt;
+&lt;h3&gt;Die Halvex-Lobby&lt;/h3&gt;
+&lt;p&gt;Die Lobby ist ein eigenes Programm, um andere Spieler zu treffen. Sie startet
+das Spiel für dich mit dem richtigen Namen und der richtigen Adresse. Das
+Download-Fenster bietet an, sie zu laden, wenn eine Download-Adresse eingestellt ist.&lt;/p&gt;
+&lt;h3&gt;Plätze und Zuschauer&lt;/h3&gt;
+&lt;p&gt;Die ersten vier Personen nehmen die Plätze. Die nächsten fünf schauen als
+&lt;b&gt;Zuschauer&lt;/b&gt; zu: Sie sehen das Spiel und chatten, spielen aber nicht mit.
+Eine zehnte Verbindung bekommt „Das Spiel ist voll“. Wer beitritt, während ein
+Spiel läuft, übernimmt einen freien Platz vom Computer, mitsamt den Karten.&lt;/p&gt;
+&lt;p&gt;Alle Spieler brauchen dieselbe Version des Spiels; der Chat sagt dir, wenn
+jemandes Version abweicht. Schließt der Gastgeber das Spiel, schließt der Tisch
+für alle.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;Your turn&lt;/h3&gt;
+&lt;ol&gt;
+&lt;li&gt;&lt;b&gt;Take a card&lt;/b&gt;: click the deck to draw the top card, or click the
+face-up card to take it. A wild card on the pile may be taken; a skip card
+may not.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Lay your stage&lt;/b&gt; (once per round): select the cards it needs and lay
+them together. You may select a few cards too many; the game takes what the
+stage needs and leaves the rest in your hand.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Hit&lt;/b&gt; (only after your stage is laid): add single cards to any group
+on the table, yours or another player&apos;s.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Discard&lt;/b&gt;: throw one card onto the face-up pile. This ends your
+turn.&lt;/li&gt;
+&lt;/ol&gt;
+&lt;h3&gt;Hints&lt;/h3&gt;
+&lt;p&gt;Not sure what to do? On your turn choose Play &amp;gt; Hint (or press
+&lt;b&gt;H&lt;/b&gt;): the cards to play are raised, the pile or group to play on is
+outlined, and the status line says why. Nothing is played until you do
+it.&lt;/p&gt;
+&lt;h3&gt;Wild cards&lt;/h3&gt;
+&lt;p&gt;A wild card (W) stands for any number and any colour. A set still needs at
+least two real cards of its number: 7 7 W is a set of 3, but 7 W W is not.
+Wild cards left over when you lay a run make it longer.&lt;/p&gt;
+&lt;h3&gt;Skip cards&lt;/h3&gt;
+&lt;p&gt;When you discard a skip card (S), the next player loses his turn. A skip
+cannot be taken from the pile. Inside a set or a run a skip counts as a 1.&lt;/p&gt;
+&lt;h3&gt;Hits&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;On a &lt;b&gt;set&lt;/b&gt;: a card of the same number (5 on 5 5 5), or a wild.&lt;/li&gt;
+&lt;li&gt;On a &lt;b&gt;run&lt;/b&gt;: the next number at either end (3 or 8 on 4 5 6 7), or a
+wild at the end you choose. Runs go from 1 to 12 and do not wrap round.&lt;/li&gt;
+&lt;li&gt;On a &lt;b&gt;colour group&lt;/b&gt;: any card of that colour, or a wild.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;A group holds at most 12 cards. Hitting your last card ends the round at
+once, without a discard.&lt;/p&gt;
+&lt;h3&gt;End of a round&lt;/h3&gt;
+&lt;p&gt;A round ends when a player has no cards left, or when every player in the
+round has laid his stage. The next round is dealt seven seconds later.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;Dein Zug&lt;/h3&gt;
+&lt;ol&gt;
+&lt;li&gt;&lt;b&gt;Eine Karte nehmen&lt;/b&gt;: Klicke auf den Nachziehstapel, um die oberste Karte
+zu ziehen, oder auf die offene Karte, um sie zu nehmen. Ein Joker auf dem
+Ablagestapel darf genommen werden, ein Aussetzer nicht.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Die Stufe auslegen&lt;/b&gt; (einmal pro Runde): Wähle die Karten, die sie
+braucht, und lege sie zusammen aus. Du darfst ein paar Karten zu viel wählen;
+das Spiel nimmt, was die Stufe braucht, und lässt den Rest in deiner Hand.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Anlegen&lt;/b&gt; (erst wenn deine Stufe liegt): Lege einzelne Karten an
+irgendeine Gruppe auf dem Tisch an, deine oder die eines anderen.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Abwerfen&lt;/b&gt;: Wirf eine Karte auf den Ablagestapel. Damit endet dein Zug.&lt;/li&gt;
+&lt;/ol&gt;
+&lt;h3&gt;Tipps&lt;/h3&gt;
+&lt;p&gt;Nicht sicher, was du tun sollst? Wähle in deinem Zug Spielen &amp;gt; Tipp
+(oder drücke &lt;b&gt;H&lt;/b&gt;): Die Karten zum Spielen werden angehoben, der Stapel
+oder die Gruppe dafür wird umrandet, und die Statuszeile sagt, warum. Gespielt
+wird erst, wenn du es tust.&lt;/p&gt;
+&lt;h3&gt;Joker&lt;/h3&gt;
+&lt;p&gt;Ein Joker (W) steht für jede Zahl und jede Farbe. Ein Satz braucht trotzdem
+mindestens zwei echte Karten seiner Zahl: 7 7 W ist ein Satz zu 3, 7 W W nicht.
+Joker, die beim Auslegen einer Folge übrig sind, verlängern sie.&lt;/p&gt;
+&lt;h3&gt;Aussetzer&lt;/h3&gt;
+&lt;p&gt;Wirfst du einen Aussetzer (S) ab, muss der nächste Spieler einmal aussetzen.
+Ein Aussetzer kann nicht vom Ablagestapel genommen werden. In einem Satz oder
+einer Folge zählt ein Aussetzer als 1.&lt;/p&gt;
+&lt;h3&gt;Anlegen&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;An einen &lt;b&gt;Satz&lt;/b&gt;: eine Karte derselben Zahl (5 an 5 5 5) oder ein Joker.&lt;/li&gt;
+&lt;li&gt;An eine &lt;b&gt;Folge&lt;/b&gt;: die nächste Zahl an einem der beiden Enden (3 oder 8 an
+4 5 6 7) oder ein Joker an dem Ende, das du wählst. Folgen gehen von 1 bis 12
+und laufen nicht im Kreis.&lt;/li&gt;
+&lt;li&gt;An eine &lt;b&gt;Farbgruppe&lt;/b&gt;: jede Karte dieser Farbe oder ein Joker.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Eine Gruppe hat höchstens 12 Karten. Legst du deine letzte Karte an, endet
+die Runde sofort, ohne Abwurf.&lt;/p&gt;
+&lt;h3&gt;Ende einer Runde&lt;/h3&gt;
+&lt;p&gt;Eine Runde endet, wenn ein Spieler keine Karten mehr hat oder wenn jeder
+Spieler der Runde seine Stufe ausgelegt hat. Die nächste Runde wird sieben
+Sekunden später gegeben.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
 &lt;p&gt;Everything in the Options menu is remembered for the next time, in the
 settings file &lt;i&gt;halvexlobby.ini&lt;/i&gt;.&lt;/p&gt;
 &lt;ul&gt;
@@ -602,6 +646,11 @@ turn.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Bot Speed&lt;/b&gt;: how long the computer players think before each move:
 Slow (2 seconds), Normal (1 second) or Fast (half a second). It counts when
 you host.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Computer Level&lt;/b&gt;: Designed plays the computer players&apos; usual game;
+Strong plays harder, for players who want a challenge. It counts when you
+host.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Animations&lt;/b&gt;: cards move across the table when they are drawn,
+discarded or laid; switch it off for a table that changes at once.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Text Size&lt;/b&gt;: the size of the chat text.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Text Color&lt;/b&gt; and &lt;b&gt;Action Color&lt;/b&gt;: the colours of your chat lines
 and of your actions (lines typed as &lt;i&gt;/me waves&lt;/i&gt;).&lt;/li&gt;
@@ -638,6 +687,12 @@ Zug bist.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Tempo des Computers&lt;/b&gt;: wie lange die Computerspieler vor jedem Zug
 überlegen: Langsam (2 Sekunden), Normal (1 Sekunde) oder Schnell (eine halbe
 Sekunde). Es zählt, wenn du leitest.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Spielstärke des Computers&lt;/b&gt;: Normal spielt das gewohnte Spiel der
+Computerspieler; Stark spielt härter, für Spieler, die eine Herausforderung
+wollen. Es zählt, wenn du leitest.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Animationen&lt;/b&gt;: Karten bewegen sich über den Tisch, wenn sie gezogen,
+abgeworfen oder ausgelegt werden; schalte sie aus, damit sich der Tisch
+sofort ändert.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Textgröße&lt;/b&gt;: die Größe des Chat-Textes.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Textfarbe&lt;/b&gt; und &lt;b&gt;Aktionsfarbe&lt;/b&gt;: die Farben deiner Chatzeilen und
 deiner Aktionen (Zeilen wie &lt;i&gt;/me winkt&lt;/i&gt;).&lt;/li&gt;
@@ -1482,12 +1537,12 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
         <translation>Chatzeile oder Tisch</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The whole game can be played from the keyboard once the table has the keys: &lt;b&gt;Esc&lt;/b&gt; leaves the chat line for the table; &lt;b&gt;F6&lt;/b&gt; goes back and forth between the chat line and the table. A ring shows where the keys act. A click on the table leaves the keys in the chat line.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;, &lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring over your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;raise or lower the card under the ring (as a click)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;draw a card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pick up the discard&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt; or &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;discard the raised card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lay your stage with the raised cards&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sort your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring through your hand, the draw pile, the discard pile and every laid group&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; on a group&lt;/td&gt;&lt;td&gt;choose the end a hit goes to&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on a group: place a hit with the raised card; on a pile: as a click&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;make the table bigger, smaller, or 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;p&gt;Das ganze Spiel lässt sich mit der Tastatur spielen, sobald der Tisch die Tasten hat: &lt;b&gt;Esc&lt;/b&gt; wechselt von der Chatzeile zum Tisch; &lt;b&gt;F6&lt;/b&gt; wechselt hin und her zwischen Chatzeile und Tisch. Ein Ring zeigt, wo die Tasten wirken. Ein Klick auf den Tisch lässt die Tasten in der Chatzeile.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt;, &lt;b&gt;Pos1&lt;/b&gt;, &lt;b&gt;Ende&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Ring über deine Hand bewegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Leertaste&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Karte unter dem Ring anheben oder senken (wie ein Klick)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;eine Karte ziehen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Ablage aufnehmen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entf&lt;/b&gt; oder &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die angehobene Karte abwerfen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mit den angehobenen Karten die Stufe auslegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Hand sortieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Umschalt+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Ring durch deine Hand, den Nachziehstapel, den Ablagestapel und jede ausgelegte Gruppe bewegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt; auf einer Gruppe&lt;/td&gt;&lt;td&gt;das Ende wählen, an das angelegt wird&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Eingabe&lt;/b&gt;&lt;/td&gt;&lt;td&gt;auf einer Gruppe: die angehobene Karte anlegen; auf einem Stapel: wie ein Klick&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+=&lt;/b&gt;, &lt;b&gt;Strg+-&lt;/b&gt;, &lt;b&gt;Strg+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Tisch größer, kleiner oder auf 100 % stellen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
-    </message>
-    <message>
         <source>Hint</source>
         <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The whole game can be played from the keyboard once the table has the keys: &lt;b&gt;Esc&lt;/b&gt; leaves the chat line for the table; &lt;b&gt;F6&lt;/b&gt; goes back and forth between the chat line and the table. A ring shows where the keys act. A click on the table leaves the keys in the chat line.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;, &lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring over your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;raise or lower the card under the ring (as a click)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;draw a card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pick up the discard&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt; or &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;discard the raised card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lay your stage with the raised cards&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sort your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;&lt;/td&gt;&lt;td&gt;show a hint for your turn&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring through your hand, the draw pile, the discard pile and every laid group&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; on a group&lt;/td&gt;&lt;td&gt;choose the end a hit goes to&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on a group: place a hit with the raised card; on a pile: as a click&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;make the table bigger, smaller, or 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;p&gt;Das ganze Spiel lässt sich mit der Tastatur spielen, sobald der Tisch die Tasten hat: &lt;b&gt;Esc&lt;/b&gt; wechselt von der Chatzeile zum Tisch; &lt;b&gt;F6&lt;/b&gt; wechselt hin und her zwischen Chatzeile und Tisch. Ein Ring zeigt, wo die Tasten wirken. Ein Klick auf den Tisch lässt die Tasten in der Chatzeile.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt;, &lt;b&gt;Pos1&lt;/b&gt;, &lt;b&gt;Ende&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Ring über deine Hand bewegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Leertaste&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Karte unter dem Ring anheben oder senken (wie ein Klick)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;eine Karte ziehen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Ablage aufnehmen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entf&lt;/b&gt; oder &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die angehobene Karte abwerfen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mit den angehobenen Karten die Stufe auslegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Hand sortieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;&lt;/td&gt;&lt;td&gt;einen Tipp für deinen Zug zeigen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Umschalt+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Ring durch deine Hand, den Nachziehstapel, den Ablagestapel und jede ausgelegte Gruppe bewegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt; auf einer Gruppe&lt;/td&gt;&lt;td&gt;das Ende wählen, an das angelegt wird&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Eingabe&lt;/b&gt;&lt;/td&gt;&lt;td&gt;auf einer Gruppe: die angehobene Karte anlegen; auf einem Stapel: wie ein Klick&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+=&lt;/b&gt;, &lt;b&gt;Strg+-&lt;/b&gt;, &lt;b&gt;Strg+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Tisch größer, kleiner oder auf 100 % stellen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>

@@ -202,208 +202,12 @@
         <translation>Resumen</translation>
     </message>
     <message>
-        <source>
-&lt;p&gt;&lt;b&gt;Velmora&lt;/b&gt; is a card game for up to four players at one table. Every
-player works through ten &lt;b&gt;stages&lt;/b&gt;: fixed combinations of cards such as
-&quot;2 Sets of 3&quot; or &quot;Run of 7&quot;. The first player to finish the tenth stage wins
-the game.&lt;/p&gt;
-&lt;h3&gt;Starting&lt;/h3&gt;
-&lt;p&gt;Start the program and a solo game begins at once: you play at seat 1
-against the computer. Press &lt;b&gt;Start Game&lt;/b&gt; (or File &amp;gt; Start Game) to
-deal. To play with friends, use File &amp;gt; Host or Join&amp;hellip; (see
-&lt;i&gt;Connecting&lt;/i&gt;).&lt;/p&gt;
-&lt;h3&gt;The cards&lt;/h3&gt;
-&lt;p&gt;The deck has 108 cards: the numbers 1 to 12 in four colours (blue, brown,
-green and red), each twice; eight wild cards marked &lt;b&gt;W&lt;/b&gt;; and four skip
-cards marked &lt;b&gt;S&lt;/b&gt;. Every colour also has its own shape, so the colours
-stay apart even for players who find them hard to tell.&lt;/p&gt;
-&lt;h3&gt;A round in short&lt;/h3&gt;
-&lt;p&gt;Everyone gets ten cards and one card is turned face up beside the deck. On
-your turn you take a card, may lay your stage, may add cards to groups on the
-table, and end your turn by throwing one card away. When someone runs out of
-cards the round ends, and everyone who laid a stage moves on to the next.&lt;/p&gt;
-&lt;h3&gt;The windows&lt;/h3&gt;
-&lt;p&gt;The chat is at the bottom right; phrase buttons send a greeting with one
-click. View &amp;gt; Spy List shows who is watching, View &amp;gt; View Tally shows the
-games you played. Press F1 at any time to open this help.&lt;/p&gt;
-</source>
-        <translation>
-&lt;p&gt;&lt;b&gt;Velmora&lt;/b&gt; es un juego de cartas para hasta cuatro jugadores en una mesa.
-Cada jugador avanza por diez &lt;b&gt;fases&lt;/b&gt;: combinaciones fijas de cartas como
-«2 grupos de 3» o «Escalera de 7». El primero que termina la décima fase gana
-la partida.&lt;/p&gt;
-&lt;h3&gt;Empezar&lt;/h3&gt;
-&lt;p&gt;Abre el programa y empieza enseguida una partida en solitario: juegas en el
-puesto 1 contra el ordenador. Pulsa &lt;b&gt;Empezar partida&lt;/b&gt; (o Archivo &amp;gt;
-Empezar partida) para repartir. Para jugar con amigos, usa Archivo &amp;gt;
-Anfitrión o unirse&amp;hellip; (ver &lt;i&gt;Conectar&lt;/i&gt;).&lt;/p&gt;
-&lt;h3&gt;Las cartas&lt;/h3&gt;
-&lt;p&gt;La baraja tiene 108 cartas: los números del 1 al 12 en cuatro colores (azul,
-marrón, verde y rojo), cada uno dos veces; ocho comodines marcados con
-&lt;b&gt;W&lt;/b&gt;; y cuatro cartas de salto marcadas con &lt;b&gt;S&lt;/b&gt;. Cada color tiene
-además su propia forma, para que los colores se distingan incluso para quien
-tiene dificultades para verlos.&lt;/p&gt;
-&lt;h3&gt;Una ronda en breve&lt;/h3&gt;
-&lt;p&gt;Cada uno recibe diez cartas y se pone una carta boca arriba junto al mazo.
-En tu turno coges una carta, puedes bajar tu fase, puedes añadir cartas a las
-combinaciones de la mesa y terminas el turno descartando una carta. Cuando
-alguien se queda sin cartas, la ronda termina y todos los que bajaron su fase
-pasan a la siguiente.&lt;/p&gt;
-&lt;h3&gt;Las ventanas&lt;/h3&gt;
-&lt;p&gt;El chat está abajo a la derecha; los botones de frases envían un saludo con
-un clic. Ver &amp;gt; Lista de mirones muestra quién mira, Ver &amp;gt; Ver balance
-muestra las partidas que has jugado. Pulsa F1 en cualquier momento para abrir
-esta ayuda.&lt;/p&gt;
-</translation>
-    </message>
-    <message>
         <source>Connecting</source>
         <translation>Conectar</translation>
     </message>
     <message>
-        <source>
-&lt;h3&gt;Solo game&lt;/h3&gt;
-&lt;p&gt;Started on its own the program hosts a game on your computer and you sit
-at seat 1. The computer player &lt;b&gt;Klot&lt;/b&gt; always takes seat 2 when nobody else
-does. No network is needed.&lt;/p&gt;
-&lt;h3&gt;Hosting a game&lt;/h3&gt;
-&lt;p&gt;Choose File &amp;gt; Host or Join&amp;hellip;, type your name, keep the port
-(7772 unless you have a reason to change it) and press &lt;b&gt;Host&lt;/b&gt;. The
-program restarts as the host of a new table. Tell your friends your
-computer&apos;s address (the dialog lists it) and the port. When you are ready,
-press &lt;b&gt;Start Game&lt;/b&gt;: only the hosting player can start a game or remove
-players.&lt;/p&gt;
-&lt;p&gt;Friends on the internet can only reach you when your router forwards TCP
-port 7772 (or the port you chose) to your computer and your firewall lets it
-through. On a home network nothing needs to be changed.&lt;/p&gt;
-&lt;h3&gt;Joining a game&lt;/h3&gt;
-&lt;p&gt;Choose File &amp;gt; Host or Join&amp;hellip;, type your name, the host&apos;s address
-(a name such as &lt;i&gt;kitchen-pc&lt;/i&gt; or numbers such as &lt;i&gt;192.168.1.20&lt;/i&gt;) and
-the port the host gave you, and press &lt;b&gt;Join&lt;/b&gt;. Addresses you used before
-are offered in the list.&lt;/p&gt;
-&lt;h3&gt;The Halvex Lobby&lt;/h3&gt;
-&lt;p&gt;The lobby is a separate program for meeting other players. It starts the
-game for you with the right name and address. The download window offers to
-fetch it when a download address is set.&lt;/p&gt;
-&lt;h3&gt;Seats and spectators&lt;/h3&gt;
-&lt;p&gt;The first four people take the seats. The next five watch as
-&lt;b&gt;spectators&lt;/b&gt; (spies): they see the game and chat but do not play. A
-tenth connection is told &quot;Game is full&quot;. Someone who joins while a game is
-running takes over a free seat from the computer, cards and all.&lt;/p&gt;
-&lt;p&gt;All players need the same version of the game; the chat tells you when
-someone&apos;s differs. When the hosting player closes the game, the table closes
-for everyone.&lt;/p&gt;
-</source>
-        <translation>
-&lt;h3&gt;Partida en solitario&lt;/h3&gt;
-&lt;p&gt;Abierto por sí solo, el programa organiza una partida en tu ordenador y tú
-te sientas en el puesto 1. El jugador del ordenador &lt;b&gt;Klot&lt;/b&gt; ocupa siempre el
-puesto 2 cuando nadie más lo hace. No hace falta red.&lt;/p&gt;
-&lt;h3&gt;Ser anfitrión&lt;/h3&gt;
-&lt;p&gt;Elige Archivo &amp;gt; Anfitrión o unirse&amp;hellip;, escribe tu nombre, deja el
-puerto (7772, salvo que tengas un motivo para cambiarlo) y pulsa &lt;b&gt;Ser
-anfitrión&lt;/b&gt;. El programa vuelve a empezar como anfitrión de una mesa nueva.
-Da a tus amigos la dirección de tu ordenador (el diálogo la muestra) y el
-puerto. Cuando estés listo, pulsa &lt;b&gt;Empezar partida&lt;/b&gt;: solo el anfitrión
-puede empezar una partida o echar a jugadores.&lt;/p&gt;
-&lt;p&gt;Los amigos de internet solo te alcanzan si tu router reenvía el puerto TCP
-7772 (o el que elegiste) a tu ordenador y tu cortafuegos lo deja pasar. En una
-red doméstica no hay que cambiar nada.&lt;/p&gt;
-&lt;h3&gt;Unirse a una partida&lt;/h3&gt;
-&lt;p&gt;Elige Archivo &amp;gt; Anfitrión o unirse&amp;hellip;, escribe tu nombre, la dirección
-del anfitrión (un nombre como &lt;i&gt;pc-cocina&lt;/i&gt; o números como
-&lt;i&gt;192.168.1.20&lt;/i&gt;) y el puerto que te dio el anfitrión, y pulsa
-&lt;b&gt;Unirse&lt;/b&gt;. Las direcciones que ya usaste aparecen en la lista.&lt;/p&gt;
-&lt;h3&gt;El Halvex Lobby&lt;/h3&gt;
-&lt;p&gt;El lobby es un programa aparte para encontrar a otros jugadores. Abre el
-juego por ti con el nombre y la dirección correctos. La ventana de descarga
-ofrece bajarlo cuando hay una dirección de descarga configurada.&lt;/p&gt;
-&lt;h3&gt;Puestos y mirones&lt;/h3&gt;
-&lt;p&gt;Las cuatro primeras personas ocupan los puestos. Las cinco siguientes miran
-como &lt;b&gt;mirones&lt;/b&gt;: ven la partida y chatean, pero no juegan. Una décima
-conexión recibe «La partida está llena». Quien se une durante una partida
-ocupa un puesto libre del ordenador, con sus cartas.&lt;/p&gt;
-&lt;p&gt;Todos los jugadores necesitan la misma versión del juego; el chat avisa
-cuando la de alguien es distinta. Cuando el anfitrión cierra el juego, la mesa
-se cierra para todos.&lt;/p&gt;
-</translation>
-    </message>
-    <message>
         <source>Game Play</source>
         <translation>Cómo se juega</translation>
-    </message>
-    <message>
-        <source>
-&lt;h3&gt;Your turn&lt;/h3&gt;
-&lt;ol&gt;
-&lt;li&gt;&lt;b&gt;Take a card&lt;/b&gt;: click the deck to draw the top card, or click the
-face-up card to take it. A wild card on the pile may be taken; a skip card
-may not.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Lay your stage&lt;/b&gt; (once per round): select the cards it needs and lay
-them together. You may select a few cards too many; the game takes what the
-stage needs and leaves the rest in your hand.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Hit&lt;/b&gt; (only after your stage is laid): add single cards to any group
-on the table, yours or another player&apos;s.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Discard&lt;/b&gt;: throw one card onto the face-up pile. This ends your
-turn.&lt;/li&gt;
-&lt;/ol&gt;
-&lt;h3&gt;Wild cards&lt;/h3&gt;
-&lt;p&gt;A wild card (W) stands for any number and any colour. A set still needs at
-least two real cards of its number: 7 7 W is a set of 3, but 7 W W is not.
-Wild cards left over when you lay a run make it longer.&lt;/p&gt;
-&lt;h3&gt;Skip cards&lt;/h3&gt;
-&lt;p&gt;When you discard a skip card (S), the next player loses his turn. A skip
-cannot be taken from the pile. Inside a set or a run a skip counts as a 1.&lt;/p&gt;
-&lt;h3&gt;Hits&lt;/h3&gt;
-&lt;ul&gt;
-&lt;li&gt;On a &lt;b&gt;set&lt;/b&gt;: a card of the same number (5 on 5 5 5), or a wild.&lt;/li&gt;
-&lt;li&gt;On a &lt;b&gt;run&lt;/b&gt;: the next number at either end (3 or 8 on 4 5 6 7), or a
-wild at the end you choose. Runs go from 1 to 12 and do not wrap round.&lt;/li&gt;
-&lt;li&gt;On a &lt;b&gt;colour group&lt;/b&gt;: any card of that colour, or a wild.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;A group holds at most 12 cards. Hitting your last card ends the round at
-once, without a discard.&lt;/p&gt;
-&lt;h3&gt;End of a round&lt;/h3&gt;
-&lt;p&gt;A round ends when a player has no cards left, or when every player in the
-round has laid his stage. The next round is dealt seven seconds later.&lt;/p&gt;
-</source>
-        <translation>
-&lt;h3&gt;Tu turno&lt;/h3&gt;
-&lt;ol&gt;
-&lt;li&gt;&lt;b&gt;Coger una carta&lt;/b&gt;: haz clic en el mazo para robar la carta de arriba,
-o en la carta boca arriba para cogerla. Un comodín del montón de descarte se
-puede coger; una carta de salto no.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Bajar tu fase&lt;/b&gt; (una vez por ronda): elige las cartas que necesita y
-bájalas juntas. Puedes elegir alguna carta de más; el juego toma lo que la fase
-necesita y deja el resto en tu mano.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Añadir&lt;/b&gt; (solo con tu fase bajada): añade cartas sueltas a cualquier
-combinación de la mesa, tuya o de otro jugador.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Descartar&lt;/b&gt;: echa una carta al montón de descarte. Así termina tu
-turno.&lt;/li&gt;
-&lt;/ol&gt;
-&lt;h3&gt;Comodines&lt;/h3&gt;
-&lt;p&gt;Un comodín (W) vale por cualquier número y cualquier color. Un grupo necesita
-aun así al menos dos cartas reales de su número: 7 7 W es un grupo de 3, pero
-7 W W no. Los comodines que sobran al bajar una escalera la alargan.&lt;/p&gt;
-&lt;h3&gt;Cartas de salto&lt;/h3&gt;
-&lt;p&gt;Cuando descartas una carta de salto (S), el siguiente jugador pierde su
-turno. Un salto no se puede coger del montón. Dentro de un grupo o de una
-escalera, un salto cuenta como un 1.&lt;/p&gt;
-&lt;h3&gt;Añadir cartas&lt;/h3&gt;
-&lt;ul&gt;
-&lt;li&gt;A un &lt;b&gt;grupo&lt;/b&gt;: una carta del mismo número (5 a 5 5 5) o un comodín.&lt;/li&gt;
-&lt;li&gt;A una &lt;b&gt;escalera&lt;/b&gt;: el número siguiente en cualquiera de los dos extremos
-(3 u 8 a 4 5 6 7) o un comodín en el extremo que elijas. Las escaleras van del
-1 al 12 y no dan la vuelta.&lt;/li&gt;
-&lt;li&gt;A un &lt;b&gt;bloque de color&lt;/b&gt;: cualquier carta de ese color o un comodín.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;p&gt;Una combinación tiene como mucho 12 cartas. Si añades tu última carta, la
-ronda termina en el acto, sin descarte.&lt;/p&gt;
-&lt;h3&gt;Fin de una ronda&lt;/h3&gt;
-&lt;p&gt;Una ronda termina cuando un jugador se queda sin cartas o cuando todos los
-jugadores de la ronda han bajado su fase. La siguiente ronda se reparte siete
-segundos después.&lt;/p&gt;
-</translation>
     </message>
     <message>
         <source>Scoring</source>
@@ -594,6 +398,246 @@ habéis jugado juntos y quién las ganó, en esta sesión y en total.&lt;/p&gt;
     </message>
     <message>
         <source>
+&lt;p&gt;&lt;b&gt;Velmora&lt;/b&gt; is a card game for up to four players at one table. Every
+player works through ten &lt;b&gt;stages&lt;/b&gt;: fixed combinations of cards such as
+&quot;2 Sets of 3&quot; or &quot;Run of 7&quot;. The first player to finish the tenth stage wins
+the game.&lt;/p&gt;
+&lt;h3&gt;Starting&lt;/h3&gt;
+&lt;p&gt;When the program starts it asks how you want to play. For a solo game,
+choose one to three computer players and press &lt;b&gt;Play Solo Game&lt;/b&gt;: you sit
+at seat 1. Press &lt;b&gt;Start Game&lt;/b&gt; (or File &amp;gt; Start Game) to deal. To play
+with friends, press &lt;b&gt;Host a Game&lt;/b&gt; or &lt;b&gt;Join a Game&lt;/b&gt;, or later use
+File &amp;gt; Host or Join&amp;hellip; (see &lt;i&gt;Connecting&lt;/i&gt;). A game you left
+unfinished is saved: &lt;b&gt;Resume the unfinished game&lt;/b&gt; picks it up where it
+stopped.&lt;/p&gt;
+&lt;h3&gt;The cards&lt;/h3&gt;
+&lt;p&gt;The deck has 108 cards: the numbers 1 to 12 in four colours (blue, brown,
+green and red), each twice; eight wild cards marked &lt;b&gt;W&lt;/b&gt;; and four skip
+cards marked &lt;b&gt;S&lt;/b&gt;. Every colour also has its own shape, so the colours
+stay apart even for players who find them hard to tell.&lt;/p&gt;
+&lt;h3&gt;A round in short&lt;/h3&gt;
+&lt;p&gt;Everyone gets ten cards and one card is turned face up beside the deck. On
+your turn you take a card, may lay your stage, may add cards to groups on the
+table, and end your turn by throwing one card away. When someone runs out of
+cards the round ends, and everyone who laid a stage moves on to the next.&lt;/p&gt;
+&lt;h3&gt;The windows&lt;/h3&gt;
+&lt;p&gt;The chat is at the bottom right; phrase buttons send a greeting with one
+click. View &amp;gt; Spy List shows who is watching, View &amp;gt; View Tally shows the
+games you played. Press F1 at any time to open this help.&lt;/p&gt;
+</source>
+        <translation>
+&lt;p&gt;&lt;b&gt;Velmora&lt;/b&gt; es un juego de cartas para hasta cuatro jugadores en una mesa.
+Cada jugador avanza por diez &lt;b&gt;fases&lt;/b&gt;: combinaciones fijas de cartas como
+«2 grupos de 3» o «Escalera de 7». El primero que termina la décima fase gana
+la partida.&lt;/p&gt;
+&lt;h3&gt;Empezar&lt;/h3&gt;
+&lt;p&gt;Al empezar, el programa pregunta cómo quieres jugar. Para una partida en
+solitario, elige de uno a tres jugadores del ordenador y pulsa &lt;b&gt;Jugar en
+solitario&lt;/b&gt;: te sientas en el puesto 1. Pulsa &lt;b&gt;Empezar partida&lt;/b&gt; (o
+Archivo &amp;gt; Empezar partida) para repartir. Para jugar con amigos, pulsa
+&lt;b&gt;Ser anfitrión&lt;/b&gt; o &lt;b&gt;Unirse a una partida&lt;/b&gt;, o usa más tarde Archivo
+&amp;gt; Anfitrión o unirse&amp;hellip; (ver &lt;i&gt;Conectar&lt;/i&gt;). Una partida que dejaste
+sin terminar se guarda: &lt;b&gt;Continuar la partida sin terminar&lt;/b&gt; la retoma
+donde se quedó.&lt;/p&gt;
+&lt;h3&gt;Las cartas&lt;/h3&gt;
+&lt;p&gt;La baraja tiene 108 cartas: los números del 1 al 12 en cuatro colores (azul,
+marrón, verde y rojo), cada uno dos veces; ocho comodines marcados con
+&lt;b&gt;W&lt;/b&gt;; y cuatro cartas de salto marcadas con &lt;b&gt;S&lt;/b&gt;. Cada color tiene
+además su propia forma, para que los colores se distingan incluso para quien
+tiene dificultades para verlos.&lt;/p&gt;
+&lt;h3&gt;Una ronda en breve&lt;/h3&gt;
+&lt;p&gt;Cada uno recibe diez cartas y se pone una carta boca arriba junto al mazo.
+En tu turno coges una carta, puedes bajar tu fase, puedes añadir cartas a las
+combinaciones de la mesa y terminas el turno descartando una carta. Cuando
+alguien se queda sin cartas, la ronda termina y todos los que bajaron su fase
+pasan a la siguiente.&lt;/p&gt;
+&lt;h3&gt;Las ventanas&lt;/h3&gt;
+&lt;p&gt;El chat está abajo a la derecha; los botones de frases envían un saludo con
+un clic. Ver &amp;gt; Lista de mirones muestra quién mira, Ver &amp;gt; Ver balance
+muestra las partidas que has jugado. Pulsa F1 en cualquier momento para abrir
+esta ayuda.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;Solo game&lt;/h3&gt;
+&lt;p&gt;A solo game is hosted on your computer and you sit at seat 1; the computer
+players you chose take the other seats (&lt;b&gt;Klot&lt;/b&gt; always takes seat 2). No
+network is needed.&lt;/p&gt;
+&lt;h3&gt;Hosting a game&lt;/h3&gt;
+&lt;p&gt;Choose File &amp;gt; Host or Join&amp;hellip;, type your name, keep the port
+(7772 unless you have a reason to change it) and press &lt;b&gt;Host&lt;/b&gt;. The
+program restarts as the host of a new table. Tell your friends your
+computer&apos;s address (the dialog lists it) and the port. When you are ready,
+press &lt;b&gt;Start Game&lt;/b&gt;: only the hosting player can start a game or remove
+players.&lt;/p&gt;
+&lt;p&gt;With &lt;b&gt;Let players on this network find the table&lt;/b&gt; ticked, the table
+appears in the list of everyone on your network who opens the same dialog. On
+a home network nothing else needs to be changed.&lt;/p&gt;
+&lt;p&gt;Friends on the internet can only reach you when your router forwards TCP
+port 7772 (or the port you chose) to your computer and your firewall lets it
+through. Tick &lt;b&gt;Open the port on my router&lt;/b&gt; and the game asks the router
+to do this; the chat then tells you the address to give your friends, or why
+the router said no.&lt;/p&gt;
+&lt;h3&gt;Joining a game&lt;/h3&gt;
+&lt;p&gt;Choose File &amp;gt; Host or Join&amp;hellip;, type your name, the host&apos;s address
+(a name such as &lt;i&gt;kitchen-pc&lt;/i&gt; or numbers such as &lt;i&gt;192.168.1.20&lt;/i&gt;) and
+the port the host gave you, and press &lt;b&gt;Join&lt;/b&gt;. Addresses you used before
+are offered in the list. Tables on your network that let themselves be found
+are listed in the dialog: double-click one to join it.&lt;/p&gt;
+&lt;h3&gt;When the connection drops&lt;/h3&gt;
+&lt;p&gt;If the connection to the host is lost, the window says &quot;Connection lost:
+reconnecting&amp;hellip;&quot; and tries again for up to two minutes; press
+&lt;b&gt;Cancel&lt;/b&gt; to give up. Your seat is kept for you for two minutes while the
+computer plays it, and you come back to it with your cards. When the hosting
+player ends the game, you are told &quot;The host has ended the game.&quot; and are
+back at the start.&lt;/p&gt;
+&lt;h3&gt;The Halvex Lobby&lt;/h3&gt;
+&lt;p&gt;The lobby is a separate program for meeting other players. It starts the
+game for you with the right name and address. The download window offers to
+fetch it when a download address is set.&lt;/p&gt;
+&lt;h3&gt;Seats and spectators&lt;/h3&gt;
+&lt;p&gt;The first four people take the seats. The next five watch as
+&lt;b&gt;spectators&lt;/b&gt; (spies): they see the game and chat but do not play. A
+tenth connection is told &quot;Game is full&quot;. Someone who joins while a game is
+running takes over a free seat from the computer, cards and all.&lt;/p&gt;
+&lt;p&gt;All players need the same version of the game; the chat tells you when
+someone&apos;s differs. When the hosting player closes the game, the table closes
+for everyone.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;Partida en solitario&lt;/h3&gt;
+&lt;p&gt;Una partida en solitario se organiza en tu ordenador y tú te sientas en el
+puesto 1; los jugadores del ordenador que elegiste ocupan los otros puestos
+(&lt;b&gt;Klot&lt;/b&gt; ocupa siempre el puesto 2). No hace falta red.&lt;/p&gt;
+&lt;h3&gt;Ser anfitrión&lt;/h3&gt;
+&lt;p&gt;Elige Archivo &amp;gt; Anfitrión o unirse&amp;hellip;, escribe tu nombre, deja el
+puerto (7772, salvo que tengas un motivo para cambiarlo) y pulsa &lt;b&gt;Ser
+anfitrión&lt;/b&gt;. El programa vuelve a empezar como anfitrión de una mesa nueva.
+Da a tus amigos la dirección de tu ordenador (el diálogo la muestra) y el
+puerto. Cuando estés listo, pulsa &lt;b&gt;Empezar partida&lt;/b&gt;: solo el anfitrión
+puede empezar una partida o echar a jugadores.&lt;/p&gt;
+&lt;p&gt;Con &lt;b&gt;Dejar que los jugadores de esta red encuentren la mesa&lt;/b&gt; marcado,
+la mesa aparece en la lista de todos los de tu red que abren el mismo diálogo.
+En una red doméstica no hay que cambiar nada más.&lt;/p&gt;
+&lt;p&gt;Los amigos de internet solo te alcanzan si tu router reenvía el puerto TCP
+7772 (o el que elegiste) a tu ordenador y tu cortafuegos lo deja pasar. Marca
+&lt;b&gt;Abrir el puerto en mi router&lt;/b&gt; y el juego se lo pide al router; después
+el chat te da la dirección para tus amigos, o el motivo por el que el router
+dijo que no.&lt;/p&gt;
+&lt;h3&gt;Unirse a una partida&lt;/h3&gt;
+&lt;p&gt;Elige Archivo &amp;gt; Anfitrión o unirse&amp;hellip;, escribe tu nombre, la dirección
+del anfitrión (un nombre como &lt;i&gt;pc-cocina&lt;/i&gt; o números como
+&lt;i&gt;192.168.1.20&lt;/i&gt;) y el puerto que te dio el anfitrión, y pulsa
+&lt;b&gt;Unirse&lt;/b&gt;. Las direcciones que ya usaste aparecen en la lista. Las mesas
+de tu red que se dejan encontrar aparecen en el diálogo: haz doble clic en
+una para unirte.&lt;/p&gt;
+&lt;h3&gt;Si se corta la conexión&lt;/h3&gt;
+&lt;p&gt;Si se pierde la conexión con el anfitrión, la ventana dice «Conexión
+perdida: reconectando…» y lo vuelve a intentar durante dos minutos como
+mucho; pulsa &lt;b&gt;Cancelar&lt;/b&gt; para rendirte. Tu puesto se te guarda dos
+minutos mientras el ordenador lo juega, y vuelves a él con tus cartas. Cuando
+el anfitrión termina la partida, se te dice «El anfitrión ha terminado la
+partida.» y vuelves al principio.&lt;/p&gt;
+&lt;h3&gt;El Halvex Lobby&lt;/h3&gt;
+&lt;p&gt;El lobby es un programa aparte para encontrar a otros jugadores. Abre el
+juego por ti con el nombre y la dirección correctos. La ventana de descarga
+ofrece bajarlo cuando hay una dirección de descarga configurada.&lt;/p&gt;
+&lt;h3&gt;Puestos y mirones&lt;/h3&gt;
+&lt;p&gt;Las cuatro primeras personas ocupan los puestos. Las cinco siguientes miran
+como &lt;b&gt;mirones&lt;/b&gt;: ven la partida y chatean, pero no juegan. Una décima
+conexión recibe «La partida está llena». Quien se une durante una partida
+ocupa un puesto libre del ordenador, con sus cartas.&lt;/p&gt;
+&lt;p&gt;Todos los jugadores necesitan la misma versión del juego; el chat avisa
+cuando la de alguien es distinta. Cuando el anfitrión cierra el juego, la mesa
+se cierra para todos.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;Your turn&lt;/h3&gt;
+&lt;ol&gt;
+&lt;li&gt;&lt;b&gt;Take a card&lt;/b&gt;: click the deck to draw the top card, or click the
+face-up card to take it. A wild card on the pile may be taken; a skip card
+may not.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Lay your stage&lt;/b&gt; (once per round): select the cards it needs and lay
+them together. You may select a few cards too many; the game takes what the
+stage needs and leaves the rest in your hand.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Hit&lt;/b&gt; (only after your stage is laid): add single cards to any group
+on the table, yours or another player&apos;s.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Discard&lt;/b&gt;: throw one card onto the face-up pile. This ends your
+turn.&lt;/li&gt;
+&lt;/ol&gt;
+&lt;h3&gt;Hints&lt;/h3&gt;
+&lt;p&gt;Not sure what to do? On your turn choose Play &amp;gt; Hint (or press
+&lt;b&gt;H&lt;/b&gt;): the cards to play are raised, the pile or group to play on is
+outlined, and the status line says why. Nothing is played until you do
+it.&lt;/p&gt;
+&lt;h3&gt;Wild cards&lt;/h3&gt;
+&lt;p&gt;A wild card (W) stands for any number and any colour. A set still needs at
+least two real cards of its number: 7 7 W is a set of 3, but 7 W W is not.
+Wild cards left over when you lay a run make it longer.&lt;/p&gt;
+&lt;h3&gt;Skip cards&lt;/h3&gt;
+&lt;p&gt;When you discard a skip card (S), the next player loses his turn. A skip
+cannot be taken from the pile. Inside a set or a run a skip counts as a 1.&lt;/p&gt;
+&lt;h3&gt;Hits&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;On a &lt;b&gt;set&lt;/b&gt;: a card of the same number (5 on 5 5 5), or a wild.&lt;/li&gt;
+&lt;li&gt;On a &lt;b&gt;run&lt;/b&gt;: the next number at either end (3 or 8 on 4 5 6 7), or a
+wild at the end you choose. Runs go from 1 to 12 and do not wrap round.&lt;/li&gt;
+&lt;li&gt;On a &lt;b&gt;colour group&lt;/b&gt;: any card of that colour, or a wild.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;A group holds at most 12 cards. Hitting your last card ends the round at
+once, without a discard.&lt;/p&gt;
+&lt;h3&gt;End of a round&lt;/h3&gt;
+&lt;p&gt;A round ends when a player has no cards left, or when every player in the
+round has laid his stage. The next round is dealt seven seconds later.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;Tu turno&lt;/h3&gt;
+&lt;ol&gt;
+&lt;li&gt;&lt;b&gt;Coger una carta&lt;/b&gt;: haz clic en el mazo para robar la carta de arriba,
+o en la carta boca arriba para cogerla. Un comodín del montón de descarte se
+puede coger; una carta de salto no.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Bajar tu fase&lt;/b&gt; (una vez por ronda): elige las cartas que necesita y
+bájalas juntas. Puedes elegir alguna carta de más; el juego toma lo que la fase
+necesita y deja el resto en tu mano.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Añadir&lt;/b&gt; (solo con tu fase bajada): añade cartas sueltas a cualquier
+combinación de la mesa, tuya o de otro jugador.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Descartar&lt;/b&gt;: echa una carta al montón de descarte. Así termina tu
+turno.&lt;/li&gt;
+&lt;/ol&gt;
+&lt;h3&gt;Pistas&lt;/h3&gt;
+&lt;p&gt;¿No sabes qué hacer? En tu turno elige Jugar &amp;gt; Pista (o pulsa
+&lt;b&gt;H&lt;/b&gt;): las cartas que jugar se levantan, el montón o la combinación donde
+jugarlas se marca, y la línea de estado dice por qué. No se juega nada hasta
+que lo hagas tú.&lt;/p&gt;
+&lt;h3&gt;Comodines&lt;/h3&gt;
+&lt;p&gt;Un comodín (W) vale por cualquier número y cualquier color. Un grupo necesita
+aun así al menos dos cartas reales de su número: 7 7 W es un grupo de 3, pero
+7 W W no. Los comodines que sobran al bajar una escalera la alargan.&lt;/p&gt;
+&lt;h3&gt;Cartas de salto&lt;/h3&gt;
+&lt;p&gt;Cuando descartas una carta de salto (S), el siguiente jugador pierde su
+turno. Un salto no se puede coger del montón. Dentro de un grupo o de una
+escalera, un salto cuenta como un 1.&lt;/p&gt;
+&lt;h3&gt;Añadir cartas&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;A un &lt;b&gt;grupo&lt;/b&gt;: una carta del mismo número (5 a 5 5 5) o un comodín.&lt;/li&gt;
+&lt;li&gt;A una &lt;b&gt;escalera&lt;/b&gt;: el número siguiente en cualquiera de los dos extremos
+(3 u 8 a 4 5 6 7) o un comodín en el extremo que elijas. Las escaleras van del
+1 al 12 y no dan la vuelta.&lt;/li&gt;
+&lt;li&gt;A un &lt;b&gt;bloque de color&lt;/b&gt;: cualquier carta de ese color o un comodín.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Una combinación tiene como mucho 12 cartas. Si añades tu última carta, la
+ronda termina en el acto, sin descarte.&lt;/p&gt;
+&lt;h3&gt;Fin de una ronda&lt;/h3&gt;
+&lt;p&gt;Una ronda termina cuando un jugador se queda sin cartas o cuando todos los
+jugadores de la ronda han bajado su fase. La siguiente ronda se reparte siete
+segundos después.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
 &lt;p&gt;Everything in the Options menu is remembered for the next time, in the
 settings file &lt;i&gt;halvexlobby.ini&lt;/i&gt;.&lt;/p&gt;
 &lt;ul&gt;
@@ -604,6 +648,11 @@ turn.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Bot Speed&lt;/b&gt;: how long the computer players think before each move:
 Slow (2 seconds), Normal (1 second) or Fast (half a second). It counts when
 you host.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Computer Level&lt;/b&gt;: Designed plays the computer players&apos; usual game;
+Strong plays harder, for players who want a challenge. It counts when you
+host.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Animations&lt;/b&gt;: cards move across the table when they are drawn,
+discarded or laid; switch it off for a table that changes at once.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Text Size&lt;/b&gt;: the size of the chat text.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Text Color&lt;/b&gt; and &lt;b&gt;Action Color&lt;/b&gt;: the colours of your chat lines
 and of your actions (lines typed as &lt;i&gt;/me waves&lt;/i&gt;).&lt;/li&gt;
@@ -640,6 +689,12 @@ turno.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Velocidad del ordenador&lt;/b&gt;: cuánto piensan los jugadores del ordenador
 antes de cada jugada: Lenta (2 segundos), Normal (1 segundo) o Rápida (medio
 segundo). Cuenta cuando eres el anfitrión.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Nivel del ordenador&lt;/b&gt;: Normal juega la partida de siempre de los
+jugadores del ordenador; Fuerte juega más duro, para quien busca un reto.
+Cuenta cuando eres el anfitrión.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Animaciones&lt;/b&gt;: las cartas se mueven por la mesa al robarlas,
+descartarlas o bajarlas; desactívalas para que la mesa cambie al
+instante.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Tamaño del texto&lt;/b&gt;: el tamaño del texto del chat.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Color del texto&lt;/b&gt; y &lt;b&gt;Color de las acciones&lt;/b&gt;: los colores de tus
 líneas de chat y de tus acciones (líneas escritas como &lt;i&gt;/me saluda&lt;/i&gt;).&lt;/li&gt;
@@ -1485,12 +1540,12 @@ Una mesa de Velmora sin ventana: las opciones son las de
         <translation>Línea de chat o mesa</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The whole game can be played from the keyboard once the table has the keys: &lt;b&gt;Esc&lt;/b&gt; leaves the chat line for the table; &lt;b&gt;F6&lt;/b&gt; goes back and forth between the chat line and the table. A ring shows where the keys act. A click on the table leaves the keys in the chat line.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;, &lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring over your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;raise or lower the card under the ring (as a click)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;draw a card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pick up the discard&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt; or &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;discard the raised card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lay your stage with the raised cards&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sort your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring through your hand, the draw pile, the discard pile and every laid group&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; on a group&lt;/td&gt;&lt;td&gt;choose the end a hit goes to&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on a group: place a hit with the raised card; on a pile: as a click&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;make the table bigger, smaller, or 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;p&gt;Toda la partida se puede jugar con el teclado en cuanto la mesa tiene las teclas: &lt;b&gt;Esc&lt;/b&gt; pasa de la línea de chat a la mesa; &lt;b&gt;F6&lt;/b&gt; va y viene entre la línea de chat y la mesa. Un anillo muestra dónde actúan las teclas. Un clic en la mesa deja las teclas en la línea de chat.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt;, &lt;b&gt;Inicio&lt;/b&gt;, &lt;b&gt;Fin&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover el anillo por tu mano&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Espacio&lt;/b&gt;&lt;/td&gt;&lt;td&gt;levantar o bajar la carta del anillo (como un clic)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;robar una carta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;recoger el descarte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supr&lt;/b&gt; o &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;descartar la carta levantada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;bajar tu fase con las cartas levantadas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ordenar tu mano&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Mayús+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover el anillo por tu mano, el mazo, el montón de descarte y cada combinación bajada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt; sobre una combinación&lt;/td&gt;&lt;td&gt;elegir el extremo al que se añade&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Intro&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sobre una combinación: añadir la carta levantada; sobre un montón: como un clic&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;hacer la mesa más grande, más pequeña o al 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
-    </message>
-    <message>
         <source>Hint</source>
         <translation>Pista</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The whole game can be played from the keyboard once the table has the keys: &lt;b&gt;Esc&lt;/b&gt; leaves the chat line for the table; &lt;b&gt;F6&lt;/b&gt; goes back and forth between the chat line and the table. A ring shows where the keys act. A click on the table leaves the keys in the chat line.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;, &lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring over your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;raise or lower the card under the ring (as a click)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;draw a card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pick up the discard&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt; or &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;discard the raised card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lay your stage with the raised cards&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sort your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;&lt;/td&gt;&lt;td&gt;show a hint for your turn&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring through your hand, the draw pile, the discard pile and every laid group&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; on a group&lt;/td&gt;&lt;td&gt;choose the end a hit goes to&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on a group: place a hit with the raised card; on a pile: as a click&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;make the table bigger, smaller, or 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;p&gt;Toda la partida se puede jugar con el teclado en cuanto la mesa tiene las teclas: &lt;b&gt;Esc&lt;/b&gt; pasa de la línea de chat a la mesa; &lt;b&gt;F6&lt;/b&gt; va y viene entre la línea de chat y la mesa. Un anillo muestra dónde actúan las teclas. Un clic en la mesa deja las teclas en la línea de chat.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt;, &lt;b&gt;Inicio&lt;/b&gt;, &lt;b&gt;Fin&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover el anillo por tu mano&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Espacio&lt;/b&gt;&lt;/td&gt;&lt;td&gt;levantar o bajar la carta del anillo (como un clic)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;robar una carta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;recoger el descarte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supr&lt;/b&gt; o &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;descartar la carta levantada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;bajar tu fase con las cartas levantadas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ordenar tu mano&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mostrar una pista para tu turno&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Mayús+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover el anillo por tu mano, el mazo, el montón de descarte y cada combinación bajada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt; sobre una combinación&lt;/td&gt;&lt;td&gt;elegir el extremo al que se añade&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Intro&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sobre una combinación: añadir la carta levantada; sobre un montón: como un clic&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;hacer la mesa más grande, más pequeña o al 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>

@@ -22,10 +22,13 @@ player works through ten <b>stages</b>: fixed combinations of cards such as
 "2 Sets of 3" or "Run of 7". The first player to finish the tenth stage wins
 the game.</p>
 <h3>Starting</h3>
-<p>Start the program and a solo game begins at once: you play at seat 1
-against the computer. Press <b>Start Game</b> (or File &gt; Start Game) to
-deal. To play with friends, use File &gt; Host or Join&hellip; (see
-<i>Connecting</i>).</p>
+<p>When the program starts it asks how you want to play. For a solo game,
+choose one to three computer players and press <b>Play Solo Game</b>: you sit
+at seat 1. Press <b>Start Game</b> (or File &gt; Start Game) to deal. To play
+with friends, press <b>Host a Game</b> or <b>Join a Game</b>, or later use
+File &gt; Host or Join&hellip; (see <i>Connecting</i>). A game you left
+unfinished is saved: <b>Resume the unfinished game</b> picks it up where it
+stopped.</p>
 <h3>The cards</h3>
 <p>The deck has 108 cards: the numbers 1 to 12 in four colours (blue, brown,
 green and red), each twice; eight wild cards marked <b>W</b>; and four skip
@@ -43,9 +46,9 @@ games you played. Press F1 at any time to open this help.</p>
 )")},
     {QT_TRANSLATE_NOOP("Help", "Connecting"), QT_TRANSLATE_NOOP("Help", R"(
 <h3>Solo game</h3>
-<p>Started on its own the program hosts a game on your computer and you sit
-at seat 1. The computer player <b>Klot</b> always takes seat 2 when nobody else
-does. No network is needed.</p>
+<p>A solo game is hosted on your computer and you sit at seat 1; the computer
+players you chose take the other seats (<b>Klot</b> always takes seat 2). No
+network is needed.</p>
 <h3>Hosting a game</h3>
 <p>Choose File &gt; Host or Join&hellip;, type your name, keep the port
 (7772 unless you have a reason to change it) and press <b>Host</b>. The
@@ -53,14 +56,27 @@ program restarts as the host of a new table. Tell your friends your
 computer's address (the dialog lists it) and the port. When you are ready,
 press <b>Start Game</b>: only the hosting player can start a game or remove
 players.</p>
+<p>With <b>Let players on this network find the table</b> ticked, the table
+appears in the list of everyone on your network who opens the same dialog. On
+a home network nothing else needs to be changed.</p>
 <p>Friends on the internet can only reach you when your router forwards TCP
 port 7772 (or the port you chose) to your computer and your firewall lets it
-through. On a home network nothing needs to be changed.</p>
+through. Tick <b>Open the port on my router</b> and the game asks the router
+to do this; the chat then tells you the address to give your friends, or why
+the router said no.</p>
 <h3>Joining a game</h3>
 <p>Choose File &gt; Host or Join&hellip;, type your name, the host's address
 (a name such as <i>kitchen-pc</i> or numbers such as <i>192.168.1.20</i>) and
 the port the host gave you, and press <b>Join</b>. Addresses you used before
-are offered in the list.</p>
+are offered in the list. Tables on your network that let themselves be found
+are listed in the dialog: double-click one to join it.</p>
+<h3>When the connection drops</h3>
+<p>If the connection to the host is lost, the window says "Connection lost:
+reconnecting&hellip;" and tries again for up to two minutes; press
+<b>Cancel</b> to give up. Your seat is kept for you for two minutes while the
+computer plays it, and you come back to it with your cards. When the hosting
+player ends the game, you are told "The host has ended the game." and are
+back at the start.</p>
 <h3>The Halvex Lobby</h3>
 <p>The lobby is a separate program for meeting other players. It starts the
 game for you with the right name and address. The download window offers to
@@ -88,6 +104,11 @@ on the table, yours or another player's.</li>
 <li><b>Discard</b>: throw one card onto the face-up pile. This ends your
 turn.</li>
 </ol>
+<h3>Hints</h3>
+<p>Not sure what to do? On your turn choose Play &gt; Hint (or press
+<b>H</b>): the cards to play are raised, the pile or group to play on is
+outlined, and the status line says why. Nothing is played until you do
+it.</p>
 <h3>Wild cards</h3>
 <p>A wild card (W) stands for any number and any colour. A set still needs at
 least two real cards of its number: 7 7 W is a set of 3, but 7 W W is not.
@@ -201,6 +222,11 @@ turn.</li>
 <li><b>Bot Speed</b>: how long the computer players think before each move:
 Slow (2 seconds), Normal (1 second) or Fast (half a second). It counts when
 you host.</li>
+<li><b>Computer Level</b>: Designed plays the computer players' usual game;
+Strong plays harder, for players who want a challenge. It counts when you
+host.</li>
+<li><b>Animations</b>: cards move across the table when they are drawn,
+discarded or laid; switch it off for a table that changes at once.</li>
 <li><b>Text Size</b>: the size of the chat text.</li>
 <li><b>Text Color</b> and <b>Action Color</b>: the colours of your chat lines
 and of your actions (lines typed as <i>/me waves</i>).</li>

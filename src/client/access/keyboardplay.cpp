@@ -290,6 +290,7 @@ QString KeyboardPlay::helpHtml() {
         "<tr><td><b>Delete</b> or <b>X</b></td><td>discard the raised card</td></tr>"
         "<tr><td><b>L</b></td><td>lay your stage with the raised cards</td></tr>"
         "<tr><td><b>S</b></td><td>sort your hand</td></tr>"
+        "<tr><td><b>H</b></td><td>show a hint for your turn</td></tr>"
         "<tr><td><b>Tab</b>, <b>Shift+Tab</b></td><td>move the ring through your hand, the draw pile, the "
         "discard pile and every laid group</td></tr>"
         "<tr><td><b>Left</b>, <b>Right</b> on a group</td><td>choose the end a hit goes to</td></tr>"
