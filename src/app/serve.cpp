@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QHostInfo>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
 #include "app/quitsignals.h"
+#include "app/startupmemory.h"
 #include "host/announcer.h"
 #include "host/tserver.h"
 #include "net/workerportmapper.h"
@@ -96,6 +98,8 @@ int serve(const Options& options) {
     std::cout << "Velmora host listening on port " << server.port() << std::endl;
     // Destroyed after the loop ends (SIGTERM too), which removes the mapping.
     const auto mapper = openRouterPort(server.port(), options);
+    // Once the loop runs, start-up is over: a table may wait for days.
+    QTimer::singleShot(0, [] { releaseStartupMemory(); });
     return QCoreApplication::exec();
 }
 
