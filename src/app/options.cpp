@@ -217,7 +217,8 @@ int reportOptions(const Options& options, const QString& program) {
                          .arg(program, options.error));
         return 2;
     case Options::Action::Play:
-    case Options::Action::Serve: break;
+    case Options::Action::Serve:
+    case Options::Action::Find: break;  // the caller runs these
     }
     return 0;
 }
