@@ -1847,6 +1847,14 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
         <source>A game is under way. Resume the unfinished game instead? The game now played ends for everyone.</source>
         <translation>Ein Spiel läuft gerade. Stattdessen das unvollendete Spiel fortsetzen? Das laufende Spiel endet dann für alle.</translation>
     </message>
+    <message>
+        <source>The unfinished game is resumed.</source>
+        <translation>Das unterbrochene Spiel wird fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>The unfinished game cannot be resumed: %1.</source>
+        <translation>Das unterbrochene Spiel kann nicht fortgesetzt werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>velmora::client::ZoomMenu</name>
@@ -2123,6 +2131,14 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     <message>
         <source>Asks the router (UPnP, else NAT-PMP) to let players from the internet reach the table.</source>
         <translation>Bittet den Router (UPnP, sonst NAT-PMP), Spieler aus dem Internet zum Tisch durchzulassen.</translation>
+    </message>
+    <message>
+        <source>Resume the unfinished game</source>
+        <translation>Das unterbrochene Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>Those who played it take their seats back when they join again.</source>
+        <translation>Wer mitgespielt hat, bekommt beim erneuten Beitreten seinen Platz zurück.</translation>
     </message>
 </context>
 <context>

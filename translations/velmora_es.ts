@@ -1850,6 +1850,14 @@ Una mesa de Velmora sin ventana: las opciones son las de
         <source>A game is under way. Resume the unfinished game instead? The game now played ends for everyone.</source>
         <translation>Hay una partida en curso. ¿Continuar en su lugar la partida sin terminar? La partida actual termina para todos.</translation>
     </message>
+    <message>
+        <source>The unfinished game is resumed.</source>
+        <translation>La partida sin terminar continúa.</translation>
+    </message>
+    <message>
+        <source>The unfinished game cannot be resumed: %1.</source>
+        <translation>La partida sin terminar no se puede continuar: %1.</translation>
+    </message>
 </context>
 <context>
     <name>velmora::client::ZoomMenu</name>
@@ -2126,6 +2134,14 @@ Una mesa de Velmora sin ventana: las opciones son las de
     <message>
         <source>Asks the router (UPnP, else NAT-PMP) to let players from the internet reach the table.</source>
         <translation>Pide al router (UPnP, si no NAT-PMP) que deje llegar a la mesa a jugadores de internet.</translation>
+    </message>
+    <message>
+        <source>Resume the unfinished game</source>
+        <translation>Continuar la partida sin terminar</translation>
+    </message>
+    <message>
+        <source>Those who played it take their seats back when they join again.</source>
+        <translation>Quienes la jugaron recuperan su puesto al volver a unirse.</translation>
     </message>
 </context>
 <context>

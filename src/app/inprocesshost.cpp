@@ -12,7 +12,8 @@ void InProcessHost::setStateFile(const QString& path) {
     if (!path.isEmpty() && QFileInfo::exists(path)) {
         auto table = std::make_unique<host::SavedTable>();
         const std::string problem = host::loadtablefile(path.toStdString(), *table);
-        savedGame_ = {true, QString::fromStdString(problem)};
+        savedGame_ = {true, QString::fromStdString(problem), path};
+        for (int s = 2; s <= kSeats && problem.empty(); ++s) savedGame_.withOthers |= !table->tokens[s].empty();
         if (problem.empty()) saved_ = std::move(table);
     }
     server_.setStateFile(path.toStdString());

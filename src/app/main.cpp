@@ -60,9 +60,14 @@ int main(int argc, char** argv) {
     // never a solo game.
     const bool hosting = parsed.launch.size() >= 3 && parsed.launch[2] == QLatin1String("true");
     if (hosting && parsed.openPort) options.portMapper = velmora::net::makeRouterPortMapper();
+    // --resume: the window's host goes on with that game and keeps saving it there.
+    const bool resuming = !parsed.resumeFile.isEmpty();
+    options.resumeSaved = resuming;
     velmora::client::Tchat window(parsed.launch, std::move(options));
     velmora::app::InProcessHost host;  // created last, after the side windows
-    host.setStateFile(velmora::client::playerFilePath(QStringLiteral("table.state"), velmora::client::FileKind::Data));
+    host.setStateFile(resuming ? parsed.resumeFile
+                               : velmora::client::playerFilePath(QStringLiteral("table.state"),
+                                                                 velmora::client::FileKind::Data));
     window.setHost(&host);
     const auto announcer = hosting ? velmora::app::startAnnouncing(host.server(), parsed,
                                                                    parsed.launch[0] + QStringLiteral("'s table"))

@@ -41,6 +41,7 @@ inline constexpr char kPickdiscard[] = "CMD_pickdiscard";
 inline constexpr char kPlayasound[] = "CMD_playasound";
 inline constexpr char kPlayerdisconnected[] = "CMD_playerdisconnected";
 inline constexpr char kPlayerror[] = "CMD_playerror";
+inline constexpr char kPoints[] = "CMD_points";
 inline constexpr char kPlaystage[] = "CMD_playstage";
 inline constexpr char kRejoin[] = "CMD_rejoin";
 inline constexpr char kRejoinrefused[] = "CMD_rejoinrefused";
@@ -58,6 +59,10 @@ inline constexpr char kWrongversion[] = "CMD_wrongversion";
 // ignore these names, so both ends fall back to the designed login.
 inline constexpr int kSeatTokenHexDigits = 32;   // 128 random bits
 inline constexpr int kSeatHoldSeconds = 120;
+
+// The designed snapshot carries no penalty points, so after it the host also
+// sends "CMD_points" and for each seat 1..4 "+" seat "+" point total; a
+// window that came back or joined late shows them before the next round end.
 
 // The command names each end handles, in the order it compares them.
 inline constexpr std::array<std::string_view, 12> kHostCommands = {

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -18,6 +19,7 @@ namespace {
 constexpr std::string_view kHeader = "velmora-table 1";
 constexpr std::size_t kMaxWords = kDeckSize + 4;   // the deck line is the longest
 constexpr int kMaxNumber = 999999999;
+constexpr std::string_view kTempMark = ".tmp-";
 
 // FNV-1a over everything before the end line: a torn or altered file shows.
 std::uint64_t checksum(std::string_view text) {
@@ -256,7 +258,7 @@ std::string writetablefile(const std::string& path, std::string_view text) {
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
-        temp = path + ".tmp-" + std::to_string(names());
+        temp = path + std::string(kTempMark) + std::to_string(names());
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     }
     if (fd < 0) return "cannot create a file beside " + path + " (" + std::strerror(errno) + ")";
@@ -275,6 +277,27 @@ std::string writetablefile(const std::string& path, std::string_view text) {
         return "cannot write " + path + " (" + why + ")";
     }
     return {};
+}
+
+int removeleftovers(const std::string& path, int minAgeSeconds) {
+    namespace fs = std::filesystem;
+    const fs::path file(path);
+    const std::string prefix = file.filename().string() + std::string(kTempMark);
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    const auto oldest = fs::file_time_type::clock::now() - std::chrono::seconds(minAgeSeconds);
+    std::error_code ec;
+    int removed = 0;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() || name.size() > prefix.size() + 20 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos) continue;
+        std::error_code e;
+        if (!it->is_regular_file(e) || it->is_symlink(e)) continue;   // our temporary files are plain files
+        if (const auto changed = it->last_write_time(e); e || changed > oldest) continue;
+        removed += fs::remove(it->path(), e) && !e;
+    }
+    return removed;
 }
 
 std::string loadtablefile(const std::string& path, SavedTable& out) {

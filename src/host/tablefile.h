@@ -38,6 +38,13 @@ std::string readtable(std::string_view text, SavedTable& out);
 // text or what failed.
 std::string writetablefile(const std::string& path, std::string_view text);
 
+// A crash between a temporary file's creation and its rename leaves it
+// behind. Removes, in the folder of `path` only, the regular files named as
+// writetablefile names its temporary files (path, ".tmp-", digits) whose last
+// change is at least `minAgeSeconds` old: a writer's own lasts milliseconds.
+// Nothing else is touched. Gives how many went.
+int removeleftovers(const std::string& path, int minAgeSeconds = 10);
+
 // Reads and checks the file at `path` (at most kMaxTableFile bytes); never
 // changes or removes it.
 std::string loadtablefile(const std::string& path, SavedTable& out);

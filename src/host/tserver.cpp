@@ -46,6 +46,9 @@ TServer::~TServer() {
     // no event reaches a half-destroyed host.
     for (Place& p : places_)
         if (TSock* s = p.sock) s->OnInfo = nullptr, s->OnDisconnect = nullptr, s->OnRead = nullptr, s->OnDrop = nullptr;
+    // The last table is on disk before the host goes.
+    saves_.flush();
+    if (const std::string problem = saves_.problem(); !problem.empty()) log_.write(0, "autosave", problem);
 }
 
 void TServer::listen(const QString& portName, const QString& address) {

@@ -14,6 +14,7 @@
 
 #include "host/computer.h"
 #include "host/guesslimit.h"
+#include "host/savewriter.h"
 #include "host/table.h"
 #include "host/tablefile.h"
 #include "net/diagnostics.h"
@@ -97,7 +98,10 @@ public:
     // Autosave: the whole table is written to this file after every turn,
     // round end and new seat token, and the file is removed when the game
     // ends. Empty: nothing is saved.
-    void setStateFile(std::string path) { stateFile_ = std::move(path); }
+    // Temporary files a crash left beside it go first.
+    void setStateFile(std::string path);
+    // Returns once the saves handed over are on disk (the host's end waits too).
+    void flushSaves() { saves_.flush(); }
     // Carries on a saved game, before anyone connects: every seat with a
     // token is held for its person (in a hosted game not place 1, which the
     // hosting player's own window takes by connecting first).
@@ -131,6 +135,7 @@ private:
     void leave(int place, net::TSock* sock);
     void passOwnership();
     std::string snapshot(int place) const;
+    void sendSnapshot(int place);
     // Held seats and tokens (tserver_seats.cpp).
     void giveToken(int seat);
     void holdOrFree(int seat, bool removed);
@@ -159,6 +164,7 @@ private:
     std::array<QTimer, kSeats + 1> holdTimers_;
     GuessLimit guesses_;
     std::string stateFile_;
+    SaveWriter saves_;
     bool saved_ = false;   // the file holds this host's game
     QTimer resumeWait_;
 };

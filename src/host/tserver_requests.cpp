@@ -82,9 +82,18 @@ void TServer::receivedlogininfo(std::string_view payload, int sender) {
         sendTo(manager(), wire::message(cmd::kHavewrongversion, me.name));
         sendTo(place, wire::message(cmd::kWrongversion, ""));
     }
-    if (table_.state().gameon == 1) sendTo(place, snapshot(place));
+    if (table_.state().gameon == 1) sendSnapshot(place);
     giveToken(place);
     passOwnership();
+}
+
+// The designed snapshot, then the points it has no room for (peers that do
+// not know "CMD_points" drop it).
+void TServer::sendSnapshot(int place) {
+    sendTo(place, snapshot(place));
+    wire::MessageBuilder points(cmd::kPoints);
+    for (int s = 1; s <= kSeats; ++s) points.add(s).add(table_.player(s).points);
+    sendTo(place, points.str());
 }
 
 std::string TServer::snapshot(int place) const {

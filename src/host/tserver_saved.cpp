@@ -7,20 +7,28 @@
 
 namespace velmora::host {
 
+void TServer::setStateFile(std::string path) {
+    stateFile_ = std::move(path);
+    if (stateFile_.empty()) return;
+    if (const int n = removeleftovers(stateFile_))
+        log_.write(0, "autosave", "removed " + std::to_string(n) + " temporary file(s) an interrupted save left");
+}
+
 void TServer::autosave() {
     if (stateFile_.empty()) return;
     if (table_.state().gameon != 1) {
         // Over: nothing is left to resume. A file this host never wrote (an
         // earlier game nobody resumed) is left alone.
-        if (saved_) std::remove(stateFile_.c_str());
+        if (saved_) saves_.remove(stateFile_);
         saved_ = false;
         return;
     }
     std::array<std::string, kSeats + 1> tokens;
     for (int s = 1; s <= kSeats; ++s) tokens[s] = places_[s].token;
-    const std::string problem = writetablefile(stateFile_, tabletext(table_.state(), tokens));
-    if (!problem.empty()) return log_.write(0, "autosave", problem);
+    // The turn pays for the text only; the disk's part is the writer's.
+    saves_.write(stateFile_, tabletext(table_.state(), tokens));
     saved_ = true;
+    if (const std::string problem = saves_.problem(); !problem.empty()) log_.write(0, "autosave", problem);
 }
 
 void TServer::resume(const SavedTable& saved) {
@@ -38,7 +46,7 @@ void TServer::resume(const SavedTable& saved) {
     // Whoever is at the table already (the hosting player's own window) sees
     // it as someone arriving during a game does.
     for (int p = 1; p <= table_.state().seatsused && p <= kPlaces; ++p)
-        if (places_[p].loggedIn && table_.player(p).connected == 1) sendTo(p, snapshot(p));
+        if (places_[p].loggedIn && table_.player(p).connected == 1) sendSnapshot(p);
     // Everyone was cut at the same moment: a person's turn waits a while for
     // them before the computer takes it; a computer seat plays on at once.
     const int turn = saved.table.curplayer;

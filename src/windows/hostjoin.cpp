@@ -82,6 +82,11 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", tr("Velmora - Ho
     openPort_->setObjectName(QStringLiteral("check_openport"));
     openPort_->setToolTip(tr("Asks the router (UPnP, else NAT-PMP) to let players from the internet reach the table."));
     layout->addWidget(openPort_);
+    resume_ = new QCheckBox(tr("Resume the unfinished game"), this);
+    resume_->setObjectName(QStringLiteral("check_resume"));
+    resume_->setToolTip(tr("Those who played it take their seats back when they join again."));
+    resume_->hide();
+    layout->addWidget(resume_);
     router_ = feltText(QString(), this);
     router_->setObjectName(QStringLiteral("label_router"));
     router_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -144,6 +149,12 @@ void Thostjoin::setOwnAddresses(const QStringList& addresses) {
                       : tr("Others join you at: ") + addresses.join(QStringLiteral(", ")));
 }
 
+void Thostjoin::setSavedGame(const QString& file, bool resume) {
+    savedFile_ = file;
+    resume_->setVisible(!file.isEmpty());
+    resume_->setChecked(resume && !file.isEmpty());
+}
+
 void Thostjoin::setRouterStatus(const QString& text) {
     router_->setText(text);
     router_->setVisible(!text.isEmpty());
@@ -184,6 +195,7 @@ void Thostjoin::choose(bool host) {
     choice.port = quint16(port_->value());
     choice.announce = host && announce_->isChecked();
     choice.openPort = host && openPort_->isChecked();
+    if (host && resume_->isChecked()) choice.resumeFile = savedFile_;
     if (!host) choice.address = address_->currentText().trimmed();
     if (choice.name.isEmpty()) {
         problem_->setText(tr("Type your name first."));

@@ -24,6 +24,7 @@ struct HostJoinChoice {
     bool host = false;
     bool announce = false;  // hosting: let players on this network find the table
     bool openPort = false;  // hosting: ask the router to open the port
+    QString resumeFile;     // hosting: go on with the game saved there
 };
 
 // "address:port" as the recent list keeps it, and back (false when the text
@@ -49,6 +50,9 @@ public:
     // Enter hosts, or joins, as the player asked on the first screen.
     void preferHost(bool host);
     void setOpenPort(bool on) { openPort_->setChecked(on); }
+    // The unfinished game a hosted table can go on with (empty: none, and
+    // the choice is hidden), and whether the choice is ticked.
+    void setSavedGame(const QString& file, bool resume);
     // What the router said about the port of the table hosted now: where
     // friends elsewhere join, or why they cannot. Empty hides the line.
     void setRouterStatus(const QString& text);
@@ -61,6 +65,7 @@ public:
     QSpinBox* spin_port() const { return port_; }
     QCheckBox* check_announce() const { return announce_; }
     QCheckBox* check_openport() const { return openPort_; }
+    QCheckBox* check_resume() const { return resume_; }
     QString routerStatus() const { return router_->text(); }
     QListWidget* list_tables() const { return tables_; }
     QString problem() const { return problem_->text(); }
@@ -85,6 +90,8 @@ private:
     QPushButton* host_;
     QPushButton* join_;
     QCheckBox* openPort_;
+    QCheckBox* resume_;
+    QString savedFile_;
     QLabel* router_;
     QListWidget* tables_;
 };

@@ -100,15 +100,18 @@ TEST(Resume, AKilledHostComesBackWithEveryCardTheHandsAndTheTurn) {
         p.turn();
         ASSERT_TRUE(waitUntil([&] { return ann.count("CMD_nextplayer+") > turns; }));
     }
-    // Relayed after the last turn was handled, so its save is on disk.
+    // Relayed after the last turn was handled, so its turn is known here.
     ann.line->sendMessage("CMD_chat+1+saved?");
     ASSERT_TRUE(ann.line->waitFor("CMD_chat+Ann chats: saved?"));
     const int turn = turnOf(ann);
-    first.reset();   // SIGKILL: no chance to write anything more
-
+    // Its save reaches the disk a moment later, off the table's thread; the
+    // turn before it names the other seat. Every card is there exactly once.
     host::SavedTable saved;
-    ASSERT_EQ(host::loadtablefile(state.toStdString(), saved), "");   // every card exactly once
-    EXPECT_EQ(saved.table.curplayer, turn);
+    ASSERT_TRUE(waitUntil([&] {
+        return host::loadtablefile(state.toStdString(), saved).empty() && saved.table.curplayer == turn;
+    }));
+    first.reset();   // SIGKILL: no chance to write anything more
+    ASSERT_EQ(host::loadtablefile(state.toStdString(), saved), "");
     for (Person* p : {&ann, &bob})
         for (int k = 1; k <= kHandSlots; ++k) EXPECT_EQ(saved.table.players[p->seat].hand[k], p->hand.count(k) ? p->hand[k] : 0);
 

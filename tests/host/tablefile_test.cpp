@@ -106,5 +106,26 @@ TEST_F(TableFile, FileIsReplacedWholeAndARefusedOneIsKept) {
     EXPECT_NE(writetablefile(dir + "/no/such/folder", text), "");
 }
 
+// What a crash mid-save leaves goes; nothing else in the folder does, and a
+// temporary file a writer may still be using stays.
+TEST(TableFileLeftovers, OnlyOurOldTemporaryFilesGo) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(::testing::TempDir()) / "leftovers";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "table.state.tmp-77");
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {"table.state.tmp-123", "table.state.tmp-456", "table.state.tmp-12x", "other.tmp-1",
+                             "table.state", "table.state.tmp-", "outside"}) {
+        std::ofstream(dir / name) << "x";
+        if (std::string_view(name) != "table.state.tmp-456") fs::last_write_time(dir / name, old);
+    }
+    fs::create_symlink(dir / "outside", dir / "table.state.tmp-9");
+    EXPECT_EQ(removeleftovers((dir / "table.state").string()), 1);
+    EXPECT_FALSE(fs::exists(dir / "table.state.tmp-123"));
+    for (const char* kept : {"table.state.tmp-456", "table.state.tmp-12x", "other.tmp-1", "table.state",
+                             "table.state.tmp-", "outside", "table.state.tmp-9", "table.state.tmp-77"})
+        EXPECT_TRUE(fs::exists(fs::symlink_status(dir / kept))) << kept;
+}
+
 }  // namespace
 }  // namespace velmora::host::testing

@@ -116,9 +116,11 @@ TEST_F(Seats, HeldSeatIsPlayedToTheEndAndTheEndedGamesTokenIsRefused) {
     server().setStateFile(saved);
     RawClient* ann = nullptr;
     RawClient& bob = gameWithBobGone(ann);
+    server().flushSaves();
     EXPECT_TRUE(std::filesystem::exists(saved));
     ann->sendMessage("CMD_justwatch+1+1");
     ASSERT_TRUE(ann->waitFor("CMD_winner", true, 60000));
+    server().flushSaves();
     EXPECT_FALSE(std::filesystem::exists(saved));
     EXPECT_FALSE(server().held(2));
     RawClient& late = connect();

@@ -187,12 +187,17 @@ TEST_F(Host, SnapshotsForLateComers) {
     EXPECT_NE(stats.find("+t+2+1+10"), std::string::npos);
     EXPECT_NE(stats.find("+t+3+0+0"), std::string::npos);
 
-    // Between rounds: the single entry "+h+0+0+0".
+    // Between rounds: the single entry "+h+0+0+0", then the points the
+    // snapshot has no room for.
     state().timer1tag = 1;
+    state().players[1].points = 12;
+    state().players[3].points = 140;
     RawClient& late = join("Late", 6);
     ASSERT_TRUE(late.waitFor("CMD_gamestats+6+", true));
     const std::string between = late.got[late.find("CMD_gamestats+6+", true)];
     EXPECT_EQ(between.substr(between.size() - 8), "+h+0+0+0");
+    ASSERT_TRUE(late.waitFor("CMD_points+1+12+2+0+3+140+4+0"));
+    EXPECT_EQ(late.find("CMD_points", true), late.find("CMD_gamestats+6+", true) + 1);
 }
 
 // Once the seat is no longer held for its person.

@@ -20,10 +20,12 @@ struct Windows : testing::Test {
     std::vector<QString> played;
     std::vector<std::unique_ptr<HostedWindow>> windows;
     int joinTimeoutMs = 0;  // 0: the window's own
+    bool resumeSaved = false;  // as --resume
     client::Tchat& open(QStringList params, quint16 port = 0, QString lobbyPort = QString()) {
         client::TchatOptions o = quietOptions(port, &played);
         if (!lobbyPort.isEmpty()) o.session.lobbyPort = lobbyPort;
         if (joinTimeoutMs > 0) o.session.joinTimeoutMs = joinTimeoutMs;
+        o.resumeSaved = resumeSaved;
         windows.push_back(std::make_unique<HostedWindow>(std::move(params), std::move(o)));
         windows.back()->window.show();
         return windows.back()->window;

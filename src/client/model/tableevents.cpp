@@ -300,4 +300,15 @@ std::optional<PlayErrorEvent> parsePlayError(std::string_view payload) {
     return result(f, std::move(e));
 }
 
+std::optional<PointsEvent> parsePoints(std::string_view payload) {
+    Fields f(cmd::kPoints, payload);
+    PointsEvent e;
+    while (f.records(2) && f.ok()) {
+        f.require(e.seats.size() < kSeats, "more seats than the table has");
+        const int seat = f.seat();
+        e.seats.push_back({seat, f.number(0, kMaxPoints, "a point total out of range")});
+    }
+    return result(f, std::move(e));
+}
+
 }  // namespace velmora::client

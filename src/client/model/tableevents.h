@@ -99,6 +99,12 @@ struct GameStatsEvent {
     std::array<GroupLists, kSeats + 1> groups;  // [1..4]
 };
 
+// "CMD_points": each seat's penalty point total, sent after a snapshot.
+struct PointsEvent {
+    struct Seat { int seat; int points; };
+    std::vector<Seat> seats;
+};
+
 struct PlayErrorEvent {
     int seat = 0, code = 0;
 };
@@ -117,5 +123,6 @@ std::optional<EndRoundEvent> parseEndRound(std::string_view payload);
 std::optional<WinnerEvent> parseWinner(std::string_view payload);
 std::optional<GameStatsEvent> parseGameStats(std::string_view payload);
 std::optional<PlayErrorEvent> parsePlayError(std::string_view payload);
+std::optional<PointsEvent> parsePoints(std::string_view payload);
 
 }  // namespace velmora::client

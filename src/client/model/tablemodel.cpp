@@ -18,6 +18,7 @@ std::span<const TableModel::Event> TableModel::events() {
         {cmd::kHisdiscard, &TableModel::hisdiscard},  {cmd::kPlaystage, &TableModel::playstage},
         {cmd::kHitthem, &TableModel::hitthem},        {cmd::kHedrew, &TableModel::hedrew},
         {cmd::kEndround, &TableModel::endround},      {cmd::kGamestats, &TableModel::gamestats},
+        {cmd::kPoints, &TableModel::points},
     };
     return kEvents;
 }
@@ -439,6 +440,12 @@ void TableModel::gamestats(std::string_view payload) {
         showCreateStage = !laid;
         showDiscard = true;
     }
+}
+
+void TableModel::points(std::string_view payload) {
+    const auto e = parsePoints(payload);
+    if (!e) return;
+    for (const auto& r : e->seats) seats[r.seat].points = r.points;
 }
 
 void TableModel::playerror(std::string_view payload) {

@@ -1,5 +1,5 @@
 // The client's copy of the table: what the host's game events say, kept
-// apart from the widgets that draw it. The fourteen event handlers update it;
+// apart from the widgets that draw it. The event handlers update it;
 // the views read it; the actions change the own hand's selection and order.
 // Plain C++: tests run whole games on it without pixels.
 #pragma once
@@ -205,6 +205,7 @@ public:
     void endround(std::string_view payload);
     void winner(std::string_view payload);
     void gamestats(std::string_view payload);
+    void points(std::string_view payload);  // after a snapshot (not a designed event)
     void playerror(std::string_view payload);
     // Games won in this session by the player of that name.
     int gamesWon(const std::string& name) const;

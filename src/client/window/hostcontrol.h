@@ -51,6 +51,10 @@ public:
     struct SavedGame {
         bool present = false;
         QString problem;
+        QString file;
+        // People played at seats beside the host's own: they can come back
+        // only to a table hosted for others, not to a solo one.
+        bool withOthers = false;
         bool resumable() const { return present && problem.isEmpty(); }
     };
     virtual SavedGame savedGame() const { return {}; }

@@ -11,6 +11,7 @@ QStringList launchArguments(const windows::HostJoinChoice& choice) {
                           QString::number(choice.port)};
     if (choice.host && choice.announce) arguments << QStringLiteral("--announce");
     if (choice.host && choice.openPort) arguments << QStringLiteral("--open-port");
+    if (choice.host && !choice.resumeFile.isEmpty()) arguments << QStringLiteral("--resume") << choice.resumeFile;
     return arguments;
 }
 

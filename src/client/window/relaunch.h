@@ -10,7 +10,8 @@ namespace velmora::client {
 
 // The launch parameters for a choice: name, host address, "true" to host or
 // "false" to join, then "--port" and the port, "--announce" when a host
-// asked to be found and "--open-port" when it asked for the router's port.
+// asked to be found, "--open-port" when it asked for the router's port and
+// "--resume" and the file when it goes on with a saved game.
 QStringList launchArguments(const windows::HostJoinChoice& choice);
 
 // Starts a new copy of the program with `arguments` once this process has

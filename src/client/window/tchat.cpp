@@ -30,7 +30,8 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     : QMainWindow(parent),
       params_(std::move(params)),
       session_(std::make_unique<Session>(options.session)),
-      portMapper_(std::move(options.portMapper)) {
+      portMapper_(std::move(options.portMapper)),
+      resumeAtStart_(options.resumeSaved) {
     setObjectName(QStringLiteral("Tchat"));
     setWindowTitle(QStringLiteral("Velmora"));
     sounds_ = options.soundOutput ? new Sounds(std::move(options.soundOutput), this) : new Sounds(this);
@@ -260,18 +261,21 @@ void Tchat::processparams() {
         session_->playerName = saved.isEmpty() ? QStringLiteral("You") : saved;
         side_->download()->show();
         if (host_) host_->setComputerSeats(side_->download()->computerPlayers());
-        if (hostpress(true)) {
-            const HostControl::SavedGame saved = host_->savedGame();
-            side_->download()->setSavedGame(saved.resumable(), saved.problem);
-        }
+        if (!hostpress(true)) return;
+        if (resumeAtStart_) return resumeAtStart();
+        const HostControl::SavedGame game = host_->savedGame();
+        side_->download()->setSavedGame(game.resumable(), game.problem);
         return;
     }
     addlinetochat(tr("Loading Multi-player Game.. Please Wait."));
     session_->playerName = params_.value(0);
     session_->hostAddress = params_.value(1);
     if (params_.size() < 3) return;
-    const bool started = params_[2] == QLatin1String("true") ? hostpress() : joinpress();
-    if (started) session_->openLobbyLink();
+    const bool hosting = params_[2] == QLatin1String("true");
+    const bool started = hosting ? hostpress() : joinpress();
+    if (!started) return;
+    session_->openLobbyLink();
+    if (hosting && resumeAtStart_) resumeAtStart();
 }
 
 bool Tchat::hostpress(bool solo) {

@@ -55,6 +55,8 @@ struct TchatOptions {
     std::unique_ptr<SoundOutput> soundOutput;  // null: Qt Multimedia
     // Hosting for others: opens the port on the router (null: left alone).
     std::unique_ptr<net::PortMapper> portMapper;
+    // Go on with the host's saved game as soon as this copy hosts (--resume).
+    bool resumeSaved = false;
 };
 
 class Tchat : public QMainWindow {
@@ -115,6 +117,10 @@ private:
     void chooseComputerPlayers(int count);
     // "Resume the unfinished game": the saved table comes back in this host.
     void resumeSavedGame();
+    // A game others played is resumed only at a table hosted for them: the
+    // Host dialog, with the choice ticked.
+    void openHostToResume();
+    void resumeAtStart();
     void playWithOthers(const windows::HostJoinChoice& choice);
     void openRouterPort();  // tchat_windows.cpp
     void wireTally();        // tchat_tally.cpp
@@ -178,6 +184,7 @@ private:
     windows::Thostjoin* hostJoin_ = nullptr;
     int kickTarget_ = 0;
     bool shownOnce_ = false;
+    bool resumeAtStart_ = false;
     bool closeAfterNotice_ = false;
 };
 

@@ -96,6 +96,10 @@ void Tchat::chooseComputerPlayers(int count) {
 // then told afresh by the snapshot that follows.
 void Tchat::resumeSavedGame() {
     if (!host_ || !session_->hosting()) return;
+    if (host_->savedGame().withOthers && params_.isEmpty()) {
+        side_->download()->setSavedGame(true, {});   // still offered if the dialog is cancelled
+        return openHostToResume();
+    }
     confirmThen(tr("A game is under way. Resume the unfinished game instead? The game now played ends for everyone."),
                 [this] {
                     const QString problem = host_->resumeSavedGame();
@@ -103,8 +107,20 @@ void Tchat::resumeSavedGame() {
                     const TableModel::Batch told(table_);
                     table_.clearall();
                     table_.changed();
-                    addlinetochat(QStringLiteral("The unfinished game is resumed."));
+                    addlinetochat(tr("The unfinished game is resumed."));
                 });
+}
+
+void Tchat::openHostToResume() {
+    openHostJoin(true);
+    hostJoin_->setSavedGame(host_->savedGame().file, true);
+}
+
+// Started with --resume: nothing is under way yet, so nothing is asked.
+void Tchat::resumeAtStart() {
+    const QString problem = host_->resumeSavedGame();
+    if (problem.isEmpty()) addlinetochat(tr("The unfinished game is resumed."));
+    else addlinetochat(tr("The unfinished game cannot be resumed: %1.").arg(problem));
 }
 
 void Tchat::openHostJoin(bool host) {
@@ -127,6 +143,9 @@ void Tchat::openHostJoin(bool host) {
     hostJoin_->setOpenPort(settings.flag(SettingKey::Openrouterport));
     hostJoin_->setRouterStatus(routerStatus_);
     hostJoin_->setTables({});
+    // The saved game, while its file is there (a game ended here removed it).
+    const QString saved = host_ && host_->savedGame().resumable() ? host_->savedGame().file : QString();
+    hostJoin_->setSavedGame(QFileInfo::exists(saved) ? saved : QString(), false);
     hostJoin_->preferHost(host);
     hostJoin_->findChild<net::TableFinder*>()->listen(kDiscoveryPort);
     hostJoin_->open();

@@ -13,6 +13,7 @@
 #include "client/settings/settings.h"
 #include "host/computer.h"
 #include "host/tablefile.h"
+#include "support/rawclient.h"
 #include "support/windowsfixture.h"
 
 using namespace velmora;
@@ -73,7 +74,7 @@ namespace {
 
 // A solo game the computer played some way for every seat, stopped at the
 // own draw, saved as the window's host saves it.
-host::SavedTable savedSoloGame(const QString& path) {
+host::SavedTable savedSoloGame(const QString& path, bool withOthers = false) {
     struct : host::MessageSink {
         void sendTo(int, std::string_view) override {}
     } quiet;
@@ -92,7 +93,9 @@ host::SavedTable savedSoloGame(const QString& path) {
     }
     host::SavedTable saved;
     saved.table = table.state();
+    for (int s = 1; s <= kSeats; ++s) saved.table.players[s].points = 7 * s;  // earlier rounds
     saved.tokens[1] = std::string(32, 'c');
+    if (withOthers) saved.tokens[3] = std::string(32, 'd');   // a person played seat 3
     EXPECT_EQ(host::writetablefile(path.toStdString(), host::tabletext(saved.table, saved.tokens)), "");
     return saved;
 }
@@ -135,6 +138,8 @@ TEST_F(Windows, TheFirstScreenResumesTheUnfinishedGameAndKeepsADamagedOne) {
     EXPECT_TRUE(test::TchatParts::table(w).gameOn);
     EXPECT_FALSE(test::TchatParts::board(w)->button_start()->isVisible());
     EXPECT_EQ(seat(w, 4), "Kling");
+    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::table(w).seats[4].points == 28; }));
+    EXPECT_EQ(test::TchatParts::table(w).seats[1].points, 7);
 
     const QString damagedPath = dir.filePath(QStringLiteral("damaged.state"));
     const QByteArray damaged("velmora-table 1\ngame 1 1 1 0 0 1000 0 3\n");
@@ -151,4 +156,40 @@ TEST_F(Windows, TheFirstScreenResumesTheUnfinishedGameAndKeepsADamagedOne) {
     EXPECT_FALSE(second->resumebutton()->isVisible());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), damaged);
+}
+
+// A game others played goes on only at a table hosted for them: the first
+// screen leads to the Host dialog, whose choice starts the hosting copy with
+// --resume; that copy resumes at once and its people take their seats back.
+TEST_F(Windows, AGameHostedForOthersIsResumedWhereHostingStarts) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("table.state"));
+    savedSoloGame(path, true);
+
+    Tchat& solo = open({});
+    hostOf(solo).setStateFile(path);
+    std::vector<QStringList> launched;
+    solo.setRelauncher([&](const QStringList& args) { launched.push_back(args); });
+    windows::Tdownload* first = test::TchatParts::sideWindows(solo).download();
+    ASSERT_TRUE(waitUntil([&] { return first->resumebutton()->isVisible(); }));
+    first->resumebutton()->click();
+    windows::Thostjoin* dialog = test::TchatParts::hostJoinDialog(solo);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->check_resume()->isVisibleTo(dialog));
+    EXPECT_TRUE(dialog->check_resume()->isChecked());
+    EXPECT_EQ(serverOf(solo).table().state().gameon, 0);   // not on this computer-only table
+    dialog->edit_name()->setText(QStringLiteral("Ann"));
+    dialog->button_hostClick();
+    ASSERT_EQ(launched.size(), 1u);
+    EXPECT_EQ(launched[0].mid(launched[0].size() - 2), QStringList({"--resume", path}));
+
+    resumeSaved = true;
+    Tchat& hosted = open({"Ann", "127.0.0.1", "true"});
+    hostOf(hosted).setStateFile(path);
+    ASSERT_TRUE(chatHas(hosted, "The unfinished game is resumed."));
+    EXPECT_TRUE(serverOf(hosted).held(3));
+    test::RawClient back(serverOf(hosted).port());
+    ASSERT_TRUE(back.waitFor("CMD_sendlogininfo+2"));
+    back.sendMessage("CMD_rejoin+" + std::string(32, 'd'));
+    EXPECT_TRUE(back.waitFor("CMD_sendlogininfo+3"));
 }

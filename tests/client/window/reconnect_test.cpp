@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "client/chat/chatview.h"
+#include "host/table_access.h"
 #include "support/faultproxy.h"
 #include "support/hostedwindow.h"
 #include "support/rawclient.h"
@@ -75,9 +76,11 @@ struct Reconnect : testing::Test {
 
 }  // namespace
 
-TEST_F(Reconnect, ResetAndCutLinesComeBackToTheSeatWithTheHand) {
+TEST_F(Reconnect, ResetAndCutLinesComeBackToTheSeatWithTheHandAndThePoints) {
     play();
     const std::vector<int> hand = hostHand(2);
+    // Totals of earlier rounds, which the designed snapshot cannot carry.
+    for (int s = 1; s <= kSeats; ++s) host::TableAccess::state(host->table()).players[s].points = 10 * s + 5;
     proxy->down(true);
     proxy->reset();
     ASSERT_TRUE(chatHas("Connection lost: reconnecting…"));
@@ -91,6 +94,9 @@ TEST_F(Reconnect, ResetAndCutLinesComeBackToTheSeatWithTheHand) {
     proxy->down(false);
     ASSERT_TRUE(backAtSeat());
     EXPECT_EQ(shownHand(), hand);
+    ASSERT_TRUE(waitUntil([&] { return table().seats[4].points == 45; }));
+    EXPECT_EQ(table().seats[1].points, 15);
+    EXPECT_EQ(table().seats[2].points, 25);
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(waitUntil([&] { return box("box_reconnect") == nullptr; }));
 

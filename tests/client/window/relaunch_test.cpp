@@ -17,6 +17,8 @@ TEST(Relaunch, ChoicesBecomeTheLobbysLaunchParameters) {
               QStringList({"Ann", "127.0.0.1", "true", "--port", "7800"}));
     EXPECT_EQ(client::launchArguments({"Ann", "", 7800, true, true}),
               QStringList({"Ann", "127.0.0.1", "true", "--port", "7800", "--announce"}));
+    EXPECT_EQ(client::launchArguments({"Ann", "", 7800, true, false, false, "/home/ann/table.state"}),
+              QStringList({"Ann", "127.0.0.1", "true", "--port", "7800", "--resume", "/home/ann/table.state"}));
     EXPECT_EQ(client::launchArguments({"Bob", "kitchen-pc", 7772, false}),
               QStringList({"Bob", "kitchen-pc", "false", "--port", "7772"}));
 }
