@@ -58,7 +58,8 @@ QActionGroup* OptionsMenu::radio(QMenu* options, const QString& title, const cha
         a->setChecked(value == checked);
         a->setData(value);
         group->addAction(a);
-        connect(a, &QAction::triggered, this, [this, handler, value] { (this->*handler)(value); });
+        // Copied under a name of its own: clang before 16 cannot capture a binding.
+        connect(a, &QAction::triggered, this, [this, handler, v = value] { (this->*handler)(v); });
     }
     return group;
 }
