@@ -39,7 +39,14 @@ QListWidgetItem* ticked(const QString& name) {
 
 }  // namespace
 
+// Only the window: its lists and labels are made when it is first shown or
+// asked for, so start-up reads the stored tally without building them.
 Ttallylist::Ttallylist(QWidget* parent) : SideWindow("Ttallylist", tr("Velmora - Tally List"), parent) {
+    resize(470, 340);
+}
+
+void Ttallylist::ensureBuilt() {
+    if (checklist_) return;
     auto* columns = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
@@ -66,8 +73,13 @@ Ttallylist::Ttallylist(QWidget* parent) : SideWindow("Ttallylist", tr("Velmora -
     buttons->addWidget(done);
     right->addStretch();
     right->addLayout(buttons);
-    resize(470, 340);
     showMine();
+    fillTallied();
+}
+
+void Ttallylist::setVisible(bool visible) {
+    if (visible) ensureBuilt();
+    SideWindow::setVisible(visible);
 }
 
 Ttallylist::~Ttallylist() { FormDestroy(); }
@@ -169,6 +181,7 @@ void Ttallylist::changed() { save(); }
 
 void Ttallylist::loadtally() {
     scores_.newSession();
+    if (!checklist_) return;  // shown from the tally when the window is made
     showMine();
     fillTallied();
 }
@@ -185,6 +198,7 @@ void Ttallylist::fillTallied() {
 }
 
 void Ttallylist::loadchecklist(const QStringList& names) {
+    ensureBuilt();
     const QSignalBlocker quiet(checklist_);
     checklist_->clear();
     for (const QString& name : names) {
@@ -195,11 +209,13 @@ void Ttallylist::loadchecklist(const QStringList& names) {
 }
 
 void Ttallylist::addtomineincrease(int column) {
+    ensureBuilt();
     scores_.addtomineincrease(column);
     showMine();
 }
 
 void Ttallylist::addgame(const QString& winner) {
+    ensureBuilt();
     std::vector<std::string> atTable;
     for (int i = 0; i < checklist_->count(); ++i) atTable.push_back(bytes(checklist_->item(i)->text()));
     scores_.addgame(bytes(winner), atTable);
@@ -209,6 +225,7 @@ void Ttallylist::addgame(const QString& winner) {
 }
 
 void Ttallylist::moverow(int row) {
+    ensureBuilt();
     const QString name = shown(scores_.cell(0, row));
     scores_.moverow(row);
     {
@@ -226,6 +243,7 @@ void Ttallylist::tickInChecklist(const QString& name, bool on) {
 }
 
 void Ttallylist::checklistClickCheck(QListWidgetItem* item) {
+    ensureBuilt();
     const QString name = item->text();
     // A tick here means "followed"; clearing it removes nothing.
     tickInChecklist(name, true);
@@ -238,6 +256,7 @@ void Ttallylist::checklistClickCheck(QListWidgetItem* item) {
 }
 
 void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item) {
+    ensureBuilt();
     if (item->checkState() == Qt::Checked) return;
     // Asked by name: the list may change while the box is open.
     const QString name = item->text();
@@ -256,6 +275,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item) {
 }
 
 void Ttallylist::listbox_tallyClick() {
+    ensureBuilt();
     const int index = listbox_tally_->currentRow();
     if (index < 0 || index + 1 >= scores_.rowCount()) {
         showRow(0, QString());
@@ -272,6 +292,7 @@ void Ttallylist::showRow(int row, const QString& name) {
 }
 
 void Ttallylist::button_resetClick() {
+    ensureBuilt();
     ask(tr("Are you sure you want to reset the Tally?"), [this](bool yes) {
         if (!yes) return;
         scores_.reset();

@@ -37,12 +37,13 @@ public:
     void FormDestroy();
 
     tally::Tally& stringgrid_scores() { return scores_; }
-    QListWidget* checklist() const { return checklist_; }
-    QListWidget* listbox_tally() const { return listbox_tally_; }
-    QLabel* mylabel(int n) const { return mylabels_.at(static_cast<std::size_t>(n - 1)); }
-    QLabel* label(int n) const { return labels_.at(static_cast<std::size_t>(n - 1)); }
-    QLabel* label_hisname() const { return label_hisname_; }
-    QLabel* label_hisnametop() const { return label_hisnametop_; }
+    // The window's parts, made when first asked for.
+    QListWidget* checklist() { return ensureBuilt(), checklist_; }
+    QListWidget* listbox_tally() { return ensureBuilt(), listbox_tally_; }
+    QLabel* mylabel(int n) { return ensureBuilt(), mylabels_.at(static_cast<std::size_t>(n - 1)); }
+    QLabel* label(int n) { return ensureBuilt(), labels_.at(static_cast<std::size_t>(n - 1)); }
+    QLabel* label_hisname() { return ensureBuilt(), label_hisname_; }
+    QLabel* label_hisnametop() { return ensureBuilt(), label_hisnametop_; }
     // The box on screen, if any (tests answer it).
     QMessageBox* question() const { return question_; }
 
@@ -65,11 +66,14 @@ public:
     void button_doneClick() { hide(); }
     void button_resetClick();
 
+    void setVisible(bool visible) override;
+
 signals:
     // Told when a save fails, with the reason.
     void saveFailed(const QString& reason);
 
 private:
+    void ensureBuilt();
     void buildTotals(QBoxLayout* into);
     void buildRecord(QBoxLayout* into);
     QListWidget* addList(const char* name, const QString& title, QBoxLayout* into);

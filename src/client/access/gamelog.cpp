@@ -37,6 +37,12 @@ GameLogPanel::GameLogPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("panel_gamelog"));
     QFont f = boardFont(12, false);
     setFont(f);
+}
+
+// The text view is made when the log is first shown; until then the lines
+// wait in a list as long as the view would keep.
+QPlainTextEdit* GameLogPanel::textView() {
+    if (text_) return text_;
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("memo_gamelog"));
     text_->setReadOnly(true);
@@ -47,22 +53,47 @@ GameLogPanel::GameLogPanel(QWidget* parent) : QWidget(parent) {
     pal.setColor(QPalette::Base, QColor(120, 88, 52));
     pal.setColor(QPalette::Text, boardTextColour());
     text_->setPalette(pal);
+    for (const QString& line : std::as_const(waiting_)) text_->appendPlainText(line);
+    waiting_.clear();
+    placeText();
+    return text_;
+}
+
+void GameLogPanel::setVisible(bool visible) {
+    if (visible) textView();
+    QWidget::setVisible(visible);
 }
 
 void GameLogPanel::addStatus(int round, const QString& text) {
-    if (round < lastRound_) text_->appendPlainText(tr("New game"));
+    if (round < lastRound_) append(tr("New game"));
     lastRound_ = round;
-    text_->appendPlainText(round > 0 ? tr("Round %1: %2").arg(round).arg(text) : text);
+    append(round > 0 ? tr("Round %1: %2").arg(round).arg(text) : text);
+}
+
+void GameLogPanel::append(const QString& line) {
+    if (text_) {
+        text_->appendPlainText(line);
+        return;
+    }
+    waiting_ << line;
+    if (waiting_.size() > kMaxLines) waiting_.removeFirst();
 }
 
 QStringList GameLogPanel::lines() const {
     QStringList out;
+    if (!text_) {
+        for (const QString& line : waiting_) out << line.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return out;
+    }
     for (QTextBlock b = text_->document()->begin(); b.isValid(); b = b.next())
         if (!b.text().isEmpty()) out << b.text();
     return out;
 }
 
-void GameLogPanel::resizeEvent(QResizeEvent*) {
+void GameLogPanel::resizeEvent(QResizeEvent*) { placeText(); }
+
+void GameLogPanel::placeText() {
+    if (!text_) return;
     const int top = (titleHeight() * width() + kDesignedWidth - 1) / kDesignedWidth;
     text_->setGeometry(0, top, width(), height() - top);
 }

@@ -24,14 +24,20 @@ public:
     // lower than the last one begins a new game.
     void addStatus(int round, const QString& text);
     QStringList lines() const;
-    QPlainTextEdit* textView() const { return text_; }
+    // Made when first asked for or shown.
+    QPlainTextEdit* textView();
+    void setVisible(bool visible) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPlainTextEdit* text_;
+    void append(const QString& line);
+    void placeText();
+
+    QPlainTextEdit* text_ = nullptr;
+    QStringList waiting_;
     int lastRound_ = 0;
 };
 

@@ -147,6 +147,7 @@ void BoardPanel::refresh() {
         placeSeat(s, place);
     }
     start_->setVisible(table_.showStart);
+    if (picturesAt_ != devicePixelRatioF() * zoom_) applyPictures();
     showStatus(QString::fromStdString(table_.status));
     // The stage list and the chat share a place; the one in front is shown.
     stageList_->setVisible(table_.stageListInFront);

@@ -71,6 +71,7 @@ private:
     TableView* view_;
     StageListPanel* stageList_;
     qreal zoom_ = 1.0;
+    qreal picturesAt_ = 0;  // ratio x zoom the pictures were drawn at; 0 when not drawn
 };
 
 // The table's text colour, shared by everything drawn on the board.

@@ -3,6 +3,7 @@
 // ratio times the zoom, so nothing is stretched. The painted table maps the
 // mouse back through its own zoom.
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 #include "client/board/board.h"
@@ -56,8 +57,14 @@ void BoardPanel::setZoom(qreal zoom) {
 }
 
 // Each picture is drawn when first painted at a ratio, then kept.
+// The start button and the eyes are hidden at start-up: their pictures are
+// drawn when one of them first shows at this ratio and zoom.
 void BoardPanel::applyPictures() {
     const qreal ratio = devicePixelRatioF();
+    const bool shown = !start_->isHidden() ||
+                       std::any_of(eyes_.begin() + 1, eyes_.end(), [](const QLabel* e) { return !e->isHidden(); });
+    picturesAt_ = shown ? ratio * zoom_ : 0;
+    if (!shown) return;
     // Drawn at ratio x zoom, shown at ratio: the 100 % size times the zoom.
     auto at = [&](art::Fixed which) {
         QPixmap pm = art::picture(which, ratio * zoom_);

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QRegularExpression>
 
 #include <iostream>
 
@@ -25,18 +24,23 @@ QStringList moduleCandidates() {
             QStringLiteral(VELMORA_SOUND_BUILD_DIR "/") + name};
 }
 
-// A "default-server" line in a client configuration names a server
-// elsewhere (another machine, a socket of its own).
-bool configNamesServer() {
+// A client configuration's files: the user's, the system's and its drop-ins
+// (read without patterns: a pattern would bring in the regular expression
+// engine for this alone).
+QStringList clientConfigs() {
     QStringList files{QStringLiteral("/etc/pulse/client.conf"), QDir::homePath() + QStringLiteral("/.pulse/client.conf")};
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
     files << config + QStringLiteral("/pulse/client.conf");
     const QDir dropIns(QStringLiteral("/etc/pulse/client.conf.d"));
-    for (const QString& name : dropIns.entryList({QStringLiteral("*.conf")}, QDir::Files)) files << dropIns.filePath(name);
-    static const QRegularExpression line(QStringLiteral("^\\s*default-server\\s*="), QRegularExpression::MultilineOption);
-    for (const QString& path : files) {
+    for (const QString& name : dropIns.entryList(QDir::Files, QDir::Name))
+        if (name.endsWith(QLatin1String(".conf"))) files << dropIns.filePath(name);
+    return files;
+}
+
+bool configNamesServer() {
+    for (const QString& path : clientConfigs()) {
         QFile f(path);
-        if (f.open(QIODevice::ReadOnly) && line.match(QString::fromUtf8(f.read(64 * 1024))).hasMatch()) return true;
+        if (f.open(QIODevice::ReadOnly) && namesDefaultServer(f.read(64 * 1024))) return true;
     }
     return false;
 }
@@ -71,6 +75,15 @@ private:
 };
 
 }  // namespace
+
+bool namesDefaultServer(const QByteArray& config) {
+    for (const QByteArray& line : config.split('\n')) {
+        const QByteArray text = line.trimmed();
+        const QByteArray key("default-server");
+        if (text.startsWith(key) && text.mid(key.size()).trimmed().startsWith('=')) return true;
+    }
+    return false;
+}
 
 // The places the sound library itself looks: a named server, the session's
 // and the system's sockets, a daemon it may start itself, a configured server.

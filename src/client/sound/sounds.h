@@ -17,6 +17,9 @@ namespace velmora::client {
 // Whether a sound server (PulseAudio, or PipeWire's stand-in) may answer:
 // Qt Multimedia plays through one and finds no output without it.
 bool soundServerMayAnswer();
+// Whether a client configuration's text has a "default-server" line, which
+// names a server elsewhere (another machine, a socket of its own).
+bool namesDefaultServer(const QByteArray& config);
 
 // Plays through Qt Multimedia, loaded with the first sound that finds a
 // sound server (`serverUp`, asked at each sound until then); silent (and

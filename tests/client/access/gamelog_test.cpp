@@ -61,6 +61,8 @@ TEST(GameLog, TheSwitchesBringItForwardAndBack) {
     EXPECT_FALSE(panel->isVisible());
     QTest::mouseClick(test::TchatParts::gameLog(w).button(), Qt::LeftButton);
     EXPECT_TRUE(panel->isVisible());
+    // What was told before the log was first shown is all in its view.
+    EXPECT_EQ(panel->textView()->toPlainText(), "Round 1: Bob's turn.\nRound 1: You cannot do that right now.");
     client::TableView* view = test::TchatParts::board(w)->tableView();
     QTest::mouseClick(view, Qt::LeftButton, {}, view->fromBoard({650, 290}));  // STAGE LIST
     EXPECT_FALSE(panel->isVisible());

@@ -110,6 +110,13 @@ TEST(SoundAssets, AllCompiledInAsSmallPcmWaves) {
 
 // No audio device here: without a sound server the audio libraries are never
 // loaded; with one that has no device the real output stays silent and quiet.
+TEST(EffectOutput, AConfiguredServerIsALineThatSetsDefaultServer) {
+    EXPECT_TRUE(namesDefaultServer("; a comment\n  default-server = tcp:box\n"));
+    EXPECT_TRUE(namesDefaultServer("autospawn = no\r\ndefault-server=unix:/tmp/s\r\n"));
+    EXPECT_FALSE(namesDefaultServer("; default-server = tcp:box\n# default-server = x\n"));
+    EXPECT_FALSE(namesDefaultServer("default-server-name = x\ndefault-sink = y\n"));
+}
+
 TEST(EffectOutput, WithoutAudioDeviceIsQuiet) {
     static QStringList messages;
     const QtMessageHandler previous = qInstallMessageHandler(
