@@ -10,6 +10,7 @@
 #include "app/quitsignals.h"
 #include "app/serve.h"
 #include "app/singleinstance.h"
+#include "app/startupmemory.h"
 #include "app/windowicon.h"
 #include "client/settings/appid.h"
 #include "client/settings/playerfiles.h"
@@ -81,5 +82,8 @@ int main(int argc, char** argv) {
     // The icon follows once the window is on screen: reading and converting
     // its pictures would otherwise hold the first window back.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(velmora::app::windowIcon()); });
+    // Once the first screen has settled (the solo table's host and login
+    // take well under a second), what only start-up read goes back.
+    QTimer::singleShot(1000, &app, [] { velmora::app::releaseStartupMemory(); });
     return QApplication::exec();
 }
