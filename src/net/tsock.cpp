@@ -73,7 +73,10 @@ QHostAddress lookUpHost(const QString& name) {
 
 TSock::TSock(QObject* parent) : QObject(parent), id_(nextId++) {}
 
-TSock::~TSock() { detach(); }
+TSock::~TSock() {
+    stopHandshake();
+    detach();
+}
 
 int TSock::HostLookups() { return hostLookups; }
 
@@ -136,14 +139,12 @@ void TSock::SetListen(bool on) {
 }
 
 bool TSock::Open() {
-    if (socket_ || listening_) return connected_;
+    if (socket_ || listening_ || connecting_ >= 0) return connected_;
     const quint16 port = lookUpPort();
     info(InfoLookup, QStringLiteral("Lookup Of Host ") + hostName_);
     const QHostAddress address = lookUpHost(hostName_);
     if (address.isNull()) throw ESockException("Host Lookup - Could Not Find Host Entry");
-    auto* socket = new QTcpSocket(this);
-    attach(socket);
-    socket->connectToHost(address, port);
+    startHandshake(address, port);
     return connected_;
 }
 
@@ -311,6 +312,8 @@ void TSock::detach() {
 bool TSock::Close() {
     const bool hadSocket = socket_ != nullptr || server_ != nullptr;
     if (socket_ && dropping_) socket_->abort();
+    ++opens_;
+    stopHandshake();
     detach();
     if (server_) {
         server_->close();

@@ -14,6 +14,7 @@
 
 #include "net/inbox.h"
 
+class QSocketNotifier;
 class QTcpServer;
 class QTcpSocket;
 
@@ -104,11 +105,18 @@ private:
     void errorNotification(int qtError);
     void peerClosed();
     quint16 lookUpPort();
+    // tsock_connect.cpp: the handshake of Open, watched here.
+    void startHandshake(const QHostAddress& address, quint16 port);
+    void handshakeDone();
+    void stopHandshake();
 
     QString hostName_;
     QString portName_;
     QTcpServer* server_ = nullptr;
     QTcpSocket* socket_ = nullptr;
+    int connecting_ = -1;                    // the platform socket while its handshake runs
+    QSocketNotifier* handshake_ = nullptr;
+    quint64 opens_ = 0;                      // so a late failure of an earlier Open is not told
     bool connected_ = false;
     bool listening_ = false;
     bool dropping_ = false;

@@ -5,6 +5,9 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "support/eventloop.h"
 
@@ -281,3 +284,36 @@ TEST(TSock, CloseOnIdleComponentStillReports) {
     EXPECT_FALSE(s.Close());
     EXPECT_EQ(log.lines, std::vector<std::string>{"s:info2:Socket Closed"});
 }
+
+// A peer that accepts and at once resets (a host going down, a proxy with
+// nothing behind it) is an error of that attempt, not a connection: Qt's own
+// handshake took the reset for "still connecting" and quietly began another.
+TEST(TSockOpen, AResetDuringTheHandshakeIsAnError) {
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof at;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&at), size), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&at), &size), 0);
+    TSock client;
+    Log log;
+    log.watch(client, "c");
+    client.SetHostName("127.0.0.1");
+    client.SetPortName(QString::number(ntohs(at.sin_port)));
+    client.Open();
+    // Accepted and reset before this program's event loop looks; the
+    // listener stays, and never accepts again.
+    const int accepted = ::accept(listener, nullptr, nullptr);
+    ASSERT_GE(accepted, 0);
+    const linger hard{1, 0};
+    ::setsockopt(accepted, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+    ::close(accepted);
+    ASSERT_TRUE(waitUntil([&] { return log.has("c:connect") || !log.only("c:info7").empty(); }));
+    EXPECT_FALSE(log.has("c:connect"));
+    EXPECT_EQ(log.only("c:info7"), std::vector<std::string>{"c:info7:Error #10061 (WSAECONNREFUSED)"});
+    EXPECT_FALSE(client.Connected());
+    ::close(listener);
+}
+
