@@ -29,6 +29,7 @@
 #include "support/eventloop.h"
 #include "support/hostedwindow.h"
 #include "support/tchatparts.h"
+#include "support/xserver.h"
 #include "windows/sidewindows.h"
 
 using namespace velmora;
@@ -122,24 +123,13 @@ void runChildren(const char* language, int firstDisplay) {
     if (qEnvironmentVariableIsSet(kChildLanguage)) GTEST_SKIP() << "this is a child";
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed (scripts/setup.sh installs it)";
-    int display = 0;
     // Each language looks in its own range, so parallel tests never race for one.
-    for (int n = firstDisplay; n < firstDisplay + 20 && display == 0; ++n)
-        if (!QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) display = n;
-    ASSERT_NE(display, 0);
-    QProcess server;
-    server.start(xvfb, {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("2200x1700x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    ASSERT_TRUE(server.waitForStarted());
-    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
-    for (int i = 0; i < 100 && !QFileInfo::exists(socket); ++i) QThread::msleep(50);
-    ASSERT_TRUE(QFileInfo::exists(socket)) << "Xvfb did not come up";
+    test::XServer server;
+    ASSERT_NO_FATAL_FAILURE(test::startXServer(server, xvfb, firstDisplay, firstDisplay + 20, "2200x1700x24"));
     {
         for (const char* scale : {"1", "2"}) {
             QProcess child;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            QProcessEnvironment env = server.childEnvironment();
             env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
             env.insert(QString::fromLatin1(kChildLanguage), QString::fromLatin1(language));
             child.setProcessEnvironment(env);
@@ -151,8 +141,6 @@ void runChildren(const char* language, int firstDisplay) {
                 << language << " at " << scale << "x:\n" << out.toStdString();
         }
     }
-    server.terminate();
-    server.waitForFinished(3000);
 }
 
 TEST(Clipping, PseudoLanguage) { runChildren(i18n::kPseudo, 150); }

@@ -20,6 +20,7 @@
 #include "client/board/tableview.h"
 #include "support/eventloop.h"
 #include "support/tchatparts.h"
+#include "support/xserver.h"
 
 using namespace velmora;
 using test::waitUntil;
@@ -83,29 +84,16 @@ TEST(TableOnX, AParentRunsTheClicksOnItsOwnXServer) {
     if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed: the end-to-end click test needs it";
     ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         << "xdotool is missing (scripts/setup.sh installs it)";
-    int display = 0;
-    for (int n = 73; n < 140 && display == 0; ++n)
-        if (!QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) display = n;
-    ASSERT_NE(display, 0);
-    QProcess server;
-    server.start(xvfb, {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    ASSERT_TRUE(server.waitForStarted());
-    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
-    for (int i = 0; i < 100 && !QFileInfo::exists(socket); ++i) QThread::msleep(50);
-    ASSERT_TRUE(QFileInfo::exists(socket)) << "Xvfb did not come up";
+    test::XServer server;
+    ASSERT_NO_FATAL_FAILURE(test::startXServer(server, xvfb, 73, 140, "1024x768x24"));
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcessEnvironment env = server.childEnvironment();
     env.insert(QString::fromLatin1(kChildFlag), QStringLiteral("1"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=TableOnX.ChildPlaysARound")});
     const bool finished = child.waitForFinished(110000);
     const QByteArray out = child.readAll();
-    server.terminate();
-    server.waitForFinished(3000);
     ASSERT_TRUE(finished) << out.toStdString();
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
     EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
