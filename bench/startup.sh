@@ -4,7 +4,8 @@
 # Xvfb. Reports the median of each figure and the game's margin over the
 # empty window: time to the first mapped window, resident memory 3 s after
 # the start, CPU ticks from 3 s to 8 s (idle); also the CPU time spent until
-# the map, which a busy machine disturbs less than the wall-clock time. Not run by ctest.
+# the map, which a busy machine disturbs less than the wall-clock time, and the
+# time until the window first shows anything (its first paint). Not run by ctest.
 #   bench/startup.sh [build-dir] [rounds]     (default: build, 5)
 # Goals: map <= empty + 15 ms, resident <= empty + 6 MiB, 0 idle ticks.
 set -euo pipefail
@@ -53,7 +54,7 @@ median() {  # name key
 }
 echo "rounds: $rounds (median of each)"
 printf '%-22s %10s %10s %10s\n' "" empty game "game-empty"
-for key in ms_to_map cpu_ms_to_map rss_kib idle_ticks; do
+for key in ms_to_map cpu_ms_to_map ms_to_paint rss_kib idle_ticks; do
     e=$(median empty $key); g=$(median game $key)
     printf '%-22s %10s %10s %10s\n' "$key" "$e" "$g" "$(awk -v a="$g" -v b="$e" 'BEGIN{printf "%+.1f", a-b}')"
 done

@@ -8,7 +8,7 @@ packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build ccache pkg-config netbase
   qt6-base-dev qt6-multimedia-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
-  xvfb xauth xdotool fonts-dejavu-core libx11-dev
+  xvfb xauth xdotool fonts-dejavu-core libx11-dev libfontconfig-dev
   desktop-file-utils appstream dpkg-dev file
   libminiupnpc-dev libnatpmp-dev
 )

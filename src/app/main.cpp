@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "app/find.h"
+#include "app/fontwarmup.h"
 #include "app/inprocesshost.h"
+#include "app/lazyarrowstyle.h"
 #include "app/options.h"
 #include "app/quitsignals.h"
 #include "app/serve.h"
@@ -15,6 +17,7 @@
 #include "client/settings/appid.h"
 #include "client/settings/playerfiles.h"
 #include "client/settings/settings.h"
+#include "client/window/firstpaint.h"
 #include "client/window/tchat.h"
 #include "host/announcer.h"
 #include "i18n/language.h"
@@ -38,15 +41,16 @@ int main(int argc, char** argv) {
         QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
         return parsed.action == Options::Action::Serve ? velmora::app::serve(parsed) : velmora::app::find(parsed);
     }
+    velmora::app::FontWarmUp fonts;  // meanwhile: the display, the language
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setStyle(new velmora::app::LazyArrowStyle);
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     // Ties the window to the installed desktop entry (its icon and name).
     QGuiApplication::setDesktopFileName(QLatin1String(velmora::client::kAppId));
     // Every window's texts are made in this language; a choice in
     // Options > Language is read here at the next start.
-    velmora::i18n::installLanguage(velmora::i18n::pickLanguage(
-        velmora::client::Settings().text(velmora::client::SettingKey::Language)));
+    velmora::i18n::installLanguage(velmora::client::startLanguage());
     // Handled from the first moment; acted on once the event loop runs.
     velmora::app::onTerminationSignals([] { QApplication::closeAllWindows(); });
 
@@ -55,6 +59,7 @@ int main(int argc, char** argv) {
     velmora::app::SingleInstance single;
     if (single.claim() == velmora::app::SingleInstance::Start::Another) return 0;
 
+    fonts.wait();
     velmora::client::TchatOptions options;
     if (!parsed.port.isEmpty()) options.session.hostPort = parsed.port;
     // Only a hosted multi-player table is announced or opened on the router,
@@ -79,9 +84,10 @@ int main(int argc, char** argv) {
         window.activateWindow();
     });
     window.show();
-    // The icon follows once the window is on screen: reading and converting
-    // its pictures would otherwise hold the first window back.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(velmora::app::windowIcon()); });
+    // The icon follows once the window is drawn: reading and converting its
+    // pictures would otherwise hold the first picture back.
+    velmora::client::afterFirstPaint(window.centralWidget(),
+                                     [] { QApplication::setWindowIcon(velmora::app::windowIcon()); });
     // Once the first screen has settled (the solo table's host and login
     // take well under a second), what only start-up read goes back.
     QTimer::singleShot(1000, &app, [] { velmora::app::releaseStartupMemory(); });

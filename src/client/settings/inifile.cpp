@@ -110,6 +110,15 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
     return std::nullopt;
 }
 
+std::vector<IniFile::Entry> IniFile::entries(const QString& section) const {
+    std::vector<Entry> out;
+    const int header = findSection(section);
+    if (header < 0) return out;
+    for (int i = header + 1, end = sectionEnd(header); i < end; ++i)
+        if (auto entry = entryOf(lines_[i])) out.push_back(std::move(*entry));
+    return out;
+}
+
 void IniFile::insertLine(int at, const QByteArray& text) {
     if (at > 0 && !endsWithNewline(lines_[at - 1])) lines_[at - 1] += eol_;
     lines_.insert(lines_.begin() + at, text + eol_);

@@ -35,7 +35,14 @@ public:
 
     LoadResult load(const QString& path);
 
+    struct Entry {
+        QString key;
+        QString value;
+    };
+
     std::optional<QString> value(const QString& section, const QString& key) const;
+    // The keys of the section in file order, for reading many at once.
+    std::vector<Entry> entries(const QString& section) const;
     // Updates the key's value in place, or adds "key=value" after the last
     // key of the section, or adds the section at the end of the file.
     void setValue(const QString& section, const QString& key, const QString& value);
@@ -50,10 +57,6 @@ public:
     bool save(const QString& path, const std::function<void()>& beforeRename = {}) const;
 
 private:
-    struct Entry {
-        QString key;
-        QString value;
-    };
     static std::optional<QString> sectionOf(const QByteArray& line);
     static std::optional<Entry> entryOf(const QByteArray& line);
     // Index of the section header line, or -1.

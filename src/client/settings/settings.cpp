@@ -1,9 +1,12 @@
 #include "client/settings/settings.h"
 
+#include <algorithm>
+
 #include <QDebug>
 
 #include "client/settings/inifile.h"
 #include "client/settings/playerfiles.h"
+#include "i18n/language.h"
 
 namespace velmora::client {
 
@@ -122,10 +125,16 @@ QString Settings::normalise(const KeyInfo& info, const QString& raw) {
 bool Settings::load() {
     IniFile file;
     const auto result = path_.isEmpty() ? IniFile::LoadResult::Missing : file.load(path_);
-    const QString section = QString::fromLatin1(kSection);
-    for (const Row& row : kSettingKeys)
-        values_[index(row.key)] =
-            normalise(row.info, file.value(section, QString::fromLatin1(row.info.name)).value_or(QString()));
+    // One pass over the section: the first of equal keys counts, names
+    // ignore letter case.
+    const std::vector<IniFile::Entry> entries = file.entries(QString::fromLatin1(kSection));
+    for (const Row& row : kSettingKeys) {
+        const QLatin1String name(row.info.name);
+        const auto found = std::find_if(entries.begin(), entries.end(), [&](const IniFile::Entry& e) {
+            return e.key.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        values_[index(row.key)] = normalise(row.info, found == entries.end() ? QString() : found->value);
+    }
     if (result == IniFile::LoadResult::Failed) qWarning().noquote() << "Cannot read the settings file" << path_;
     return result != IniFile::LoadResult::Failed;
 }
@@ -153,6 +162,12 @@ Colour Settings::colour(SettingKey key) const { return colourFromText(text(key),
 
 void Settings::set(SettingKey key, const QString& value) {
     values_[index(key)] = normalise(info(key), value);
+}
+
+QString startLanguage(const QString& path) {
+    Settings settings(path);
+    settings.load();
+    return i18n::pickLanguage(settings.text(K::Language));
 }
 
 }  // namespace velmora::client

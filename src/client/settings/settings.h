@@ -136,4 +136,8 @@ private:
     std::array<QString, static_cast<size_t>(SettingKey::Count)> values_;
 };
 
+// The language the window starts in: the player's choice in Options >
+// Language as saved in the file, else the system's.
+QString startLanguage(const QString& path = Settings::defaultPath());
+
 }  // namespace velmora::client

@@ -17,6 +17,7 @@
 #include "client/settings/windowbounds.h"
 #include "client/sound/sounds.h"
 #include "client/board/tableview.h"
+#include "client/window/firstpaint.h"
 #include "client/window/mainmenus.h"
 #include "net/wire.h"
 
@@ -24,6 +25,7 @@ namespace velmora::client {
 
 namespace {
 const QColor kWindowColour(153, 115, 72);
+
 }  // namespace
 
 Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
@@ -244,8 +246,9 @@ void Tchat::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    // After the window is on screen, so the player sees the loading notice.
-    QMetaObject::invokeMethod(this, &Tchat::processparams, Qt::QueuedConnection);
+    // After the window is drawn, so the player sees the table and the loading
+    // notice while the game is set up.
+    afterFirstPaint(centralWidget(), [this] { processparams(); });
 }
 
 void Tchat::processparams() {
