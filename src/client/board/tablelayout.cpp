@@ -60,6 +60,12 @@ void addPoints(BoardItems& out, const SeatState& seat, int s, QPoint name) {
     points.text = QString::number(seat.points);
     points.tip = QCoreApplication::translate("Board", "Penalty points this game: %1").arg(seat.points);
     points.visible = seat.points >= 0 && seat.name != "<Waiting>";
+    // Hidden, it is not measured: the first window needs no font it does not show.
+    if (!points.visible) {
+        points.rect = QRect(name, QSize(0, 14));
+        out.push_back(std::move(points));
+        return;
+    }
     const int width = QFontMetrics(boardFont(11)).horizontalAdvance(points.text) + 8;
     const int nameWidth = QFontMetrics(seatNameFont()).horizontalAdvance(QString::fromStdString(seat.name));
     // A watching seat's eyes follow the points inside the name's room.
@@ -230,8 +236,8 @@ void addSeat(BoardItems& out, const TableModel& t, int place) {
     stage.name = named("label_stage", s);
     stage.kind = Kind::Text;
     stage.text = QString::fromStdString(seat.stageText);
-    stage.rect = QRect(p.stage, QFontMetrics(boardFont(16)).size(Qt::TextSingleLine, stage.text));
     stage.visible = !stage.text.isEmpty();
+    stage.rect = QRect(p.stage, stage.visible ? QFontMetrics(boardFont(16)).size(Qt::TextSingleLine, stage.text) : QSize());
     out.push_back(std::move(stage));
     out.push_back(fixed(named("image_turn", s), p.turn, kMarker, art::Fixed::TurnMarker, seat.turn));
     addPoints(out, seat, s, p.name);
