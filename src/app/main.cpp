@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "app/find.h"
-#include "app/fontwarmup.h"
 #include "app/inprocesshost.h"
 #include "app/lazyarrowstyle.h"
 #include "app/options.h"
@@ -13,6 +12,7 @@
 #include "app/serve.h"
 #include "app/singleinstance.h"
 #include "app/startupmemory.h"
+#include "app/warmup.h"
 #include "app/windowicon.h"
 #include "client/settings/appid.h"
 #include "client/settings/playerfiles.h"
@@ -41,8 +41,9 @@ int main(int argc, char** argv) {
         QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
         return parsed.action == Options::Action::Serve ? velmora::app::serve(parsed) : velmora::app::find(parsed);
     }
-    velmora::app::FontWarmUp fonts;  // meanwhile: the display, the language
+    velmora::app::WarmUp warmUp;  // meanwhile: the display, the language, the lock
     QApplication app(argc, argv);
+    warmUp.connectSessionBus();
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setStyle(new velmora::app::LazyArrowStyle);
     QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
@@ -57,9 +58,12 @@ int main(int argc, char** argv) {
     // Decided before anything else is built: a later start only brings this
     // copy forward.
     velmora::app::SingleInstance single;
-    if (single.claim() == velmora::app::SingleInstance::Start::Another) return 0;
+    if (single.claim() == velmora::app::SingleInstance::Start::Another) {
+        warmUp.wait();  // its session bus work needs the application
+        return 0;
+    }
 
-    fonts.wait();
+    warmUp.wait();
     velmora::client::TchatOptions options;
     if (!parsed.port.isEmpty()) options.session.hostPort = parsed.port;
     // Only a hosted multi-player table is announced or opened on the router,
