@@ -102,14 +102,6 @@ int IniFile::sectionEnd(int header) const {
     return static_cast<int>(i);
 }
 
-std::optional<QString> IniFile::value(const QString& section, const QString& key) const {
-    const int header = findSection(section);
-    if (header < 0) return std::nullopt;
-    for (int i = header + 1, end = sectionEnd(header); i < end; ++i)
-        if (const auto entry = entryOf(lines_[i]); entry && sameName(entry->key, key)) return entry->value;
-    return std::nullopt;
-}
-
 std::vector<IniFile::Entry> IniFile::entries(const QString& section) const {
     std::vector<Entry> out;
     const int header = findSection(section);
@@ -117,6 +109,12 @@ std::vector<IniFile::Entry> IniFile::entries(const QString& section) const {
     for (int i = header + 1, end = sectionEnd(header); i < end; ++i)
         if (auto entry = entryOf(lines_[i])) out.push_back(std::move(*entry));
     return out;
+}
+
+std::optional<QString> IniFile::value(const QString& section, const QString& key) const {
+    for (const Entry& entry : entries(section))
+        if (sameName(entry.key, key)) return entry.value;
+    return std::nullopt;
 }
 
 void IniFile::insertLine(int at, const QByteArray& text) {

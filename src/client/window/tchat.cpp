@@ -25,7 +25,6 @@ namespace velmora::client {
 
 namespace {
 const QColor kWindowColour(153, 115, 72);
-
 }  // namespace
 
 Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
