@@ -105,11 +105,4 @@ std::unique_ptr<RouterProtocol> makeUpnpProtocol(const QString& routerUrl) {
     return std::make_unique<UpnpProtocol>(routerUrl);
 }
 
-UpnpPortMapper::UpnpPortMapper(const QString& routerUrl, int leaseSeconds, QObject* parent)
-    : WorkerPortMapper([&] {
-          std::vector<std::unique_ptr<RouterProtocol>> protocols;
-          protocols.push_back(makeUpnpProtocol(routerUrl));
-          return protocols;
-      }(), leaseSeconds, parent) {}
-
 }  // namespace velmora::net

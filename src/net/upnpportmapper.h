@@ -15,12 +15,4 @@ inline constexpr const char* kRouterUrlVariable = "VELMORA_ROUTER_URL";
 // `routerUrl` empty: search the local network for the router.
 std::unique_ptr<RouterProtocol> makeUpnpProtocol(const QString& routerUrl);
 
-// UPnP alone.
-class UpnpPortMapper : public WorkerPortMapper {
-    Q_OBJECT
-public:
-    explicit UpnpPortMapper(const QString& routerUrl = QString::fromLocal8Bit(qgetenv(kRouterUrlVariable)),
-                            int leaseSeconds = 3600, QObject* parent = nullptr);
-};
-
 }  // namespace velmora::net

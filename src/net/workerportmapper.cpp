@@ -1,9 +1,10 @@
 #include "net/workerportmapper.h"
 
-#include "net/natpmpportmapper.h"
-#include "net/upnpportmapper.h"
+#include <QLibrary>
+#include <iostream>
 
-#include <QCoreApplication>
+#include "net/modules.h"
+#include "net/upnpportmapper.h"
 
 namespace velmora::net {
 
@@ -16,14 +17,6 @@ struct WorkerPortMapper::Protocols {
         holder = nullptr;
     }
 };
-
-QString RouterProtocol::noAddress(const QString& detail) {
-    return QCoreApplication::translate("PortMapper", "The router did not tell its address: %1").arg(detail);
-}
-
-QString RouterProtocol::refused(const QString& detail) {
-    return QCoreApplication::translate("PortMapper", "The router refused the port: %1").arg(detail);
-}
 
 WorkerPortMapper::WorkerPortMapper(std::vector<std::unique_ptr<RouterProtocol>> protocols, int leaseSeconds,
                                    QObject* parent)
@@ -87,12 +80,31 @@ void WorkerPortMapper::run(std::function<Outcome(Protocols&)> job, std::function
     });
 }
 
+namespace {
+
+// Both entries of the first module that has them; never unloaded, as the
+// protocols' code lives there.
+std::pair<MakeRouterProtocol, MakeRouterProtocol> routerModule() {
+    for (const QString& path : moduleCandidates(kRouterModuleName)) {
+        QLibrary module(path);
+        auto upnp = reinterpret_cast<MakeRouterProtocol>(module.resolve(kUpnpEntry));
+        auto natpmp = reinterpret_cast<MakeRouterProtocol>(module.resolve(kNatpmpEntry));
+        if (upnp && natpmp) return {upnp, natpmp};
+    }
+    std::cerr << "velmora: no router module found; the port stays closed" << std::endl;
+    return {};
+}
+
+}  // namespace
+
 std::unique_ptr<PortMapper> makeRouterPortMapper(int leaseSeconds) {
     const QString routerUrl = QString::fromLocal8Bit(qgetenv(kRouterUrlVariable));
     const QString gateway = QString::fromLocal8Bit(qgetenv(kNatpmpGatewayVariable));
     std::vector<std::unique_ptr<RouterProtocol>> protocols;
-    protocols.push_back(makeUpnpProtocol(routerUrl));
-    if (routerUrl.isEmpty() || !gateway.isEmpty()) protocols.push_back(makeNatpmpProtocol(gateway));
+    if (const auto [upnp, natpmp] = routerModule(); upnp) {
+        protocols.emplace_back(upnp(routerUrl));
+        if (routerUrl.isEmpty() || !gateway.isEmpty()) protocols.emplace_back(natpmp(gateway));
+    }
     return std::make_unique<WorkerPortMapper>(std::move(protocols), leaseSeconds);
 }
 

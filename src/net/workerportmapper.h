@@ -2,9 +2,12 @@
 // calls block for up to seconds. They run one at a time on a thread of the
 // mapper's own; the answers come back as signals on the mapper's thread.
 // Protocols are tried in order until one finds a router: UPnP IGD first,
-// then NAT-PMP (`makeRouterPortMapper`).
+// then NAT-PMP (`makeRouterPortMapper`). Both come from the router module,
+// loaded when a table is hosted with its port opened: a plain start maps
+// neither router library.
 #pragma once
 
+#include <QCoreApplication>
 #include <QThreadPool>
 #include <QTimer>
 #include <functional>
@@ -40,9 +43,13 @@ public:
 
 protected:
     // The player's one-line reasons, translated; `detail` names the
-    // library's error.
-    static QString noAddress(const QString& detail);
-    static QString refused(const QString& detail);
+    // library's error. Inline: the router module has them too.
+    static QString noAddress(const QString& detail) {
+        return QCoreApplication::translate("PortMapper", "The router did not tell its address: %1").arg(detail);
+    }
+    static QString refused(const QString& detail) {
+        return QCoreApplication::translate("PortMapper", "The router refused the port: %1").arg(detail);
+    }
 };
 
 class WorkerPortMapper : public PortMapper {
@@ -76,9 +83,18 @@ private:
 // loopback address.
 inline constexpr const char* kNatpmpGatewayVariable = "VELMORA_NATPMP_GATEWAY";
 
+// The router module's entries: a new protocol the caller owns, for a router
+// description address (empty: search) or a gateway address (empty: the
+// default route's).
+using MakeRouterProtocol = RouterProtocol* (*)(const QString& where);
+inline constexpr char kRouterModuleName[] = "velmora-router";
+inline constexpr char kUpnpEntry[] = "velmora_make_upnp_protocol";
+inline constexpr char kNatpmpEntry[] = "velmora_make_natpmp_protocol";
+
 // UPnP IGD (kRouterUrlVariable's router, else a search), then NAT-PMP
 // (kNatpmpGatewayVariable's gateway, else the default route's). A test that
-// names only a UPnP router never reaches the real gateway.
+// names only a UPnP router never reaches the real gateway. Without the
+// router module no router answers.
 std::unique_ptr<PortMapper> makeRouterPortMapper(int leaseSeconds = 3600);
 
 }  // namespace velmora::net

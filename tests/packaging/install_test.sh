@@ -35,6 +35,11 @@ layout)
       fail "${size}px icon is not ${size}x${size}: $dims"
   done
   [ -x "$prefix/bin/velmora" ] || fail "velmora is not executable"
+  # The modules the game loads when first needed: sound, and the router's.
+  for module in velmora-sound velmora-router; do
+    compgen -G "$prefix/lib*/velmora/$module.so" >/dev/null || compgen -G "$prefix/lib/*/velmora/$module.so" >/dev/null ||
+      fail "missing module $module"
+  done
   zcat "$prefix/share/man/man6/velmora.6.gz" | grep -q '^\.TH VELMORA 6' || fail "man page header"
   grep -qx 'Categories=Game;CardGame;' "$prefix/share/applications/$id.desktop" || fail "categories"
   grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "icon name"

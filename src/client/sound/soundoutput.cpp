@@ -1,7 +1,6 @@
 // The default sound output: a stand-in that loads the sound module when the
 // first sound is played, so start-up maps none of the audio libraries, and
 // none at all while no sound server could play them.
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,19 +9,11 @@
 #include <iostream>
 
 #include "client/sound/sounds.h"
+#include "net/modules.h"
 
 namespace velmora::client {
 
 namespace {
-
-// Beside the program (build tree and a plain copy), then the installed
-// library folder, then where the build put it (tests run from elsewhere).
-QStringList moduleCandidates() {
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QString name = QString::fromLatin1(kSoundModuleName);
-    return {dir + u'/' + name, dir + QStringLiteral("/../" VELMORA_LIBDIR "/velmora/") + name,
-            QStringLiteral(VELMORA_SOUND_BUILD_DIR "/") + name};
-}
 
 // A client configuration's files: the user's, the system's and its drop-ins
 // (read without patterns: a pattern would bring in the regular expression
@@ -58,7 +49,7 @@ public:
 private:
     void load() {
         tried_ = true;
-        for (const QString& path : moduleCandidates()) {
+        for (const QString& path : net::moduleCandidates(kSoundModuleName)) {
             QLibrary module(path);
             auto make = reinterpret_cast<MakeSoundOutput>(module.resolve(kSoundModuleEntry));
             if (!make) continue;
