@@ -82,12 +82,15 @@ BoardPanel::BoardPanel(const TableModel& table, QWidget* parent) : QWidget(paren
     overlay->setGeometry(kSummaryRect);
     overlay->hide();
     const QFont nameFont = seatNameFont();
-    const QString textStyle = QStringLiteral("color: rgb(243,231,205);");
+    // The text colour through the palette: a style sheet on each label cost
+    // the first window about a millisecond of its start.
+    QPalette textPalette = palette();
+    textPalette.setColor(QPalette::WindowText, kText);
     for (int s = 1; s <= kPlaces; ++s) {
         auto* name = new SeatLabel(s, this);
         name->setObjectName(QStringLiteral("label_playername%1").arg(s));
         name->setFont(nameFont);
-        name->setStyleSheet(textStyle);
+        name->setPalette(textPalette);
         name->setText(QStringLiteral("<Waiting>"));
         name->setToolTip(QString::fromLatin1(kSeatHints[s].data(), kSeatHints[s].size()));
         name->resize(kSeatNameWidth, 16);
@@ -114,7 +117,7 @@ BoardPanel::BoardPanel(const TableModel& table, QWidget* parent) : QWidget(paren
     status_->setGeometry(18, 518, 469, 16);
     status_->setAlignment(Qt::AlignCenter);
     status_->setFont(nameFont);
-    status_->setStyleSheet(textStyle);
+    status_->setPalette(textPalette);
     // The game's voice: screen readers announce what the status line says.
     status_->setAccessibleName(tr("Status"));
     refresh();
