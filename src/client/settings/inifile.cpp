@@ -111,10 +111,14 @@ std::vector<IniFile::Entry> IniFile::entries(const QString& section) const {
     return out;
 }
 
-std::optional<QString> IniFile::value(const QString& section, const QString& key) const {
-    for (const Entry& entry : entries(section))
+std::optional<QString> IniFile::valueIn(const std::vector<Entry>& entries, const QString& key) {
+    for (const Entry& entry : entries)
         if (sameName(entry.key, key)) return entry.value;
     return std::nullopt;
+}
+
+std::optional<QString> IniFile::value(const QString& section, const QString& key) const {
+    return valueIn(entries(section), key);
 }
 
 void IniFile::insertLine(int at, const QByteArray& text) {

@@ -43,6 +43,8 @@ public:
     std::optional<QString> value(const QString& section, const QString& key) const;
     // The keys of the section in file order, for reading many at once.
     std::vector<Entry> entries(const QString& section) const;
+    // The first of `entries` named `key` (letter case ignored), as value() finds it.
+    static std::optional<QString> valueIn(const std::vector<Entry>& entries, const QString& key);
     // Updates the key's value in place, or adds "key=value" after the last
     // key of the section, or adds the section at the end of the file.
     void setValue(const QString& section, const QString& key, const QString& value);

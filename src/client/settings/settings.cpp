@@ -1,7 +1,5 @@
 #include "client/settings/settings.h"
 
-#include <algorithm>
-
 #include <QDebug>
 
 #include "client/settings/inifile.h"
@@ -125,16 +123,11 @@ QString Settings::normalise(const KeyInfo& info, const QString& raw) {
 bool Settings::load() {
     IniFile file;
     const auto result = path_.isEmpty() ? IniFile::LoadResult::Missing : file.load(path_);
-    // One pass over the section: the first of equal keys counts, names
-    // ignore letter case.
+    // The section is read once, then each key looked up in it.
     const std::vector<IniFile::Entry> entries = file.entries(QString::fromLatin1(kSection));
-    for (const Row& row : kSettingKeys) {
-        const QLatin1String name(row.info.name);
-        const auto found = std::find_if(entries.begin(), entries.end(), [&](const IniFile::Entry& e) {
-            return e.key.compare(name, Qt::CaseInsensitive) == 0;
-        });
-        values_[index(row.key)] = normalise(row.info, found == entries.end() ? QString() : found->value);
-    }
+    for (const Row& row : kSettingKeys)
+        values_[index(row.key)] =
+            normalise(row.info, IniFile::valueIn(entries, QString::fromLatin1(row.info.name)).value_or(QString()));
     if (result == IniFile::LoadResult::Failed) qWarning().noquote() << "Cannot read the settings file" << path_;
     return result != IniFile::LoadResult::Failed;
 }
