@@ -7,6 +7,7 @@
 //   the first label gets its text; with no session bus, the library tries
 //   to start one first).
 #pragma once
+#include <QByteArray>
 #include <thread>
 
 namespace velmora::app {
@@ -28,5 +29,14 @@ private:
     std::thread fonts_;
     std::thread bus_;
 };
+
+// Where no session bus is named and none can be started (no dbus-launch),
+// the D-Bus library still forks the whole program to try. The fork, and a
+// copy of every page the window's building writes while the child lives,
+// held the first window back by about 6 ms. This gives the address to set
+// instead: the runtime folder's bus, the one place a bus can still be found
+// then, which is where the library looks first anyway. Empty where the
+// library should be left to search (a bus is named, or could be started).
+QByteArray sessionBusWithoutLaunch(const QByteArray& named, const QByteArray& runtimeFolder, bool launcherInstalled);
 
 }  // namespace velmora::app
