@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include "client/board/tableview.h"
 #include "client/settings/settings.h"
@@ -30,9 +29,6 @@ void MotionOption::load() {
         s.load();
         setWanted(s.flag(SettingKey::Animations), false);
     }
-    // Once the event loop runs: the window goes on screen first, and the
-    // answer is wanted only by the first move.
-    QTimer::singleShot(0, this, &MotionOption::askDesktop);
 }
 
 void MotionOption::setWanted(bool on, bool save) {

@@ -21,15 +21,18 @@ public:
     MotionOption(TableView* view, QString settingsPath, QObject* parent = nullptr);
 
     void fill(QMenu* menu);
-    // Reads the saved option and asks the desktop, without waiting for it.
+    // Reads the saved option.
     void load();
+    // Asks the desktop, without waiting for its answer: once the window is
+    // drawn (the helper it runs would compete with the first picture), as
+    // only the first move wants the answer.
+    void askDesktop();
     void setWanted(bool on, bool save = true);
     void setReducedMotion(bool reduced);
     bool wanted() const { return wanted_; }
 
 private:
     void apply();
-    void askDesktop();
 
     TableView* view_;
     QString path_;

@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "client/board/board.h"
+#include "client/board/motionoption.h"
 #include "client/chat/chatinput.h"
 #include "client/chat/chatview.h"
 #include "client/settings/optionsmenu.h"
@@ -247,7 +248,10 @@ void Tchat::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     // After the window is drawn, so the player sees the table and the loading
     // notice while the game is set up.
-    afterFirstPaint(centralWidget(), [this] { processparams(); });
+    afterFirstPaint(centralWidget(), [this] {
+        motion_->askDesktop();
+        processparams();
+    });
 }
 
 void Tchat::processparams() {

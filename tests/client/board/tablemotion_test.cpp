@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "client/board/motionoption.h"
 #include "client/model/tablemodel.h"
 #include "support/eventloop.h"
 
@@ -73,6 +76,27 @@ TEST_F(Motion, WithAnimationsOffNoTimerRuns) {
     EXPECT_FALSE(view.moving());
     EXPECT_EQ(view.findChild<QTimer*>(), nullptr);
     EXPECT_EQ(t.cardCount(), 11);
+}
+
+// GNOME's answer turns motion off once the desktop is asked (after the first
+// picture), whatever the option says; the option itself stays as chosen.
+TEST_F(Motion, ADesktopThatAsksForReducedMotionIsHeard) {
+    QTemporaryDir bin;
+    QFile fake(bin.filePath(QStringLiteral("gsettings")));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write("#!/bin/sh\n[ \"$*\" = \"get org.gnome.desktop.interface enable-animations\" ] && echo false\n");
+    fake.close();
+    fake.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    MotionOption motion(&view, QString());
+    motion.load();
+    motion.setWanted(true, false);
+    ASSERT_TRUE(view.animated());
+    motion.askDesktop();
+    qputenv("PATH", path);
+    EXPECT_TRUE(test::waitUntil([&] { return !view.animated(); }));
+    EXPECT_TRUE(motion.wanted());
 }
 
 }  // namespace
