@@ -54,3 +54,15 @@ TEST(SingleInstance, AHolderThatDoesNotAnswerStillKeepsALaterStartOut) {
     EXPECT_EQ(later.claim(50), Start::Another);
     EXPECT_FALSE(later.answering());
 }
+
+// Where others may enter the folder, only the owner may use the socket.
+TEST(SingleInstance, InASharedFolderTheSocketIsTheOwnersAlone) {
+    QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                                          QFile::ExeOther);
+    SingleInstance copy(dir.path());
+    ASSERT_EQ(copy.claim(), Start::First);
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                        QFile::ExeOther;
+    EXPECT_FALSE(QFile::permissions(copy.socketPath()) & others);
+}
