@@ -33,7 +33,7 @@ private:
 // Where no session bus is named and none can be started (no dbus-launch),
 // the D-Bus library still forks the whole program to try. The fork, and a
 // copy of every page the window's building writes while the child lives,
-// held the first window back by about 6 ms. This gives the address to set
+// held the first window back by about 2 ms. This gives the address to set
 // instead: the runtime folder's bus, the one place a bus can still be found
 // then, which is where the library looks first anyway. Empty where the
 // library should be left to search (a bus is named, or could be started).
