@@ -7,8 +7,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "client/board/motionoption.h"
@@ -87,12 +87,12 @@ TEST_F(Motion, ADesktopThatAsksForReducedMotionIsHeard) {
     fake.write("#!/bin/sh\n[ \"$*\" = \"get org.gnome.desktop.interface enable-animations\" ] && echo false\n");
     fake.close();
     fake.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin.path()));
     MotionOption motion(&view, QString());
     motion.load();
     motion.setWanted(true, false);
     ASSERT_TRUE(view.animated());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
     motion.askDesktop();
     qputenv("PATH", path);
     EXPECT_TRUE(test::waitUntil([&] { return !view.animated(); }));
