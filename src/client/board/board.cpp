@@ -56,8 +56,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override { forward(e); }
 
 private:
+    // The view is a sibling under the same board, not an ancestor: the
+    // offset between the two is their places on the board.
     void forward(QMouseEvent* e) {
-        const QPointF at = e->position() + view_->mapFrom(this, QPoint(0, 0));
+        const QPointF at = e->position() + QPointF(pos() - view_->pos());
         QMouseEvent moved(e->type(), at, e->globalPosition(), e->button(), e->buttons(), e->modifiers());
         QCoreApplication::sendEvent(view_, &moved);
     }

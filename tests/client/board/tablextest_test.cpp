@@ -6,44 +6,21 @@
 // screen is the host's hand.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTcpServer>
-#include <QTest>
-#include <QThread>
-
 #include "client/board/board.h"
-#include "client/chat/chatview.h"
 #include "support/hostedwindow.h"
 #include "client/board/tableview.h"
 #include "support/eventloop.h"
 #include "support/tchatparts.h"
-#include "support/xserver.h"
+#include "support/xinput.h"
 
 using namespace velmora;
 using test::waitUntil;
+using test::onScreen;
+using test::xclick;
 
 namespace {
 
 constexpr const char* kChildFlag = "VELMORA_XTEST_CHILD";
-
-// Clicks at a global screen position through the XTest extension.
-bool xclick(QPoint global) {
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(global.x()),
-                                         QString::number(global.y()), QStringLiteral("click"), QStringLiteral("1")});
-    if (!p.waitForFinished(5000) || p.exitCode() != 0) return false;
-    // Let the server's events reach the window before the next look.
-    test::spin(30);
-    return true;
-}
-
-// Where on screen a point inside a named item of the table lies.
-QPoint onScreen(client::TableView* view, const client::BoardItem& item, QPoint inside) {
-    return view->mapToGlobal(view->fromBoard(item.rect.topLeft() + inside));
-}
 
 // Cards of the same rank or of a neighbouring rank in the same colour.
 int partners(const client::TableModel& t, int slot) {
@@ -79,36 +56,14 @@ std::string screenDiffers(client::TableView* view, const host::Table& h) {
 }
 
 TEST(TableOnX, AParentRunsTheClicksOnItsOwnXServer) {
-    if (qEnvironmentVariableIsSet(kChildFlag)) GTEST_SKIP() << "this is the child";
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed: the end-to-end click test needs it";
-    ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        << "xdotool is missing (scripts/setup.sh installs it)";
-    test::XServer server;
-    ASSERT_NO_FATAL_FAILURE(test::startXServer(server, xvfb, 73, 140, "1024x768x24"));
-    QProcess child;
-    QProcessEnvironment env = server.childEnvironment();
-    env.insert(QString::fromLatin1(kChildFlag), QStringLiteral("1"));
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=TableOnX.ChildPlaysARound")});
-    const bool finished = child.waitForFinished(110000);
-    const QByteArray out = child.readAll();
-    ASSERT_TRUE(finished) << out.toStdString();
-    EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
-    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
+    test::runChildOnX(kChildFlag, "TableOnX.ChildPlaysARound", 73, 110000);
 }
 
 TEST(TableOnX, ChildPlaysARound) {
     if (!qEnvironmentVariableIsSet(kChildFlag)) GTEST_SKIP() << "runs on the parent's X server";
     test::HostedWindow hw({}, test::quietOptions(0), host::HostTimings{0, 1000, 0.0});
     client::Tchat& w = hw.window;
-    w.move(0, 0);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top != &w) top->hide();  // the download window would cover the table
-    ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
+    ASSERT_NO_FATAL_FAILURE(test::openOnX(w));
     const client::TableModel& t = test::TchatParts::table(w);
     const host::Table& h = hw.host.server().table();
     client::TableView* view = test::TchatParts::board(w)->tableView();
