@@ -46,7 +46,42 @@ struct ValueOption {
     const char* what;  // translated where it is shown
     QString (*take)(Options& o, const QString& value);  // the problem, or empty
 };
+// A whole number in [low, high] from `v` into `out`; the problem, or empty.
+QString seconds(int& out, const QString& v, int low, int high) {
+    bool ok = false;
+    out = v.toInt(&ok);
+    return ok && out >= low && out <= high
+               ? QString()
+               : QCoreApplication::translate("Options", "'%1' is not a number from %2 to %3").arg(v).arg(low).arg(high);
+}
+
 const ValueOption kValueOptions[] = {
+    {QLatin1String("--metrics"), QT_TRANSLATE_NOOP("Options", "an address and port"),
+     [](Options& o, const QString& v) {
+         // "127.0.0.1:9100", "[::1]:9100"
+         const qsizetype colon = v.lastIndexOf(QLatin1Char(':'));
+         QString address = v.left(colon);
+         if (address.startsWith(QLatin1Char('[')) && address.endsWith(QLatin1Char(']'))) address = address.mid(1, address.size() - 2);
+         const QString port = v.mid(colon + 1);
+         o.metricsAddress = address;
+         o.metricsPort = port.toInt();
+         return colon > 0 && !QHostAddress(address).isNull() && validPort(port)
+                    ? QString()
+                    : QCoreApplication::translate("Options", "'%1' is not ADDRESS:PORT").arg(v);
+     }},
+    {QLatin1String("--log-format"), QT_TRANSLATE_NOOP("Options", "text or json"),
+     [](Options& o, const QString& v) {
+         o.logJson = v == QLatin1String("json");
+         return v == QLatin1String("json") || v == QLatin1String("text")
+                    ? QString()
+                    : QCoreApplication::translate("Options", "'%1' is not a log format (text or json)").arg(v);
+     }},
+    {QLatin1String("--health-interval"), QT_TRANSLATE_NOOP("Options", "a number of seconds"),
+     [](Options& o, const QString& v) { return seconds(o.healthSeconds, v, 1, 3600); }},
+    {QLatin1String("--shutdown-when-empty"), QT_TRANSLATE_NOOP("Options", "a number of seconds"),
+     [](Options& o, const QString& v) { return seconds(o.shutdownWhenEmpty, v, 0, 86400); }},
+    {QLatin1String("--pace"), QT_TRANSLATE_NOOP("Options", "a number"),
+     [](Options& o, const QString& v) { return seconds(o.pace, v, 1, 1000); }},
     {QLatin1String("--port"), QT_TRANSLATE_NOOP("Options", "a port number"),
      [](Options& o, const QString& v) {
          o.port = v;
@@ -199,6 +234,16 @@ QString usageText(const QString& program) {
                "               name, seats taken, game on, version); exit 1 when none\n"
                "  --timeout S  how long --find listens (default 3 seconds)\n"
                "  --discovery-port N  UDP port of announcements (default 7773)\n"
+               "  --metrics ADDRESS:PORT  --serve: the table's figures for Prometheus at\n"
+               "               http://ADDRESS:PORT/metrics\n"
+               "  --log-format text|json  --serve: the lines on standard error as text\n"
+               "               (default) or one JSON object each\n"
+               "  --health-interval S  with Agones (AGONES_SDK_HTTP_PORT set): seconds\n"
+               "               between health calls (default 5)\n"
+               "  --shutdown-when-empty S  with Agones: ask to be shut down once a game has\n"
+               "               ended and no one has been at the table for S seconds\n"
+               "  --pace N     --serve: the computer's moves and the pauses between rounds\n"
+               "               N times quicker (for tests and benchmarks; default 1)\n"
                "  -h, --help   show this help and exit\n"
                "  --version    show the version and exit\n"
                "  --           everything after it is a launch parameter\n"

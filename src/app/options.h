@@ -30,6 +30,16 @@ struct Options {
     // resumed file, else the XDG state folder), and a saved table to go on with.
     QString stateFile;
     QString resumeFile;
+    // Headless, for operators: the metrics endpoint (--metrics ADDRESS:PORT;
+    // port -1: none), the log's format, Agones' health period and how long
+    // an emptied table waits before asking to be shut down (-1: never), and
+    // the pace of the computer and the round pauses (tests and benchmarks).
+    QString metricsAddress;
+    int metricsPort = -1;
+    bool logJson = false;
+    int healthSeconds = 5;
+    int shutdownWhenEmpty = -1;
+    int pace = 1;
     QString error;       // what was wrong, for Action::Error
 };
 

@@ -3,15 +3,19 @@
 #include <QCoreApplication>
 #include <QHostInfo>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
+#include "app/agones.h"
+#include "app/metrics.h"
 #include "app/quitsignals.h"
 #include "app/startupmemory.h"
 #include "host/announcer.h"
 #include "host/tserver.h"
+#include "net/diagnostics.h"
 #include "net/workerportmapper.h"
 
 namespace velmora::app {
@@ -36,7 +40,8 @@ std::unique_ptr<net::PortMapper> openRouterPort(quint16 port, const Options& opt
                   << external << std::endl;
     });
     QObject::connect(mapper.get(), &net::PortMapper::failed, [](const QString& reason) {
-        std::cerr << "velmora: the port is not open on the router: " << reason.toStdString() << std::endl;
+        net::operatorLine(std::cerr, "velmora", "the port is not open on the router: " + reason.toStdString(),
+                          net::LogLevel::warning);
     });
     mapper->open(port);
     return mapper;
@@ -62,10 +67,36 @@ std::string defaultStateFile() {
     return error ? std::string() : (folder / "table.state").string();
 }
 
+void fail(const std::string& what) { net::operatorLine(std::cerr, "velmora", what); }
+
+// --pace N: the computer and the pauses between rounds N times quicker.
+host::HostTimings timings(const Options& options) {
+    host::HostTimings t;
+    t.computerFactor = 1.0 / options.pace;
+    t.roundTickMs = std::max(1, t.roundTickMs / options.pace);
+    t.resumeWaitMs /= options.pace;
+    return t;
+}
+
+// --metrics: nothing listens without it; a refused address ends the start.
+bool startMetrics(std::unique_ptr<MetricsEndpoint>& endpoint, host::TServer& server, const Options& options) {
+    if (options.metricsPort < 0) return true;
+    endpoint = std::make_unique<MetricsEndpoint>(server);
+    const QHostAddress address(options.metricsAddress);
+    if (const QString problem = endpoint->listen(address, static_cast<quint16>(options.metricsPort)); !problem.isEmpty()) {
+        fail("cannot serve metrics on " + options.metricsAddress.toStdString() + ": " + problem.toStdString());
+        return false;
+    }
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? '[' + address.toString() + ']' : address.toString();
+    std::cout << "Metrics at http://" << host.toStdString() << ':' << endpoint->port() << "/metrics" << std::endl;
+    return true;
+}
+
 }  // namespace
 
 int serve(const Options& options) {
-    host::TServer server;
+    if (options.logJson) net::setLogFormat(net::LogFormat::json);
+    host::TServer server(timings(options));
     server.setHeadless(true);
     // A saved table is read whole before anything listens; one that does not
     // hold up is left exactly as it is for its owner to look at.
@@ -73,7 +104,7 @@ int serve(const Options& options) {
         const std::string path = options.resumeFile.toStdString();
         auto saved = std::make_unique<host::SavedTable>();
         if (const std::string problem = host::loadtablefile(path, *saved); !problem.empty()) {
-            std::cerr << "velmora: cannot resume " << path << ": " << problem << std::endl;
+            fail("cannot resume " + path + ": " + problem);
             return 3;
         }
         server.resume(*saved);
@@ -81,21 +112,30 @@ int serve(const Options& options) {
     const std::string state = !options.stateFile.isEmpty()  ? options.stateFile.toStdString()
                               : !options.resumeFile.isEmpty() ? options.resumeFile.toStdString()
                                                               : defaultStateFile();
-    if (state.empty()) std::cerr << "velmora: no folder for the saved table; the game is not saved" << std::endl;
+    if (state.empty()) net::operatorLine(std::cerr, "velmora", "no folder for the saved table; the game is not saved", net::LogLevel::warning);
     server.setStateFile(state);
     try {
         server.listen(options.port.isEmpty() ? QString::fromLatin1(kDefaultPortText) : options.port);
     } catch (const std::exception& e) {
-        std::cerr << "velmora: " << e.what() << std::endl;
+        fail(e.what());
         return 1;
     }
+    std::unique_ptr<MetricsEndpoint> metrics;
+    if (!startMetrics(metrics, server, options)) return 1;
     // Stopped on purpose: the players' windows say so instead of reconnecting.
     onTerminationSignals([&server] {
         server.announceClosing();
         QCoreApplication::quit();
     });
-    const auto announcer = startAnnouncing(server, options, QStringLiteral("Velmora on ") + QHostInfo::localHostName());
+    const QString name = options.tableName.isEmpty() ? QStringLiteral("Velmora on ") + QHostInfo::localHostName() : options.tableName;
+    const auto announcer = startAnnouncing(server, options, name);
     std::cout << "Velmora host listening on port " << server.port() << std::endl;
+    // Ready once listening; nothing at all without the variable.
+    const auto agones = agonesFromEnvironment(
+        server, {.healthMs = options.healthSeconds * 1000,
+                 .shutdownWhenEmptyMs = options.shutdownWhenEmpty < 0 ? -1 : options.shutdownWhenEmpty * 1000,
+                 .tableName = name.toUtf8()});
+    if (agones) agones->start();
     // Destroyed after the loop ends (SIGTERM too), which removes the mapping.
     const auto mapper = openRouterPort(server.port(), options);
     // Once the loop runs, start-up is over: a table may wait for days.

@@ -47,7 +47,9 @@ int main(int argc, char** argv) {
         std::fputs(QCoreApplication::translate(
                        "velmora-server",
                        "Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]\n"
-                       "          [--state FILE] [--resume FILE] [--open-port]\n"
+                       "          [--state FILE] [--resume FILE] [--open-port] [--pace N]\n"
+                       "          [--metrics ADDRESS:PORT] [--log-format text|json]\n"
+                       "          [--health-interval S] [--shutdown-when-empty S]\n"
                        "       %1 --find [--timeout S]\n"
                        "\n"
                        "One Velmora table without a window: the options are those of\n"

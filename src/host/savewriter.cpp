@@ -1,5 +1,6 @@
 #include "host/savewriter.h"
 
+#include <chrono>
 #include <cstdio>
 #include <utility>
 
@@ -39,6 +40,11 @@ std::string SaveWriter::problem() {
     return std::exchange(problem_, {});
 }
 
+SaveWriter::Timing SaveWriter::timing() {
+    const std::lock_guard lock(mutex_);
+    return timing_;
+}
+
 void SaveWriter::run() {
     std::unique_lock lock(mutex_);
     for (;;) {
@@ -49,9 +55,12 @@ void SaveWriter::run() {
         busy_ = true;
         lock.unlock();
         std::string why;
+        const auto start = std::chrono::steady_clock::now();
         if (job.text) why = writetablefile(job.path, *job.text);
         else std::remove(job.path.c_str());
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         lock.lock();
+        if (job.text) ++timing_.writes, timing_.seconds += took.count();
         busy_ = false;
         if (!why.empty()) problem_ = std::move(why);
         done_.notify_all();

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -32,6 +33,12 @@ public:
     void flush();
     // Why the latest write failed since the last call; empty when none did.
     std::string problem();
+    // Tables written so far and the time the disk took for them.
+    struct Timing {
+        std::uint64_t writes = 0;
+        double seconds = 0;
+    };
+    Timing timing();
 
 private:
     struct Job {
@@ -48,6 +55,7 @@ private:
     bool busy_ = false;
     bool stopping_ = false;
     std::string problem_;
+    Timing timing_;
     std::thread thread_;  // started with the first job
 };
 

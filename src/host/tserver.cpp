@@ -30,6 +30,7 @@ TServer::TServer(HostTimings timings, std::uint32_t seed, QObject* parent)
         const int place = placeOf(from);
         const std::string who = place != 0 ? "place " + std::to_string(place) : "a departed connection";
         log_.write(from, who, std::string(command) + ": " + std::string(problem));
+        counters_.refused(RequestRefusal::malformed);
     });
     for (int seat = 1; seat <= kSeats; ++seat) {
         holdTimers_[seat].setSingleShot(true);
@@ -57,6 +58,24 @@ void TServer::listen(const QString& portName, const QString& address) {
     Sock1.SetListen(true);
 }
 
+HostCounters TServer::counters() const {
+    HostCounters c = counters_;
+    c.bytesIn = pump_.received();
+    return c;
+}
+
+int TServer::seatsTaken() const {
+    int n = 0;
+    for (int p = 1; p <= kSeats; ++p) n += places_[p].loggedIn && table_.player(p).connected == 1;
+    return n;
+}
+
+int TServer::spectators() const {
+    int n = 0;
+    for (int p = kSeats + 1; p <= kMaxPlaces; ++p) n += table_.player(p).connected == 1;
+    return n;
+}
+
 int TServer::placeOf(net::ConnectionId from) const {
     for (int p = 1; p <= table_.state().seatsused; ++p)
         if (places_[p].sock && places_[p].sock->Id() == from && table_.player(p).connected == 1) return p;
@@ -69,7 +88,10 @@ void TServer::sendTo(int place, std::string_view text) {
     if (!s || table_.player(place).connected != 1 || !s->Connected()) return;
     QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
     bytes.append(wire::kTerminator);
+    counters_.bytesOut += static_cast<std::uint64_t>(bytes.size());
+    const bool dropping = s->Dropping();
     s->Send(bytes);
+    if (!dropping && s->Dropping()) counters_.refused(ConnectionRefusal::notReading);
 }
 
 void TServer::armComputerTimer(int milliseconds) {
@@ -97,6 +119,7 @@ void TServer::refuse(TSock* listener) {
     TSock* refused = nullptr;
     if (!listener->Accept(refused)) return;
     if (headless_) log_.write(0, "", "refused " + refused->HostName().toStdString() + ": the table is full");
+    counters_.refused(ConnectionRefusal::full);
     refused->Send(QByteArray::fromStdString(wire::message(cmd::kFull, "")) + wire::kTerminator);
     refused->Destroy();
 }
@@ -120,7 +143,9 @@ void TServer::Sock1Accept(TSock* listener) {
     taken->SetSendLimit(kSendLimit);
     taken->OnDisconnect = [this](TSock* s) { tempsockDisconnect(s); };
     taken->OnInfo = [this](TSock* s, int code, const QString& text) { tempsockInfo(s, code, text); };
-    taken->OnRead = [this](TSock* s, int) { pump_.readFrom(s); };
+    taken->OnRead = [this](TSock* s, int) {
+        if (pump_.readFrom(s) != net::Refusal::none) counters_.refused(ConnectionRefusal::flooding);
+    };
     // Said once, with the place, when the connection is gone.
     taken->OnDrop = [this](TSock* s, const QString& reason) {
         if (s->Tag >= 1 && s->Tag <= kPlaces && places_[s->Tag].sock == s)
@@ -134,6 +159,7 @@ void TServer::Sock1Accept(TSock* listener) {
 void TServer::closeUnlessLoggedIn(TSock* sock) {
     const int p = sock->Tag;
     if (p < 1 || p > kPlaces || places_[p].sock != sock || places_[p].loggedIn) return;
+    counters_.refused(ConnectionRefusal::noLogin);
     sock->Drop(QStringLiteral("no login within %1 seconds").arg(timings_.loginTimeoutMs / 1000.0));
 }
 
@@ -173,6 +199,7 @@ void TServer::leave(int p, TSock* sock) {
             if (i != p) sendTo(i, notice);
     }
     const bool removed = places_[p].leaving.rfind(kRemovedBy, 0) == 0;
+    const bool person = wasConnected && places_[p].loggedIn && p <= kSeats;
     table_.leaves(p);
     if (wasConnected) holdOrFree(p, removed);
     places_[p].loggedIn = false;
@@ -181,6 +208,7 @@ void TServer::leave(int p, TSock* sock) {
     if (wasConnected && table_.state().gameon == 1 && p == table_.state().curplayer && (p != 1 || headless_))
         computertimer.start();
     if (wasConnected) passOwnership();
+    if (person) emit seatLeft(p);
 }
 
 // A headless table's owner is the person longest at a seat; the new owner is

@@ -14,6 +14,7 @@
 
 #include "host/computer.h"
 #include "host/guesslimit.h"
+#include "host/hostcounters.h"
 #include "host/savewriter.h"
 #include "host/table.h"
 #include "host/tablefile.h"
@@ -109,6 +110,20 @@ public:
     // A seat kept for its departed person (token known, computer playing).
     bool held(int seat) const { return seat >= 1 && seat <= kSeats && places_[seat].held; }
 
+    // For the operator: what happened so far, people at the seats (logged in)
+    // and other connections watching, and the time autosaves took on disk.
+    HostCounters counters() const;
+    int seatsTaken() const;
+    int spectators() const;
+    SaveWriter::Timing autosaveTiming() { return saves_.timing(); }
+
+signals:
+    // A person logged in at a seat (1..4), or its connection ended.
+    void seatTaken(int seat);
+    void seatLeft(int seat);
+    // A game started or was resumed (true), or ended (false).
+    void gameOnChanged(bool on);
+
 private:
     // What the host keeps per place beside the table's record.
     static constexpr std::string_view kRemovedBy = "removed by place ";
@@ -150,6 +165,7 @@ private:
     void note(int place, std::string_view what, bool always = false);
 
     HostTimings timings_;
+    HostCounters counters_;
     Table table_;
     std::shared_ptr<ComputerSeats> computers_;
     net::TSock Sock1;

@@ -42,7 +42,9 @@ void TServer::registerHandlers() {
     auto rule = [this, &d](const char* name, Rule op) {
         d.add(name, [this, op](std::string_view payload, net::ConnectionId from) {
             const int sender = placeOf(from);
-            if (sender != 0 && firstFieldIs(payload, sender)) (table_.*op)(payload);
+            if (sender == 0) return;
+            if (!firstFieldIs(payload, sender)) return counters_.refused(RequestRefusal::otherPlace);
+            if ((table_.*op)(payload).refused()) counters_.refused(RequestRefusal::rule);
         });
     };
     own(cmd::kLogininfo, &TServer::receivedlogininfo);
@@ -54,7 +56,9 @@ void TServer::registerHandlers() {
     // else could wipe a running one.
     d.add(cmd::kStartgame, [this](std::string_view payload, net::ConnectionId from) {
         const int sender = placeOf(from);
-        if (sender != 0 && sender == manager() && !table_.startgame(payload).refused()) afterStart();
+        if (sender == 0) return;
+        if (sender != manager()) return counters_.refused(RequestRefusal::notAllowed);
+        if (!table_.startgame(payload).refused()) afterStart();
     });
     own(cmd::kJustwatch, &TServer::justwatch);
     own(cmd::kRejoin, &TServer::rejoin);
@@ -85,6 +89,7 @@ void TServer::receivedlogininfo(std::string_view payload, int sender) {
     if (table_.state().gameon == 1) sendSnapshot(place);
     giveToken(place);
     passOwnership();
+    if (place <= kSeats) emit seatTaken(place);
 }
 
 // The designed snapshot, then the points it has no room for (peers that do

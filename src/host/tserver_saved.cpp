@@ -52,6 +52,7 @@ void TServer::resume(const SavedTable& saved) {
     const int turn = saved.table.curplayer;
     const bool person = turn >= 1 && turn <= kSeats && !saved.tokens[turn].empty();
     resumeWait_.start(person ? timings_.resumeWaitMs : 0);
+    emit gameOnChanged(true);
 }
 
 void TServer::afterResumeWait() {

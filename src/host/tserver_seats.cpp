@@ -69,7 +69,13 @@ void TServer::release(int seat) {
 // A game's end frees the held seats, and its tokens no longer take a seat.
 void TServer::afterProgress() {
     autosave();
-    if (table_.state().gameon == 1) return;
+    const TableState& t = table_.state();
+    if (t.gameon == 1) {
+        ++(t.turnphase == 3 ? counters_.rounds : counters_.turns);
+        return;
+    }
+    ++counters_.gamesFinished;
+    emit gameOnChanged(false);
     for (int s = 1; s <= kSeats; ++s) {
         release(s);
         places_[s].token.clear();
@@ -83,6 +89,8 @@ void TServer::afterStart() {
         places_[s].token.clear();
         giveToken(s);
     }
+    ++counters_.gamesStarted;
+    emit gameOnChanged(true);
 }
 
 // "CMD_rejoin+" token, sent instead of a login: the connection moves to the
@@ -90,6 +98,7 @@ void TServer::afterStart() {
 void TServer::rejoin(std::string_view payload, int sender) {
     Place& from = places_[sender];
     if (from.loggedIn || !from.sock) return;
+    ++counters_.reconnects;
     const std::string address = from.sock->HostName().toStdString();
     const auto now = GuessLimit::Clock::now();
     const std::string_view token = payload.substr(0, payload.find('+'));
@@ -100,6 +109,7 @@ void TServer::rejoin(std::string_view payload, int sender) {
     if (seat == 0) {
         guesses_.wrongGuess(address, now);
         note(sender, "rejoin refused", true);
+        counters_.refused(RequestRefusal::wrongToken);
         sendTo(sender, wire::message(cmd::kRejoinrefused, ""));
         return;
     }
@@ -116,6 +126,7 @@ void TServer::rejoin(std::string_view payload, int sender) {
     sock->Tag = seat;
     table_.connects(seat);
     note(seat, "rejoined from place " + std::to_string(sender));
+    ++counters_.rejoins;
     sendTo(seat, wire::message(cmd::kSendlogininfo, seat));
 }
 

@@ -19,6 +19,21 @@ namespace velmora::net {
 // \xNN, a backslash as \\; cut to maxChars characters, "..." marking a cut.
 std::string escapeForLog(std::string_view text, std::size_t maxChars = 80);
 
+// How every log of the process writes its lines: "time program: who: what"
+// for people, or one JSON object a line (`--log-format json`) for journald
+// and log shippers: {"time", "level", "place" (a number or null), "event",
+// "fields": {"program", "who"}}.
+enum class LogFormat { text, json };
+void setLogFormat(LogFormat format);
+LogFormat logFormat();
+
+enum class LogLevel { info, warning, error };
+
+// One line for the operator that is no peer's event, such as why the program
+// stops: "program: what" as text, else as the JSON object above.
+void operatorLine(std::ostream& out, std::string_view program, std::string_view what,
+                  LogLevel level = LogLevel::error);
+
 class DiagnosticLog {
 public:
     using Clock = std::chrono::system_clock;
@@ -31,7 +46,8 @@ public:
     // One event. `source` keys the rate limit (a connection; 0 for the
     // program itself); `who` (such as "place 3") and `what` are written as
     // given: escape any peer text in them first.
-    void write(std::uint64_t source, std::string_view who, std::string_view what);
+    void write(std::uint64_t source, std::string_view who, std::string_view what,
+               LogLevel level = LogLevel::info);
     // The source is gone: a count of its suppressed lines is written now,
     // then its last line `what`, if any, whatever its own budget.
     void farewell(std::uint64_t source, std::string_view who, std::string_view what);
@@ -45,7 +61,7 @@ private:
         long suppressed = 0;
     };
     bool take(Budget& budget, std::int64_t second, int limit, std::string_view who);
-    void writeLine(std::string_view who, std::string_view what);
+    void writeLine(std::string_view who, std::string_view what, LogLevel level = LogLevel::info);
 
     std::ostream& out_;
     std::string program_;

@@ -13,10 +13,12 @@ MessagePump::MessagePump(std::string initialLine, InboxLimits limits, int interv
     wake();  // the initial line is taken (and skipped) like any other
 }
 
-void MessagePump::readFrom(TSock* sock) {
+Refusal MessagePump::readFrom(TSock* sock) {
     const QByteArray bytes = sock->Receive();
+    received_ += static_cast<std::uint64_t>(bytes.size());
     const Refusal refusal = receive(sock->Id(), std::string_view(bytes.constData(), bytes.size()));
     if (refusal != Refusal::none) sock->Drop(QString::fromLatin1(describe(refusal)));
+    return refusal;
 }
 
 Refusal MessagePump::receive(ConnectionId from, std::string_view bytes) {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -25,8 +26,11 @@ public:
     MessageQueue& queue() { return inbox_.queue(); }
 
     // Takes everything the connection holds into the queue. A connection that
-    // breaks the inbox limits is dropped; nothing of its broken message is queued.
-    void readFrom(TSock* sock);
+    // breaks the inbox limits is dropped; nothing of its broken message is
+    // queued. Says which limit it broke, if any.
+    Refusal readFrom(TSock* sock);
+    // Bytes taken from connections so far.
+    std::uint64_t received() const { return received_; }
     // Queues complete lines from bytes; says which limit was broken, if any.
     Refusal receive(ConnectionId from, std::string_view bytes);
     // The connection has ended: its unfinished message is discarded.
@@ -54,6 +58,7 @@ private:
     // Stopped while the queue is empty so an idle program burns no CPU; a new
     // line restarts it, keeping one line per tick and arrival order.
     QTimer timer_;
+    std::uint64_t received_ = 0;
 };
 
 }  // namespace velmora::net

@@ -57,6 +57,8 @@ public:
     bool Listen() const { return listening_; }
     void SetListen(bool on);  // true starts listening, false closes
     bool Connected() const { return connected_; }
+    // Drop was called: the connection is on its way out.
+    bool Dropping() const { return dropping_; }
 
     bool Open();
     bool Accept(TSock*& place);

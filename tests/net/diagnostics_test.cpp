@@ -67,3 +67,22 @@ TEST_F(Log, AllSourcesTogetherAreBoundedToo) {
     log.write(1, "", "hello");
     EXPECT_NE(lines()[DiagnosticLog::kAllPerSecond].find("all: \u2026 60 more suppressed"), std::string::npos);
 }
+
+// --log-format json: each line is one object a log shipper can read, the
+// place a number, and no text (quote, backslash, control byte) breaks it.
+TEST_F(Log, JsonFormatWritesOneObjectPerLine) {
+    setLogFormat(LogFormat::json);
+    ms += 61'250;
+    log.write(4, "place 2", "left: \"too\" many\\ \x01", LogLevel::warning);
+    log.write(0, "autosave", "removed 1 temporary file(s)");
+    operatorLine(out, "velmora", "cannot resume x");
+    setLogFormat(LogFormat::text);
+    const auto got = lines();
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0], R"j({"time":"2026-12-07T00:01:01.250Z","level":"warning","place":2,)j"
+                      R"j("event":"left: \"too\" many\\ \u0001","fields":{"program":"velmora host"}})j");
+    EXPECT_EQ(got[1], R"j({"time":"2026-12-07T00:01:01.250Z","level":"info","place":null,)j"
+                      R"j("event":"removed 1 temporary file(s)","fields":{"program":"velmora host","who":"autosave"}})j");
+    const std::string end = R"j(Z","level":"error","place":null,"event":"cannot resume x","fields":{"program":"velmora"}})j";
+    EXPECT_EQ(got[2].substr(got[2].size() - end.size()), end);
+}

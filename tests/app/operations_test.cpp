@@ -1,0 +1,165 @@
+// What operators of many tables see: the metrics endpoint scraped after a
+// whole game, and the Agones SDK calls a stand-in sidecar on loopback records
+// while a table is readied, played, emptied and shut down.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+#include "app/agones.h"
+#include "app/metrics.h"
+#include "host/tserver.h"
+#include "support/eventloop.h"
+#include "support/rawclient.h"
+
+using namespace velmora;
+using test::RawClient;
+using test::waitUntil;
+
+namespace {
+
+// The SDK sidecar's REST side: records "METHOD path body" of every call it
+// takes; the first `refuse` calls get 503, as while it is still starting.
+class StandInSdk {
+public:
+    explicit StandInSdk(int refuse = 0) : refuse_(refuse) {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* c = server_.nextPendingConnection())
+                QObject::connect(c, &QTcpSocket::readyRead, [this, c] { take(c); });
+        });
+    }
+    quint16 port() const { return server_.serverPort(); }
+    QStringList calls;
+    int refused = 0;
+    int count(const QString& call) const { return static_cast<int>(calls.count(call)); }
+    // The calls without the health pings, in order.
+    QStringList withoutHealth() const {
+        QStringList out;
+        for (const QString& c : calls)
+            if (c != "POST /health {}") out << c;
+        return out;
+    }
+
+private:
+    void take(QTcpSocket* c) {
+        const QByteArray all = c->peek(1 << 16);
+        const qsizetype end = all.indexOf("\r\n\r\n");
+        if (end < 0) return;
+        const QByteArray head = all.left(end);
+        const qsizetype at = head.indexOf("Content-Length: ");
+        const int length = at < 0 ? 0 : head.mid(at + 16, head.indexOf('\r', at) - at - 16).toInt();
+        if (all.size() < end + 4 + length) return;
+        c->readAll();
+        const QList<QByteArray> line = head.left(head.indexOf('\r')).split(' ');
+        if (refused < refuse_) {
+            ++refused;
+            c->write("HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\n\r\n");
+        } else {
+            calls << QString::fromUtf8(line[0] + ' ' + line[1] + ' ' + all.mid(end + 4, length));
+            c->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: 2\r\n\r\n{}");
+        }
+        c->disconnectFromHost();
+    }
+    QTcpServer server_;
+    int refuse_;
+};
+
+struct Operations : testing::Test {
+    QTemporaryDir dir;
+    host::TServer server{host::HostTimings{0, 1, 0.0}, 42};
+    std::unique_ptr<RawClient> ann;
+
+    void SetUp() override {
+        server.setHeadless(true);
+        server.setStateFile(dir.filePath("table.state").toStdString());
+        server.listen("0");
+    }
+    // Ann takes seat 1, starts a game, names another seat once (dropped) and
+    // watches while the computer plays it to its winner.
+    void playWholeGame() {
+        ann = std::make_unique<RawClient>(server.port());
+        ASSERT_TRUE(ann->waitFor("CMD_sendlogininfo+1"));
+        ann->login(1, "Ann");
+        ASSERT_TRUE(ann->waitFor("CMD_owner+1"));
+        ann->sendMessage("CMD_startgame+Ann+");
+        ann->sendMessage("CMD_draw+2+");
+        ann->sendMessage("CMD_justwatch+1+1");
+        ASSERT_TRUE(ann->waitFor("CMD_winner", true, 60000));
+    }
+};
+
+QByteArray scrape(quint16 port) {
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, port);
+    s.write("GET /metrics HTTP/1.1\r\nHost: x\r\n\r\n");
+    QByteArray got;
+    waitUntil([&] {
+        got += s.readAll();
+        return s.state() == QAbstractSocket::UnconnectedState;
+    });
+    return got + s.readAll();
+}
+
+}  // namespace
+
+TEST_F(Operations, MetricsScrapedAfterAWholeGameCountItAndNameEveryFamily) {
+    app::MetricsEndpoint metrics(server);
+    ASSERT_TRUE(metrics.listen(QHostAddress::LocalHost, 0).isEmpty());
+    playWholeGame();
+    server.flushSaves();
+    const QByteArray answer = scrape(metrics.port());
+    ASSERT_TRUE(answer.startsWith("HTTP/1.1 200 OK\r\n")) << answer.constData();
+    const QByteArray body = answer.mid(answer.indexOf("\r\n\r\n") + 4);
+    const QList<QByteArray> lines = body.split('\n');
+    for (const char* line : {"velmora_seats_taken 1", "velmora_spectators 0", "velmora_game_on 0",
+                             "velmora_games_started_total 1", "velmora_games_finished_total 1",
+                             "velmora_requests_refused_total{kind=\"other_place\"} 1",
+                             "velmora_connections_refused_total{cause=\"full\"} 0"})
+        EXPECT_TRUE(lines.contains(line)) << line << "\n" << body.constData();
+    // Every sample's family was named with HELP and TYPE before it.
+    QByteArray named;
+    int samples = 0;
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("# HELP ")) named = line.split(' ')[2];
+        if (line.isEmpty() || line.startsWith('#')) continue;
+        ++samples;
+        EXPECT_TRUE(line.startsWith("velmora_" ) && line.startsWith(named)) << line.constData();
+        EXPECT_TRUE(body.contains("# TYPE " + named + ' ')) << named.constData();
+        const double value = line.mid(line.lastIndexOf(' ') + 1).toDouble();
+        if (line.startsWith("velmora_rounds_total") || line.startsWith("velmora_turns_total") ||
+            line.startsWith("velmora_received_bytes_total") || line.startsWith("velmora_sent_bytes_total") ||
+            line.startsWith("velmora_autosave_seconds_count"))
+            EXPECT_GT(value, 0) << line.constData();
+    }
+    EXPECT_GE(samples, 20);
+}
+
+TEST_F(Operations, AgonesIsToldReadySeatsLabelsHealthAndShutdownOnceTheEndedTableIsEmpty) {
+    ::unsetenv(app::AgonesSdk::kPortVariable);
+    EXPECT_EQ(app::agonesFromEnvironment(server, {}), nullptr);  // nothing without the variable
+
+    StandInSdk sdk(2);  // still starting: the first two calls are turned away
+    app::AgonesSdk agones(server, {.port = sdk.port(), .healthMs = 20, .shutdownWhenEmptyMs = 0,
+                                   .tableName = "Back room \xC3\xA9!", .firstRetryMs = 1});
+    agones.start();
+    playWholeGame();
+    ann->close();
+    ASSERT_TRUE(waitUntil([&] { return sdk.calls.contains("POST /shutdown {}"); }, 10000));
+    ASSERT_TRUE(waitUntil([&] { return sdk.count("POST /health {}") >= 3; }, 10000));
+    EXPECT_EQ(sdk.refused, 2);
+    const QStringList calls = sdk.withoutHealth();
+    ASSERT_GE(calls.size(), 5);
+    EXPECT_EQ(calls.first(), "POST /ready {}");
+    EXPECT_EQ(calls.count("PUT /metadata/label {\"key\":\"table\",\"value\":\"Back-room\"}"), 1);
+    const qsizetype connect = calls.indexOf("POST /alpha/player/connect {\"playerID\":\"seat-1\"}");
+    const qsizetype disconnect = calls.indexOf("POST /alpha/player/disconnect {\"playerID\":\"seat-1\"}");
+    const qsizetype lastGame = calls.lastIndexOf(QRegularExpression("PUT /metadata/label \\{\"key\":\"game\".*"));
+    ASSERT_GT(connect, 0);
+    EXPECT_GT(disconnect, connect);
+    EXPECT_EQ(calls[lastGame], "PUT /metadata/label {\"key\":\"game\",\"value\":\"off\"}");
+    EXPECT_EQ(calls.last(), "POST /shutdown {}");
+}
