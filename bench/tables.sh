@@ -4,13 +4,17 @@
 # game and watch while the computer plays, and measures again. Prints the
 # resident memory (mean and largest, MiB) and CPU (per cent of one core,
 # mean per table) of each phase. Goal: an idle table within 10 MiB.
+# With "ops" each table also serves its metrics (--metrics 127.0.0.1:0) and
+# speaks to an Agones SDK sidecar, a stand-in on loopback that answers every
+# call (health every 5 s).
 # Not run by ctest. Nothing leaves the loopback address.
-#   bench/tables.sh [N] [SECONDS] [path/to/velmora-server]
+#   bench/tables.sh [N] [SECONDS] [path/to/velmora-server] [ops]
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 n=${1:-100}
 seconds=${2:-20}
 server=${3:-$here/build/src/app/velmora-server}
+ops=${4:-}
 [ -x "$server" ] || { echo "tables: no velmora-server at $server (build it first)" >&2; exit 2; }
 work=$(mktemp -d)
 pids=()
@@ -23,8 +27,26 @@ cleanup() {
 trap cleanup EXIT
 export HOME=$work
 
+extra=()
+if [ "$ops" = ops ]; then
+    python3 -c '
+import http.server, sys
+class Sidecar(http.server.BaseHTTPRequestHandler):
+    def answer(self):
+        self.rfile.read(int(self.headers.get("Content-Length", 0)))
+        self.send_response(200); self.send_header("Content-Length", "2"); self.end_headers(); self.wfile.write(b"{}")
+    do_POST = do_PUT = answer
+    def log_message(self, *args): pass
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Sidecar)
+print(server.server_port, flush=True)
+server.serve_forever()' >"$work/sidecar.port" &
+    peers+=($!)
+    for _ in $(seq 50); do [ -s "$work/sidecar.port" ] && break; sleep 0.1; done
+    export AGONES_SDK_HTTP_PORT=$(cat "$work/sidecar.port")
+    extra=(--metrics 127.0.0.1:0)
+fi
 for i in $(seq "$n"); do
-    "$server" --port 0 >"$work/$i.log" 2>/dev/null &
+    "$server" --port 0 "${extra[@]}" >"$work/$i.log" 2>/dev/null &
     pids+=($!)
 done
 ports=()

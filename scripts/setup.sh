@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool fonts-dejavu-core libx11-dev libfontconfig-dev
   desktop-file-utils appstream dpkg-dev file
   libminiupnpc-dev libnatpmp-dev
+  python3 python3-yaml
 )
 
 missing=()

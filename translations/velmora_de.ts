@@ -870,6 +870,30 @@ Mehr dazu mit &apos;%1 --help&apos;.
         <translation>der Name der fortzusetzenden Datei ist leer</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; is not a number from %2 to %3</source>
+        <translation>&apos;%1&apos; ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>an address and port</source>
+        <translation>eine Adresse mit Port</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not ADDRESS:PORT</source>
+        <translation>&apos;%1&apos; ist nicht ADRESSE:PORT</translation>
+    </message>
+    <message>
+        <source>text or json</source>
+        <translation>text oder json</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a log format (text or json)</source>
+        <translation>&apos;%1&apos; ist kein Protokollformat (text oder json)</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--port N]                       a solo game against the computer
        %1 [--port N] NAME HOST true|false  as the lobby starts it: play as
                                                 NAME, and host (true) or join HOST
@@ -897,6 +921,16 @@ Options:
                name, seats taken, game on, version); exit 1 when none
   --timeout S  how long --find listens (default 3 seconds)
   --discovery-port N  UDP port of announcements (default 7773)
+  --metrics ADDRESS:PORT  --serve: the table&apos;s figures for Prometheus at
+               http://ADDRESS:PORT/metrics
+  --log-format text|json  --serve: the lines on standard error as text
+               (default) or one JSON object each
+  --health-interval S  with Agones (AGONES_SDK_HTTP_PORT set): seconds
+               between health calls (default 5)
+  --shutdown-when-empty S  with Agones: ask to be shut down once a game has
+               ended and no one has been at the table for S seconds
+  --pace N     --serve: the computer&apos;s moves and the pauses between rounds
+               N times quicker (for tests and benchmarks; default 1)
   -h, --help   show this help and exit
   --version    show the version and exit
   --           everything after it is a launch parameter
@@ -931,6 +965,16 @@ Optionen:
                Name, besetzte Plätze, Spiel läuft, Version); Ende mit 1, wenn keiner da ist
   --timeout S  wie lange --find lauscht (Vorgabe 3 Sekunden)
   --discovery-port N  UDP-Port der Ankündigungen (Vorgabe 7773)
+  --metrics ADRESSE:PORT  --serve: die Zahlen des Tisches für Prometheus unter
+               http://ADRESSE:PORT/metrics
+  --log-format text|json  --serve: die Zeilen auf der Standardfehlerausgabe als
+               Text (Vorgabe) oder je ein JSON-Objekt
+  --health-interval S  mit Agones (AGONES_SDK_HTTP_PORT gesetzt): Sekunden
+               zwischen den Gesundheitsmeldungen (Vorgabe 5)
+  --shutdown-when-empty S  mit Agones: um das Herunterfahren bitten, wenn ein
+               Spiel zu Ende ist und seit S Sekunden niemand am Tisch sitzt
+  --pace N     --serve: die Züge des Computers und die Pausen zwischen den Runden
+               N-mal schneller (für Tests und Messungen; Vorgabe 1)
   -h, --help   diese Hilfe zeigen und beenden
   --version    die Version zeigen und beenden
   --           alles danach ist ein Startparameter
@@ -1424,14 +1468,18 @@ beschreibbar ist, sonst in $XDG_CONFIG_HOME/velmora und $XDG_DATA_HOME/velmora.
     </message>
     <message>
         <source>Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
-          [--state FILE] [--resume FILE] [--open-port]
+          [--state FILE] [--resume FILE] [--open-port] [--pace N]
+          [--metrics ADDRESS:PORT] [--log-format text|json]
+          [--health-interval S] [--shutdown-when-empty S]
        %1 --find [--timeout S]
 
 One Velmora table without a window: the options are those of
 &apos;velmora --serve&apos; (see &apos;velmora --help&apos;); it runs until SIGINT or SIGTERM.
 </source>
         <translation>Aufruf: %1 [--port N] [--announce [--announce-to ADRESSE]] [--name TEXT]
-          [--state DATEI] [--resume DATEI] [--open-port]
+          [--state DATEI] [--resume DATEI] [--open-port] [--pace N]
+          [--metrics ADRESSE:PORT] [--log-format text|json]
+          [--health-interval S] [--shutdown-when-empty S]
         %1 --find [--timeout S]
 
 Ein Velmora-Tisch ohne Fenster: die Optionen sind die von

@@ -872,6 +872,30 @@ Prueba &apos;%1 --help&apos; para más información.
         <translation>el nombre del archivo que continuar está vacío</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; is not a number from %2 to %3</source>
+        <translation>&apos;%1&apos; no es un número de %2 a %3</translation>
+    </message>
+    <message>
+        <source>an address and port</source>
+        <translation>una dirección con puerto</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not ADDRESS:PORT</source>
+        <translation>&apos;%1&apos; no es DIRECCIÓN:PUERTO</translation>
+    </message>
+    <message>
+        <source>text or json</source>
+        <translation>text o json</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a log format (text or json)</source>
+        <translation>&apos;%1&apos; no es un formato de registro (text o json)</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un número</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--port N]                       a solo game against the computer
        %1 [--port N] NAME HOST true|false  as the lobby starts it: play as
                                                 NAME, and host (true) or join HOST
@@ -899,6 +923,16 @@ Options:
                name, seats taken, game on, version); exit 1 when none
   --timeout S  how long --find listens (default 3 seconds)
   --discovery-port N  UDP port of announcements (default 7773)
+  --metrics ADDRESS:PORT  --serve: the table&apos;s figures for Prometheus at
+               http://ADDRESS:PORT/metrics
+  --log-format text|json  --serve: the lines on standard error as text
+               (default) or one JSON object each
+  --health-interval S  with Agones (AGONES_SDK_HTTP_PORT set): seconds
+               between health calls (default 5)
+  --shutdown-when-empty S  with Agones: ask to be shut down once a game has
+               ended and no one has been at the table for S seconds
+  --pace N     --serve: the computer&apos;s moves and the pauses between rounds
+               N times quicker (for tests and benchmarks; default 1)
   -h, --help   show this help and exit
   --version    show the version and exit
   --           everything after it is a launch parameter
@@ -934,6 +968,16 @@ Opciones:
                versión); sale con 1 si no hay ninguna
   --timeout S  cuánto escucha --find (por omisión 3 segundos)
   --discovery-port N  puerto UDP de los anuncios (por omisión 7773)
+  --metrics DIRECCIÓN:PUERTO  --serve: las cifras de la mesa para Prometheus en
+               http://DIRECCIÓN:PUERTO/metrics
+  --log-format text|json  --serve: las líneas de la salida de errores como texto
+               (por omisión) o un objeto JSON cada una
+  --health-interval S  con Agones (AGONES_SDK_HTTP_PORT definida): segundos
+               entre los avisos de salud (por omisión 5)
+  --shutdown-when-empty S  con Agones: pedir el apagado cuando una partida ha
+               terminado y nadie ha estado en la mesa durante S segundos
+  --pace N     --serve: las jugadas del ordenador y las pausas entre rondas
+               N veces más rápidas (para pruebas y mediciones; por omisión 1)
   -h, --help   mostrar esta ayuda y salir
   --version    mostrar la versión y salir
   --           todo lo que sigue es un parámetro de inicio
@@ -1427,14 +1471,18 @@ escribir en su carpeta; si no, en $XDG_CONFIG_HOME/velmora y $XDG_DATA_HOME/velm
     </message>
     <message>
         <source>Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
-          [--state FILE] [--resume FILE] [--open-port]
+          [--state FILE] [--resume FILE] [--open-port] [--pace N]
+          [--metrics ADDRESS:PORT] [--log-format text|json]
+          [--health-interval S] [--shutdown-when-empty S]
        %1 --find [--timeout S]
 
 One Velmora table without a window: the options are those of
 &apos;velmora --serve&apos; (see &apos;velmora --help&apos;); it runs until SIGINT or SIGTERM.
 </source>
         <translation>Uso: %1 [--port N] [--announce [--announce-to DIRECCIÓN]] [--name TEXTO]
-          [--state ARCHIVO] [--resume ARCHIVO] [--open-port]
+          [--state ARCHIVO] [--resume ARCHIVO] [--open-port] [--pace N]
+          [--metrics DIRECCIÓN:PUERTO] [--log-format text|json]
+          [--health-interval S] [--shutdown-when-empty S]
      %1 --find [--timeout S]
 
 Una mesa de Velmora sin ventana: las opciones son las de

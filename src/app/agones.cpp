@@ -129,7 +129,7 @@ void AgonesSdk::next() {
         if (end < 0) return answer_.size() >= kMaxAnswer ? finished(false) : void();
         // "HTTP/1.1 200 OK": any 2xx is done.
         const QList<QByteArray> words = answer_.left(end).split(' ');
-        finished(words.size() >= 2 && words[1].size() == 3 && words[1].startsWith('2'));
+        finished(words.size() >= 2 && words[1].size() == 3 && words[1].startsWith('2'), true);
     });
     connect(socket_, &QTcpSocket::errorOccurred, this, [this] { finished(false); });
     connect(socket_, &QTcpSocket::disconnected, this, [this] { finished(false); });
@@ -137,7 +137,7 @@ void AgonesSdk::next() {
     socket_->connectToHost(QHostAddress::LocalHost, settings_.port);
 }
 
-void AgonesSdk::finished(bool ok) {
+void AgonesSdk::finished(bool ok, bool answered) {
     if (!busy_) return;
     busy_ = false;
     timeout_.stop();
@@ -145,9 +145,12 @@ void AgonesSdk::finished(bool ok) {
     socket_->abort();
     socket_->deleteLater();
     socket_ = nullptr;
-    if (ok) {
+    const bool givenUp = !ok && answered && ++refusals_ >= settings_.errorAnswers;
+    if (givenUp) say("the SDK sidecar refused " + calls_.front().path.toStdString() + "; given up");
+    if (ok || givenUp) {
         calls_.pop_front();
         retryMs_ = 0;
+        refusals_ = 0;
         return next();
     }
     if (retryMs_ == 0)

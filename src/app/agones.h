@@ -6,7 +6,9 @@
 // shut down once a game has ended and the table has stayed empty a while.
 //
 // The sidecar may start after us and may go away: each call is retried,
-// pausing longer each time, and the calls wait in a short queue (a health
+// pausing longer each time, for as long as nothing answers; a call the
+// sidecar answers with an error three times (player tracking without its
+// feature gate) is given up, so it never holds up the health pings behind it; and the calls wait in a short queue (a health
 // or label call replaces its queued twin; a seat's connect and disconnect
 // that never left cancel out), one at a time, never blocking the table.
 #pragma once
@@ -33,6 +35,7 @@ struct AgonesSettings {
     int firstRetryMs = 250;           // doubled after each failure
     int lastRetryMs = 5000;
     int callTimeoutMs = 5000;
+    int errorAnswers = 3;             // a call answered with an error this often is given up
 };
 
 class AgonesSdk : public QObject {
@@ -59,7 +62,7 @@ private:
     void label(const QByteArray& key, const QByteArray& value);
     void player(int seat, bool connected);
     void next();
-    void finished(bool ok);
+    void finished(bool ok, bool answered = false);
     void watchEmptiness();
 
     host::TServer& server_;
@@ -69,6 +72,7 @@ private:
     QByteArray answer_;
     bool busy_ = false;
     int retryMs_ = 0;
+    int refusals_ = 0;              // error answers to the front call
     bool gameEnded_ = false;
     bool shutdownAsked_ = false;
     QTimer health_;

@@ -74,7 +74,6 @@ host::HostTimings timings(const Options& options) {
     host::HostTimings t;
     t.computerFactor = 1.0 / options.pace;
     t.roundTickMs = std::max(1, t.roundTickMs / options.pace);
-    t.resumeWaitMs /= options.pace;
     return t;
 }
 

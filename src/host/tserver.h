@@ -152,7 +152,7 @@ private:
     std::string snapshot(int place) const;
     void sendSnapshot(int place);
     // Held seats and tokens (tserver_seats.cpp).
-    void giveToken(int seat);
+    void giveTokens(int first, int last);
     void holdOrFree(int seat, bool removed);
     void hold(int seat);
     void release(int seat);

@@ -87,7 +87,7 @@ void TServer::receivedlogininfo(std::string_view payload, int sender) {
         sendTo(place, wire::message(cmd::kWrongversion, ""));
     }
     if (table_.state().gameon == 1) sendSnapshot(place);
-    giveToken(place);
+    giveTokens(place, place);
     passOwnership();
     if (place <= kSeats) emit seatTaken(place);
 }

@@ -2,6 +2,8 @@
 // for a while after its person's connection ends, taking it back with the
 // token, and the notice that the host ends on purpose.
 #include <QRandomGenerator>
+#include <algorithm>
+#include <array>
 #include <cstdio>
 
 #include "host/tserver.h"
@@ -33,11 +35,18 @@ bool sameToken(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-void TServer::giveToken(int seat) {
-    if (seat < 1 || seat > kSeats || !places_[seat].loggedIn) return;
-    places_[seat].token = newToken();
-    sendTo(seat, wire::message(cmd::kSeattoken, seat, places_[seat].token));
+// A token reaches its person only once the table that holds it is on disk:
+// a crash in between would leave them a token the resumed host never heard
+// of, and their seat lost. The wait is one disk write, at logins and starts.
+void TServer::giveTokens(int first, int last) {
+    std::array<bool, kSeats + 1> given{};
+    for (int seat = std::max(first, 1); seat <= std::min(last, kSeats); ++seat)
+        if (places_[seat].loggedIn) places_[seat].token = newToken(), given[seat] = true;
+    if (std::none_of(given.begin(), given.end(), [](bool g) { return g; })) return;
     autosave();
+    saves_.flush();
+    for (int seat = 1; seat <= kSeats; ++seat)
+        if (given[seat]) sendTo(seat, wire::message(cmd::kSeattoken, seat, places_[seat].token));
 }
 
 // Called as a seat's connection ends: a person who may come back keeps the
@@ -87,8 +96,8 @@ void TServer::afterStart() {
     for (int s = 1; s <= kSeats; ++s) {
         release(s);
         places_[s].token.clear();
-        giveToken(s);
     }
+    giveTokens(1, kSeats);
     ++counters_.gamesStarted;
     emit gameOnChanged(true);
 }

@@ -22,10 +22,11 @@ using test::waitUntil;
 namespace {
 
 // The SDK sidecar's REST side: records "METHOD path body" of every call it
-// takes; the first `refuse` calls get 503, as while it is still starting.
+// takes; the first `refuse` calls get 503, as while it is still starting, and
+// so does every call to a path beginning with `refusePath`.
 class StandInSdk {
 public:
-    explicit StandInSdk(int refuse = 0) : refuse_(refuse) {
+    explicit StandInSdk(int refuse = 0, QByteArray refusePath = {}) : refuse_(refuse), refusePath_(refusePath) {
         server_.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&server_, &QTcpServer::newConnection, [this] {
             while (QTcpSocket* c = server_.nextPendingConnection())
@@ -55,7 +56,7 @@ private:
         if (all.size() < end + 4 + length) return;
         c->readAll();
         const QList<QByteArray> line = head.left(head.indexOf('\r')).split(' ');
-        if (refused < refuse_) {
+        if (refused < refuse_ || (!refusePath_.isEmpty() && line[1].startsWith(refusePath_))) {
             ++refused;
             c->write("HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\n\r\n");
         } else {
@@ -66,6 +67,7 @@ private:
     }
     QTcpServer server_;
     int refuse_;
+    QByteArray refusePath_;
 };
 
 struct Operations : testing::Test {
@@ -162,4 +164,16 @@ TEST_F(Operations, AgonesIsToldReadySeatsLabelsHealthAndShutdownOnceTheEndedTabl
     EXPECT_GT(disconnect, connect);
     EXPECT_EQ(calls[lastGame], "PUT /metadata/label {\"key\":\"game\",\"value\":\"off\"}");
     EXPECT_EQ(calls.last(), "POST /shutdown {}");
+}
+
+// Player tracking off (its feature gate): those calls are given up, and the
+// health pings and the shutdown behind them still go.
+TEST_F(Operations, AgonesCallsTheSidecarKeepsRefusingDoNotHoldUpTheOthers) {
+    StandInSdk sdk(0, "/alpha/");
+    app::AgonesSdk agones(server, {.port = sdk.port(), .healthMs = 20, .shutdownWhenEmptyMs = 0, .firstRetryMs = 1});
+    agones.start();
+    playWholeGame();
+    ann->close();
+    ASSERT_TRUE(waitUntil([&] { return sdk.calls.contains("POST /shutdown {}"); }, 10000));
+    EXPECT_EQ(sdk.refused, 6);  // connect and disconnect, three times each
 }

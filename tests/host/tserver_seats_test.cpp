@@ -7,6 +7,7 @@
 
 #include "host/computer.h"
 #include "host/server_fixture.h"
+#include "host/tablefile.h"
 
 using namespace velmora;
 using test::RawClient;
@@ -152,4 +153,28 @@ TEST_F(Seats, EveryConnectionHearsTheHostIsClosing) {
     server().announceClosing();
     EXPECT_TRUE(ann.waitFor("CMD_hostclosing+"));
     EXPECT_TRUE(watcher.waitFor("CMD_hostclosing+"));
+}
+
+// A token is only handed out once the table holding it is on disk: a host
+// killed right after would otherwise come back without it, and the seat
+// would be lost to its person.
+TEST_F(Seats, ATokenArrivesOnlyOnceTheSavedTableHoldsIt) {
+    const std::string saved = ::testing::TempDir() + "/token-" + std::to_string(::getpid()) + ".state";
+    server().setStateFile(saved);
+    RawClient& ann = join("Ann", 1);
+    ann.sendMessage("CMD_startgame+Ann+");
+    ASSERT_TRUE(waitUntil([&] {
+        int n = 0;  // one at the login, one for the game
+        for (const auto& m : ann.got) n += m.rfind("CMD_seattoken+1+", 0) == 0;
+        return n == 2;
+    }));
+    RawClient& bob = connect();
+    ASSERT_TRUE(bob.waitFor("CMD_sendlogininfo+2"));
+    bob.login(2, "Bob");
+    ASSERT_TRUE(bob.waitFor("CMD_seattoken+2+", true));
+    // Read the moment the token is here, before anything else runs.
+    host::SavedTable table;
+    ASSERT_EQ(host::loadtablefile(saved, table), "");
+    EXPECT_EQ(table.tokens[2], tokenOf(bob, 2));
+    std::filesystem::remove(saved);
 }
