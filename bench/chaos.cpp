@@ -99,11 +99,12 @@ std::vector<int> fields(const std::string& message) {
     return out;
 }
 
-// Each seat's points against the file.
-std::string comparePoints(const host::TableState& t, const std::string& points) {
+// Each seat's points against the file: equal, or (`since`) not fewer.
+std::string comparePoints(const host::TableState& t, const std::string& points, bool since) {
     const std::vector<int> pts = fields(points);
     for (int s = 1; s <= kSeats; ++s)
-        if (pts.size() < 8 || pts[2 * (s - 1)] != s || pts[2 * s - 1] != t.players[s].points)
+        if (pts.size() < 8 || pts[2 * (s - 1)] != s ||
+            (since ? pts[2 * s - 1] < t.players[s].points : pts[2 * s - 1] != t.players[s].points))
             return "seat " + std::to_string(s) + "'s points";
     return {};
 }
@@ -111,13 +112,14 @@ std::string comparePoints(const host::TableState& t, const std::string& points) 
 // The snapshot and points one seat's peer got at its rejoin against the
 // saved table: empty when they agree, else what differs. A table saved in
 // the pause between rounds goes on with it at once (no person's turn waits
-// there), so the next deal may be out before everyone is back: then the
-// points and stages are what must be kept.
+// there), so the next deal, and at this pace even the next round's end, may
+// come before everyone is back: then the points and stages must be kept, and
+// may only have grown after the first seat is back.
 std::string compare(const host::SavedTable& saved, int seat, const std::string& stats, const std::string& points) {
     const host::TableState& t = saved.table;
     const std::vector<int> f = fields(stats);
-    if (const std::string p = comparePoints(t, points); !p.empty()) return p;
     const bool dealtSince = t.timer1tag != 0 && f.size() >= 8 && f[4] != -1;
+    if (const std::string p = comparePoints(t, points, dealtSince && seat > 1); !p.empty()) return p;
     if (f.size() < 4 || f[0] != seat || (!dealtSince && (f[1] != t.curplayer || f[2] != t.turnphase || f[3] != t.topdiscard)))
         return "turn, phase or face-up card";
     std::array<int, kHandSlots + 1> hand{};
@@ -132,7 +134,8 @@ std::string compare(const host::SavedTable& saved, int seat, const std::string& 
     for (int s = 1; s <= kSeats; ++s) {
         const host::tplayer& p = t.players[s];
         if (dealtSince) {
-            if (seen[s][0] != 0 && seen[s][0] != p.stage) return "seat " + std::to_string(s) + "'s stage";
+            if (seen[s][0] != 0 && (seat > 1 ? seen[s][0] < p.stage : seen[s][0] != p.stage))
+                return "seat " + std::to_string(s) + "'s stage";
             continue;
         }
         int cards = 0, groupCards = 0;
@@ -197,26 +200,33 @@ struct Table {
         watch();
         return true;
     }
-    // Every seat back with its token; gives what differs from the file, and
-    // false when the table could not be taken back at all.
-    bool rejoin(int port, const host::SavedTable& saved, std::string& problem) {
+    // Every seat back with its token. `differs`: what its table differs in
+    // from the file; false when the seats could not all be taken back (then
+    // `failure` says why).
+    bool rejoin(int port, const host::SavedTable& saved, std::string& differs, std::string& failure) {
         peers.clear();
         for (int s = 1; s <= kSeats; ++s) {
             peers.push_back(std::make_unique<Peer>(port));
             Peer& p = *peers.back();
             const std::string seat = std::to_string(s);
-            if (!p.waitFor("CMD_sendlogininfo+", kWaitMs, true)) return (problem = "no place for seat " + seat), false;
+            if (!p.waitFor("CMD_sendlogininfo+", kWaitMs, true)) return (failure = "no place for seat " + seat), false;
             p.got.clear();
             p.send("CMD_rejoin+" + tokens[s]);
-            if (!p.waitFor("CMD_sendlogininfo+" + seat, kWaitMs)) return (problem = "seat " + seat + " refused"), false;
+            if (!p.waitFor("CMD_sendlogininfo+" + seat, kWaitMs)) return (failure = "seat " + seat + " refused"), false;
             p.send("CMD_logininfo+" + seat + "+1.0.0+Chaos" + seat);
-            if (!p.waitFor("CMD_points+", kWaitMs, true) || !p.waitFor("CMD_seattoken+", kWaitMs, true))
-                return (problem = "no snapshot for seat " + seat), false;
-            if (problem.empty()) problem = compare(saved, s, last(p, "CMD_gamestats+"), last(p, "CMD_points+"));
+            // A game that ended meanwhile sends no table.
+            if (!p.waitFor("CMD_seattoken+", kWaitMs, true)) return (failure = "no token for seat " + seat), false;
+            if (last(p, "CMD_points+").empty()) return (failure = "no table for seat " + seat), false;
+            if (differs.empty()) differs = compare(saved, s, last(p, "CMD_gamestats+"), last(p, "CMD_points+"));
         }
         updateTokens();
         watch();
         return true;
+    }
+    bool sawWinner() {
+        if (peers.empty()) return false;
+        peers[0]->pump();
+        return !last(*peers[0], "CMD_winner+").empty();
     }
     // Pumps every peer for `ms`; true when a winner was announced.
     bool play(int ms) {
@@ -298,22 +308,25 @@ int main(int argc, char** argv) {
             break;
         }
         ++resumed;
-        std::string differs;
-        const bool back = table.rejoin(server.port, saved, differs);
-        if (!back && winnerDue(saved.table)) {
-            // Saved in the pause after the deciding round: the resumed game
-            // ended before its people were back, and their tokens with it.
-            ++ended, ++intact;
+        std::string differs, failure;
+        const bool back = table.rejoin(server.port, saved, differs, failure);
+        if (!back && (winnerDue(saved.table) || table.sawWinner())) {
+            // The resumed game ended before all its people were back (saved
+            // in the pause after the deciding round, or decided meanwhile),
+            // and their tokens with it.
+            ++ended;
+            if (differs.empty()) ++intact;
+            else std::fprintf(stderr, "chaos: kill %d: after the resume: %s\n", kill, differs.c_str());
             stop(server);
             std::filesystem::remove(state);
             server = start(program, state, log, pace, false);
             if (server.port == 0 || !table.open(server.port)) break;
             continue;
         }
-        if (differs.empty())
+        if (differs.empty() && back)
             ++intact;
         else
-            std::fprintf(stderr, "chaos: kill %d: after the resume: %s\n", kill, differs.c_str());
+            std::fprintf(stderr, "chaos: kill %d: after the resume: %s\n", kill, (differs + failure).c_str());
         if (!back) break;
     }
     stop(server);

@@ -139,6 +139,9 @@ int serve(const Options& options) {
     const auto mapper = openRouterPort(server.port(), options);
     // Once the loop runs, start-up is over: a table may wait for days.
     QTimer::singleShot(0, [] { releaseStartupMemory(); });
+    // The sidecar's first calls and a scrape bind their library functions on
+    // first use, after that: once more when the first health ping is done.
+    if (agones || metrics) QTimer::singleShot(options.healthSeconds * 1000 + 1000, [] { releaseStartupMemory(); });
     return QCoreApplication::exec();
 }
 

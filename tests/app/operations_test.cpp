@@ -3,6 +3,9 @@
 // while a table is readied, played, emptied and shut down.
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -176,4 +179,46 @@ TEST_F(Operations, AgonesCallsTheSidecarKeepsRefusingDoNotHoldUpTheOthers) {
     ann->close();
     ASSERT_TRUE(waitUntil([&] { return sdk.calls.contains("POST /shutdown {}"); }, 10000));
     EXPECT_EQ(sdk.refused, 6);  // connect and disconnect, three times each
+}
+
+// The dedicated server wired up as an operator starts it: Ready and the
+// table's label once it listens, its metrics where it says, and every line on
+// standard error one JSON object.
+TEST(DedicatedServer, IsReadyServesMetricsAndWritesJsonLines) {
+    StandInSdk sdk;
+    QTemporaryDir dir;
+    QProcess server;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(app::AgonesSdk::kPortVariable, QString::number(sdk.port()));
+    server.setProcessEnvironment(env);
+    server.start(QStringLiteral(VELMORA_SERVER), {"--port", "0", "--metrics", "127.0.0.1:0", "--log-format", "json",
+                                                  "--name", "Back room", "--state", dir.filePath("t")});
+    QByteArray out, err;
+    const auto number = [&](const QByteArray& before) {
+        const qsizetype at = out.indexOf(before);
+        return at < 0 ? 0 : out.mid(at + before.size()).split('\n')[0].split('/')[0].toUShort();
+    };
+    ASSERT_TRUE(waitUntil([&] {
+        out += server.readAllStandardOutput();
+        return out.contains("listening on port ") && out.endsWith('\n');
+    }, 20000)) << out.constData();
+    const quint16 metricsPort = number("Metrics at http://127.0.0.1:");
+    ASSERT_NE(metricsPort, 0) << out.constData();
+    RawClient ann(number("listening on port "));
+    ASSERT_TRUE(ann.waitFor("CMD_sendlogininfo+1"));
+    ann.login(1, "Ann");
+    ASSERT_TRUE(waitUntil([&] {
+        err += server.readAllStandardError();
+        return err.contains("logged in as Ann") && sdk.calls.contains("POST /alpha/player/connect {\"playerID\":\"seat-1\"}");
+    }, 20000)) << err.constData();
+    EXPECT_EQ(sdk.calls.first(), "POST /ready {}");
+    EXPECT_TRUE(sdk.calls.contains("PUT /metadata/label {\"key\":\"table\",\"value\":\"Back-room\"}"));
+    EXPECT_TRUE(scrape(metricsPort).contains("\nvelmora_seats_taken 1\n"));
+    for (const QByteArray& line : err.trimmed().split('\n')) {
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        EXPECT_TRUE(o.contains("time") && o.contains("level") && o.contains("place") && o.contains("event") &&
+                    o["fields"].isObject()) << line.constData();
+    }
+    server.kill();
+    server.waitForFinished();
 }

@@ -87,6 +87,11 @@ TEST(Options, MistakesAreErrorsThatNameTheCulprit) {
         {{"--serve", "--announce-to", "the-lan"}, "'the-lan' is not an IP address"},
         {{"--find", "--timeout", "0"}, "'0' is not a number of seconds (1 to 3600)"},
         {{"--find", "--timeout"}, "option '--timeout' needs a number of seconds"},
+        {{"--serve", "--metrics", "9100"}, "'9100' is not ADDRESS:PORT"},
+        {{"--serve", "--metrics", "localhost:9100"}, "'localhost:9100' is not ADDRESS:PORT"},
+        {{"--serve", "--metrics", "127.0.0.1:91000"}, "'127.0.0.1:91000' is not ADDRESS:PORT"},
+        {{"--serve", "--log-format", "xml"}, "'xml' is not a log format (text or json)"},
+        {{"--serve", "--shutdown-when-empty", "-1"}, "'-1' is not a number from 0 to 86400"},
     };
     for (const Case& c : cases) {
         const Options o = parse(c.args);
@@ -94,6 +99,19 @@ TEST(Options, MistakesAreErrorsThatNameTheCulprit) {
         EXPECT_EQ(o.error, QString::fromUtf8(c.error));
         EXPECT_EQ(velmora::app::reportOptions(o), 2);
     }
+}
+
+TEST(Options, OperatorsOptionsForTheHeadlessHost) {
+    const Options o = parse({"--serve", "--metrics", "[::1]:9100", "--log-format=json", "--health-interval", "2",
+                             "--shutdown-when-empty", "0", "--pace", "250"});
+    ASSERT_EQ(o.action, Action::Serve) << o.error.toStdString();
+    EXPECT_EQ(o.metricsAddress, "::1");
+    EXPECT_EQ(o.metricsPort, 9100);
+    EXPECT_TRUE(o.logJson);
+    EXPECT_EQ(o.healthSeconds, 2);
+    EXPECT_EQ(o.shutdownWhenEmpty, 0);
+    EXPECT_EQ(o.pace, 250);
+    EXPECT_EQ(parse({"--serve"}).metricsPort, -1);  // nothing listens without it
 }
 
 TEST(Options, QtsOwnOptionsAreLeftToQt) {
