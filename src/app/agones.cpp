@@ -64,7 +64,9 @@ AgonesSdk::AgonesSdk(host::TServer& server, AgonesSettings settings, QObject* pa
 }
 
 AgonesSdk::~AgonesSdk() {
-    if (socket_) socket_->abort();
+    if (!socket_) return;
+    socket_->disconnect(this);
+    socket_->abort();
 }
 
 void AgonesSdk::start() {

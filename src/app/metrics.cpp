@@ -75,6 +75,9 @@ void MetricsEndpoint::accept() {
             client->deleteLater();
             continue;
         }
+        // Ours, not the listener's: they go after this endpoint's connections
+        // are cut, so none counts down into a half-destroyed endpoint.
+        client->setParent(this);
         ++clients_;
         connect(client, &QObject::destroyed, this, [this] { --clients_; });
         connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);

@@ -116,6 +116,11 @@ TEST_F(Operations, MetricsScrapedAfterAWholeGameCountItAndNameEveryFamily) {
     ASSERT_TRUE(metrics.listen(QHostAddress::LocalHost, 0).isEmpty());
     playWholeGame();
     server.flushSaves();
+    // A stranger's endless request head is cut off, and scraping goes on.
+    QTcpSocket stranger;
+    stranger.connectToHost(QHostAddress::LocalHost, metrics.port());
+    stranger.write(QByteArray(app::MetricsEndpoint::kMaxRequestBytes + 100, 'x'));
+    ASSERT_TRUE(waitUntil([&] { return stranger.state() == QAbstractSocket::UnconnectedState; }));
     const QByteArray answer = scrape(metrics.port());
     ASSERT_TRUE(answer.startsWith("HTTP/1.1 200 OK\r\n")) << answer.constData();
     const QByteArray body = answer.mid(answer.indexOf("\r\n\r\n") + 4);
