@@ -983,6 +983,10 @@ Einstellungen, Bilanz und Downloads liegen neben dem Programm, wenn sein Ordner
 beschreibbar ist, sonst in $XDG_CONFIG_HOME/velmora und $XDG_DATA_HOME/velmora.
 </translation>
     </message>
+    <message>
+        <source>a line of text</source>
+        <translation>eine Textzeile</translation>
+    </message>
 </context>
 <context>
     <name>PlayError</name>
@@ -1013,6 +1017,17 @@ beschreibbar ist, sonst in $XDG_CONFIG_HOME/velmora und $XDG_DATA_HOME/velmora.
     <message>
         <source>Invalid</source>
         <translation>Ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerName</name>
+    <message>
+        <source>Your name at the table:</source>
+        <translation>Dein Name am Tisch:</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1474,54 @@ beschreibbar ist, sonst in $XDG_CONFIG_HOME/velmora und $XDG_DATA_HOME/velmora.
         <source>You are just watching: the computer plays your seat.</source>
         <translation>Du schaust nur zu: Der Computer spielt deinen Platz.</translation>
     </message>
+    <message>
+        <source>the blue %1</source>
+        <translation>die blaue %1</translation>
+    </message>
+    <message>
+        <source>the brown %1</source>
+        <translation>die braune %1</translation>
+    </message>
+    <message>
+        <source>the green %1</source>
+        <translation>die grüne %1</translation>
+    </message>
+    <message>
+        <source>the red %1</source>
+        <translation>die rote %1</translation>
+    </message>
+    <message>
+        <source>a blue wild card</source>
+        <translation>einen blauen Joker</translation>
+    </message>
+    <message>
+        <source>a brown wild card</source>
+        <translation>einen braunen Joker</translation>
+    </message>
+    <message>
+        <source>a green wild card</source>
+        <translation>einen grünen Joker</translation>
+    </message>
+    <message>
+        <source>a red wild card</source>
+        <translation>einen roten Joker</translation>
+    </message>
+    <message>
+        <source>a skip card</source>
+        <translation>einen Aussetzer</translation>
+    </message>
+    <message>
+        <source>%1 picked up %2.</source>
+        <translation>%1 hat %2 aufgenommen.</translation>
+    </message>
+    <message>
+        <source>You discarded %1.</source>
+        <translation>Du hast %1 abgeworfen.</translation>
+    </message>
+    <message>
+        <source>%1 discarded %2.</source>
+        <translation>%1 hat %2 abgeworfen.</translation>
+    </message>
 </context>
 <context>
     <name>velmora-server</name>
@@ -1500,6 +1563,10 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>&lt;Waiting&gt;</source>
+        <translation>&lt;Wartet&gt;</translation>
     </message>
 </context>
 <context>
@@ -1559,6 +1626,17 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     </message>
 </context>
 <context>
+    <name>velmora::client::HintButton</name>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Show a hint for your turn (Ctrl+H)</source>
+        <translation>Einen Tipp für deinen Zug zeigen (Strg+H)</translation>
+    </message>
+</context>
+<context>
     <name>velmora::client::KeyboardPlay</name>
     <message>
         <source>Draw a Card</source>
@@ -1589,8 +1667,8 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
         <translation>Tipp</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The whole game can be played from the keyboard once the table has the keys: &lt;b&gt;Esc&lt;/b&gt; leaves the chat line for the table; &lt;b&gt;F6&lt;/b&gt; goes back and forth between the chat line and the table. A ring shows where the keys act. A click on the table leaves the keys in the chat line.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;, &lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring over your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;raise or lower the card under the ring (as a click)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;draw a card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pick up the discard&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt; or &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;discard the raised card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lay your stage with the raised cards&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sort your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;&lt;/td&gt;&lt;td&gt;show a hint for your turn&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring through your hand, the draw pile, the discard pile and every laid group&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; on a group&lt;/td&gt;&lt;td&gt;choose the end a hit goes to&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on a group: place a hit with the raised card; on a pile: as a click&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;make the table bigger, smaller, or 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;p&gt;Das ganze Spiel lässt sich mit der Tastatur spielen, sobald der Tisch die Tasten hat: &lt;b&gt;Esc&lt;/b&gt; wechselt von der Chatzeile zum Tisch; &lt;b&gt;F6&lt;/b&gt; wechselt hin und her zwischen Chatzeile und Tisch. Ein Ring zeigt, wo die Tasten wirken. Ein Klick auf den Tisch lässt die Tasten in der Chatzeile.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt;, &lt;b&gt;Pos1&lt;/b&gt;, &lt;b&gt;Ende&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Ring über deine Hand bewegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Leertaste&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Karte unter dem Ring anheben oder senken (wie ein Klick)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;eine Karte ziehen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Ablage aufnehmen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entf&lt;/b&gt; oder &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die angehobene Karte abwerfen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mit den angehobenen Karten die Stufe auslegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Hand sortieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;&lt;/td&gt;&lt;td&gt;einen Tipp für deinen Zug zeigen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Umschalt+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Ring durch deine Hand, den Nachziehstapel, den Ablagestapel und jede ausgelegte Gruppe bewegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt; auf einer Gruppe&lt;/td&gt;&lt;td&gt;das Ende wählen, an das angelegt wird&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Eingabe&lt;/b&gt;&lt;/td&gt;&lt;td&gt;auf einer Gruppe: die angehobene Karte anlegen; auf einem Stapel: wie ein Klick&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+=&lt;/b&gt;, &lt;b&gt;Strg+-&lt;/b&gt;, &lt;b&gt;Strg+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Tisch größer, kleiner oder auf 100 % stellen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;p&gt;The whole game can be played from the keyboard once the table has the keys: &lt;b&gt;Esc&lt;/b&gt; leaves the chat line for the table; &lt;b&gt;F6&lt;/b&gt; goes back and forth between the chat line and the table. A ring shows where the keys act. Typed text is chat: the chat line has the keys when the window comes up, and again after a click on the table or when a box or menu closes.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;, &lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring over your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;raise or lower the card under the ring (as a click)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;draw a card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pick up the discard&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt; or &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;discard the raised card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lay your stage with the raised cards&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sort your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;, or &lt;b&gt;Ctrl+H&lt;/b&gt; from anywhere&lt;/td&gt;&lt;td&gt;show a hint for your turn (also the Hint button beside the status line)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring through your hand, the draw pile, the discard pile and every laid group&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; on a group&lt;/td&gt;&lt;td&gt;choose the end a hit goes to&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on a group: place a hit with the raised card; on a pile: as a click&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;make the table bigger, smaller, or 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;p&gt;Das ganze Spiel lässt sich mit der Tastatur spielen, sobald der Tisch die Tasten hat: &lt;b&gt;Esc&lt;/b&gt; wechselt von der Chatzeile zum Tisch; &lt;b&gt;F6&lt;/b&gt; wechselt hin und her zwischen Chatzeile und Tisch. Ein Ring zeigt, wo die Tasten wirken. Getippter Text ist Chat: Die Chatzeile hat die Tasten, wenn das Fenster erscheint, und wieder nach einem Klick auf den Tisch oder wenn ein Hinweis oder Menü sich schließt.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt;, &lt;b&gt;Pos1&lt;/b&gt;, &lt;b&gt;Ende&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Ring über deine Hand bewegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Leertaste&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Karte unter dem Ring anheben oder senken (wie ein Klick)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;eine Karte ziehen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Ablage aufnehmen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entf&lt;/b&gt; oder &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die angehobene Karte abwerfen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mit den angehobenen Karten die Stufe auslegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Hand sortieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;, oder &lt;b&gt;Strg+H&lt;/b&gt; von überall&lt;/td&gt;&lt;td&gt;einen Tipp für deinen Zug zeigen (auch der Knopf Tipp neben der Statuszeile)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Umschalt+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Ring durch deine Hand, den Nachziehstapel, den Ablagestapel und jede ausgelegte Gruppe bewegen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Links&lt;/b&gt;, &lt;b&gt;Rechts&lt;/b&gt; auf einer Gruppe&lt;/td&gt;&lt;td&gt;das Ende wählen, an das angelegt wird&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Eingabe&lt;/b&gt;&lt;/td&gt;&lt;td&gt;auf einer Gruppe: die angehobene Karte anlegen; auf einem Stapel: wie ein Klick&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+=&lt;/b&gt;, &lt;b&gt;Strg+-&lt;/b&gt;, &lt;b&gt;Strg+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;den Tisch größer, kleiner oder auf 100 % stellen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -1670,6 +1748,10 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     <message>
         <source>Unset Just Watch</source>
         <translation>Wieder mitspielen lassen</translation>
+    </message>
+    <message>
+        <source>Copy Table Address</source>
+        <translation>Tischadresse kopieren</translation>
     </message>
 </context>
 <context>
@@ -1902,6 +1984,30 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     <message>
         <source>The unfinished game cannot be resumed: %1.</source>
         <translation>Das unterbrochene Spiel kann nicht fortgesetzt werden: %1.</translation>
+    </message>
+    <message>
+        <source>An unfinished game is saved. Start a new game instead? The unfinished game cannot be resumed then.</source>
+        <translation>Ein unterbrochenes Spiel ist gespeichert. Stattdessen ein neues Spiel beginnen? Das unterbrochene Spiel lässt sich dann nicht mehr fortsetzen.</translation>
+    </message>
+    <message>
+        <source>You stopped reconnecting and left the game.</source>
+        <translation>Du hast das Neuverbinden abgebrochen und das Spiel verlassen.</translation>
+    </message>
+    <message>
+        <source>The connection to the game was lost and could not be restored.</source>
+        <translation>Die Verbindung zum Spiel ist abgerissen und ließ sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>The connection to the game has ended.</source>
+        <translation>Die Verbindung zum Spiel ist beendet.</translation>
+    </message>
+    <message>
+        <source>Table: friends on your network join you at %1.</source>
+        <translation>Tisch: Freunde in deinem Netz treten dir unter %1 bei.</translation>
+    </message>
+    <message>
+        <source>Table: the address %1 is copied.</source>
+        <translation>Tisch: Die Adresse %1 ist kopiert.</translation>
     </message>
 </context>
 <context>
@@ -2187,6 +2293,14 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     <message>
         <source>Those who played it take their seats back when they join again.</source>
         <translation>Wer mitgespielt hat, bekommt beim erneuten Beitreten seinen Platz zurück.</translation>
+    </message>
+    <message>
+        <source>Velmora - Join a Game</source>
+        <translation>Velmora - Einem Spiel beitreten</translation>
+    </message>
+    <message>
+        <source>Join a Game</source>
+        <translation>Einem Spiel beitreten</translation>
     </message>
 </context>
 <context>

@@ -986,6 +986,10 @@ Los ajustes, el balance y las descargas se guardan junto al programa si se puede
 escribir en su carpeta; si no, en $XDG_CONFIG_HOME/velmora y $XDG_DATA_HOME/velmora.
 </translation>
     </message>
+    <message>
+        <source>a line of text</source>
+        <translation>una línea de texto</translation>
+    </message>
 </context>
 <context>
     <name>PlayError</name>
@@ -1016,6 +1020,17 @@ escribir en su carpeta; si no, en $XDG_CONFIG_HOME/velmora y $XDG_DATA_HOME/velm
     <message>
         <source>Invalid</source>
         <translation>No válido</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerName</name>
+    <message>
+        <source>Your name at the table:</source>
+        <translation>Tu nombre en la mesa:</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1477,54 @@ escribir en su carpeta; si no, en $XDG_CONFIG_HOME/velmora y $XDG_DATA_HOME/velm
         <source>You are just watching: the computer plays your seat.</source>
         <translation>Solo miras: el ordenador juega tu puesto.</translation>
     </message>
+    <message>
+        <source>the blue %1</source>
+        <translation>el %1 azul</translation>
+    </message>
+    <message>
+        <source>the brown %1</source>
+        <translation>el %1 marrón</translation>
+    </message>
+    <message>
+        <source>the green %1</source>
+        <translation>el %1 verde</translation>
+    </message>
+    <message>
+        <source>the red %1</source>
+        <translation>el %1 rojo</translation>
+    </message>
+    <message>
+        <source>a blue wild card</source>
+        <translation>un comodín azul</translation>
+    </message>
+    <message>
+        <source>a brown wild card</source>
+        <translation>un comodín marrón</translation>
+    </message>
+    <message>
+        <source>a green wild card</source>
+        <translation>un comodín verde</translation>
+    </message>
+    <message>
+        <source>a red wild card</source>
+        <translation>un comodín rojo</translation>
+    </message>
+    <message>
+        <source>a skip card</source>
+        <translation>una carta de salto</translation>
+    </message>
+    <message>
+        <source>%1 picked up %2.</source>
+        <translation>%1 recogió %2.</translation>
+    </message>
+    <message>
+        <source>You discarded %1.</source>
+        <translation>Descartaste %1.</translation>
+    </message>
+    <message>
+        <source>%1 discarded %2.</source>
+        <translation>%1 descartó %2.</translation>
+    </message>
 </context>
 <context>
     <name>velmora-server</name>
@@ -1503,6 +1566,10 @@ Una mesa de Velmora sin ventana: las opciones son las de
     <message>
         <source>Status</source>
         <translation>Estado</translation>
+    </message>
+    <message>
+        <source>&lt;Waiting&gt;</source>
+        <translation>&lt;Esperando&gt;</translation>
     </message>
 </context>
 <context>
@@ -1562,6 +1629,17 @@ Una mesa de Velmora sin ventana: las opciones son las de
     </message>
 </context>
 <context>
+    <name>velmora::client::HintButton</name>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Show a hint for your turn (Ctrl+H)</source>
+        <translation>Mostrar una pista para tu turno (Ctrl+H)</translation>
+    </message>
+</context>
+<context>
     <name>velmora::client::KeyboardPlay</name>
     <message>
         <source>Draw a Card</source>
@@ -1592,8 +1670,8 @@ Una mesa de Velmora sin ventana: las opciones son las de
         <translation>Pista</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The whole game can be played from the keyboard once the table has the keys: &lt;b&gt;Esc&lt;/b&gt; leaves the chat line for the table; &lt;b&gt;F6&lt;/b&gt; goes back and forth between the chat line and the table. A ring shows where the keys act. A click on the table leaves the keys in the chat line.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;, &lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring over your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;raise or lower the card under the ring (as a click)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;draw a card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pick up the discard&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt; or &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;discard the raised card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lay your stage with the raised cards&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sort your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;&lt;/td&gt;&lt;td&gt;show a hint for your turn&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring through your hand, the draw pile, the discard pile and every laid group&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; on a group&lt;/td&gt;&lt;td&gt;choose the end a hit goes to&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on a group: place a hit with the raised card; on a pile: as a click&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;make the table bigger, smaller, or 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;p&gt;Toda la partida se puede jugar con el teclado en cuanto la mesa tiene las teclas: &lt;b&gt;Esc&lt;/b&gt; pasa de la línea de chat a la mesa; &lt;b&gt;F6&lt;/b&gt; va y viene entre la línea de chat y la mesa. Un anillo muestra dónde actúan las teclas. Un clic en la mesa deja las teclas en la línea de chat.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt;, &lt;b&gt;Inicio&lt;/b&gt;, &lt;b&gt;Fin&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover el anillo por tu mano&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Espacio&lt;/b&gt;&lt;/td&gt;&lt;td&gt;levantar o bajar la carta del anillo (como un clic)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;robar una carta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;recoger el descarte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supr&lt;/b&gt; o &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;descartar la carta levantada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;bajar tu fase con las cartas levantadas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ordenar tu mano&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mostrar una pista para tu turno&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Mayús+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover el anillo por tu mano, el mazo, el montón de descarte y cada combinación bajada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt; sobre una combinación&lt;/td&gt;&lt;td&gt;elegir el extremo al que se añade&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Intro&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sobre una combinación: añadir la carta levantada; sobre un montón: como un clic&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;hacer la mesa más grande, más pequeña o al 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>&lt;p&gt;The whole game can be played from the keyboard once the table has the keys: &lt;b&gt;Esc&lt;/b&gt; leaves the chat line for the table; &lt;b&gt;F6&lt;/b&gt; goes back and forth between the chat line and the table. A ring shows where the keys act. Typed text is chat: the chat line has the keys when the window comes up, and again after a click on the table or when a box or menu closes.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;, &lt;b&gt;Home&lt;/b&gt;, &lt;b&gt;End&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring over your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space&lt;/b&gt;&lt;/td&gt;&lt;td&gt;raise or lower the card under the ring (as a click)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;draw a card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pick up the discard&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt; or &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;discard the raised card&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lay your stage with the raised cards&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sort your hand&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;, or &lt;b&gt;Ctrl+H&lt;/b&gt; from anywhere&lt;/td&gt;&lt;td&gt;show a hint for your turn (also the Hint button beside the status line)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move the ring through your hand, the draw pile, the discard pile and every laid group&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt; on a group&lt;/td&gt;&lt;td&gt;choose the end a hit goes to&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on a group: place a hit with the raised card; on a pile: as a click&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;make the table bigger, smaller, or 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;p&gt;Toda la partida se puede jugar con el teclado en cuanto la mesa tiene las teclas: &lt;b&gt;Esc&lt;/b&gt; pasa de la línea de chat a la mesa; &lt;b&gt;F6&lt;/b&gt; va y viene entre la línea de chat y la mesa. Un anillo muestra dónde actúan las teclas. El texto escrito es chat: la línea de chat tiene las teclas cuando aparece la ventana, y de nuevo tras un clic en la mesa o cuando se cierra un aviso o un menú.&lt;/p&gt;&lt;table border=&quot;1&quot; cellpadding=&quot;4&quot; cellspacing=&quot;0&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt;, &lt;b&gt;Inicio&lt;/b&gt;, &lt;b&gt;Fin&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover el anillo por tu mano&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Espacio&lt;/b&gt;&lt;/td&gt;&lt;td&gt;levantar o bajar la carta del anillo (como un clic)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;robar una carta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;recoger el descarte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supr&lt;/b&gt; o &lt;b&gt;X&lt;/b&gt;&lt;/td&gt;&lt;td&gt;descartar la carta levantada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;bajar tu fase con las cartas levantadas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ordenar tu mano&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;H&lt;/b&gt;, o &lt;b&gt;Ctrl+H&lt;/b&gt; desde cualquier sitio&lt;/td&gt;&lt;td&gt;mostrar una pista para tu turno (también el botón Pista junto a la línea de estado)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;, &lt;b&gt;Mayús+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover el anillo por tu mano, el mazo, el montón de descarte y cada combinación bajada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Izquierda&lt;/b&gt;, &lt;b&gt;Derecha&lt;/b&gt; sobre una combinación&lt;/td&gt;&lt;td&gt;elegir el extremo al que se añade&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Intro&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sobre una combinación: añadir la carta levantada; sobre un montón: como un clic&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+=&lt;/b&gt;, &lt;b&gt;Ctrl+-&lt;/b&gt;, &lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;hacer la mesa más grande, más pequeña o al 100 %&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -1673,6 +1751,10 @@ Una mesa de Velmora sin ventana: las opciones son las de
     <message>
         <source>Unset Just Watch</source>
         <translation>Volver a jugar</translation>
+    </message>
+    <message>
+        <source>Copy Table Address</source>
+        <translation>Copiar la dirección de la mesa</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1987,30 @@ Una mesa de Velmora sin ventana: las opciones son las de
     <message>
         <source>The unfinished game cannot be resumed: %1.</source>
         <translation>La partida sin terminar no se puede continuar: %1.</translation>
+    </message>
+    <message>
+        <source>An unfinished game is saved. Start a new game instead? The unfinished game cannot be resumed then.</source>
+        <translation>Hay una partida sin terminar guardada. ¿Empezar una partida nueva en su lugar? La partida sin terminar ya no se podrá continuar.</translation>
+    </message>
+    <message>
+        <source>You stopped reconnecting and left the game.</source>
+        <translation>Dejaste de reconectar y saliste de la partida.</translation>
+    </message>
+    <message>
+        <source>The connection to the game was lost and could not be restored.</source>
+        <translation>Se perdió la conexión con la partida y no se pudo recuperar.</translation>
+    </message>
+    <message>
+        <source>The connection to the game has ended.</source>
+        <translation>La conexión con la partida ha terminado.</translation>
+    </message>
+    <message>
+        <source>Table: friends on your network join you at %1.</source>
+        <translation>Mesa: tus amigos de tu red se unen en %1.</translation>
+    </message>
+    <message>
+        <source>Table: the address %1 is copied.</source>
+        <translation>Mesa: la dirección %1 está copiada.</translation>
     </message>
 </context>
 <context>
@@ -2190,6 +2296,14 @@ Una mesa de Velmora sin ventana: las opciones son las de
     <message>
         <source>Those who played it take their seats back when they join again.</source>
         <translation>Quienes la jugaron recuperan su puesto al volver a unirse.</translation>
+    </message>
+    <message>
+        <source>Velmora - Join a Game</source>
+        <translation>Velmora - Unirse a una partida</translation>
+    </message>
+    <message>
+        <source>Join a Game</source>
+        <translation>Unirse a una partida</translation>
     </message>
 </context>
 <context>

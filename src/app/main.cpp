@@ -52,8 +52,13 @@ int main(int argc, char** argv) {
     // Every window's texts are made in this language; a choice in
     // Options > Language is read here at the next start.
     velmora::i18n::installLanguage(velmora::client::startLanguage());
-    // Handled from the first moment; acted on once the event loop runs.
-    velmora::app::onTerminationSignals([] { QApplication::closeAllWindows(); });
+    // Handled from the first moment; acted on once the event loop runs. The
+    // question about a running game is for the player's own close only.
+    velmora::client::Tchat* shown = nullptr;
+    velmora::app::onTerminationSignals([&shown] {
+        if (shown) shown->quitWithoutAsking();
+        else QApplication::closeAllWindows();
+    });
 
     // Decided before anything else is built: a later start only brings this
     // copy forward.
@@ -73,7 +78,9 @@ int main(int argc, char** argv) {
     // --resume: the window's host goes on with that game and keeps saving it there.
     const bool resuming = !parsed.resumeFile.isEmpty();
     options.resumeSaved = resuming;
+    options.said = parsed.said;
     velmora::client::Tchat window(parsed.launch, std::move(options));
+    shown = &window;
     velmora::app::InProcessHost host;  // created last, after the side windows
     host.setStateFile(resuming ? parsed.resumeFile
                                : velmora::client::playerFilePath(QStringLiteral("table.state"),

@@ -113,6 +113,13 @@ const ValueOption kValueOptions[] = {
          o.resumeFile = v;
          return v.isEmpty() ? QCoreApplication::translate("Options", "the file to resume is empty") : QString();
      }},
+    // Not for players: the window passes it on when it starts again at the
+    // first screen after a game ended without the player closing it.
+    {QLatin1String("--said"), QT_TRANSLATE_NOOP("Options", "a line of text"),
+     [](Options& o, const QString& v) {
+         o.said = v;
+         return QString();
+     }},
     {QLatin1String("--timeout"), QT_TRANSLATE_NOOP("Options", "a number of seconds"),
      [](Options& o, const QString& v) {
          bool ok = false;

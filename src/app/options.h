@@ -40,6 +40,7 @@ struct Options {
     int healthSeconds = 5;
     int shutdownWhenEmpty = -1;
     int pace = 1;
+    QString said;        // the window's first line after a game ended on its own
     QString error;       // what was wrong, for Action::Error
 };
 

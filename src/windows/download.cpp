@@ -156,6 +156,11 @@ int Tdownload::computerPlayers() const { return computers_->checkedId(); }
 
 void Tdownload::setSavedGame(bool resumable, const QString& problem) {
     resume_->setVisible(resumable);
+    // Enter goes on with the unfinished game rather than replacing it (a
+    // focused button is the dialog's default while it has the focus).
+    QPushButton* solo = findChild<QPushButton*>(QStringLiteral("Button1"));
+    (resumable ? resume_ : solo)->setDefault(true);
+    (resumable ? resume_ : solo)->setFocus(Qt::OtherFocusReason);
     savedNote_->setText(resumable || problem.isEmpty()
                             ? QString()
                             : tr("The unfinished game cannot be resumed: %1.").arg(problem));

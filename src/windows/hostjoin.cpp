@@ -30,7 +30,8 @@ QStringList rememberRecent(QStringList recent, const QString& entry, int max) {
 
 Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", tr("Velmora - Host or Join"), parent) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(feltHeading(tr("Play with Others"), this));
+    heading_ = feltHeading(tr("Play with Others"), this);
+    layout->addWidget(heading_);
     auto* form = new QFormLayout;
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("edit_name"));
@@ -121,7 +122,22 @@ Thostjoin::Thostjoin(QWidget* parent) : SideWindow("Thostjoin", tr("Velmora - Ho
             port_->setValue(port);
         }
     });
+    hostOnly_ = {announce_, openPort_, resume_, router_, own_, host_};
     resize(420, 470);
+}
+
+void Thostjoin::setJoinOnly(bool joinOnly) {
+    joinOnly_ = joinOnly;
+    setWindowTitle(joinOnly ? tr("Velmora - Join a Game") : tr("Velmora - Host or Join"));
+    heading_->setText(joinOnly ? tr("Join a Game") : tr("Play with Others"));
+    for (QWidget* w : hostOnly_) w->setVisible(!joinOnly);
+    // Shown again by the fillers below only where they have something to say.
+    if (!joinOnly) {
+        resume_->setVisible(!savedFile_.isEmpty());
+        router_->setVisible(!router_->text().isEmpty());
+        own_->setVisible(!own_->text().isEmpty());
+    }
+    adjustSize();
 }
 
 void Thostjoin::setRecent(const QString& name, const QStringList& entries) {
@@ -151,13 +167,13 @@ void Thostjoin::setOwnAddresses(const QStringList& addresses) {
 
 void Thostjoin::setSavedGame(const QString& file, bool resume) {
     savedFile_ = file;
-    resume_->setVisible(!file.isEmpty());
+    resume_->setVisible(!file.isEmpty() && !joinOnly_);
     resume_->setChecked(resume && !file.isEmpty());
 }
 
 void Thostjoin::setRouterStatus(const QString& text) {
     router_->setText(text);
-    router_->setVisible(!text.isEmpty());
+    router_->setVisible(!text.isEmpty() && !joinOnly_);
 }
 
 void Thostjoin::setTables(const std::vector<net::FoundTable>& tables) {

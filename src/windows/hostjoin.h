@@ -49,6 +49,9 @@ public:
     void setAnnounce(bool on) { announce_->setChecked(on); }
     // Enter hosts, or joins, as the player asked on the first screen.
     void preferHost(bool host);
+    // "Join a Game": only what joining needs, no hosting options.
+    void setJoinOnly(bool joinOnly);
+    bool joinOnly() const { return joinOnly_; }
     void setOpenPort(bool on) { openPort_->setChecked(on); }
     // The unfinished game a hosted table can go on with (empty: none, and
     // the choice is hidden), and whether the choice is ticked.
@@ -81,6 +84,9 @@ private:
     void choose(bool host);
     void joinTable(QListWidgetItem* item);
 
+    QLabel* heading_;
+    std::vector<QWidget*> hostOnly_;  // hidden when only joining
+    bool joinOnly_ = false;
     QLineEdit* name_;
     QComboBox* address_;
     QSpinBox* port_;

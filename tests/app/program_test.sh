@@ -63,4 +63,26 @@ waitfor grep -q "Velmora host listening on port" "$work/host.log" || fail "headl
 kill -TERM "$host"
 wait "$host"
 [ $? -eq 0 ] || fail "headless host did not end cleanly"
+# SIGTERM ends a window at a running game without asking: the question is
+# for the player's own close. A stranger owns a headless table and starts a
+# game; the window joins it as the second player.
+"$velmora" --serve --port 0 >"$work/table.log" 2>&1 &
+table=$!
+started+=("$table")
+waitfor grep -q "Velmora host listening on port" "$work/table.log" || fail "the table did not start"
+port=$(sed -n 's/.*listening on port \([0-9]*\).*/\1/p' "$work/table.log" | head -1)
+exec 3<>"/dev/tcp/127.0.0.1/$port"
+printf 'CMD_logininfo+1+1.0.0+Ann\377\377CMD_startgame+Ann+\377' >&3
+"$velmora" Bob 127.0.0.1 false --port "$port" >"$work/window.log" 2>&1 &
+window=$!
+started+=("$window")
+# A window's start (display, fonts, first picture) takes longer on a busy machine.
+for _ in $(seq 200); do grep -q "place 2: logged in" "$work/table.log" && break; sleep 0.1; done
+grep -q "place 2: logged in" "$work/table.log" || fail "the window did not join"
+sleep 1  # the snapshot that follows the login tells the window of the game
+kill -TERM "$window"
+for _ in $(seq 50); do alive "$window" || break; sleep 0.1; done
+alive "$window" && fail "SIGTERM did not end the window at a running game"
+exec 3>&-
+kill "$table"
 echo "1 passed, 0 failed"

@@ -43,18 +43,23 @@ inline client::TchatOptions quietOptions(quint16 port, std::vector<QString>* pla
     o.session.dispatchMs = 0;
     o.session.lobbyPort = QString::number(lobbyStandInPort());
     o.soundOutput = std::make_unique<SilentOutput>(played);
+    o.askName = false;  // the first start's name question has a test of its own
     return o;
 }
 
 // The host is made first and goes last, so the window never holds a host
 // that is gone.
+// A start anew (the first screen, another table) is only recorded: a test
+// never starts the program.
 struct HostedWindow {
     app::InProcessHost host;
     client::Tchat window;
+    std::vector<QStringList> relaunched;
 
     HostedWindow(QStringList params, client::TchatOptions options, host::HostTimings timings = kQuickHost)
         : host(timings), window(std::move(params), std::move(options)) {
         window.setHost(&host);
+        window.setRelauncher([this](const QStringList& arguments) { relaunched.push_back(arguments); });
     }
 };
 

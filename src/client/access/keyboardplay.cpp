@@ -1,5 +1,6 @@
 #include "client/access/keyboardplay.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -18,8 +19,11 @@ namespace velmora::client {
 struct KeyboardPlay::Command {
     const char* objectName;
     const char* text;
-    std::vector<QKeySequence> keys;
+    std::vector<QKeySequence> keys;  // while the table has the keys
     void (KeyboardPlay::*op)();
+    // Works from anywhere in the window, the chat line included; the menu
+    // shows it, since it is the one that always works.
+    QKeySequence windowKey = {};
 };
 
 const std::vector<KeyboardPlay::Command>& KeyboardPlay::commands() {
@@ -30,8 +34,9 @@ const std::vector<KeyboardPlay::Command>& KeyboardPlay::commands() {
         {"KeyDiscard1", QT_TR_NOOP("Discard the Raised Card"), {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_X)},
          &KeyboardPlay::discard},
         {"KeySort1", QT_TR_NOOP("Sort the Hand"), {QKeySequence(Qt::Key_S)}, &KeyboardPlay::sort},
-        {"KeyHint1", QT_TR_NOOP("Hint"), {QKeySequence(Qt::Key_H)}, &KeyboardPlay::hint},
-        {"KeyChat1", QT_TR_NOOP("Chat Line or Table"), {QKeySequence(Qt::Key_F6)}, &KeyboardPlay::toggleChat},
+        {"KeyHint1", QT_TR_NOOP("Hint"), {QKeySequence(Qt::Key_H)}, &KeyboardPlay::hint,
+         QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"KeyChat1", QT_TR_NOOP("Chat Line or Table"), {QKeySequence(Qt::Key_F6)}, &KeyboardPlay::toggleChat, QKeySequence(Qt::Key_F6)},
     };
     return kCommands;
 }
@@ -84,23 +89,41 @@ private:
 }  // namespace
 
 KeyboardPlay::KeyboardPlay(KeyboardParts parts, QObject* parent) : QObject(parent), p_(std::move(parts)) {
-    // A click never takes the focus from the chat line: the table gets the
-    // keys only by Esc or F6, and only then does a letter play.
+    // A click never takes the focus for the table: it gets the keys only by
+    // Esc or F6, and only then does a letter play.
     p_.view->setFocusPolicy(Qt::NoFocus);
     ring_ = new FocusRing(p_.view, *this);
     p_.view->installEventFilter(this);
     qApp->installEventFilter(this);
+    homeKeys_.setSingleShot(true);
+    homeKeys_.setInterval(0);
+    connect(&homeKeys_, &QTimer::timeout, this, &KeyboardPlay::keysToChat);
+}
+
+// Typed text is chat unless the player gave the table the keys; whatever
+// took them meanwhile (a box, a dialog, a menu, a click) gives them back.
+void KeyboardPlay::keysToChat() {
+    if (!p_.chatInput || !p_.window->isActiveWindow() || QApplication::activePopupWidget()) return;
+    if (!p_.chatInput->hasFocus()) p_.chatInput->setFocus(Qt::OtherFocusReason);
+    ring_->update();
 }
 
 void KeyboardPlay::fillMenu(QMenu* menu) {
     for (const Command& c : commands()) {
         QAction* a = menu->addAction(tr(c.text));
         a->setObjectName(QString::fromLatin1(c.objectName));
-        a->setShortcuts(QList<QKeySequence>(c.keys.begin(), c.keys.end()));
         // Letters play only while the table has the keys (Esc or F6), never
-        // while the chat line or another part of the window has them.
-        a->setShortcutContext(c.op == &KeyboardPlay::toggleChat ? Qt::WindowShortcut : Qt::WidgetShortcut);
-        if (c.op != &KeyboardPlay::toggleChat) p_.view->addAction(a);
+        // while the chat line or another part of the window has them; the
+        // table's key filter runs them, and the menu shows them unless a
+        // key of the whole window exists.
+        if (!c.windowKey.isEmpty()) {
+            a->setShortcut(c.windowKey);
+            a->setShortcutContext(Qt::WindowShortcut);
+        } else {
+            a->setShortcuts(QList<QKeySequence>(c.keys.begin(), c.keys.end()));
+            a->setShortcutContext(Qt::WidgetShortcut);
+            p_.view->addAction(a);
+        }
         connect(a, &QAction::triggered, this, [this, op = c.op] { run(op); });
     }
 }
@@ -252,9 +275,15 @@ bool KeyboardPlay::handleKey(int key, Qt::KeyboardModifiers modifiers) {
 bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
     if (watched == p_.view) {
         if (event->type() == QEvent::Resize) ring_->setGeometry(p_.view->rect());
-        if (event->type() == QEvent::MouseButtonPress) keyed_ = false;
+        if (event->type() == QEvent::MouseButtonPress) keyed_ = false, homeKeys_.start();
         if (event->type() == QEvent::FocusOut || event->type() == QEvent::FocusIn) ring_->update();
     }
+    const bool menuClosed = event->type() == QEvent::Hide && qobject_cast<QMenu*>(watched);
+    // A button of the window (Start Game, a phrase) keeps no keys after its click.
+    const bool buttonClicked = event->type() == QEvent::MouseButtonRelease && qobject_cast<QAbstractButton*>(watched) &&
+                               static_cast<QWidget*>(watched)->window() == p_.window;
+    if ((watched == p_.window && event->type() == QEvent::WindowActivate) || menuClosed || buttonClicked)
+        homeKeys_.start();
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     auto* w = static_cast<QWidget*>(watched);
     if (w->window() != p_.window) return false;
@@ -280,8 +309,8 @@ QString KeyboardPlay::helpHtml() {
     return tr(
         "<p>The whole game can be played from the keyboard once the table has the keys: <b>Esc</b> "
         "leaves the chat line for the table; <b>F6</b> goes back and forth between the chat line and "
-        "the table. A ring shows where the keys act. A click on the table leaves the keys in the chat "
-        "line.</p>"
+        "the table. A ring shows where the keys act. Typed text is chat: the chat line has the keys when "
+        "the window comes up, and again after a click on the table or when a box or menu closes.</p>"
         "<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">"
         "<tr><td><b>Left</b>, <b>Right</b>, <b>Home</b>, <b>End</b></td><td>move the ring over your hand</td></tr>"
         "<tr><td><b>Space</b></td><td>raise or lower the card under the ring (as a click)</td></tr>"
@@ -290,7 +319,8 @@ QString KeyboardPlay::helpHtml() {
         "<tr><td><b>Delete</b> or <b>X</b></td><td>discard the raised card</td></tr>"
         "<tr><td><b>L</b></td><td>lay your stage with the raised cards</td></tr>"
         "<tr><td><b>S</b></td><td>sort your hand</td></tr>"
-        "<tr><td><b>H</b></td><td>show a hint for your turn</td></tr>"
+        "<tr><td><b>H</b>, or <b>Ctrl+H</b> from anywhere</td><td>show a hint for your turn (also the Hint "
+        "button beside the status line)</td></tr>"
         "<tr><td><b>Tab</b>, <b>Shift+Tab</b></td><td>move the ring through your hand, the draw pile, the "
         "discard pile and every laid group</td></tr>"
         "<tr><td><b>Left</b>, <b>Right</b> on a group</td><td>choose the end a hit goes to</td></tr>"

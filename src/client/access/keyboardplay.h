@@ -3,13 +3,16 @@
 // the clicks (TableActions::activate on the focused item's typed target, and
 // the button handlers), so the waiting rule and the host's judgement are the
 // same for keys and mouse. Keys play only while the table has the focus, which
-// only Esc (from the chat line) or F6 (back and forth) give it; a click on the
-// table never takes the focus.
+// only Esc (from the chat line) or F6 (back and forth) give it; the chat line
+// has the keys otherwise: when the window comes up, after a box, dialog or
+// menu closed, and after a click on the table. Hint also has Ctrl+H, which
+// works from anywhere in the window.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <vector>
 
@@ -79,6 +82,7 @@ private:
     void sort();
     void hint();
     void toggleChat();
+    void keysToChat();
     void moved();
 
     KeyboardParts p_;
@@ -87,6 +91,7 @@ private:
     int handSlot_ = 1;
     bool rightEnd_ = false;
     bool keyed_ = false;
+    QTimer homeKeys_;  // once the event that took the keys is over
 };
 
 }  // namespace velmora::client

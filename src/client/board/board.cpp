@@ -93,7 +93,7 @@ BoardPanel::BoardPanel(const TableModel& table, QWidget* parent) : QWidget(paren
         name->setObjectName(QStringLiteral("label_playername%1").arg(s));
         name->setFont(nameFont);
         name->setPalette(textPalette);
-        name->setText(QStringLiteral("<Waiting>"));
+        name->setText(tr("<Waiting>"));
         name->setToolTip(QString::fromLatin1(kSeatHints[s].data(), kSeatHints[s].size()));
         name->resize(kSeatNameWidth, 16);
         names_[s] = name;
@@ -188,7 +188,9 @@ void BoardPanel::showStatus(const QString& status) {
 
 // The seat's name, cut short where its point total or eyes would cover it.
 QString BoardPanel::nameBesidePoints(int seat, int place) const {
-    const QString name = QString::fromStdString(table_.seats[seat].name);
+    // An empty seat's word is the player's language; the model keeps the designed one.
+    const std::string& kept = table_.seats[seat].name;
+    const QString name = kept == "<Waiting>" ? tr("<Waiting>") : QString::fromStdString(kept);
     const BoardItem* points = view_->item(QStringLiteral("label_points%1").arg(seat));
     int end = 0;
     if (points && points->visible)

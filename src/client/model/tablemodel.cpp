@@ -7,6 +7,21 @@ namespace velmora::client {
 
 namespace {
 const std::string kNoName;
+
+// A card as the game log names it: "the red 7", "a green wild card".
+std::string cardWords(int face) {
+    static const char* const kNumbered[] = {
+        VELMORA_TRANSLATE_NOOP("TableModel", "the blue %1"), VELMORA_TRANSLATE_NOOP("TableModel", "the brown %1"),
+        VELMORA_TRANSLATE_NOOP("TableModel", "the green %1"), VELMORA_TRANSLATE_NOOP("TableModel", "the red %1")};
+    static const char* const kWild[] = {VELMORA_TRANSLATE_NOOP("TableModel", "a blue wild card"),
+                                        VELMORA_TRANSLATE_NOOP("TableModel", "a brown wild card"),
+                                        VELMORA_TRANSLATE_NOOP("TableModel", "a green wild card"),
+                                        VELMORA_TRANSLATE_NOOP("TableModel", "a red wild card")};
+    if (face < 1 || face > 52) return i18n::translate("TableModel", "a skip card");
+    const int colour = (face - 1) / 13;
+    if (face % 13 == 0) return i18n::translate("TableModel", kWild[colour]);
+    return i18n::fill(i18n::translate("TableModel", kNumbered[colour]), {std::to_string(face % 13)});
+}
 }  // namespace
 
 std::span<const TableModel::Event> TableModel::events() {
@@ -111,6 +126,8 @@ void TableModel::startround(std::string_view payload) {
         SeatState& s = seats[r.seat];
         if (r.dealt) {
             s.notPlaying = false;
+            // Dealt in with nobody there (a game resumed between rounds): the computer's.
+            if (r.seat >= 2 && s.name == "<Waiting>") s.name = kComputerNames[r.seat];
             s.stage = r.stage;
             s.stageText = getstagetext(r.stage);
             setTrack(r.seat, r.stage);
@@ -214,6 +231,7 @@ void TableModel::pickdiscard(std::string_view payload) {
     const auto e = parsePickDiscard(payload);
     if (!e) return;
     hideActionButtons();
+    const int picked = discardTop;
     discardTop = e->top;
     setCurrent(e->seat);
     const bool own = e->seat == ownSeat;
@@ -222,7 +240,8 @@ void TableModel::pickdiscard(std::string_view payload) {
         createcard(e->slot, e->face);
         offerAfterDraw();
     } else {
-        setStatus(i18n::fill(i18n::translate("TableModel", "%1 picked up the discard."), {name(e->seat)}));
+        setStatus(i18n::fill(i18n::translate("TableModel", "%1 picked up the discard."), {name(e->seat)}),
+                  i18n::fill(i18n::translate("TableModel", "%1 picked up %2."), {name(e->seat), cardWords(picked)}));
         seats[e->seat].handCount = e->count;
     }
     play("draw");
@@ -245,7 +264,10 @@ void TableModel::hisdiscard(std::string_view payload) {
         setStatus(own ? i18n::fill(i18n::translate("TableModel", "You skipped %1."), {skipped})
                       : i18n::fill(i18n::translate("TableModel", "%1 skipped %2."), {name(e->seat), skipped}));
     } else {
-        setStatus(own ? i18n::translate("TableModel", "You discarded") : i18n::fill(i18n::translate("TableModel", "%1 discarded."), {name(e->seat)}));
+        setStatus(own ? i18n::translate("TableModel", "You discarded")
+                      : i18n::fill(i18n::translate("TableModel", "%1 discarded."), {name(e->seat)}),
+                  own ? i18n::fill(i18n::translate("TableModel", "You discarded %1."), {cardWords(e->face)})
+                      : i18n::fill(i18n::translate("TableModel", "%1 discarded %2."), {name(e->seat), cardWords(e->face)}));
     }
 }
 
@@ -445,7 +467,13 @@ void TableModel::gamestats(std::string_view payload) {
 void TableModel::points(std::string_view payload) {
     const auto e = parsePoints(payload);
     if (!e) return;
-    for (const auto& r : e->seats) seats[r.seat].points = r.points;
+    for (const auto& r : e->seats) {
+        SeatState& s = seats[r.seat];
+        s.points = r.points;
+        // Points without a person there: the computer played the seat. A
+        // snapshot between rounds names no seat, so this is the first word.
+        if (r.seat >= 2 && r.points > 0 && s.name == "<Waiting>") s.name = kComputerNames[r.seat];
+    }
 }
 
 void TableModel::playerror(std::string_view payload) {

@@ -149,6 +149,7 @@ public:
     bool stageLaid = false;
     int discardTop = 0;     // face on the discard pile, 0 empty
     std::string status = i18n::translate("TableModel", "Welcome to Velmora!");
+    std::string logLine;  // the status as the game log keeps it
     int round = 0;  // rounds dealt in this game
     std::array<SeatState, kSeats + 1> seats{};  // [1..4]
     std::array<StageRow, kStageCount + 1> stageRows{};
@@ -186,8 +187,11 @@ public:
     void setShowStart(bool show);
     // The names at the table seats other than the own one.
     std::vector<std::string> otherSeatNames() const;
-    void setStatus(std::string text) {
+    // The game log's line is the status, or, where the status names no card,
+    // a line that does ("Kling discarded the red 7.").
+    void setStatus(std::string text, std::string log = {}) {
         status = std::move(text);
+        logLine = log.empty() ? status : std::move(log);
         if (hooks.status) hooks.status(status);
     }
 

@@ -40,6 +40,7 @@ void MainMenus::buildBar(QMainWindow* window) {
     add(Menu::File, "StartGame1", tr("Start Game"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     menu(Menu::File)->addSeparator();
     add(Menu::File, "HostOrJoin1", tr("Host or Join…"));
+    add(Menu::File, "CopyAddress1", tr("Copy Table Address"));
     add(Menu::File, "Exit1", tr("Exit"));
     makeMenu(Menu::Play, bar->addMenu(tr("&Play")), "PlayMenu");
     makeMenu(Menu::Options, bar->addMenu(tr("&Options")), "OptionsMenu");

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 #include <iostream>
+#include <utility>
 
 #include "client/board/board.h"
 #include "client/board/motionoption.h"
@@ -20,6 +21,7 @@
 #include "client/board/tableview.h"
 #include "client/window/firstpaint.h"
 #include "client/window/mainmenus.h"
+#include "client/window/playername.h"
 #include "net/wire.h"
 
 namespace velmora::client {
@@ -33,7 +35,9 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
       params_(std::move(params)),
       session_(std::make_unique<Session>(options.session)),
       portMapper_(std::move(options.portMapper)),
-      resumeAtStart_(options.resumeSaved) {
+      resumeAtStart_(options.resumeSaved),
+      said_(options.said),
+      askName_(options.askName) {
     setObjectName(QStringLiteral("Tchat"));
     setWindowTitle(QStringLiteral("Velmora"));
     sounds_ = options.soundOutput ? new Sounds(std::move(options.soundOutput), this) : new Sounds(this);
@@ -189,6 +193,7 @@ void Tchat::closeEvent(QCloseEvent* event) {
         confirmThen(question, [this] { closeNow(); });
         return;
     }
+    leaving_ = true;  // nothing starts after the close (the first paint's fallback, the name question)
     options_->FormClose();
     QMainWindow::closeEvent(event);
 }
@@ -197,7 +202,7 @@ void Tchat::label_playername1ContextPopup(int seat, const QPoint& globalPos) {
     const bool host = session_->manages();
     QMenu* menu = menus_->menu(MainMenus::Menu::Seat);
     for (QAction* a : menu->actions()) a->setEnabled(host);
-    if (board_->label_playername(seat)->text() == QLatin1String("<Waiting>"))
+    if (table_.name(seat) == "<Waiting>")
         action("RemoveFromGame1")->setEnabled(false);
     kickTarget_ = seat;
     menu->popup(globalPos);
@@ -213,8 +218,16 @@ void Tchat::JustWatch1Click() {
 }
 
 void Tchat::button_startClick() {
-    confirmThen(tr("A game is under way. Start a new game? The game now played ends for everyone."),
-                [this] { actions_->button_startClick(); });
+    auto start = [this] {
+        // The saved game is replaced by this one: no longer offered.
+        if (std::exchange(unfinishedOffered_, false)) side_->download()->setSavedGame(false, {});
+        actions_->button_startClick();
+    };
+    if (!table_.gameOn && unfinishedOffered_ && session_->connected())
+        return ask(tr("An unfinished game is saved. Start a new game instead? The unfinished game cannot be "
+                      "resumed then."),
+                   start);
+    confirmThen(tr("A game is under way. Start a new game? The game now played ends for everyone."), start);
 }
 
 void Tchat::confirmThen(const QString& question, std::function<void()> then) {
@@ -222,6 +235,10 @@ void Tchat::confirmThen(const QString& question, std::function<void()> then) {
         then();
         return;
     }
+    ask(question, std::move(then));
+}
+
+void Tchat::ask(const QString& question, std::function<void()> then) {
     if (confirm_) confirm_->close();
     auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Velmora"), question,
                                 QMessageBox::Yes | QMessageBox::No, this);
@@ -240,12 +257,18 @@ void Tchat::closeNow() {
     close();
 }
 
+void Tchat::quitWithoutAsking() {
+    closeNow();
+    QApplication::closeAllWindows();
+}
+
 void Tchat::addlinetochat(const QString& line, Colour colour) { mainchat_->addlinetochat(line, colour); }
 
 void Tchat::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
+    mychat_->setFocus(Qt::OtherFocusReason);  // typed text is chat from the start
     // After the window is drawn, so the player sees the table and the loading
     // notice while the game is set up.
     afterFirstPaint(centralWidget(), [this] {
@@ -255,22 +278,33 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
+    if (leaving_) return;
     table_.setShowStart(false);
     action("StartGame1")->setEnabled(false);
     if (params_.isEmpty()) {
         addlinetochat(tr("Loading Solo Game..Please wait."));
+        // Why the game before this one ended, when it ended on its own.
+        if (!said_.isEmpty()) addlinetochat(said_);
         session_->hostAddress = QStringLiteral("127.0.0.1");
-        // The name the Host/Join dialog keeps, when the player gave one.
+        // The name the player gave once, here or in the Host/Join dialog.
         Settings settings;
         settings.load();
         const QString saved = settings.text(SettingKey::Playername).trimmed().left(windows::Thostjoin::kMaxName);
-        session_->playerName = saved.isEmpty() ? QStringLiteral("You") : saved;
-        side_->download()->show();
-        if (host_) host_->setComputerSeats(side_->download()->computerPlayers());
-        if (!hostpress(true)) return;
-        if (resumeAtStart_) return resumeAtStart();
-        const HostControl::SavedGame game = host_->savedGame();
-        side_->download()->setSavedGame(game.resumable(), game.problem);
+        if (!saved.isEmpty() || !askName_) {
+            if (!saved.isEmpty()) session_->playerName = saved;
+            return startSolo();
+        }
+        const int max = windows::Thostjoin::kMaxName;
+        askPlayerName(this, accountName(max), max, [this](const QString& name) {
+            if (leaving_) return;  // closed (or ended by a signal) while asking
+            Settings kept;
+            if (kept.load()) {
+                kept.set(SettingKey::Playername, name);
+                kept.save(SettingGroup::Recent);
+            }
+            session_->playerName = name;
+            startSolo();
+        });
         return;
     }
     addlinetochat(tr("Loading Multi-player Game.. Please Wait."));
@@ -284,6 +318,16 @@ void Tchat::processparams() {
     if (hosting && resumeAtStart_) resumeAtStart();
 }
 
+void Tchat::startSolo() {
+    side_->download()->show();
+    if (host_) host_->setComputerSeats(side_->download()->computerPlayers());
+    if (!hostpress(true)) return;
+    if (resumeAtStart_) return resumeAtStart();
+    const HostControl::SavedGame game = host_->savedGame();
+    side_->download()->setSavedGame(game.resumable(), game.problem);
+    unfinishedOffered_ = game.resumable();
+}
+
 bool Tchat::hostpress(bool solo) {
     if (!host_) {
         std::cerr << "velmora: this window was given no host to start" << std::endl;
@@ -295,7 +339,9 @@ bool Tchat::hostpress(bool solo) {
         return false;
     }
     offerStart(true);
-    if (!solo) openRouterPort();
+    if (solo) return true;
+    tellTableAddress();
+    openRouterPort();
     return true;
 }
 
@@ -337,7 +383,14 @@ void Tchat::connectionEnded() {
     // A notice that ends the game ("Game is full") closes the window itself;
     // after the host's own end the window stays for the first screen.
     if ((closeAfterNotice_ && notice_) || session_->hostEnded()) return;
-    closeNow();
+    if (leaving_) return closeNow();
+    // Never gone without a word: the first screen, with what happened.
+    const QString said = reconnect_ == Reconnect::Cancelled ? tr("You stopped reconnecting and left the game.")
+                         : reconnect_ == Reconnect::Trying
+                             ? tr("The connection to the game was lost and could not be restored.")
+                             : tr("The connection to the game has ended.");
+    reconnect_ = Reconnect::None;
+    backToFirstScreen(said);
 }
 
 }  // namespace velmora::client

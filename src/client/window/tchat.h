@@ -57,6 +57,11 @@ struct TchatOptions {
     std::unique_ptr<net::PortMapper> portMapper;
     // Go on with the host's saved game as soon as this copy hosts (--resume).
     bool resumeSaved = false;
+    // Why the game before ended, told in the chat of the first screen (--said).
+    QString said;
+    // A first solo start with no name kept asks for it; tests that do not
+    // ask play under the session's default name.
+    bool askName = true;
 };
 
 class Tchat : public QMainWindow {
@@ -76,6 +81,9 @@ public:
     QStringList otherSeatNames() const;
 
     void addlinetochat(const QString& line, Colour colour = kSystemColour);
+    // Ends the program without asking (SIGTERM, SIGINT): the question about
+    // a running game is for the player's own close only.
+    void quitWithoutAsking();
     // Reads the launch parameters and starts hosting or joining; runs once,
     // when the window is first shown.
     void processparams();
@@ -112,7 +120,9 @@ private:
     void wireAccess();       // tchat_access.cpp, with the hint
     bool hintOffered() const;
     void showHint();
-    void openHostJoin(bool host);
+    // The Host/Join dialog, Enter hosting or joining; "Join a Game" shows
+    // no hosting options.
+    void openHostJoin(bool host, bool joinOnly = false);
     // The first screen's solo choice: remembered, and dealt from the next game.
     void chooseComputerPlayers(int count);
     // "Resume the unfinished game": the saved table comes back in this host.
@@ -123,6 +133,8 @@ private:
     void resumeAtStart();
     void playWithOthers(const windows::HostJoinChoice& choice);
     void openRouterPort();  // tchat_windows.cpp
+    void tellTableAddress();
+    void copyTableAddress();
     void wireTally();        // tchat_tally.cpp
     void wireTally(windows::Ttallylist& tally);
     void registerHandlers();
@@ -133,6 +145,8 @@ private:
     // Runs `then` at once outside a game; during one, only after the player
     // said yes to `question` in a box that does not block.
     void confirmThen(const QString& question, std::function<void()> then);
+    // Asks in a box that does not block; `then` runs after a yes.
+    void ask(const QString& question, std::function<void()> then);
     // Closes without asking: the game is over for this window anyway.
     void closeNow();
     void connectionEnded();
@@ -144,11 +158,13 @@ private:
     // Each reports whether the connection is under way; on failure the
     // player has been shown why and start-up ends there.
     bool hostpress(bool solo = false);
+    void startSolo();  // the solo table and the first screen, once the name is known
     bool joinpress(bool again = false);
     // tchat_network.cpp: what failed, in a player's words, and the ways on.
     void joinFailed(Session::JoinFailure failure);
     void hostFailed(const QString& error);
-    void backToFirstScreen();
+    // Starts again at the solo table, its chat saying `said` when not empty.
+    void backToFirstScreen(const QString& said = {});
     void offerWays(const QString& text, const std::vector<std::pair<QString, std::function<void()>>>& ways);
     void offerStart(bool showButton);
     void tableowner(std::string_view payload);
@@ -164,6 +180,7 @@ private:
     std::unique_ptr<Session> session_;
     std::unique_ptr<net::PortMapper> portMapper_;  // gone with the window, and the mapping with it
     QString routerStatus_;  // what the router said, for the host-or-join dialog
+    QString tableAddress_;  // where friends join a table hosted for them
     HostControl* host_ = nullptr;
     Sounds* sounds_ = nullptr;
     BoardPanel* board_ = nullptr;
@@ -185,7 +202,13 @@ private:
     int kickTarget_ = 0;
     bool shownOnce_ = false;
     bool resumeAtStart_ = false;
+    bool unfinishedOffered_ = false;  // the first screen offers a saved game a new game would replace
+    bool watchingTold_ = false;  // the game log said the computer plays the own seat
     bool closeAfterNotice_ = false;
+    QString said_;
+    bool askName_ = true;
+    // A lost connection being tried again, and whether the player gave up.
+    enum class Reconnect { None, Trying, Cancelled } reconnect_ = Reconnect::None;
 };
 
 }  // namespace velmora::client

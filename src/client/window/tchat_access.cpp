@@ -3,10 +3,12 @@
 // view of the painted table, and View > Zoom.
 
 #include <algorithm>
+#include <utility>
 
 #include "client/board/board.h"
 #include "client/chat/chatview.h"
 #include "client/access/gamelog.h"
+#include "client/access/hintbutton.h"
 #include "client/access/keyboardplay.h"
 #include "client/settings/settings.h"
 #include "client/access/tableaccessible.h"
@@ -32,7 +34,12 @@ void Tchat::wireAccess() {
     keys_->fillMenu(menus_->menu(MainMenus::Menu::Play));
     menus_->collect(MainMenus::Menu::Play);
     // Not offered to a spectator, nor off the own turn.
-    table_.onChanged([this] { action("KeyHint1")->setEnabled(hintOffered()); });
+    auto* hintButton = new HintButton(board_);
+    connect(hintButton, &QPushButton::clicked, this, &Tchat::showHint);
+    table_.onChanged([this, hintButton] {
+        action("KeyHint1")->setEnabled(hintOffered());
+        hintButton->setOffered(hintOffered());
+    });
     action("KeyHint1")->setEnabled(false);
 
     gameLog_ = new GameLog(board_, table_, this);
@@ -40,9 +47,12 @@ void Tchat::wireAccess() {
     // Arrivals, departures and chat lines all reach the chat view.
     access_->followChat(mainchat_->document());
     table_.hooks.status = [this](const std::string& text) {
-        const QString status = QString::fromStdString(text);
-        gameLog_->panel()->addStatus(table_.round, status);
-        access_->announce(status);
+        // Said once when watching begins, not again at every turn of it.
+        const bool watching = text == i18n::translate("TableModel", TableModel::kComputerPlaysText);
+        if (watching && std::exchange(watchingTold_, true)) return;
+        if (!watching && !table_.ownWatching()) watchingTold_ = false;
+        gameLog_->panel()->addStatus(table_.round, QString::fromStdString(table_.logLine));
+        access_->announce(QString::fromStdString(text));
     };
 
     zoom_ = new ZoomMenu(board_, centralWidget(), Settings::defaultPath(), this);

@@ -87,8 +87,9 @@ void Tchat::hostFailed(const QString& error) {
 }
 
 // The first screen is the solo start, where hosting and joining are offered.
-void Tchat::backToFirstScreen() {
-    if (relaunch_) relaunch_({});
+void Tchat::backToFirstScreen(const QString& said) {
+    if (!relaunch_) return;
+    relaunch_(said.isEmpty() ? QStringList() : QStringList{QStringLiteral("--said"), said});
 }
 
 }  // namespace velmora::client

@@ -2,6 +2,7 @@
 // Cancel while the session tries again, the table rebuilt from the host's
 // snapshot once back, and the host's own end told plainly.
 #include "client/window/tchat.h"
+#include "windows/hostjoin.h"
 
 namespace velmora::client {
 
@@ -21,8 +22,12 @@ void Tchat::connectionLost() {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     reconnectBox_ = box;
-    // Cancel gives up: the window closes as it would without reconnecting.
-    connect(box, &QMessageBox::finished, this, [this] { session_->cancelReconnect(); });
+    reconnect_ = Reconnect::Trying;
+    // Cancel gives up: the first screen follows, saying so.
+    connect(box, &QMessageBox::finished, this, [this] {
+        reconnect_ = Reconnect::Cancelled;
+        session_->cancelReconnect();
+    });
     box->open();
 }
 
@@ -33,6 +38,7 @@ void Tchat::showAttempt(int attempt) {
 // The host tells everything again: who sits where, and the table itself.
 void Tchat::connectionRestored() {
     if (reconnectBox_) reconnectBox_->disconnect(this), reconnectBox_->close();
+    reconnect_ = Reconnect::None;
     const TableModel::Batch told(table_);
     table_.clearall();
     seating_->forgetAll();
@@ -49,7 +55,13 @@ void Tchat::hostEnded() {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     notice_ = box;
-    connect(box, &QMessageBox::finished, this, &Tchat::openHostJoin);
+    // The table is dead: choosing nothing there leads to the first screen.
+    leaving_ = true;
+    connect(box, &QMessageBox::finished, this, [this] {
+        openHostJoin(false);
+        connect(hostJoin_, &QDialog::rejected, this, [this] { backToFirstScreen(tr("The host has ended the game.")); },
+                Qt::SingleShotConnection);
+    });
     box->open();
 }
 

@@ -2,6 +2,8 @@
 // them, what they ask of the main window, and playing with others without
 // the lobby.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QNetworkInterface>
 
@@ -66,7 +68,7 @@ windows::SideWindowHooks Tchat::sideWindowHooks() {
         download.setDownloadFolder(
             QFileInfo(playerFilePath(QStringLiteral("halvexlobby-setup"), FileKind::Data)).absolutePath());
         connect(&download, &windows::Tdownload::exitGame, this, &QWidget::close);
-        connect(&download, &windows::Tdownload::hostOrJoin, this, &Tchat::openHostJoin);
+        connect(&download, &windows::Tdownload::hostOrJoin, this, [this](bool host) { openHostJoin(host, !host); });
         connect(&download, &windows::Tdownload::resumeChosen, this, &Tchat::resumeSavedGame);
     };
     hooks.tallylist = [this](windows::Ttallylist& tally) { wireTally(tally); };
@@ -78,6 +80,8 @@ void Tchat::wireSideWindows() {
     connect(action("About1"), &QAction::triggered, this, [this] { bringUp(side_->about()); });
     connect(action("Content1"), &QAction::triggered, this, [this] { bringUp(side_->help()); });
     connect(action("HostOrJoin1"), &QAction::triggered, this, [this] { openHostJoin(false); });
+    connect(action("CopyAddress1"), &QAction::triggered, this, &Tchat::copyTableAddress);
+    action("CopyAddress1")->setEnabled(false);
     relaunch_ = [this](const QStringList& arguments) {
         if (restartProgram(arguments)) closeNow();
     };
@@ -104,6 +108,7 @@ void Tchat::resumeSavedGame() {
                 [this] {
                     const QString problem = host_->resumeSavedGame();
                     if (!problem.isEmpty()) return showNotice(problem, false);
+                    unfinishedOffered_ = false;
                     const TableModel::Batch told(table_);
                     table_.clearall();
                     table_.changed();
@@ -123,7 +128,7 @@ void Tchat::resumeAtStart() {
     else addlinetochat(tr("The unfinished game cannot be resumed: %1.").arg(problem));
 }
 
-void Tchat::openHostJoin(bool host) {
+void Tchat::openHostJoin(bool host, bool joinOnly) {
     if (!hostJoin_) {
         hostJoin_ = new windows::Thostjoin(this);
         connect(hostJoin_, &windows::Thostjoin::chosen, this, &Tchat::playWithOthers);
@@ -135,7 +140,8 @@ void Tchat::openHostJoin(bool host) {
     }
     Settings settings;
     settings.load();
-    QString name = settings.text(SettingKey::Playername);
+    // The name given at launch, else the one kept.
+    QString name = params_.isEmpty() ? settings.text(SettingKey::Playername) : session_->playerName;
     if (name.isEmpty() && session_->playerName != QLatin1String("You")) name = session_->playerName;
     hostJoin_->setRecent(name, recentGames(settings));
     hostJoin_->setOwnAddresses(ownAddresses());
@@ -146,6 +152,7 @@ void Tchat::openHostJoin(bool host) {
     // The saved game, while its file is there (a game ended here removed it).
     const QString saved = host_ && host_->savedGame().resumable() ? host_->savedGame().file : QString();
     hostJoin_->setSavedGame(QFileInfo::exists(saved) ? saved : QString(), false);
+    hostJoin_->setJoinOnly(joinOnly);
     hostJoin_->preferHost(host);
     hostJoin_->findChild<net::TableFinder*>()->listen(kDiscoveryPort);
     hostJoin_->open();
@@ -180,13 +187,34 @@ void Tchat::openRouterPort() {
         addlinetochat(tr("Router: %1").arg(text));
         if (hostJoin_) hostJoin_->setRouterStatus(text);
     };
-    connect(portMapper_.get(), &net::PortMapper::opened, this, [tell](const QString& address, quint16 port) {
-        tell(tr("Friends elsewhere join you at %1 (the port is open on your router).")
-                 .arg(windows::recentEntry(address, port)));
+    connect(portMapper_.get(), &net::PortMapper::opened, this, [this, tell](const QString& address, quint16 port) {
+        tableAddress_ = windows::recentEntry(address, port);
+        tell(tr("Friends elsewhere join you at %1 (the port is open on your router).").arg(tableAddress_));
     });
     connect(portMapper_.get(), &net::PortMapper::failed, this,
             [tell](const QString& reason) { tell(reason + QLatin1Char('.')); });
     portMapper_->open(session_->hostedPort());
+}
+
+}  // namespace velmora::client
+
+namespace velmora::client {
+
+// Hosting for others: where friends join, in the chat and for File > Copy
+// Table Address (the router's address instead, once it opened the port).
+void Tchat::tellTableAddress() {
+    QStringList at;
+    for (const QString& a : ownAddresses()) at << windows::recentEntry(a, session_->hostedPort());
+    if (at.isEmpty()) at << windows::recentEntry(QStringLiteral("127.0.0.1"), session_->hostedPort());
+    tableAddress_ = at.first();
+    addlinetochat(tr("Table: friends on your network join you at %1.").arg(at.join(QStringLiteral(", "))));
+    action("CopyAddress1")->setEnabled(true);
+}
+
+void Tchat::copyTableAddress() {
+    if (tableAddress_.isEmpty()) return;
+    QGuiApplication::clipboard()->setText(tableAddress_);
+    addlinetochat(tr("Table: the address %1 is copied.").arg(tableAddress_));
 }
 
 }  // namespace velmora::client

@@ -227,7 +227,8 @@ TEST(KeyboardPlay, AClickAndTheKeyOnOneGroupSendTheSameBytes) {
     ASSERT_TRUE(host.waitFor("CMD_hitset"));
     const std::string clicked = host.bytes.substr(host.bytes.find("CMD_hitset"));
     host.send("CMD_playerror+2+5+");
-    ASSERT_TRUE(waitUntil([&] { return t.ownTurn(); }));
+    ASSERT_TRUE(waitUntil([&] { return t.ownTurn() && test::TchatParts::mychat(w)->hasFocus(); }));
+    key(w, Qt::Key_Escape);  // the click gave the chat line the keys
     key(w, Qt::Key_Tab);  // hand -> draw pile
     key(w, Qt::Key_Tab);  // -> discard pile
     key(w, Qt::Key_Tab);  // -> first laid group

@@ -176,13 +176,18 @@ TEST_F(Model, DiscardTextsAndTheSkippedMarker) {
     EXPECT_TRUE(t.seats[1].skipped);
     EXPECT_EQ(t.discardTop, 53);
     EXPECT_EQ(t.seats[3].handCount, 10);
-    on("CMD_hisdiscard+2+10+7+4+0+");
+    on("CMD_hisdiscard+2+10+46+4+0+");
     EXPECT_EQ(t.status, "Klot discarded.");
+    EXPECT_EQ(t.logLine, "Klot discarded the red 7.");  // the game log names the card
     EXPECT_FALSE(t.seats[1].skipped);
+    on("CMD_pickdiscard+3+11+0+2+46+");
+    EXPECT_EQ(t.logLine, "Ann picked up the red 7.");
+    sounds.clear();
     on("CMD_hisdiscard+1+9+5+1+3+");
     EXPECT_EQ(t.status, "You skipped Ann.");
     on("CMD_hisdiscard+1+8+18+2+0+");
     EXPECT_EQ(t.status, "You discarded");
+    EXPECT_EQ(t.logLine, "You discarded the brown 5.");
     EXPECT_EQ(t.turnPhase, 0);
     EXPECT_TRUE(sounds.empty());
     EXPECT_EQ(faces(), (std::vector<int>{13, 53, 7, 33, 40, 2, 26, 11}));

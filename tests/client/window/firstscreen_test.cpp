@@ -2,7 +2,9 @@
 // and what the window says when the network fails.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QMessageBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +15,7 @@
 #include "client/settings/settings.h"
 #include "host/computer.h"
 #include "host/tablefile.h"
+#include "client/board/tableview.h"
 #include "support/rawclient.h"
 #include "support/windowsfixture.h"
 
@@ -74,7 +77,7 @@ namespace {
 
 // A solo game the computer played some way for every seat, stopped at the
 // own draw, saved as the window's host saves it.
-host::SavedTable savedSoloGame(const QString& path, bool withOthers = false) {
+host::SavedTable savedSoloGame(const QString& path, bool withOthers = false, bool betweenRounds = false) {
     struct : host::MessageSink {
         void sendTo(int, std::string_view) override {}
     } quiet;
@@ -87,7 +90,8 @@ host::SavedTable savedSoloGame(const QString& path, bool withOthers = false) {
     table.watches(1, true);
     for (int move = 0; move < 2000; ++move) {
         const host::TableState& s = table.state();
-        if (move > 60 && s.timer1tag == 0 && s.curplayer == 1 && s.turnphase == 1) break;
+        if (move > 60 && !betweenRounds && s.timer1tag == 0 && s.curplayer == 1 && s.turnphase == 1) break;
+        if (betweenRounds && s.timer1tag == 1) break;  // the round summary shows
         if (s.timer1tag == 1) table.timer1Timer();
         else table.computertimerTimer();
     }
@@ -192,4 +196,52 @@ TEST_F(Windows, AGameHostedForOthersIsResumedWhereHostingStarts) {
     ASSERT_TRUE(back.waitFor("CMD_sendlogininfo+2"));
     back.sendMessage("CMD_rejoin+" + std::string(32, 'd'));
     EXPECT_TRUE(back.waitFor("CMD_sendlogininfo+3"));
+}
+
+// Saved while the round summary showed: every seat comes back with its name
+// and points, not "<Waiting>".
+TEST_F(Windows, AGameSavedBetweenRoundsComesBackWithEveryNameAndPoints) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("table.state"));
+    ASSERT_EQ(savedSoloGame(path, false, true).table.timer1tag, 1);
+    Tchat& w = open({});
+    hostOf(w).setStateFile(path);
+    windows::Tdownload* first = test::TchatParts::sideWindows(w).download();
+    ASSERT_TRUE(waitUntil([&] { return first->resumebutton()->isVisible(); }));
+    first->resumebutton()->click();
+    ASSERT_TRUE(chatHas(w, "The unfinished game is resumed."));
+    const client::TableModel& t = test::TchatParts::table(w);
+    ASSERT_TRUE(waitUntil([&] { return t.seats[4].points == 28; }));
+    EXPECT_EQ(seat(w, 2), "Klot");
+    EXPECT_EQ(seat(w, 3), "Klock");
+    EXPECT_EQ(seat(w, 4), "Kling");
+    EXPECT_TRUE(test::TchatParts::board(w)->tableView()->item(u"label_points4")->visible);
+}
+
+// The unfinished game is the first screen's default; a new game replaces it
+// only after the player says so.
+TEST_F(Windows, ANewGameReplacesTheUnfinishedOneOnlyWhenThePlayerSaysSo) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("table.state"));
+    savedSoloGame(path);
+    Tchat& w = open({});
+    hostOf(w).setStateFile(path);
+    windows::Tdownload* first = test::TchatParts::sideWindows(w).download();
+    ASSERT_TRUE(waitUntil([&] { return first->resumebutton()->isVisible(); }));
+    EXPECT_TRUE(first->resumebutton()->isDefault());
+    EXPECT_FALSE(first->findChild<QPushButton*>("Button1")->isDefault());
+    ASSERT_TRUE(chatHas(w, "You are Connected."));
+    first->findChild<QPushButton*>("Button1")->click();
+    test::TchatParts::board(w)->button_start()->click();
+    QMessageBox* ask = test::TchatParts::confirmBox(w);
+    ASSERT_NE(ask, nullptr);
+    EXPECT_EQ(ask->text(), "An unfinished game is saved. Start a new game instead? The unfinished game cannot be "
+                           "resumed then.");
+    EXPECT_FALSE(ask->isModal() && ask->windowModality() == Qt::ApplicationModal);
+    ask->button(QMessageBox::No)->click();
+    EXPECT_EQ(serverOf(w).table().state().gameon, 0);
+    test::TchatParts::board(w)->button_start()->click();
+    test::TchatParts::confirmBox(w)->button(QMessageBox::Yes)->click();
+    ASSERT_TRUE(chatHas(w, "You has started a game.")) << chat(w).toStdString();
+    EXPECT_FALSE(first->resumebutton()->isVisible());
 }

@@ -12,6 +12,7 @@
 #include "support/hostedwindow.h"
 #include "support/rawclient.h"
 #include "support/tchatparts.h"
+#include "windows/hostjoin.h"
 
 using namespace velmora;
 using client::Tchat;
@@ -26,7 +27,7 @@ struct Reconnect : testing::Test {
     std::unique_ptr<test::RawClient> ann;
     std::unique_ptr<test::HostedWindow> bob;
 
-    void play(int seatHoldMs = 120000) {
+    void play(int seatHoldMs = 120000, int giveUpMs = 60000) {
         host::HostTimings timings{0, 1, 0.0};
         timings.seatHoldMs = seatHoldMs;
         host = std::make_unique<host::TServer>(timings, 11);
@@ -38,7 +39,7 @@ struct Reconnect : testing::Test {
         ASSERT_TRUE(ann->waitFor("CMD_sendlogininfo+1"));
         ann->login(1, "Ann");
         client::TchatOptions o = test::quietOptions(proxy->port());
-        o.session.reconnect = {1, 5, 60000, 2000, 100};
+        o.session.reconnect = {1, 5, giveUpMs, 2000, 100};
         bob = std::make_unique<test::HostedWindow>(QStringList{"Bob", "127.0.0.1", "false"}, std::move(o));
         bob->window.show();
         ASSERT_TRUE(chatHas("You are Connected."));
@@ -129,14 +130,26 @@ TEST_F(Reconnect, ExpiredHoldFallsBackToTheDesignedLogin) {
     ASSERT_TRUE(backAtSeat());
 }
 
-TEST_F(Reconnect, CancelClosesTheWindow) {
+// Giving up, by Cancel or after the whole wait, leads to the first screen
+// with a line that says so; the program never just goes.
+TEST_F(Reconnect, CancelAndGivingUpGoBackToTheFirstScreenSayingSo) {
     play();
     proxy->down(true);
     proxy->reset();
     ASSERT_TRUE(waitUntil([&] { return box("box_reconnect") != nullptr; }));
     box("box_reconnect")->button(QMessageBox::Cancel)->click();
-    EXPECT_TRUE(waitUntil([&] { return !window().isVisible(); }));
+    ASSERT_TRUE(waitUntil([&] { return !bob->relaunched.empty(); }));
+    EXPECT_EQ(bob->relaunched[0], QStringList({"--said", "You stopped reconnecting and left the game."}));
     EXPECT_FALSE(TchatParts::session(window()).reconnecting());
+
+    bob.reset();
+    proxy->down(false);
+    play(120000, 300);
+    proxy->down(true);
+    proxy->reset();
+    ASSERT_TRUE(waitUntil([&] { return !bob->relaunched.empty(); }));
+    EXPECT_EQ(bob->relaunched[0],
+              QStringList({"--said", "The connection to the game was lost and could not be restored."}));
 }
 
 TEST_F(Reconnect, HostsOwnEndIsToldAndTheWindowStays) {
@@ -149,7 +162,13 @@ TEST_F(Reconnect, HostsOwnEndIsToldAndTheWindowStays) {
     EXPECT_FALSE(chat().contains("Connection lost"));
     EXPECT_TRUE(window().isVisible());
     box("box_hostended")->button(QMessageBox::Ok)->click();
-    EXPECT_TRUE(waitUntil([&] { return TchatParts::hostJoinDialog(window()) != nullptr; }));
+    ASSERT_TRUE(waitUntil([&] { return TchatParts::hostJoinDialog(window()) != nullptr; }));
+    // Choosing no other table leads to the first screen, not to the dead one.
+    TchatParts::hostJoinDialog(window())->findChild<QAbstractButton*>("button_cancel")->click();
+    ASSERT_EQ(bob->relaunched.size(), 1u);
+    EXPECT_EQ(bob->relaunched[0], QStringList({"--said", "The host has ended the game."}));
+    window().close();  // nothing is asked about a game that is gone
+    EXPECT_FALSE(window().isVisible());
 }
 
 // Our window and our host, each meeting a peer that knows only the designed
