@@ -38,7 +38,12 @@ void Tchat::wireAccess() {
     connect(hintButton, &QPushButton::clicked, this, &Tchat::showHint);
     table_.onChanged([this, hintButton] {
         action("KeyHint1")->setEnabled(hintOffered());
-        hintButton->setOffered(hintOffered());
+        // Kept in place while a request of the turn waits for the host, so
+        // the status line does not jump at every click.
+        const bool turn = host_ && table_.ownTableSeat() && table_.currentPlayer == table_.ownSeat &&
+                          !table_.ownWatching() && (table_.turnPhase == 1 || table_.turnPhase == 2);
+        hintButton->setOffered(turn);
+        hintButton->setEnabled(hintOffered());
     });
     action("KeyHint1")->setEnabled(false);
 
