@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/protocol.h"
+#include "protocol/catalogue.h"
 #include "net/dispatcher.h"
 #include "net/inbox.h"
 #include "net/wire.h"

@@ -64,21 +64,8 @@ inline constexpr int kSeatHoldSeconds = 120;
 // sends "CMD_points" and for each seat 1..4 "+" seat "+" point total; a
 // window that came back or joined late shows them before the next round end.
 
-// The command names each end handles, in the order it compares them.
-inline constexpr std::array<std::string_view, 12> kHostCommands = {
-    cmd::kLogininfo, cmd::kKickhim, cmd::kChat, cmd::kAction,
-    cmd::kPlayasound, cmd::kStartgame, cmd::kJustwatch, cmd::kPickdiscard,
-    cmd::kDraw, cmd::kDiscard, cmd::kCreatestage, cmd::kHitset,
-};
-inline constexpr std::array<std::string_view, 25> kClientCommands = {
-    cmd::kSendlogininfo, cmd::kChat, cmd::kAction, cmd::kPlayasound,
-    cmd::kNewplayerinfo, cmd::kHavewrongversion, cmd::kWrongversion, cmd::kExistingplayers,
-    cmd::kPlayerdisconnected, cmd::kFull, cmd::kJustwatching, cmd::kStartgame,
-    cmd::kNextplayer, cmd::kWinner, cmd::kMycards, cmd::kStartround,
-    cmd::kPlayerror, cmd::kPickdiscard, cmd::kDraw, cmd::kHisdiscard,
-    cmd::kPlaystage, cmd::kHitthem, cmd::kHedrew, cmd::kEndround,
-    cmd::kGamestats,
-};
+// The lists of the names each end handles are made from the message types
+// (protocol/catalogue.h: kHostCommands, kClientCommands).
 
 inline constexpr int kDefaultPort = 7772;
 inline constexpr const char* kDefaultPortText = "7772";

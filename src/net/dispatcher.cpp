@@ -31,12 +31,24 @@ void Dispatcher::dispatch(const QueuedLine& line) {
             // A handler fault must not take the program down with it.
             problem = "failed: " + escapeForLog(e.what());
         }
-        if (report_)
-            report_(line.from, entry, problem);
-        else
-            standardLog().write(line.from, entry, problem);
+        report(line.from, entry, problem);
         return;
     }
+}
+
+void Dispatcher::report(ConnectionId from, std::string_view command, std::string_view problem) {
+    if (report_)
+        report_(from, command, problem);
+    else
+        standardLog().write(from, command, problem);
+}
+
+void Dispatcher::dropped(ConnectionId from, std::string_view command, const proto::Malformed& why,
+                         std::string_view payload) {
+    const std::string reason = why.notANumber.empty() && !why.reason.empty()
+                                   ? why.reason
+                                   : "'" + escapeForLog(why.notANumber) + "' is not a valid integer value";
+    report(from, command, reason + ": " + escapeForLog(payload));
 }
 
 std::vector<std::string_view> Dispatcher::names() const {

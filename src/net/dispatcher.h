@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "net/inbox.h"
+#include "protocol/fields.h"
 
 namespace velmora::net {
 
@@ -20,6 +21,19 @@ public:
 
     // Handlers are compared in the order they are added.
     void add(std::string name, Handler handler);
+    // The handler of one message type: it is given the decoded message, or
+    // never called when the payload does not read as one (the reporter is
+    // told why, with the payload).
+    template <typename Message, typename Typed>
+    void on(Typed handler) {
+        add(std::string(Message::kName), [this, handler = std::move(handler)](std::string_view payload, ConnectionId from) {
+            const proto::Decoded<Message> m = proto::decode<Message>(payload);
+            if (m)
+                handler(*m, from);
+            else
+                dropped(from, Message::kName, m.problem(), payload);
+        });
+    }
     // Takes one line off the queue and handles it; false when the queue was empty.
     bool dispatchOne(MessageQueue& queue);
     // Handles one line. Lines with an empty or unknown name are dropped.
@@ -32,6 +46,8 @@ public:
     void setReporter(Reporter reporter) { report_ = std::move(reporter); }
 
 private:
+    void dropped(ConnectionId from, std::string_view command, const proto::Malformed& why, std::string_view payload);
+    void report(ConnectionId from, std::string_view command, std::string_view problem);
     std::vector<std::pair<std::string, Handler>> table_;
     Reporter report_;
 };

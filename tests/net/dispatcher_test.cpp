@@ -1,5 +1,5 @@
-#include "game/protocol.h"
 #include "net/dispatcher.h"
+#include "protocol/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +86,23 @@ TEST(Dispatcher, MalformedNumberStopsTheHandlerAndIsReported) {
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find(" velmora: CMD_draw: 'x\\x1b[2J' is not a valid integer value\n"), std::string::npos) << err;
     EXPECT_EQ(err.find('\x1b'), std::string::npos);
+}
+
+TEST(Dispatcher, ATypedHandlerGetsWholeMessagesOnly) {
+    Dispatcher d;
+    std::vector<int> slots;
+    d.on<velmora::proto::request::Discard>(
+        [&](const velmora::proto::request::Discard& m, ConnectionId) { slots.push_back(m.slot); });
+    std::vector<std::string> reports;
+    d.setReporter([&](ConnectionId, std::string_view command, std::string_view problem) {
+        reports.push_back(std::string(command) + ": " + std::string(problem));
+    });
+    d.dispatch({"CMD_discard+1+7+", 1});
+    d.dispatch({"CMD_discard+1+x\n+", 1});
+    d.dispatch({"CMD_discard+1", 1});
+    EXPECT_EQ(slots, std::vector<int>{7});
+    EXPECT_EQ(reports, (std::vector<std::string>{"CMD_discard: 'x\\x0a' is not a valid integer value: 1+x\\x0a+",
+                                                 "CMD_discard: a field is missing: 1"}));
 }
 
 TEST(Dispatcher, AnyHandlerFaultIsContained) {

@@ -1,5 +1,5 @@
-#include "game/protocol.h"
 #include "net/inbox.h"
+#include "protocol/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -142,10 +142,12 @@ TEST(Inbox, QueuedBytesAndTheWholeQueueAreBounded) {
 }
 
 TEST(CommandNames, EachSideListsItsCommandsInDispatchOrder) {
-    ASSERT_EQ(velmora::kHostCommands.size(), 12u);
-    ASSERT_EQ(velmora::kClientCommands.size(), 25u);
+    ASSERT_EQ(velmora::kHostCommands.size(), 13u);
+    ASSERT_EQ(velmora::kClientCommands.size(), 30u);
     EXPECT_EQ(velmora::kHostCommands.front(), "CMD_logininfo");
-    EXPECT_EQ(velmora::kHostCommands.back(), "CMD_hitset");
+    EXPECT_EQ(velmora::kDesignedHostCommands.back(), "CMD_hitset");
+    EXPECT_EQ(velmora::kHostCommands.back(), "CMD_rejoin");
     EXPECT_EQ(velmora::kClientCommands.front(), "CMD_sendlogininfo");
-    EXPECT_EQ(velmora::kClientCommands.back(), "CMD_gamestats");
+    EXPECT_EQ(velmora::kDesignedClientCommands.back(), "CMD_gamestats");
+    EXPECT_EQ(velmora::kClientCommands.back(), "CMD_points");
 }

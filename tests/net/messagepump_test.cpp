@@ -1,5 +1,5 @@
 // The receive path end to end: loopback bytes into the pump, one line per tick.
-#include "game/protocol.h"
+#include "protocol/catalogue.h"
 #include "net/messagepump.h"
 
 #include <gtest/gtest.h>

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "game/protocol.h"
+#include "protocol/catalogue.h"
 
 namespace velmora::test {
 
@@ -75,8 +75,8 @@ private:
         std::size_t end;
         while ((end = tail.find('\xFF')) != std::string::npos) {
             const std::string_view name = std::string_view(tail).substr(0, std::min(end, tail.find('+')));
-            const bool known = towardHost ? std::ranges::find(kHostCommands, name) != kHostCommands.end()
-                                          : std::ranges::find(kClientCommands, name) != kClientCommands.end();
+            const bool known = towardHost ? std::ranges::find(kDesignedHostCommands, name) != kDesignedHostCommands.end()
+                                          : std::ranges::find(kDesignedClientCommands, name) != kDesignedClientCommands.end();
             if (known) to.write(tail.data(), static_cast<qint64>(end + 1));
             tail.erase(0, end + 1);
         }
