@@ -113,13 +113,14 @@ std::string comparePoints(const host::TableState& t, const std::string& points, 
 // saved table: empty when they agree, else what differs. A table saved in
 // the pause between rounds goes on with it at once (no person's turn waits
 // there), so the next deal, and at this pace even the next round's end, may
-// come before everyone is back: then the points and stages must be kept, and
-// may only have grown after the first seat is back.
+// come before everyone is back: then the points and stages must be kept or
+// have grown.
 std::string compare(const host::SavedTable& saved, int seat, const std::string& stats, const std::string& points) {
     const host::TableState& t = saved.table;
     const std::vector<int> f = fields(stats);
     const bool dealtSince = t.timer1tag != 0 && f.size() >= 8 && f[4] != -1;
-    if (const std::string p = comparePoints(t, points, dealtSince && seat > 1); !p.empty()) return p;
+    if (const std::string p = comparePoints(t, points, dealtSince); !p.empty())
+        return p + " (" + points + "; saved " + (t.timer1tag != 0 ? "in the pause" : "in a round") + ")";
     if (f.size() < 4 || f[0] != seat || (!dealtSince && (f[1] != t.curplayer || f[2] != t.turnphase || f[3] != t.topdiscard)))
         return "turn, phase or face-up card";
     std::array<int, kHandSlots + 1> hand{};
@@ -134,7 +135,7 @@ std::string compare(const host::SavedTable& saved, int seat, const std::string& 
     for (int s = 1; s <= kSeats; ++s) {
         const host::tplayer& p = t.players[s];
         if (dealtSince) {
-            if (seen[s][0] != 0 && (seat > 1 ? seen[s][0] < p.stage : seen[s][0] != p.stage))
+            if (seen[s][0] != 0 && seen[s][0] < p.stage)
                 return "seat " + std::to_string(s) + "'s stage";
             continue;
         }
@@ -331,7 +332,11 @@ int main(int argc, char** argv) {
     }
     stop(server);
     std::printf("resumed %d of %d, games ended %d, cards intact %d\n", resumed, n, ended, intact);
-    std::filesystem::remove_all(folder);
+    const bool sound = resumed == n && intact == n && lastEnded;
+    if (sound)
+        std::filesystem::remove_all(folder);
+    else
+        std::fprintf(stderr, "chaos: the server's lines are kept in %s\n", log.c_str());
     if (!lastEnded) std::fprintf(stderr, "chaos: the last game did not reach its end\n");
-    return resumed == n && intact == n && lastEnded ? 0 : 1;
+    return sound ? 0 : 1;
 }
