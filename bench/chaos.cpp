@@ -119,14 +119,18 @@ std::string compare(const host::SavedTable& saved, int seat, const std::string& 
     const host::TableState& t = saved.table;
     const std::vector<int> f = fields(stats);
     const bool dealtSince = t.timer1tag != 0 && f.size() >= 8 && f[4] != -1;
-    if (const std::string p = comparePoints(t, points, dealtSince); !p.empty())
-        return p + " (" + points + "; saved " + (t.timer1tag != 0 ? "in the pause" : "in a round") + ")";
+    if (const std::string p = comparePoints(t, points, t.timer1tag != 0); !p.empty()) {
+        std::string file;
+        for (int s = 1; s <= kSeats; ++s) file += ' ' + std::to_string(t.players[s].points);
+        return p + " (" + points + "; saved" + file + (t.timer1tag != 0 ? " in the pause)" : " in a round)");
+    }
     if (f.size() < 4 || f[0] != seat || (!dealtSince && (f[1] != t.curplayer || f[2] != t.turnphase || f[3] != t.topdiscard)))
         return "turn, phase or face-up card";
     std::array<int, kHandSlots + 1> hand{};
     std::array<std::array<int, 3>, kSeats + 1> seen{};  // stage, cards, laid
     for (std::size_t i = 4; i + 3 < f.size(); i += 4) {
         const int kind = f[i], a = f[i + 1], b = f[i + 2], c = f[i + 3];
+        // Still (or again: a short round at this pace) between rounds.
         if (kind == -1) return t.timer1tag != 0 ? "" : "a pause the file does not have";
         if (kind == -2 && a >= 1 && a <= kHandSlots) hand[a] = b;
         if (kind == -3 && a >= 1 && a <= kSeats) seen[a] = {b, c, 0};
