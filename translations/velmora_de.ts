@@ -128,6 +128,10 @@
         <translation>Noch einmal</translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -1720,6 +1724,10 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     <message>
         <source>Game Log</source>
         <translation>Spielprotokoll</translation>
+    </message>
+    <message>
+        <source>Last Round Summary</source>
+        <translation>Letzte Rundenübersicht</translation>
     </message>
     <message>
         <source>Zoom</source>

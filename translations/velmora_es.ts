@@ -128,6 +128,10 @@
         <translation>Otra vez</translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -1723,6 +1727,10 @@ Una mesa de Velmora sin ventana: las opciones son las de
     <message>
         <source>Game Log</source>
         <translation>Registro de la partida</translation>
+    </message>
+    <message>
+        <source>Last Round Summary</source>
+        <translation>Resumen de la última ronda</translation>
     </message>
     <message>
         <source>Zoom</source>

@@ -25,6 +25,7 @@
 #include <QThread>
 
 #include "client/board/board.h"
+#include "client/board/tableview.h"
 #include "i18n/language.h"
 #include "support/eventloop.h"
 #include "support/hostedwindow.h"
@@ -110,6 +111,52 @@ QStringList faults(QWidget* top) {
     return out;
 }
 
+// What is cut or covered on the painted table: a summary's title, cell or
+// button text wider than its room, a summary over the chat panel or its
+// tabs, a stage text past the board or over another item, a raised card
+// over the own points or stage track.
+QStringList boardFaults(const client::BoardPanel* board) {
+    using client::BoardItem;
+    using client::boardFont;
+    QStringList out;
+    const client::BoardItems& items = board->tableView()->items();
+    const QRect boardRect(0, 0, client::BoardPanel::kWidth, client::BoardPanel::kHeight);
+    const QRect chat = board->chatPanelRect() | board->tableView()->item(u"button_chatbox")->rect;
+    const int own = test::TchatParts::table(*qobject_cast<client::Tchat*>(board->window())).ownSeat;
+    for (const BoardItem& it : items) {
+        if (!it.visible) continue;
+        const QString name = it.name;
+        if (it.kind == BoardItem::Kind::Summary) {
+            if (it.rect.intersects(chat) || !boardRect.contains(it.rect)) out << name + QStringLiteral(": over the chat or off the board");
+            const QRect title = QFontMetrics(boardFont(15)).boundingRect(QRect(0, 0, it.rect.width() - 16, 1000),
+                                                                         Qt::AlignCenter | Qt::TextWordWrap, it.text);
+            if (title.height() > it.count) out << name + QStringLiteral(": title cut: ") + it.text;
+            for (std::size_t n = 0; n < it.rows.size(); ++n) {
+                const QStringList cells = it.rows[n].split(QLatin1Char('\t'));
+                for (int c = 0; c < cells.size(); ++c)
+                    if (c >= static_cast<int>(it.columns.size()) ||
+                        QFontMetrics(boardFont(11, n == 0)).horizontalAdvance(cells[c]) > it.columns[c] - 2)
+                        out << name + QStringLiteral(": cell cut: ") + cells[c];
+            }
+        } else if (it.kind == BoardItem::Kind::TextButton) {
+            if (QFontMetrics(boardFont(13)).horizontalAdvance(it.text) > it.rect.width() - 8) out << name + QStringLiteral(": text cut");
+        } else if (it.kind == BoardItem::Kind::Text) {
+            if (!boardRect.contains(it.rect)) out << name + QStringLiteral(": off the board: ") + it.text;
+            for (const BoardItem& other : items)
+                if (&other != &it && other.visible && other.kind != BoardItem::Kind::LastMove &&
+                    !client::TableView::isPanel(other) && other.rect.intersects(it.rect))
+                    out << name + QStringLiteral(" runs over ") + other.name + QStringLiteral(": ") + it.text;
+        } else if (it.target.role == client::ItemRole::HandCard) {
+            const QRect raised(it.rect.x(), client::kRaisedTop, it.rect.width(), it.rect.height());
+            for (const char* mark : {"image_completed", "label_points"})
+                if (const BoardItem* m = board->tableView()->item(QStringLiteral("%1%2").arg(QLatin1String(mark)).arg(own));
+                    m && m->visible && m->rect.intersects(raised))
+                    out << name + QStringLiteral(" raised covers ") + m->name;
+        }
+    }
+    return out;
+}
+
 void shoot(QWidget* top, const QString& name) {
     const QString dir = qEnvironmentVariable("VELMORA_SHOTS");
     if (dir.isEmpty()) return;
@@ -174,6 +221,30 @@ TEST(Clipping, ChildLooksAtEveryWindow) {
         shoot(&w, QStringLiteral("hint-%1").arg(phase));
         if (phase == 1) test::TchatParts::action(w, "KeyDraw1")->trigger();
     }
+    client::BoardPanel* board = test::TchatParts::board(w);
+    found << boardFaults(board);
+    // The longest stage text at each place, beside a place with twelve-card
+    // groups and their kind labels, once with the top places swapped.
+    const std::string longest = client::TableModel::getstagetext(8);
+    for (const auto& [texts, laid] : {std::pair{std::vector{1, 2, 4}, 3}, std::pair{std::vector{1, 3}, 4}}) {
+        for (int s = 1; s <= 4; ++s) {
+            const bool text = std::find(texts.begin(), texts.end(), s) != texts.end();
+            t.seats[s].stageText = text ? longest : std::string();
+            t.seats[s].groups = s == laid ? client::GroupLists{std::vector<int>(12, 5), std::vector<int>(12, 6)} : client::GroupLists{};
+            t.seats[s].kind = s == laid ? std::array<int, 2>{1, 2} : std::array<int, 2>{};
+        }
+        t.changed();
+        found << boardFaults(board);
+        shoot(&w, QStringLiteral("stagetexts%1").arg(laid));
+    }
+    // The round summary with the widest cells (the last stage done), then
+    // the final standing with its buttons.
+    t.handle(&client::TableModel::endround, "2+1+10+0+0+2+11+35+135+3+9+15+215+4+10+5+105");
+    found << boardFaults(board);
+    shoot(&w, QStringLiteral("roundsummary"));
+    t.handle(&client::TableModel::winner, "2+1+10+2+11+3+9+4+10");
+    found << boardFaults(board);
+    shoot(&w, QStringLiteral("standings"));
     for (QAction* bar : w.menuBar()->actions()) {
         QMenu* menu = bar->menu();
         if (!menu) continue;

@@ -50,14 +50,16 @@ inline bool xdrag(QPoint from, QPoint to) {
 }
 
 // The child's part: shows the window at the screen's corner, alone, and
-// waits for its own host. Call it through ASSERT_NO_FATAL_FAILURE.
-inline void openOnX(client::Tchat& w) {
+// waits for its own host (unless the test plays the host). Call it through
+// ASSERT_NO_FATAL_FAILURE.
+inline void openOnX(client::Tchat& w, bool ownHost = true) {
     w.move(0, 0);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top != &w) top->hide();  // the download window would cover the table
-    ASSERT_TRUE(waitUntil([&] { return TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
+    if (ownHost)
+        ASSERT_TRUE(waitUntil([&] { return TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
 }
 
 // Where on screen a point inside an item of the table lies.

@@ -161,20 +161,28 @@ void paintGroupLabel(QPainter& p, int kind) {
     fitText(p, QRectF(-31, -size.width() / 2, 62, size.width()), kindWord(kind), tableFont(13));
 }
 
+// The two-figure 10 gets a wider cell than the others, so it is drawn
+// unsqueezed, and each cross is as wide as its number: the cross on 10
+// strikes both figures instead of printing over their middle.
 void paintStageTrack(QPainter& p, int crossed) {
     const QSizeF size = kStageTrackSize;
-    constexpr qreal cell = 13.2;
-    const qreal left = (size.width() - 10 * cell) / 2;
+    constexpr qreal cell = 12.2;
+    constexpr qreal wide = 21;
+    const qreal left = (size.width() - 9 * cell - wide) / 2;
+    const QFont font = tableFont(12);
+    const QFontMetricsF fm(font);
     for (int n = 1; n <= 10; ++n) {
-        const QRectF box(left + (n - 1) * cell, 0, cell, size.height());
+        const QRectF box(left + (n - 1) * cell, 0, n == 10 ? wide : cell, size.height());
+        const QString number = QString::number(n);
         p.setPen(tableText());
-        fitText(p, box.adjusted(0.5, 0, -0.5, 0), QString::number(n), tableFont(12));
+        fitText(p, box.adjusted(0.5, 0, -0.5, 0), number, font);
         if (n <= crossed) {
             // A thin cross leaves the number readable under it.
             p.setPen(QPen(QColor(226, 40, 32), 1.6, Qt::SolidLine, Qt::RoundCap));
             const QPointF c = box.center();
-            p.drawLine(c + QPointF(-4, -5), c + QPointF(4, 5));
-            p.drawLine(c + QPointF(-4, 5), c + QPointF(4, -5));
+            const qreal half = std::min(fm.horizontalAdvance(number), box.width() - 1) / 2;
+            p.drawLine(c + QPointF(-half, -5), c + QPointF(half, 5));
+            p.drawLine(c + QPointF(-half, 5), c + QPointF(half, -5));
         }
     }
 }

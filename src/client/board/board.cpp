@@ -1,7 +1,9 @@
 #include "client/board/board.h"
 
 #include <QContextMenuEvent>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,24 +38,29 @@ private:
     BoardPanel* board_;
 };
 
-// The summary panels over the chat panel: painted and clicked through the
-// table view, whose layout holds them.
+// The summary panels over the middle of the table, in front of its labels:
+// painted and clicked through the table view, whose layout holds them; a
+// click on a panel's body reaches what lies under it.
 class PanelOverlay : public QWidget {
 public:
     PanelOverlay(TableView* view, QWidget* parent) : QWidget(parent), view_(view) {
         setObjectName(QStringLiteral("panel_overlay"));
     }
+    // The panels' place on the board at 100 %.
+    void setBase(const QRect& base) { base_ = base; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(view_->zoom(), view_->zoom());
-        p.translate(-kSummaryRect.topLeft());
+        p.translate(-base_.topLeft());
         view_->paintPanels(p);
     }
     void mousePressEvent(QMouseEvent* e) override { forward(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { forward(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { forward(e); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { forward(e); }
 
 private:
     // The view is a sibling under the same board, not an ancestor: the
@@ -65,6 +72,7 @@ private:
     }
 
     TableView* view_;
+    QRect base_;
 };
 
 }  // namespace
@@ -81,8 +89,8 @@ BoardPanel::BoardPanel(const TableModel& table, QWidget* parent) : QWidget(paren
     stageList_->setGeometry(chatPanelRect());
     stageList_->hide();
     auto* overlay = new PanelOverlay(view_, this);
-    overlay->setGeometry(kSummaryRect);
     overlay->hide();
+    connect(view_, &TableView::summaryToggled, this, &BoardPanel::refresh);
     const QFont nameFont = seatNameFont();
     // The text colour through the palette: a style sheet on each label cost
     // the first window about a millisecond of its start.
@@ -161,8 +169,18 @@ void BoardPanel::refresh() {
         stageList_->update();
     }
     view_->lower();
-    auto* overlay = findChild<QWidget*>(QStringLiteral("panel_overlay"), Qt::FindDirectChildrenOnly);
+    auto* overlay = findChild<PanelOverlay*>(QStringLiteral("panel_overlay"), Qt::FindDirectChildrenOnly);
+    const QRect panels = view_->panelRect();
+    overlay->setBase(panels);
+    overlay->setGeometry(scaled(panels));
     overlay->setVisible(view_->panelShown());
+    // While the round summary is open, Esc closes it before it does anything
+    // else: installed again, the filter goes in front of the application's
+    // others (the keys' own Esc leaves the chat line).
+    if (view_->summaryOpen())
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
     if (overlay->isVisible()) {
         overlay->raise();
         overlay->update();
@@ -201,6 +219,17 @@ QString BoardPanel::nameBesidePoints(int seat, int place) const {
         return name;
     const int room = end - seatNameAt(place).x() - 2;
     return QFontMetrics(seatNameFont()).elidedText(name, Qt::ElideRight, room);
+}
+
+bool BoardPanel::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (!key || !view_->summaryOpen() || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != window()) return false;
+    // Overriding the shortcuts brings the key here as a press.
+    event->accept();
+    if (event->type() == QEvent::KeyPress) view_->closeSummary();
+    return true;
 }
 
 void BoardPanel::showEvent(QShowEvent* event) {

@@ -53,6 +53,7 @@ signals:
     void seatMenuRequested(int seat, const QPoint& globalPos);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <algorithm>
+#include <numeric>
 
 #include "client/art/cardart.h"
 #include "client/model/tablemodel.h"
@@ -17,8 +18,10 @@ using Kind = BoardItem::Kind;
 struct Place {
     QPoint name, track, playing, waiting, turn, skipped, fan, stage, set1, set2, label1, label2;
 };
+// The bottom place's stage text, name and track stand three pixels above
+// their first places, so a raised card (top 410) covers no number of the track.
 const Place kPlaces[4] = {
-    {{25, 394}, {128, 392}, {40, 412}, {39, 412}, {17, 440}, {16, 438}, {40, 431}, {42, 372},
+    {{25, 391}, {128, 389}, {40, 412}, {39, 412}, {17, 440}, {16, 438}, {40, 431}, {42, 369},
      {41, 321}, {41, 249}, {19, 319}, {19, 246}},
     {{14, 12}, {115, 8}, {44, 29}, {43, 29}, {6, 36}, {5, 34}, {28, 32}, {28, 100},
      {24, 102}, {24, 174}, {5, 101}, {5, 172}},
@@ -27,6 +30,10 @@ const Place kPlaces[4] = {
     {{533, 12}, {636, 8}, {542, 29}, {541, 29}, {521, 36}, {520, 34}, {544, 32}, {544, 100},
      {540, 102}, {540, 174}, {521, 101}, {521, 172}},
 };
+
+// A stage text's room before the next place's kind label, the piles or the
+// board's edge, per place.
+constexpr int kStageRoom[4] = {310, 226, 237, 230};
 
 const QRect kDiscard(357, 280, 60, 82);
 const QRect kDrawPile(421, 280, 60, 82);
@@ -80,25 +87,66 @@ QString seatName(const TableModel& t, int seat) {
 
 QString stageCell(int stage) { return stage > kStageCount ? QCoreApplication::translate("Board", "all") : QString::number(stage); }
 
-BoardItem summaryPanel(QString name, QString title, std::vector<QString> rows, bool visible) {
+// Each column as wide as its widest cell (the heading in bold), the first
+// at least 64.
+std::vector<int> columnWidths(const std::vector<QString>& rows) {
+    std::vector<int> widths;
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        const QFontMetrics m(boardFont(11, n == 0));
+        const QStringList cells = rows[n].split(QLatin1Char('\t'));
+        if (widths.size() < static_cast<std::size_t>(cells.size())) widths.resize(cells.size(), 0);
+        for (int c = 0; c < cells.size(); ++c) widths[c] = std::max(widths[c], m.horizontalAdvance(cells[c]) + 12);
+    }
+    if (!widths.empty()) widths[0] = std::max(widths[0], 64);
+    return widths;
+}
+
+constexpr int kButtonHeight = 28;
+
+int buttonWidth(const QString& text) { return std::max(80, QFontMetrics(boardFont(13)).horizontalAdvance(text) + 24); }
+
+// A summary sized to its title, rows and buttons, so no heading or figure
+// is cut in any language; a hidden one is not measured.
+BoardItem summaryPanel(QString name, QString title, std::vector<QString> rows, bool visible, int buttonsWidth) {
     BoardItem panel;
     panel.name = std::move(name);
     panel.kind = Kind::Summary;
-    panel.rect = kSummaryRect;
+    panel.rect = QRect(kSummaryCentre, QSize());
     panel.text = std::move(title);
     panel.rows = std::move(rows);
     panel.visible = visible;
+    if (!visible) return panel;
+    panel.columns = columnWidths(panel.rows);
+    const int used = std::accumulate(panel.columns.begin(), panel.columns.end(), 0);
+    const QFontMetrics titleFont(boardFont(15));
+    const int width = std::clamp(std::max({used, titleFont.horizontalAdvance(panel.text) + 8, buttonsWidth}) + 16, 280,
+                                 kSummaryRight - 4);
+    if (const int spare = width - 16 - used; spare > 0 && !panel.columns.empty()) {
+        const int n = static_cast<int>(panel.columns.size());
+        for (int& c : panel.columns) c += spare / n;
+        panel.columns[0] += spare % n;
+    }
+    const QRect wrapped = titleFont.boundingRect(QRect(0, 0, width - 16, 1000), Qt::AlignCenter | Qt::TextWordWrap, panel.text);
+    panel.count = std::max(24, wrapped.height());
+    const int rowsHeight = kSummaryHeading + kSummaryRow * std::max(0, static_cast<int>(panel.rows.size()) - 1);
+    panel.rect = QRect(0, 0, width, 8 + panel.count + 12 + rowsHeight + 10 + kButtonHeight + 10);
+    panel.rect.moveCenter(kSummaryCentre);
+    panel.rect.moveLeft(std::clamp(panel.rect.left(), 4, kSummaryRight - width));
     return panel;
 }
 
-BoardItem textButton(QString name, QRect rect, QString text, bool visible, ItemRole role) {
+// A button on a summary's foot, `x` from the panel's left (negative: from its right).
+BoardItem textButton(QString name, const QRect& panel, int x, QString text, bool visible, ItemRole role) {
     BoardItem button;
     button.target.role = role;
     button.name = std::move(name);
     button.kind = Kind::TextButton;
-    button.rect = rect;
     button.text = std::move(text);
     button.visible = visible;
+    if (!visible) return button;
+    const int w = buttonWidth(button.text);
+    const int left = x == 0 ? panel.center().x() - w / 2 : x > 0 ? panel.x() + x : panel.right() + 1 + x - w;
+    button.rect = QRect(left, panel.bottom() - 9 - kButtonHeight, w, kButtonHeight);
     return button;
 }
 
@@ -143,11 +191,12 @@ void addLastMove(BoardItems& out, const TableModel& t) {
     out.push_back(std::move(mark));
 }
 
-// The pause after a round: the host's figures, one row a seat.
-void addRoundSummary(BoardItems& out, const TableModel& t) {
+// The pause after a round: the host's figures, one row a seat, until the
+// player closes them.
+void addRoundSummary(BoardItems& out, const TableModel& t, const RoundSummary* sum) {
     std::vector<QString> rows{QCoreApplication::translate("Board", "Player\tStage\tDone\tRound\tTotal")};
     QString title;
-    if (const auto& sum = t.roundSummary) {
+    if (sum) {
         // The last stage laid also ends a round, with cards left in that hand.
         const auto ender = std::find_if(sum->rows.begin(), sum->rows.end(),
                                         [&sum](const RoundSummary::Row& r) { return r.seat == sum->wentOut; });
@@ -162,7 +211,12 @@ void addRoundSummary(BoardItems& out, const TableModel& t) {
                                .arg(r.added)
                                .arg(r.total));
     }
-    out.push_back(summaryPanel(QStringLiteral("panel_roundsummary"), title, std::move(rows), t.roundSummary.has_value()));
+    const QString close = QCoreApplication::translate("Board", "Continue");
+    const bool shown = sum && !t.gameOver;
+    out.push_back(summaryPanel(QStringLiteral("panel_roundsummary"), title, std::move(rows), shown,
+                               shown ? buttonWidth(close) + 40 : 0));
+    out.push_back(textButton(QStringLiteral("button_continue"), out.back().rect, 0, close, shown,
+                             ItemRole::CloseSummaryButton));
 }
 
 // The end of a game: the winner's line over the final standing, best first.
@@ -180,13 +234,34 @@ void addGameOver(BoardItems& out, const TableModel& t) {
                                .arg(r.gamesWon));
     }
     const bool shown = t.showWinner && t.gameOver.has_value();
-    out.push_back(summaryPanel(QStringLiteral("panel_winner"), QString::fromStdString(t.winnerText), std::move(rows), shown));
-    const QRect r = kSummaryRect;
+    const QString again = QCoreApplication::translate("Board", "Play Again");
+    const QString close = QCoreApplication::translate("Board", "Close");
+    out.push_back(summaryPanel(QStringLiteral("panel_winner"), QString::fromStdString(t.winnerText), std::move(rows), shown,
+                               shown ? buttonWidth(again) + buttonWidth(close) + 60 : 0));
+    const QRect r = out.back().rect;
     // Whoever may start games may deal the next one at this table.
-    out.push_back(textButton(QStringLiteral("button_playagain"), QRect(r.x() + 20, r.bottom() - 40, 110, 28),
-                             QCoreApplication::translate("Board", "Play Again"), shown && t.hosting, ItemRole::PlayAgainButton));
-    out.push_back(textButton(QStringLiteral("button_closewinner"), QRect(r.right() - 100, r.bottom() - 40, 80, 28),
-                             QCoreApplication::translate("Board", "Close"), shown, ItemRole::CloseGameOverButton));
+    out.push_back(textButton(QStringLiteral("button_playagain"), r, 20, again, shown && t.hosting, ItemRole::PlayAgainButton));
+    out.push_back(textButton(QStringLiteral("button_closewinner"), r, -20, close, shown, ItemRole::CloseGameOverButton));
+}
+
+// The designed 16 pixels where the text fits its room, smaller down to 12,
+// then on two lines, so it never runs under the next place's groups.
+void fitStageText(BoardItem& stage, int room) {
+    for (int px = 16; px >= 12; --px) {
+        const QFontMetrics m(boardFont(px));
+        if (m.horizontalAdvance(stage.text) > room) continue;
+        stage.index = px;
+        stage.rect.setSize(m.size(Qt::TextSingleLine, stage.text));
+        return;
+    }
+    for (int px = 16; px >= 9; --px) {
+        const QFontMetrics m(boardFont(px));
+        const QRect two = m.boundingRect(QRect(0, 0, room, 1000), Qt::AlignLeft | Qt::TextWordWrap, stage.text);
+        if (two.height() > 2 * m.lineSpacing() + 1 && px > 9) continue;
+        stage.index = px;
+        stage.rect.setSize(QSize(std::min(two.width(), room), two.height()));
+        return;
+    }
 }
 
 void addSeat(BoardItems& out, const TableModel& t, int place) {
@@ -237,7 +312,8 @@ void addSeat(BoardItems& out, const TableModel& t, int place) {
     stage.kind = Kind::Text;
     stage.text = QString::fromStdString(seat.stageText);
     stage.visible = !stage.text.isEmpty();
-    stage.rect = QRect(p.stage, stage.visible ? QFontMetrics(boardFont(16)).size(Qt::TextSingleLine, stage.text) : QSize());
+    stage.rect = QRect(p.stage, QSize());
+    if (stage.visible) fitStageText(stage, kStageRoom[place]);
     out.push_back(std::move(stage));
     out.push_back(fixed(named("image_turn", s), p.turn, kMarker, art::Fixed::TurnMarker, seat.turn));
     addPoints(out, seat, s, p.name);
@@ -271,7 +347,7 @@ void addButtons(BoardItems& out, const TableModel& t) {
                         QCoreApplication::translate("Board", "Take the card on the discard pile"), ItemRole::PickUpButton));
     out.push_back(fixed(QStringLiteral("button_draw"), {421, 360}, kSmallButton, art::Fixed::Draw, t.showDraw,
                         QCoreApplication::translate("Board", "Draw a card from the draw pile"), ItemRole::DrawButton));
-    out.push_back(fixed(QStringLiteral("button_createstage"), {41, 337}, kBigButton, art::Fixed::CreateStage,
+    out.push_back(fixed(QStringLiteral("button_createstage"), {41, 334}, kBigButton, art::Fixed::CreateStage,
                         t.showCreateStage, QCoreApplication::translate("Board", "Lay your stage with the raised cards"),
                         ItemRole::CreateStageButton));
     out.push_back(fixed(QStringLiteral("button_chatbox"), {516, 281}, kSwitch, art::Fixed::ChatBox, true,
@@ -329,7 +405,9 @@ QString faceName(int face) {
 
 int slotAt(int x) { return std::clamp((x - 10 + 15) / 30, 1, kHandSlots); }
 
-BoardItems layoutBoard(const TableModel& t) {
+BoardItems layoutBoard(const TableModel& t) { return layoutBoard(t, t.roundSummary ? &*t.roundSummary : nullptr); }
+
+BoardItems layoutBoard(const TableModel& t, const RoundSummary* shownSummary) {
     BoardItems out;
     out.reserve(96);
     addCentre(out, t);
@@ -343,7 +421,7 @@ BoardItems layoutBoard(const TableModel& t) {
                             t.seats[s].skipped));
     }
     addLastMove(out, t);
-    addRoundSummary(out, t);
+    addRoundSummary(out, t, shownSummary);
     addGameOver(out, t);
     return out;
 }
@@ -356,7 +434,7 @@ const BoardItem* findItem(const BoardItems& items, QStringView name) {
 
 const BoardItem* itemAt(const BoardItems& items, QPoint point) {
     for (auto it = items.rbegin(); it != items.rend(); ++it)
-        if (it->visible && it->kind != Kind::LastMove && it->rect.contains(point)) return &*it;
+        if (it->visible && it->kind != Kind::LastMove && it->kind != Kind::Summary && it->rect.contains(point)) return &*it;
     return nullptr;
 }
 

@@ -27,9 +27,10 @@ struct BoardItem {
         KindLabel,   // index = group kind
         Track,       // index = crossed-out numbers
         Fixed,       // index = art::Fixed
-        Text,        // a seat's stage label
+        Text,        // a seat's stage label: index = its font's pixel size, on one or two lines
         Points,      // a seat's point total beside its name: text
-        Summary,     // round summary or final standing: lines of tab-cut columns in text
+        Summary,     // round summary or final standing: a title in text, rows of tab-cut
+                     // columns as wide as `columns`, count = the title's height
         TextButton,  // a button drawn with its text
         LastMove,    // an outline round the card that moved last; takes no clicks
     };
@@ -41,6 +42,7 @@ struct BoardItem {
     std::vector<int> faces;
     QString text;
     std::vector<QString> rows;  // Summary: tab-cut columns, the first row the heading
+    std::vector<int> columns;   // Summary: each column's width
     QString tip;  // tool-tip
     BoardTarget target;  // what a click or key on it acts on
     bool visible = true;
@@ -48,11 +50,18 @@ struct BoardItem {
 
 using BoardItems = std::vector<BoardItem>;
 
+struct RoundSummary;
+
+// The table as its model says; `shownSummary` is the round summary to show
+// over it (the view keeps one open after the pause), null for none.
+BoardItems layoutBoard(const TableModel& table, const RoundSummary* shownSummary);
+// With the summary the model holds during the pause.
 BoardItems layoutBoard(const TableModel& table);
 
 // The item with this name, or null.
 const BoardItem* findItem(const BoardItems& items, QStringView name);
-// The topmost visible item under the point, or null.
+// The topmost visible item under the point, or null. A summary panel takes
+// no clicks (only its buttons do): what lies under it stays in reach.
 const BoardItem* itemAt(const BoardItems& items, QPoint point);
 
 // Left edge of a hand slot and the two tops of a hand card.
@@ -69,8 +78,13 @@ inline constexpr int kSeatNameWidth = 103;
 // The watching eyes after the name (or its points) and the gap before them.
 inline constexpr int kEyesRoom = 27;
 QFont seatNameFont();
-// The side panel's place, where the summaries show: it covers no card.
-inline constexpr QRect kSummaryRect(515, 240, 261, 296);
+// The summaries stand centred here, over the middle of the table and left
+// of the chat panel (which starts at x 515), sized to their texts.
+inline constexpr QPoint kSummaryCentre(257, 250);
+inline constexpr int kSummaryRight = 511;
+// Where a summary's rows begin below its title, and their heights.
+inline constexpr int kSummaryHeading = 24;
+inline constexpr int kSummaryRow = 22;
 
 // The board's fonts: Arial-like, in pixels.
 QFont boardFont(int pixels, bool bold = true);

@@ -29,29 +29,27 @@ const QColor kLastMove(255, 214, 64);
 const QColor kHint(120, 220, 255);
 
 // A summary panel: the title, then a heading row and one row a seat, their
-// columns cut at tabs; the first column is the widest.
+// columns cut at tabs, each as wide as the layout measured it.
 void paintSummary(QPainter& p, const BoardItem& item) {
     const QRect& r = item.rect;
     p.setPen(QPen(boardTextColour(), 1));
     p.setBrush(kPanel);
     p.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
     p.setFont(boardFont(15));
-    p.drawText(QRect(r.x() + 8, r.y() + 8, r.width() - 16, 24), Qt::AlignCenter | Qt::TextWordWrap, item.text);
-    int top = r.y() + 44;
+    p.drawText(QRect(r.x() + 8, r.y() + 8, r.width() - 16, item.count), Qt::AlignCenter | Qt::TextWordWrap, item.text);
+    int top = r.y() + 8 + item.count + 12;
     for (std::size_t n = 0; n < item.rows.size(); ++n) {
         const QStringList cells = item.rows[n].split(QLatin1Char('\t'));
         p.setFont(boardFont(11, n == 0));
         p.setPen(n == 0 ? kGrey : boardTextColour());
-        const int first = 64;
-        const int rest = cells.size() > 1 ? (r.width() - 16 - first) / int(cells.size() - 1) : 0;
         int x = r.x() + 8;
-        for (int c = 0; c < cells.size(); ++c) {
-            const int w = c == 0 ? first : rest;
+        for (int c = 0; c < cells.size() && c < static_cast<int>(item.columns.size()); ++c) {
+            const int w = item.columns[static_cast<std::size_t>(c)];
             const QString text = QFontMetrics(p.font()).elidedText(cells[c], Qt::ElideRight, w - 2);
             p.drawText(QRect(x, top, w, 20), (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter, text);
             x += w;
         }
-        top += n == 0 ? 24 : 22;
+        top += n == 0 ? kSummaryHeading : kSummaryRow;
     }
 }
 // A press becomes a drag once the pointer moved this far sideways.
@@ -69,7 +67,8 @@ TableView::TableView(const TableModel& table, QWidget* parent) : QWidget(parent)
 
 void TableView::refresh() {
     hint_ = {};
-    BoardItems before = std::exchange(items_, layoutBoard(table_));
+    followSummary();
+    BoardItems before = std::exchange(items_, layoutBoard(table_, summaryOpen_ ? &*lastSummary_ : nullptr));
     if (animated_) {
         motion_.start(before, items_, table_, clock_.elapsed());
         if (motion_.moving()) {
@@ -83,6 +82,28 @@ void TableView::refresh() {
         }
     }
     update();
+}
+
+// Opens the summary the host's round end brought; closes it at the player's
+// first request once the next round is dealt, and when the game is over or
+// a new one starts.
+void TableView::followSummary() {
+    const bool held = table_.roundSummary.has_value();
+    const bool requested = table_.waitingForHost && !wasWaiting_;
+    wasWaiting_ = table_.waitingForHost;
+    if (held) lastSummary_ = *table_.roundSummary;
+    if (held && !hadSummary_) summaryOpen_ = true;
+    hadSummary_ = held;
+    if (!held && table_.round == 0) lastSummary_.reset();
+    if ((!held && requested) || !hasLastSummary()) summaryOpen_ = false;
+}
+
+void TableView::setSummaryOpen(bool open) {
+    if (summaryOpen_ == open) return;
+    summaryOpen_ = open;
+    items_ = layoutBoard(table_, summaryOpen_ ? &*lastSummary_ : nullptr);
+    update();
+    emit summaryToggled();
 }
 
 void TableView::setAnimated(bool on) {
@@ -142,9 +163,9 @@ void TableView::paintItem(QPainter& p, const BoardItem& item, qreal ratio) const
             p.drawPixmap(r.topLeft(), art::picture(static_cast<art::Fixed>(item.index), ratio));
             break;
         case Kind::Text:
-            p.setFont(boardFont(16));
+            p.setFont(boardFont(item.index > 0 ? item.index : 16));
             p.setPen(boardTextColour());
-            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, item.text);
+            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, item.text);
             break;
         case Kind::Points:
             p.setPen(Qt::NoPen);
@@ -205,7 +226,7 @@ void TableView::paintFrame(QPainter& p) {
             }
     if (dragged) {
         BoardItem moved = *dragged;
-        moved.rect.translate(dragDx_, 0);
+        moved.rect.translate(dragBy_);
         paintItem(p, moved, ratio);
     }
 }
@@ -225,12 +246,19 @@ bool TableView::panelShown() const {
     return std::any_of(items_.begin(), items_.end(), [](const BoardItem& it) { return it.visible && isPanel(it); });
 }
 
+QRect TableView::panelRect() const {
+    QRect all;
+    for (const BoardItem& it : items_)
+        if (it.visible && isPanel(it)) all |= it.rect;
+    return all;
+}
+
 void TableView::mousePressEvent(QMouseEvent* e) {
     const QPoint at = toBoard(e->position().toPoint());
     const BoardItem* it = itemAt(items_, at);
     pressed_.clear();
     dragId_ = 0;
-    dragDx_ = 0;
+    dragBy_ = {};
     if (!it) return;
     // The right button sorts the hand at once, as a press on a card.
     if (isHandCard(*it) && e->button() == Qt::RightButton) {
@@ -246,35 +274,77 @@ void TableView::mouseMoveEvent(QMouseEvent* e) {
     if (pressed_.isEmpty() || pressButton_ != Qt::LeftButton) return;
     const BoardItem* it = item(pressed_);
     if (!it || !isHandCard(*it)) return;
-    const int dx = toBoard(e->position().toPoint()).x() - pressAt_.x();
-    if (dragId_ == 0 && std::abs(dx) < kDragDistance) return;
+    const QPoint by = toBoard(e->position().toPoint()) - pressAt_;
+    if (dragId_ == 0 && by.manhattanLength() < kDragDistance) return;
     dragId_ = it->target.cardId;
-    dragDx_ = dx;
+    dragBy_ = by;
     update();
 }
 
 void TableView::mouseReleaseEvent(QMouseEvent* e) {
+    release(e);
+    // Once the next round is dealt, the player's first touch of the table
+    // closes the last round's summary, after doing what it does (closed at
+    // the press, the panel would lose the release it grabbed).
+    if (summaryOpen_ && !table_.roundSummary) closeSummary();
+}
+
+void TableView::release(QMouseEvent* e) {
     const QString pressed = std::exchange(pressed_, QString());
     const int dragged = std::exchange(dragId_, 0);
-    const int dx = std::exchange(dragDx_, 0);
+    const QPoint by = std::exchange(dragBy_, QPoint());
     if (pressed.isEmpty()) return;
     const BoardItem* it = item(pressed);
     if (!it) return;
+    const QPoint at = toBoard(e->position().toPoint());
     if (dragged != 0) {
-        const int slot = slotAt(it->rect.x() + dx);
-        if (drag_) drag_(dragged, slot);
+        // Onto the discard pile or a laid group it plays; anywhere else it
+        // takes the hand slot it was dropped over.
+        const int slot = slotAt(it->rect.x() + by.x());
+        if (!dropCard(dragged, at) && drag_) drag_(dragged, slot);
         update();
         return;
     }
-    const QPoint at = toBoard(e->position().toPoint());
-    if (it->rect.contains(at) && click_) click_(*it, pressButton_, at - it->rect.topLeft());
+    if (!it->rect.contains(at)) return;
+    if (it->target.role == ItemRole::CloseSummaryButton) return closeSummary();
+    if (click_) click_(*it, pressButton_, at - it->rect.topLeft());
+}
+
+// A double click on a hand card in the second phase discards that card.
+void TableView::mouseDoubleClickEvent(QMouseEvent* e) {
+    const BoardItem* it = itemAt(items_, toBoard(e->position().toPoint()));
+    if (!it || !isHandCard(*it) || e->button() != Qt::LeftButton || !mayPlay()) return mousePressEvent(e);
+    pressed_.clear();
+    const BoardItem* pile = item(u"image_discard");
+    if (pile) playCardOnto(it->target.cardId, BoardItem(*pile), pile->rect.center() - pile->rect.topLeft());
+}
+
+bool TableView::dropCard(int id, QPoint at) {
+    const BoardItem* onto = itemAt(items_, at);
+    if (!onto || (onto->target.role != ItemRole::DiscardPile && onto->target.role != ItemRole::Group)) return false;
+    if (mayPlay()) playCardOnto(id, BoardItem(*onto), at - onto->rect.topLeft());
+    return true;
+}
+
+// Through the same clicks a player makes: every other raised card lowered,
+// this one raised, then the pile or the group's end clicked. Each click lays
+// the table out anew, so only copies are held.
+void TableView::playCardOnto(int id, const BoardItem& onto, QPoint at) {
+    if (!click_) return;
+    for (const HandSlot& slot : table_.hand) {
+        if (slot.empty() || slot.selected == (slot.id == id)) continue;
+        BoardItem card;
+        card.target = {.role = ItemRole::HandCard, .cardId = slot.id, .slot = table_.slotOf(slot.id)};
+        click_(card, Qt::LeftButton, {});
+    }
+    if (table_.selectedIds() == std::vector<int>{id}) click_(onto, Qt::LeftButton, at);
 }
 
 bool TableView::event(QEvent* e) {
     if (e->type() != QEvent::ToolTip) return QWidget::event(e);
     auto* help = static_cast<QHelpEvent*>(e);
     const BoardItem* it = itemAt(items_, toBoard(help->pos()));
-    if (it && !it->tip.isEmpty())
+    if (it && !it->tip.isEmpty() && !panelRect().contains(toBoard(help->pos())))
         QToolTip::showText(help->globalPos(), it->tip, this, QRect(fromBoard(it->rect.topLeft()), it->rect.size() * zoom_));
     else
         QToolTip::hideText();

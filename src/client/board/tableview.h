@@ -11,6 +11,7 @@
 
 #include "client/board/tablelayout.h"
 #include "client/board/tablemotion.h"
+#include "client/model/tablemodel.h"
 
 class QTimer;
 
@@ -23,7 +24,7 @@ class TableView : public QWidget {
 public:
     // A click on an item: the button and the position inside the item.
     using Click = std::function<void(const BoardItem& item, Qt::MouseButton button, QPoint inItem)>;
-    // A hand card dragged sideways: its id and the slot it was dropped on.
+    // A hand card dragged within the hand: its id and the slot it was dropped on.
     using Drag = std::function<void(int id, int slot)>;
 
     TableView(const TableModel& table, QWidget* parent = nullptr);
@@ -43,10 +44,20 @@ public:
     bool moving() const { return motion_.moving(); }
     // Paints one frame as it would be shown now (benchmarks).
     void paintFrame(QPainter& p);
-    // The summary panels and their buttons lie over the chat panel: the
+    // The summary panels and their buttons lie over the table's labels: the
     // board's overlay paints them through this, in board coordinates.
     void paintPanels(QPainter& p) const;
     bool panelShown() const;
+    // What the panels cover, in board coordinates; empty when none shows.
+    QRect panelRect() const;
+
+    // The round summary opens when a round ends and stays until the player
+    // closes it (Continue, Esc) or acts in the next round; the last one
+    // opens again on request (not over the final standings).
+    bool summaryOpen() const { return summaryOpen_; }
+    bool hasLastSummary() const { return lastSummary_.has_value() && !table_.gameOver; }
+    void closeSummary() { setSummaryOpen(false); }
+    void reopenSummary() { setSummaryOpen(hasLastSummary()); }
     static bool isPanel(const BoardItem& item) {
         return item.kind == BoardItem::Kind::Summary || item.kind == BoardItem::Kind::TextButton;
     }
@@ -65,11 +76,23 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
+signals:
+    // The round summary opened or closed without a change of the table.
+    void summaryToggled();
+
 private:
+    void followSummary();
+    void release(QMouseEvent* event);
+    void setSummaryOpen(bool open);
+    bool mayPlay() const { return table_.mayAct() && table_.turnPhase == 2; }
+    // Raises the one card and no other, then plays it onto the pile or group.
+    void playCardOnto(int id, const BoardItem& onto, QPoint at);
+    bool dropCard(int id, QPoint at);
     void paintItem(QPainter& p, const BoardItem& item, qreal ratio) const;
     void frame();
     bool isHandCard(const BoardItem& item) const { return item.target.role == ItemRole::HandCard; }
@@ -89,7 +112,11 @@ private:
     Qt::MouseButton pressButton_ = Qt::NoButton;
     QPoint pressAt_;
     int dragId_ = 0;  // the card being dragged, 0 none
-    int dragDx_ = 0;
+    QPoint dragBy_;
+    std::optional<RoundSummary> lastSummary_;
+    bool summaryOpen_ = false;
+    bool hadSummary_ = false;    // the model held a summary at the last look
+    bool wasWaiting_ = false;    // a request was out at the last look
 };
 
 // The stage list `panel_stagelist`: the ten stages, done ones grey and

@@ -19,6 +19,7 @@ enum class ItemRole {
     StageListSwitch,
     PlayAgainButton,      // the game-over panel's "Play Again"
     CloseGameOverButton,  // and its "Close"
+    CloseSummaryButton,   // the round summary's "Continue" (the view closes it)
 };
 
 // The end of a laid group that a hit goes to.

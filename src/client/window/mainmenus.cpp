@@ -53,6 +53,7 @@ void MainMenus::buildBar(QMainWindow* window) {
     add(Menu::View, "SpyList1", tr("Spy List"));
     add(Menu::View, "PrhaseList1", tr("Phrase List"));
     add(Menu::View, "GameLog1", tr("Game Log"));
+    add(Menu::View, "LastRoundSummary1", tr("Last Round Summary"));
     makeMenu(Menu::Zoom, menu(Menu::View)->addMenu(tr("Zoom")), "ZoomMenu");
     makeMenu(Menu::Help, bar->addMenu(tr("&Help")), "HelpMenu");
     QAction* content = add(Menu::Help, "Content1", tr("Content"));

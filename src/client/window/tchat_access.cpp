@@ -1,6 +1,6 @@
 // Playing without a mouse and at any size: the Play menu with its keys, the
 // focus ring, the keys' help section, the game log, the screen readers'
-// view of the painted table, and View > Zoom.
+// view of the painted table, View > Last Round Summary and View > Zoom.
 
 #include <algorithm>
 #include <utility>
@@ -59,6 +59,12 @@ void Tchat::wireAccess() {
         gameLog_->panel()->addStatus(table_.round, QString::fromStdString(table_.logLine));
         access_->announce(QString::fromStdString(text));
     };
+
+    QAction* lastSummary = action("LastRoundSummary1");
+    connect(lastSummary, &QAction::triggered, board_->tableView(), &TableView::reopenSummary);
+    connect(board_, &BoardPanel::refreshed, lastSummary,
+            [this, lastSummary] { lastSummary->setEnabled(board_->tableView()->hasLastSummary()); });
+    lastSummary->setEnabled(false);
 
     zoom_ = new ZoomMenu(board_, centralWidget(), Settings::defaultPath(), this);
     connect(action("GameLog1"), &QAction::triggered, gameLog_, &GameLog::showLog);

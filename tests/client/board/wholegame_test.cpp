@@ -1,6 +1,7 @@
 // A solo game against three computers, watched at the fastest bot speed and
 // played to its end on a real X server: the round summary is clicked each
-// round, then the final standings, then Play Again, which deals a new game.
+// round and closed by its Continue, then the final standings, then Play
+// Again, which deals a new game.
 // Every panel and button on the table takes a real click here.
 #include <gtest/gtest.h>
 
@@ -51,7 +52,10 @@ TEST(WholeGameOnX, ChildWatchesAGameAndPlaysAgain) {
             << "round " << rounds << " did not end";
         if (t.showWinner) break;
         ++rounds;
+        // The panel's body, then its Continue, which closes it.
         ASSERT_TRUE(xclick(onScreen(view, *view->item(u"panel_roundsummary"))));
+        ASSERT_TRUE(xclick(onScreen(view, *view->item(u"button_continue"))));
+        ASSERT_TRUE(waitUntil([&] { return !shown(view, u"panel_roundsummary"); })) << "round " << rounds;
         while (server.timer1Active()) server.table().timer1Timer();
     }
     EXPECT_GE(rounds, 1);

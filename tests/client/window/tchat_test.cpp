@@ -257,8 +257,8 @@ TEST_F(Windows, TwoCopiesChatAndSeeEachOtherComeAndGo) {
     EXPECT_EQ(seat(a, 2), "Bob");
     EXPECT_EQ(seat(b, 1), "Ann");
     // Seat 2's own name is turned to the bottom place.
-    EXPECT_EQ(test::TchatParts::board(b)->label_playername(2)->pos(), QPoint(25, 394));
-    EXPECT_EQ(test::TchatParts::board(a)->label_playername(1)->pos(), QPoint(25, 394));
+    EXPECT_EQ(test::TchatParts::board(b)->label_playername(2)->pos(), QPoint(25, 391));
+    EXPECT_EQ(test::TchatParts::board(a)->label_playername(1)->pos(), QPoint(25, 391));
 
     auto* input = static_cast<client::ChatInput*>(test::TchatParts::mychat(b));
     input->setText("hello + welcome");
