@@ -1,5 +1,6 @@
-# cmake -DSOURCE_DIR=<fuzz/> -DBINARY_DIR=... -DCXX=<clang++> -P build.cmake
-# Configures the fuzz project with clang once, then brings it up to date.
+# cmake -DSOURCE_DIR=<fuzz/> -DBINARY_DIR=... -DCXX=<clang++> [-DTARGET=name [-DRUN=ON]] -P build.cmake
+# Configures the fuzz project with clang once, then brings it (or just
+# TARGET) up to date; RUN then runs TARGET, a GoogleTest program.
 function(step what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
@@ -20,4 +21,13 @@ if(NOT EXISTS ${BINARY_DIR}/CMakeCache.txt)
   step(configure ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BINARY_DIR} ${options}
        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=${CXX})
 endif()
-step(build ${CMAKE_COMMAND} --build ${BINARY_DIR} --parallel 2)
+set(target)
+if(TARGET)
+  set(target --target ${TARGET})
+endif()
+step(build ${CMAKE_COMMAND} --build ${BINARY_DIR} --parallel 2 ${target})
+if(RUN)
+  set(ENV{ASAN_OPTIONS} "abort_on_error=0:halt_on_error=1")
+  set(ENV{UBSAN_OPTIONS} "print_stacktrace=1:halt_on_error=1")
+  step(run ${BINARY_DIR}/${TARGET} --gtest_brief=1)
+endif()

@@ -49,7 +49,7 @@ public:
     QString renew() override {
         int code = add();
         if (code == kOnlyPermanentLeases && lease != "0") {
-            lease = "0";
+            lease.assign(1, '0');  // not = "0": gcc 12 warns wrongly of overlapping copies there
             code = add();
         }
         return code == UPNPCOMMAND_SUCCESS ? QString() : refused(describe(code));

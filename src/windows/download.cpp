@@ -255,12 +255,12 @@ void Tdownload::transferBegins() {
 void Tdownload::dataArrived(QNetworkReply* reply) {
     if (!reply || !file_ || stopping_) return;
     transferBegins();
-    const QByteArray data = reply->readAll();
-    if (data.isEmpty()) return;
-    received_ += data.size();
+    const QByteArray bytes = reply->readAll();
+    if (bytes.isEmpty()) return;
+    received_ += bytes.size();
     if (received_ > kMaxInstallerBytes) return refuse(tr("The download is too large."));
-    hash_.addData(data);
-    if (file_->write(data) != data.size()) return refuse(tr("The download could not be saved."));
+    hash_.addData(bytes);
+    if (file_->write(bytes) != bytes.size()) return refuse(tr("The download could not be saved."));
     setProgressText(QString::number(received_));
 }
 

@@ -49,7 +49,7 @@ struct Person {
     int seat;
     std::map<int, int> hand;   // slot -> card
 
-    Person(quint16 port, int seat, const std::string& name) : line(std::make_unique<RawClient>(port)), seat(seat) {
+    Person(quint16 port, int at, const std::string& name) : line(std::make_unique<RawClient>(port)), seat(at) {
         EXPECT_TRUE(line->waitFor("CMD_sendlogininfo+" + std::to_string(seat)));
         line->login(seat, name);
     }

@@ -23,8 +23,8 @@ TEST_P(Lzrw1Golden, CompressedBytesAreFixed) {
 
 INSTANTIATE_TEST_SUITE_P(Files, Lzrw1Golden,
                          ::testing::Values("tally.txt", "mixed.bin", "noise.bin"),
-                         [](const auto& info) {
-                             std::string name = info.param;
+                         [](const auto& test) {
+                             std::string name = test.param;
                              return name.substr(0, name.find('.'));
                          });
 

@@ -200,9 +200,9 @@ void addRoundSummary(BoardItems& out, const TableModel& t, const RoundSummary* s
         // The last stage laid also ends a round, with cards left in that hand.
         const auto ender = std::find_if(sum->rows.begin(), sum->rows.end(),
                                         [&sum](const RoundSummary::Row& r) { return r.seat == sum->wentOut; });
-        const bool out = ender == sum->rows.end() || ender->added == 0;
-        title = (out ? QCoreApplication::translate("Board", "%1 went out.")
-                     : QCoreApplication::translate("Board", "%1 ended the round."))
+        const bool wentOut = ender == sum->rows.end() || ender->added == 0;
+        title = (wentOut ? QCoreApplication::translate("Board", "%1 went out.")
+                         : QCoreApplication::translate("Board", "%1 ended the round."))
                     .arg(seatName(t, sum->wentOut));
         for (const RoundSummary::Row& r : sum->rows)
             rows.push_back(QStringLiteral("%1\t%2 \u2192 %3\t%4\t+%5\t%6")

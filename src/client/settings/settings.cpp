@@ -32,8 +32,8 @@ constexpr std::array<Row, static_cast<size_t>(K::Count)> kSettingKeys{{
     {K::Left, {"Left", S::Integer, "3", kOptions}},
     {K::Width, {"Width", S::Integer, "790", kOptions}},
     {K::Height, {"Height", S::Integer, "585", kOptions}},
-    {K::Textcolor, {"Textcolor", S::Colour, "clblack", kOptions}},
-    {K::Actioncolor, {"Actioncolor", S::Colour, "clblack", kOptions}},
+    {K::Textcolor, {"Textcolor", S::ColourText, "clblack", kOptions}},
+    {K::Actioncolor, {"Actioncolor", S::ColourText, "clblack", kOptions}},
     {K::Playtoscore, {"Playtoscore", S::Integer, "30", kOptions}},
     {K::Timeperturn, {"Timeperturn", S::Integer, "1", kOptions}},
     {K::Botspeed, {"Botspeed", S::Choice, "1000", kOptions, {"2000", "1000", "500"}}},
@@ -110,7 +110,7 @@ QString Settings::normalise(const KeyInfo& info, const QString& raw) {
             return given;
         case S::Flag:
             return given == QLatin1String("false") ? QStringLiteral("false") : QStringLiteral("true");
-        case S::Colour:
+        case S::ColourText:
             return colourToText(colourFromText(given, 0));
         case S::Choice:
             for (const char* choice : info.choices)

@@ -78,7 +78,7 @@ enum class SettingKind {
     Integer,  // decimal; malformed gives the default
     Text,     // anything, as it stands
     Flag,     // anything but "false" is on
-    Colour,   // colour text; unreadable gives black
+    ColourText,  // colour text; unreadable gives black
     Choice,   // one of the listed texts exactly, else the default
 };
 

@@ -13,13 +13,13 @@
 using namespace velmora;
 
 TEST(Relaunch, ChoicesBecomeTheLobbysLaunchParameters) {
-    EXPECT_EQ(client::launchArguments({"Ann", "", 7800, true}),
+    EXPECT_EQ(client::launchArguments({"Ann", "", 7800, true, false, false, ""}),
               QStringList({"Ann", "127.0.0.1", "true", "--port", "7800"}));
-    EXPECT_EQ(client::launchArguments({"Ann", "", 7800, true, true}),
+    EXPECT_EQ(client::launchArguments({"Ann", "", 7800, true, true, false, ""}),
               QStringList({"Ann", "127.0.0.1", "true", "--port", "7800", "--announce"}));
     EXPECT_EQ(client::launchArguments({"Ann", "", 7800, true, false, false, "/home/ann/table.state"}),
               QStringList({"Ann", "127.0.0.1", "true", "--port", "7800", "--resume", "/home/ann/table.state"}));
-    EXPECT_EQ(client::launchArguments({"Bob", "kitchen-pc", 7772, false}),
+    EXPECT_EQ(client::launchArguments({"Bob", "kitchen-pc", 7772, false, false, false, ""}),
               QStringList({"Bob", "kitchen-pc", "false", "--port", "7772"}));
 }
 
