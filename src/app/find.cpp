@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/quitsignals.h"
+#include "net/logging.h"
 #include "net/tablefinder.h"
 
 namespace velmora::app {
@@ -12,8 +13,8 @@ namespace velmora::app {
 int find(const Options& options) {
     net::TableFinder finder;
     if (!finder.listen(options.discoveryPort)) {
-        std::cerr << "velmora: cannot listen on UDP port " << options.discoveryPort << ": "
-                  << finder.errorText().toStdString() << std::endl;
+        qCWarning(net::lcApp).noquote() << "cannot listen on UDP port" << options.discoveryPort << ":"
+                                        << finder.errorText();
         return 2;
     }
     int found = 0;

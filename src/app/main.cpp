@@ -21,9 +21,11 @@
 #include "client/window/tchat.h"
 #include "host/announcer.h"
 #include "i18n/language.h"
+#include "net/logging.h"
 #include "net/workerportmapper.h"
 
 int main(int argc, char** argv) {
+    velmora::net::routeQtLogging();
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     // Help, version and mistakes are answered before any window or socket.

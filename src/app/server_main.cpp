@@ -9,6 +9,7 @@
 #include "app/options.h"
 #include "app/serve.h"
 #include "i18n/language.h"
+#include "net/logging.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ velmora::app::Options parse(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    velmora::net::routeQtLogging();
     // Qt's own event loop rather than GLib's: the same sockets and timers in
     // less resident memory, and nothing here needs GLib's loop.
     qputenv("QT_NO_GLIB", "1");

@@ -8,11 +8,12 @@
 #include <QThread>
 #include <cerrno>
 #include <fcntl.h>
-#include <iostream>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "net/logging.h"
 
 namespace velmora::app {
 namespace {
@@ -71,11 +72,10 @@ SingleInstance::Start SingleInstance::claim(int answerMs) {
     lockFd_ = -1;
     if (!held) {
         // The folder is unusable: better a game without the guard than none.
-        std::cerr << "velmora: cannot take the lock in " << qPrintable(folder_)
-                  << "; other starts will not be noticed" << std::endl;
+        qCWarning(net::lcApp).noquote() << "cannot take the lock in" << folder_ << "; other starts will not be noticed";
         return Start::First;
     }
-    if (!askHolder(answerMs)) std::cerr << "velmora: another copy is running but does not answer" << std::endl;
+    if (!askHolder(answerMs)) qCWarning(net::lcApp) << "another copy is running but does not answer";
     return Start::Another;
 }
 
@@ -87,7 +87,7 @@ void SingleInstance::answer() {
     // 0.2 ms where that folder is on disk, 0.03 ms on tmpfs.
     if (!privateFolder(folder_)) server_.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_.listen(socketPath()))
-        std::cerr << "velmora: cannot answer other starts: " << qPrintable(server_.errorString()) << std::endl;
+        qCWarning(net::lcApp).noquote() << "cannot answer other starts:" << server_.errorString();
 }
 
 bool SingleInstance::askHolder(int answerMs) {

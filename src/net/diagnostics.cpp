@@ -127,6 +127,7 @@ bool DiagnosticLog::take(Budget& budget, std::int64_t second, int limit, std::st
 }
 
 void DiagnosticLog::write(std::uint64_t source, std::string_view who, std::string_view what, LogLevel level) {
+    const std::lock_guard lock(mutex_);
     const auto second = std::chrono::duration_cast<std::chrono::seconds>(now_().time_since_epoch()).count();
     // Sources that came and went without being forgotten must not pile up.
     if (budgets_.size() > kMaxSources) std::erase_if(budgets_, [&](const auto& b) {
@@ -142,6 +143,7 @@ void DiagnosticLog::write(std::uint64_t source, std::string_view who, std::strin
 }
 
 void DiagnosticLog::farewell(std::uint64_t source, std::string_view who, std::string_view what) {
+    const std::lock_guard lock(mutex_);
     if (auto it = budgets_.find(source); it != budgets_.end()) {
         if (it->second.suppressed > 0)
             writeLine(who, "\u2026 " + std::to_string(it->second.suppressed) + " more suppressed");

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -43,9 +44,9 @@ public:
 
     explicit DiagnosticLog(std::ostream& out, std::string program = "velmora");
 
-    // One event. `source` keys the rate limit (a connection; 0 for the
-    // program itself); `who` (such as "place 3") and `what` are written as
-    // given: escape any peer text in them first.
+    // One event, from any thread. `source` keys the rate limit (a
+    // connection; 0 for the program itself); `who` (such as "place 3") and
+    // `what` are written as given: escape any peer text in them first.
     void write(std::uint64_t source, std::string_view who, std::string_view what,
                LogLevel level = LogLevel::info);
     // The source is gone: a count of its suppressed lines is written now,
@@ -63,6 +64,7 @@ private:
     bool take(Budget& budget, std::int64_t second, int limit, std::string_view who);
     void writeLine(std::string_view who, std::string_view what, LogLevel level = LogLevel::info);
 
+    std::mutex mutex_;  // Qt's messages come from every thread
     std::ostream& out_;
     std::string program_;
     std::function<Clock::time_point()> now_;

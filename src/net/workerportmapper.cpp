@@ -1,8 +1,8 @@
 #include "net/workerportmapper.h"
 
 #include <QLibrary>
-#include <iostream>
 
+#include "net/logging.h"
 #include "net/modules.h"
 #include "net/upnpportmapper.h"
 
@@ -91,7 +91,7 @@ std::pair<MakeRouterProtocol, MakeRouterProtocol> routerModule() {
         auto natpmp = reinterpret_cast<MakeRouterProtocol>(module.resolve(kNatpmpEntry));
         if (upnp && natpmp) return {upnp, natpmp};
     }
-    std::cerr << "velmora: no router module found; the port stays closed" << std::endl;
+    qCWarning(lcNet) << "no router module found; the port stays closed";
     return {};
 }
 

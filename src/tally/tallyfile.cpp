@@ -8,7 +8,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <iterator>
 #include <random>
 
@@ -104,7 +103,7 @@ TallyFile::Loaded TallyFile::load() {
     }
     if (!result.problem.empty()) {
         damaged_ = true;
-        std::cerr << "velmora: the tally " << path_ << " is damaged: " << result.problem << '\n';
+        tell("the tally " + path_ + " is damaged: " + result.problem);
     }
     return result;
 }
@@ -119,7 +118,7 @@ std::string TallyFile::damagedPath() const {
 
 bool TallyFile::fail(std::string text) {
     lastError_ = std::move(text);
-    std::cerr << "velmora: the tally was not saved: " << lastError_ << '\n';
+    tell("the tally was not saved: " + lastError_);
     return false;
 }
 
@@ -133,7 +132,7 @@ bool TallyFile::moveDamagedAside() {
     if (fs::exists(aside, error)) return false;
     fs::rename(path_, aside, error);
     if (error) return false;
-    std::cerr << "velmora: the damaged tally was kept as " << aside << '\n';
+    tell("the damaged tally was kept as " + aside);
     damaged_ = false;
     return true;
 }

@@ -27,9 +27,9 @@ public:
     // (see damagedPath) by the next save, so it is never written over.
     Loaded load();
 
-    // Writes the tally. False, with the reason in lastError() and on
-    // standard error, when it could not be written; the previous file is
-    // then untouched.
+    // Writes the tally. False, with the reason in lastError() and told to
+    // `report`, when it could not be written; the previous file is then
+    // untouched.
     bool save(const Tally& tally);
 
     bool damaged() const { return damaged_; }
@@ -41,9 +41,15 @@ public:
     // Runs after the temporary file is complete and before the rename
     // (tests interrupt the save here).
     std::function<void()> beforeRename;
+    // Where a damaged file, a failed save and a file moved aside are told
+    // (the tally list hands them to the log); nowhere when unset.
+    std::function<void(const std::string&)> report;
 
 private:
     bool fail(std::string text);
+    void tell(const std::string& line) const {
+        if (report) report(line);
+    }
     bool moveDamagedAside();
 
     std::string path_;

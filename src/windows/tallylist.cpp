@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "net/logging.h"
+
 namespace velmora::windows {
 
 namespace {
@@ -134,6 +136,7 @@ QListWidget* Ttallylist::addList(const char* name, const QString& title, QBoxLay
 
 void Ttallylist::FormCreate(const QString& path) {
     file_.emplace(bytes(path));
+    file_->report = [](const std::string& line) { qCWarning(net::lcTally).noquote() << QString::fromStdString(line); };
     auto loaded = file_->load();
     scores_ = std::move(loaded.tally);
     const std::string stored = scores_.text();

@@ -83,9 +83,9 @@ TEST_F(TallyFiles, DamagedFileIsReportedAndKeptAsideBeforeTheNextSave) {
     const Bytes garbage = bytesOf("not a tally at all");
     testing::writeFile(path_, garbage);
     TallyFile file(path_);
-    ::testing::internal::CaptureStderr();
+    std::string said;
+    file.report = [&said](const std::string& line) { said += line; };
     const auto loaded = file.load();
-    const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(loaded.problem, errors::badHeader(path_));
     EXPECT_NE(said.find(errors::badHeader(path_)), std::string::npos);
     EXPECT_TRUE(file.damaged());
@@ -152,9 +152,9 @@ TEST_F(TallyFiles, SaveInterruptedBeforeTheRenameKeepsTheOldFile) {
 
 TEST_F(TallyFiles, FailedSaveIsSaidAndNeverSuccess) {
     TallyFile file((dir_ / "missing" / "Velmoratally.tld").string());
-    ::testing::internal::CaptureStderr();
+    std::string said;
+    file.report = [&said](const std::string& line) { said += line; };
     EXPECT_FALSE(file.save(someTally()));
-    const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(file.lastError().find(errors::openOutput(file.path())), std::string::npos);
     EXPECT_NE(said.find("the tally was not saved"), std::string::npos);
     EXPECT_FALSE(TallyFile("").save(Tally()));

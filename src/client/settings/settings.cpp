@@ -1,10 +1,9 @@
 #include "client/settings/settings.h"
 
-#include <QDebug>
-
 #include "client/settings/inifile.h"
 #include "client/settings/playerfiles.h"
 #include "i18n/language.h"
+#include "net/logging.h"
 
 namespace velmora::client {
 
@@ -128,7 +127,7 @@ bool Settings::load() {
     for (const Row& row : kSettingKeys)
         values_[index(row.key)] =
             normalise(row.info, IniFile::valueIn(entries, QString::fromLatin1(row.info.name)).value_or(QString()));
-    if (result == IniFile::LoadResult::Failed) qWarning().noquote() << "Cannot read the settings file" << path_;
+    if (result == IniFile::LoadResult::Failed) qCWarning(net::lcClient).noquote() << "Cannot read the settings file" << path_;
     return result != IniFile::LoadResult::Failed;
 }
 
@@ -136,14 +135,14 @@ bool Settings::save(SettingGroup group) {
     if (path_.isEmpty()) return true;
     IniFile file;
     if (file.load(path_) == IniFile::LoadResult::Failed) {
-        qWarning().noquote() << "Settings not saved: cannot read" << path_;
+        qCWarning(net::lcClient).noquote() << "Settings not saved: cannot read" << path_;
         return false;
     }
     const QString section = QString::fromLatin1(kSection);
     for (const Row& row : kSettingKeys)
         if (row.info.group == group) file.setValue(section, QString::fromLatin1(row.info.name), values_[index(row.key)]);
     if (file.save(path_)) return true;
-    qWarning().noquote() << "Settings not saved: cannot write" << path_;
+    qCWarning(net::lcClient).noquote() << "Settings not saved: cannot write" << path_;
     return false;
 }
 

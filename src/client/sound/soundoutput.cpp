@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-#include <iostream>
 
 #include "client/sound/sounds.h"
+#include "net/logging.h"
 #include "net/modules.h"
 
 namespace velmora::client {
@@ -57,7 +57,7 @@ private:
             output_.reset(make());
             return;
         }
-        std::cerr << "velmora: no sound module found; playing without sound" << std::endl;
+        qCWarning(net::lcClient) << "no sound module found; playing without sound";
     }
 
     std::function<bool()> serverUp_;

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QVBoxLayout>
-#include <iostream>
 #include <utility>
 
 #include "client/board/board.h"
@@ -22,6 +21,7 @@
 #include "client/window/firstpaint.h"
 #include "client/window/mainmenus.h"
 #include "client/window/playername.h"
+#include "net/logging.h"
 #include "net/wire.h"
 
 namespace velmora::client {
@@ -330,7 +330,7 @@ void Tchat::startSolo() {
 
 bool Tchat::hostpress(bool solo) {
     if (!host_) {
-        std::cerr << "velmora: this window was given no host to start" << std::endl;
+        qCWarning(net::lcClient) << "this window was given no host to start";
         return false;
     }
     const QString error = session_->hostpress(*host_, solo);
