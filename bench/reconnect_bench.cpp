@@ -49,7 +49,7 @@ void BM_SeatRestoredAfterTheNetworkReturns(benchmark::State& s) {
     client::TchatOptions o = test::quietOptions(proxy.port());
     test::HostedWindow bob(QStringList{"Bob", "127.0.0.1", "false"}, std::move(o));
     bob.window.show();
-    client::Session& session = TchatParts::session(bob.window);
+    client::HostConnection& session = TchatParts::connection(bob.window);
     client::TableModel& table = TchatParts::table(bob.window);
     ann.sendMessage("CMD_startgame+Ann+");
     if (!test::waitUntil([&] { return table.cardCount() == 10; })) return s.SkipWithError("no deal");

@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
 
     warmUp.wait();
     velmora::client::TchatOptions options;
-    if (!parsed.port.isEmpty()) options.session.hostPort = parsed.port;
+    if (!parsed.port.isEmpty()) options.connection.hostPort = parsed.port;
     // Only a hosted multi-player table is announced or opened on the router,
     // never a solo game.
     const bool hosting = parsed.launch.size() >= 3 && parsed.launch[2] == QLatin1String("true");

@@ -18,7 +18,7 @@ TServer::TServer(HostTimings timings, std::uint32_t seed, QObject* parent)
       pump_("", net::InboxLimits::host(), timings.dispatchMs),
       log_(std::cerr, "velmora host") {
     Sock1.SetPortName(QString::fromLatin1(kDefaultPortText));
-    Sock1.OnAccept = [this](TSock* l) { Sock1Accept(l); };
+    connect(&Sock1, &TSock::OnAccept, this, &TServer::Sock1Accept);
     timer1.setInterval(timings.roundTickMs);
     connect(&timer1, &QTimer::timeout, this, [this] { table_.timer1Timer(); });
     computertimer.setSingleShot(false);
@@ -46,7 +46,7 @@ TServer::~TServer() {
     // The places' connections are children of Sock1; silence them first so
     // no event reaches a half-destroyed host.
     for (Place& p : places_)
-        if (TSock* s = p.sock) s->OnInfo = nullptr, s->OnDisconnect = nullptr, s->OnRead = nullptr, s->OnDrop = nullptr;
+        if (TSock* s = p.sock) s->disconnect(this);
     // The last table is on disk before the host goes.
     saves_.flush();
     if (const std::string problem = saves_.problem(); !problem.empty()) log_.write(0, "autosave", problem);
@@ -132,25 +132,23 @@ void TServer::Sock1Accept(TSock* listener) {
     TSock* taken = nullptr;
     if (!listener->Accept(taken)) return;  // the place stays free
     if (previous) {
-        previous->OnInfo = nullptr;
-        previous->OnDisconnect = nullptr;
-        previous->OnDrop = nullptr;
+        previous->disconnect(this);
         previous->deleteLater();
     }
     places_[place] = {taken, false, ++arrivals_, {}, {}, false};
     table_.connects(place);
     taken->Tag = place;
     taken->SetSendLimit(kSendLimit);
-    taken->OnDisconnect = [this](TSock* s) { tempsockDisconnect(s); };
-    taken->OnInfo = [this](TSock* s, int code, const QString& text) { tempsockInfo(s, code, text); };
-    taken->OnRead = [this](TSock* s, int) {
+    connect(taken, &TSock::OnDisconnect, this, &TServer::tempsockDisconnect);
+    connect(taken, &TSock::OnInfo, this, &TServer::tempsockInfo);
+    connect(taken, &TSock::OnRead, this, [this](TSock* s) {
         if (pump_.readFrom(s) != net::Refusal::none) counters_.refused(ConnectionRefusal::flooding);
-    };
+    });
     // Said once, with the place, when the connection is gone.
-    taken->OnDrop = [this](TSock* s, const QString& reason) {
+    connect(taken, &TSock::OnDrop, this, [this](TSock* s, const QString& reason) {
         if (s->Tag >= 1 && s->Tag <= kPlaces && places_[s->Tag].sock == s)
             places_[s->Tag].leaving = net::escapeForLog(reason.toStdString());
-    };
+    });
     QTimer::singleShot(timings_.loginTimeoutMs, taken, [this, taken] { closeUnlessLoggedIn(taken); });
     note(place, "connected from " + taken->HostName().toStdString());
     sendTo(place, wire::message(cmd::kSendlogininfo, place));

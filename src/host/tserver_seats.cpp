@@ -127,7 +127,7 @@ void TServer::rejoin(std::string_view payload, int sender) {
     from.sock = nullptr;   // the connection now belongs to the seat
     table_.leaves(sender);
     if (net::TSock* old = places_[seat].sock) {
-        old->OnInfo = nullptr, old->OnDisconnect = nullptr, old->OnDrop = nullptr;
+        old->disconnect(this);
         old->deleteLater();
     }
     release(seat);

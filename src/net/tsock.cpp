@@ -4,11 +4,12 @@
 
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QMetaMethod>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <atomic>
-#include <unordered_map>
+#include <utility>
 
 #include "net/diagnostics.h"
 
@@ -23,13 +24,6 @@ constexpr qint64 kReadChunk = 32768;
 constexpr int kLingerMs = 5000;
 
 std::atomic<ConnectionId> nextId{1};
-int hostLookups = 0;
-
-// Names already looked up, for the life of the process.
-std::unordered_map<QString, QHostAddress>& hostCache() {
-    static std::unordered_map<QString, QHostAddress> cache;
-    return cache;
-}
 
 bool startsWithDigit(const QString& s) { return !s.isEmpty() && s[0].isDigit(); }
 
@@ -39,8 +33,8 @@ struct PlatformError {
 };
 
 // Error numbers and names in the Winsock numbering that players quote in reports.
-PlatformError platformError(int qtError) {
-    switch (static_cast<QAbstractSocket::SocketError>(qtError)) {
+PlatformError platformError(QAbstractSocket::SocketError qtError) {
+    switch (qtError) {
     case QAbstractSocket::ConnectionRefusedError: return {10061, "WSAECONNREFUSED"};
     case QAbstractSocket::HostNotFoundError: return {11001, "WSAHOST_NOT_FOUND"};
     case QAbstractSocket::SocketAccessError: return {10013, "WSAEACCES"};
@@ -54,22 +48,14 @@ PlatformError platformError(int qtError) {
     }
 }
 
-QHostAddress lookUpHost(const QString& name) {
-    if (startsWithDigit(name)) return QHostAddress(name);
-    auto& cache = hostCache();
-    if (auto it = cache.find(name.toLower()); it != cache.end()) return it->second;
-    ++hostLookups;
-    QHostAddress found;
-    const QHostInfo info = QHostInfo::fromName(name);
-    for (const QHostAddress& a : info.addresses()) {
-        if (a.protocol() == QAbstractSocket::IPv4Protocol) { found = a; break; }
-        if (found.isNull()) found = a;
-    }
-    if (!found.isNull()) cache.emplace(name.toLower(), found);
-    return found;
-}
-
 }  // namespace
+
+QString errorText(QAbstractSocket::SocketError error) {
+    const PlatformError e = platformError(error);
+    return QStringLiteral("Error #%1 (%2)")
+        .arg(e.number)
+        .arg(e.name ? QString::fromLatin1(e.name) : QStringLiteral("UNKNOWN ERROR"));
+}
 
 TSock::TSock(QObject* parent) : QObject(parent), id_(nextId++) {}
 
@@ -78,11 +64,7 @@ TSock::~TSock() {
     detach();
 }
 
-int TSock::HostLookups() { return hostLookups; }
-
-void TSock::info(int code, const QString& text) {
-    if (OnInfo) OnInfo(this, code, text);
-}
+void TSock::info(int code, const QString& text) { emit OnInfo(this, code, text); }
 
 void TSock::SetHostName(const QString& name) {
     if (connected_) info(InfoLookup, QStringLiteral("Setting HostName While Connected Has No Effect"));
@@ -125,27 +107,50 @@ void TSock::SetListen(bool on) {
     const quint16 port = lookUpPort();
     auto* server = new QTcpServer(this);
     server->setListenBacklogSize(5);
-    const QHostAddress any = hostName_.isEmpty() ? QHostAddress(QHostAddress::Any) : lookUpHost(hostName_);
-    if (!server->listen(any, port)) {
+    // Listening takes an address, never a name: nothing waits for a look-up.
+    const QHostAddress any = hostName_.isEmpty() ? QHostAddress(QHostAddress::Any) : QHostAddress(hostName_);
+    if (any.isNull() || !server->listen(any, port)) {
         delete server;
         throw ESockException("Listen - Error Binding Socket");
     }
-    connect(server, &QTcpServer::newConnection, this, [this] {
-        if (OnAccept) OnAccept(this);
-    });
+    connect(server, &QTcpServer::newConnection, this, [this] { emit OnAccept(this); });
     server_ = server;
     listening_ = true;
     info(InfoListen, QStringLiteral("Listening Started"));
 }
 
 bool TSock::Open() {
-    if (socket_ || listening_ || connecting_ >= 0) return connected_;
+    if (socket_ || listening_ || connecting_ >= 0 || lookup_ >= 0) return connected_;
     const quint16 port = lookUpPort();
     info(InfoLookup, QStringLiteral("Lookup Of Host ") + hostName_);
-    const QHostAddress address = lookUpHost(hostName_);
-    if (address.isNull()) throw ESockException("Host Lookup - Could Not Find Host Entry");
-    startHandshake(address, port);
+    QHostAddress address;
+    if (address.setAddress(hostName_)) {
+        startHandshake(address, port);
+    } else if (startsWithDigit(hostName_) || hostName_.isEmpty()) {
+        throw ESockException("Host Lookup - Could Not Find Host Entry");
+    } else {
+        // A name is asked for without waiting (a slow name server must not
+        // hold the window), afresh each time; the answer starts the handshake.
+        lookup_ = QHostInfo::lookupHost(hostName_, this, [this, port, open = ++opens_](const QHostInfo& found) {
+            hostFound(found, port, open);
+        });
+    }
     return connected_;
+}
+
+void TSock::hostFound(const QHostInfo& found, quint16 port, quint64 open) {
+    lookup_ = -1;
+    if (open != opens_) return;  // closed, or opened again, meanwhile
+    QHostAddress address;
+    for (const QHostAddress& a : found.addresses()) {
+        if (a.protocol() == QAbstractSocket::IPv4Protocol) {
+            address = a;
+            break;
+        }
+        if (address.isNull()) address = a;
+    }
+    if (address.isNull()) return errorNotification(QAbstractSocket::HostNotFoundError);
+    startHandshake(address, port);
 }
 
 void TSock::attach(QTcpSocket* socket) {
@@ -158,12 +163,12 @@ void TSock::attach(QTcpSocket* socket) {
     connect(socket, &QTcpSocket::bytesWritten, this, &TSock::writeNotification);
     connect(socket, &QTcpSocket::disconnected, this, &TSock::peerClosed);
     connect(socket, &QTcpSocket::errorOccurred, this,
-            [this](QAbstractSocket::SocketError e) { errorNotification(static_cast<int>(e)); });
+            &TSock::errorNotification);
     connect(socket, &QTcpSocket::connected, this, [this] {
         socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         connected_ = true;
         info(InfoConnect, QStringLiteral("Non-Blocking Socket Connected"));
-        if (OnConnect) OnConnect(this);
+        emit OnConnect(this);
     });
 }
 
@@ -175,10 +180,12 @@ bool TSock::Accept(TSock*& place) {
         return false;
     }
     auto* sock = new TSock(this);
-    sock->OnRead = OnRead;
-    sock->OnWrite = OnWrite;
-    sock->OnDisconnect = OnDisconnect;
-    sock->OnInfo = OnInfo;
+    // The listener's bindings hear the new component too.
+    connect(sock, &TSock::OnRead, this, &TSock::OnRead);
+    connect(sock, &TSock::OnWrite, this, &TSock::OnWrite);
+    connect(sock, &TSock::OnDisconnect, this, &TSock::OnDisconnect);
+    connect(sock, &TSock::OnInfo, this, &TSock::OnInfo);
+    connect(sock, &TSock::OnError, this, &TSock::OnError);
     sock->portName_ = portName_;
     QHostAddress peer = taken->peerAddress();
     bool mapped = false;
@@ -238,7 +245,7 @@ void TSock::readNotification() {
         received_.append(socket_->read(kReadChunk));
         info(InfoReceive, QStringLiteral("Non-Blocking Incoming Data"));
         if (!self) return;
-        if (OnRead) OnRead(this, static_cast<int>(received_.size()));
+        emit OnRead(this, static_cast<int>(received_.size()));
     }
 }
 
@@ -246,16 +253,15 @@ void TSock::writeNotification() {
     if (!unsent_.isEmpty()) Send(QByteArray());
     if (!socket_) return;
     info(InfoSend, QStringLiteral("Non-Blocking Outgoing Data"));
-    if (OnWrite) OnWrite(this);
+    emit OnWrite(this);
 }
 
-void TSock::errorNotification(int qtError) {
+void TSock::errorNotification(QAbstractSocket::SocketError error) {
     // A peer's close is a close notification, not an error.
-    if (qtError == QAbstractSocket::RemoteHostClosedError) return;
-    const PlatformError e = platformError(qtError);
-    info(InfoError, QStringLiteral("Error #%1 (%2)")
-                        .arg(e.number)
-                        .arg(e.name ? QString::fromLatin1(e.name) : QStringLiteral("UNKNOWN ERROR")));
+    if (error == QAbstractSocket::RemoteHostClosedError) return;
+    QPointer<TSock> self(this);
+    emit OnError(this, error);
+    if (!self) return;
     // A reset connection can no longer be used: treat it like a peer close.
     if (socket_ && connected_ && socket_->state() == QAbstractSocket::UnconnectedState) peerClosed();
 }
@@ -266,15 +272,15 @@ void TSock::peerClosed() {
     // Bytes that arrived with the close are delivered first.
     if (socket_->bytesAvailable() > 0 && !dropping_) readNotification();
     if (!self) return;
-    if (OnDisconnect) OnDisconnect(this);
+    emit OnDisconnect(this);
     if (self) Close();
 }
 
 void TSock::Drop(const QString& reason) {
     if (dropping_ || !socket_) return;
     dropping_ = true;
-    if (OnDrop)
-        OnDrop(this, reason);
+    if (isSignalConnected(QMetaMethod::fromSignal(&TSock::OnDrop)))
+        emit OnDrop(this, reason);
     else
         standardLog().write(id_, "", "closing connection from " + hostName_.toStdString() + ": " +
                                          escapeForLog(reason.toStdString()));
@@ -284,7 +290,7 @@ void TSock::Drop(const QString& reason) {
     socket_->abort();
     QTimer::singleShot(0, this, [self = QPointer<TSock>(this)] {
         if (!self || !self->dropping_) return;
-        if (self->OnDisconnect) self->OnDisconnect(self);
+        emit self->OnDisconnect(self);
         if (self) self->Close();
     });
 }
@@ -313,6 +319,7 @@ bool TSock::Close() {
     const bool hadSocket = socket_ != nullptr || server_ != nullptr;
     if (socket_ && dropping_) socket_->abort();
     ++opens_;
+    if (lookup_ >= 0) QHostInfo::abortHostLookup(std::exchange(lookup_, -1));
     stopHandshake();
     detach();
     if (server_) {

@@ -1,19 +1,21 @@
 // TSock: an event-driven, non-blocking stream socket component. The owner sets
-// a host and a port name, opens or listens, sends text, and is told by events
-// when bytes arrive, when a connection waits, when the peer closed, and what
-// the component is doing (information events with a code and a text).
+// a host and a port name, opens or listens, sends text, and is told by the
+// component's signals when bytes arrive, when a connection waits, when the
+// peer closed, what failed (an error value, made text only where shown), and
+// what the component is doing (information with a code and a text).
 #pragma once
 
+#include <QAbstractSocket>
 #include <QByteArray>
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <functional>
 #include <stdexcept>
 
 #include "net/inbox.h"
 
+class QHostInfo;
 class QSocketNotifier;
 class QTcpServer;
 class QTcpSocket;
@@ -28,7 +30,8 @@ public:
 
 enum class SocketType { stStream, stDatagram };
 
-// Information codes passed to OnInfo.
+// Information codes passed to OnInfo. Errors (code 7) come through OnError
+// as a value; errorText gives their code 7 text.
 enum InfoCode {
     InfoLookup = 0,
     InfoConnect = 1,
@@ -39,6 +42,10 @@ enum InfoCode {
     InfoAccept = 6,
     InfoError = 7,
 };
+
+// "Error #10061 (WSAECONNREFUSED)": the error's number and name in the
+// Winsock numbering that players quote in reports.
+QString errorText(QAbstractSocket::SocketError error);
 
 class TSock : public QObject {
     Q_OBJECT
@@ -59,6 +66,8 @@ public:
     bool Connected() const { return connected_; }
     // Drop was called: the connection is on its way out.
     bool Dropping() const { return dropping_; }
+    // Open is waiting for the host name's addresses.
+    bool LookingUp() const { return lookup_ >= 0; }
 
     bool Open();
     bool Accept(TSock*& place);
@@ -87,15 +96,21 @@ public:
     ConnectionId Id() const { return id_; }
     quint16 LocalPort() const;  // the port actually bound or used; tests listen on "0"
     QHostAddress LocalAddress() const;  // the address bound (Any when listening on all)
-    static int HostLookups();   // name look-ups made so far (the rest came from the cache)
 
-    std::function<void(TSock*)> OnConnect;
-    std::function<void(TSock*)> OnDisconnect;
-    std::function<void(TSock*, int code, const QString& text)> OnInfo;
-    std::function<void(TSock*, int count)> OnRead;
-    std::function<void(TSock*)> OnWrite;
-    std::function<void(TSock*)> OnAccept;
-    std::function<void(TSock*, const QString& reason)> OnDrop;
+signals:
+    // The component's events. A component taken by Accept passes its
+    // OnRead, OnWrite, OnDisconnect, OnInfo and OnError on to its listener's
+    // (the bindings it copies); its owner may listen to it directly instead.
+    void OnConnect(velmora::net::TSock* sender);
+    void OnDisconnect(velmora::net::TSock* sender);
+    void OnInfo(velmora::net::TSock* sender, int code, const QString& text);
+    // A connection attempt failed, or an open connection broke.
+    void OnError(velmora::net::TSock* sender, QAbstractSocket::SocketError error);
+    void OnRead(velmora::net::TSock* sender, int count);
+    void OnWrite(velmora::net::TSock* sender);
+    void OnAccept(velmora::net::TSock* sender);
+    // Drop's reason, told instead of the standard error line when connected.
+    void OnDrop(velmora::net::TSock* sender, const QString& reason);
 
 private:
     void info(int code, const QString& text);
@@ -104,9 +119,10 @@ private:
     void handToPlatform();
     void readNotification();
     void writeNotification();
-    void errorNotification(int qtError);
+    void errorNotification(QAbstractSocket::SocketError error);
     void peerClosed();
     quint16 lookUpPort();
+    void hostFound(const QHostInfo& found, quint16 port, quint64 open);
     // tsock_connect.cpp: the handshake of Open, watched here.
     void startHandshake(const QHostAddress& address, quint16 port);
     void handshakeDone();
@@ -116,6 +132,7 @@ private:
     QString portName_;
     QTcpServer* server_ = nullptr;
     QTcpSocket* socket_ = nullptr;
+    int lookup_ = -1;                        // the name look-up under way, if any
     int connecting_ = -1;                    // the platform socket while its handshake runs
     QSocketNotifier* handshake_ = nullptr;
     quint64 opens_ = 0;                      // so a late failure of an earlier Open is not told

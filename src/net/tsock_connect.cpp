@@ -103,7 +103,7 @@ void TSock::handshakeDone() {
     attach(socket);
     connected_ = true;
     info(InfoConnect, QStringLiteral("Non-Blocking Socket Connected"));
-    if (OnConnect) OnConnect(this);
+    emit OnConnect(this);
 }
 
 void TSock::stopHandshake() {

@@ -269,7 +269,7 @@ TEST(Clipping, ChildLooksAtEveryWindow) {
         window->hide();
     }
     // A box sizes itself to its text: its buttons must still be read whole.
-    test::TchatParts::joinFailed(w, client::Session::JoinFailure::Refused);
+    test::TchatParts::joinFailed(w, client::HostConnection::JoinFailure::Refused);
     QMessageBox* box = test::TchatParts::noticeBox(w);
     ASSERT_TRUE(box && QTest::qWaitForWindowExposed(box));
     found << faults(box);

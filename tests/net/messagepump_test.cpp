@@ -29,11 +29,11 @@ struct Wire : testing::Test {
                 handled.push_back(std::string(name) + "+" + std::string(p));
             });
         listener.SetPortName("0");
-        listener.OnAccept = [this](TSock* l) { l->Accept(accepted); };
-        listener.OnRead = [this](TSock* s, int) { pump.readFrom(s); };
-        listener.OnInfo = [this](TSock*, int, const QString& t) {
+        QObject::connect(&listener, &TSock::OnAccept, [this](TSock* l) { l->Accept(accepted); });
+        QObject::connect(&listener, &TSock::OnRead, [this](TSock* s) { pump.readFrom(s); });
+        QObject::connect(&listener, &TSock::OnInfo, [this](TSock*, int, const QString& t) {
             if (t == "Socket Closed") closed = true;
-        };
+        });
         listener.SetListen(true);
         client.SetHostName("127.0.0.1");
         client.SetPortName(QString::number(listener.LocalPort()));

@@ -39,9 +39,9 @@ inline quint16 lobbyStandInPort() {
 // Silent window options joining or hosting on `port` (0: a free one).
 inline client::TchatOptions quietOptions(quint16 port, std::vector<QString>* played = nullptr) {
     client::TchatOptions o;
-    o.session.hostPort = QString::number(port);
-    o.session.dispatchMs = 0;
-    o.session.lobbyPort = QString::number(lobbyStandInPort());
+    o.connection.hostPort = QString::number(port);
+    o.connection.dispatchMs = 0;
+    o.connection.lobbyPort = QString::number(lobbyStandInPort());
     o.soundOutput = std::make_unique<SilentOutput>(played);
     o.askName = false;  // the first start's name question has a test of its own
     return o;

@@ -11,7 +11,7 @@
 namespace velmora::client {
 
 struct TchatParts {
-    static Session& session(Tchat& w) { return *w.session_; }
+    static HostConnection& connection(Tchat& w) { return *w.connection_; }
     static ChatView* mainchat(Tchat& w) { return w.mainchat_; }
     static QLineEdit* mychat(Tchat& w) { return w.mychat_; }
     static BoardPanel* board(Tchat& w) { return w.board_; }
@@ -35,7 +35,7 @@ struct TchatParts {
     static windows::SideWindows& sideWindows(Tchat& w) { return *w.side_; }
     static windows::Thostjoin* hostJoinDialog(Tchat& w) { return w.hostJoin_; }
     // The box a join that found no game opens.
-    static void joinFailed(Tchat& w, Session::JoinFailure failure) { w.joinFailed(failure); }
+    static void joinFailed(Tchat& w, HostConnection::JoinFailure failure) { w.joinFailed(failure); }
 };
 
 }  // namespace velmora::client

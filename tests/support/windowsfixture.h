@@ -23,8 +23,8 @@ struct Windows : testing::Test {
     bool resumeSaved = false;  // as --resume
     client::Tchat& open(QStringList params, quint16 port = 0, QString lobbyPort = QString()) {
         client::TchatOptions o = quietOptions(port, &played);
-        if (!lobbyPort.isEmpty()) o.session.lobbyPort = lobbyPort;
-        if (joinTimeoutMs > 0) o.session.joinTimeoutMs = joinTimeoutMs;
+        if (!lobbyPort.isEmpty()) o.connection.lobbyPort = lobbyPort;
+        if (joinTimeoutMs > 0) o.connection.joinTimeoutMs = joinTimeoutMs;
         o.resumeSaved = resumeSaved;
         windows.push_back(std::make_unique<HostedWindow>(std::move(params), std::move(o)));
         windows.back()->window.show();

@@ -33,7 +33,7 @@ const QColor kWindowColour(153, 115, 72);
 Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     : QMainWindow(parent),
       params_(std::move(params)),
-      session_(std::make_unique<Session>(options.session)),
+      connection_(std::make_unique<HostConnection>(options.connection)),
       portMapper_(std::move(options.portMapper)),
       resumeAtStart_(options.resumeSaved),
       said_(options.said),
@@ -73,11 +73,11 @@ Tchat::Tchat(QStringList params, TchatOptions options, QWidget* parent)
     });
     connect(board_->button_start(), &QPushButton::clicked, this, &Tchat::button_startClick);
     connect(board_, &BoardPanel::seatMenuRequested, this, &Tchat::label_playername1ContextPopup);
-    connect(session_.get(), &Session::closed, this, &Tchat::connectionEnded);
-    connect(session_.get(), &Session::lost, this, &Tchat::connectionLost);
-    connect(session_.get(), &Session::reconnectAttempt, this, &Tchat::showAttempt);
-    connect(session_.get(), &Session::restored, this, &Tchat::connectionRestored);
-    connect(session_.get(), &Session::joinFailed, this, &Tchat::joinFailed);
+    connect(connection_.get(), &HostConnection::closed, this, &Tchat::connectionEnded);
+    connect(connection_.get(), &HostConnection::lost, this, &Tchat::connectionLost);
+    connect(connection_.get(), &HostConnection::reconnectAttempt, this, &Tchat::showAttempt);
+    connect(connection_.get(), &HostConnection::restored, this, &Tchat::connectionRestored);
+    connect(connection_.get(), &HostConnection::joinFailed, this, &Tchat::joinFailed);
 }
 
 Tchat::~Tchat() = default;
@@ -103,11 +103,11 @@ void Tchat::hookTable() {
         if (!isActiveWindow()) QApplication::alert(this);
     };
     ActionHooks hooks;
-    hooks.send = [this](const std::string& t) { return session_->send(t); };
-    hooks.connected = [this] { return session_->connected(); };
+    hooks.send = [this](const std::string& t) { return connection_->send(t); };
+    hooks.connected = [this] { return connection_->connected(); };
     hooks.notice = [this, text](const std::string& t) { showNotice(text(t), false); };
     hooks.sound = table_.hooks.sound;
-    hooks.playerName = [this] { return session_->playerName.toStdString(); };
+    hooks.playerName = [this] { return connection_->playerName.toStdString(); };
     actions_ = std::make_unique<TableActions>(table_, std::move(hooks));
     table_.onChanged([board = board_] { board->refresh(); });
     TableView* view = board_->tableView();
@@ -136,8 +136,8 @@ void Tchat::buildChatPanel() {
     layout->setSpacing(2);
     mainchat_ = new ChatView(panel);
     auto* input = new ChatInput(panel);
-    const ChatSender sender{[this](const std::string& t) { return session_->send(t); },
-                            [this] { return session_->ownSeat(); }, [this] { return session_->connected(); }};
+    const ChatSender sender{[this](const std::string& t) { return connection_->send(t); },
+                            [this] { return connection_->ownSeat(); }, [this] { return connection_->connected(); }};
     input->setSender(sender);
     mychat_ = input;
     mainchat_->setInputLine(mychat_);
@@ -185,9 +185,9 @@ void Tchat::buildOptions() {
 }
 
 void Tchat::closeEvent(QCloseEvent* event) {
-    if (!leaving_ && table_.gameOn && session_->connected()) {
+    if (!leaving_ && table_.gameOn && connection_->connected()) {
         event->ignore();
-        const QString question = session_->manages()
+        const QString question = connection_->manages()
                                      ? tr("A game is under way. Exit and end it for everyone at the table?")
                                      : tr("A game is under way. Exit and leave your seat to the computer?");
         confirmThen(question, [this] { closeNow(); });
@@ -199,7 +199,7 @@ void Tchat::closeEvent(QCloseEvent* event) {
 }
 
 void Tchat::label_playername1ContextPopup(int seat, const QPoint& globalPos) {
-    const bool host = session_->manages();
+    const bool host = connection_->manages();
     QMenu* menu = menus_->menu(MainMenus::Menu::Seat);
     for (QAction* a : menu->actions()) a->setEnabled(host);
     if (table_.name(seat) == "<Waiting>")
@@ -208,13 +208,13 @@ void Tchat::label_playername1ContextPopup(int seat, const QPoint& globalPos) {
     menu->popup(globalPos);
 }
 
-void Tchat::RemoveFromGame1Click() { session_->kicking(kickTarget_); }
-void Tchat::SettoJustWatch1Click() { session_->requestJustWatch(kickTarget_, true); }
-void Tchat::UnsetJustWatch1Click() { session_->requestJustWatch(kickTarget_, false); }
+void Tchat::RemoveFromGame1Click() { connection_->kicking(kickTarget_); }
+void Tchat::SettoJustWatch1Click() { connection_->requestJustWatch(kickTarget_, true); }
+void Tchat::UnsetJustWatch1Click() { connection_->requestJustWatch(kickTarget_, false); }
 
 void Tchat::JustWatch1Click() {
-    if (session_->connected() && session_->ownSeat() <= kSeatCount)
-        session_->requestJustWatch(session_->ownSeat(), !action("JustWatch1")->isChecked());
+    if (connection_->connected() && connection_->ownSeat() <= kSeatCount)
+        connection_->requestJustWatch(connection_->ownSeat(), !action("JustWatch1")->isChecked());
 }
 
 void Tchat::button_startClick() {
@@ -223,7 +223,7 @@ void Tchat::button_startClick() {
         if (std::exchange(unfinishedOffered_, false)) side_->download()->setSavedGame(false, {});
         actions_->button_startClick();
     };
-    if (!table_.gameOn && unfinishedOffered_ && session_->connected())
+    if (!table_.gameOn && unfinishedOffered_ && connection_->connected())
         return ask(tr("An unfinished game is saved. Start a new game instead? The unfinished game cannot be "
                       "resumed then."),
                    start);
@@ -285,13 +285,13 @@ void Tchat::processparams() {
         addlinetochat(tr("Loading Solo Game..Please wait."));
         // Why the game before this one ended, when it ended on its own.
         if (!said_.isEmpty()) addlinetochat(said_);
-        session_->hostAddress = QStringLiteral("127.0.0.1");
+        connection_->hostAddress = QStringLiteral("127.0.0.1");
         // The name the player gave once, here or in the Host/Join dialog.
         Settings settings;
         settings.load();
         const QString saved = settings.text(SettingKey::Playername).trimmed().left(windows::Thostjoin::kMaxName);
         if (!saved.isEmpty() || !askName_) {
-            if (!saved.isEmpty()) session_->playerName = saved;
+            if (!saved.isEmpty()) connection_->playerName = saved;
             return startSolo();
         }
         const int max = windows::Thostjoin::kMaxName;
@@ -302,19 +302,19 @@ void Tchat::processparams() {
                 kept.set(SettingKey::Playername, name);
                 kept.save(SettingGroup::Recent);
             }
-            session_->playerName = name;
+            connection_->playerName = name;
             startSolo();
         });
         return;
     }
     addlinetochat(tr("Loading Multi-player Game.. Please Wait."));
-    session_->playerName = params_.value(0);
-    session_->hostAddress = params_.value(1);
+    connection_->playerName = params_.value(0);
+    connection_->hostAddress = params_.value(1);
     if (params_.size() < 3) return;
     const bool hosting = params_[2] == QLatin1String("true");
     const bool started = hosting ? hostpress() : joinpress();
     if (!started) return;
-    session_->openLobbyLink();
+    connection_->openLobbyLink();
     if (hosting && resumeAtStart_) resumeAtStart();
 }
 
@@ -333,7 +333,7 @@ bool Tchat::hostpress(bool solo) {
         qCWarning(net::lcClient) << "this window was given no host to start";
         return false;
     }
-    const QString error = session_->hostpress(*host_, solo);
+    const QString error = connection_->hostpress(*host_, solo);
     if (!error.isEmpty()) {
         hostFailed(error);
         return false;
@@ -355,9 +355,9 @@ void Tchat::offerStart(bool showButton) {
 }
 
 bool Tchat::joinpress(bool again) {
-    const QString error = session_->joinpress(again);
+    const QString error = connection_->joinpress(again);
     if (!error.isEmpty()) {
-        joinFailed(Session::JoinFailure::NameNotFound);
+        joinFailed(HostConnection::JoinFailure::NameNotFound);
         return false;
     }
     table_.setShowStart(false);
@@ -382,7 +382,7 @@ void Tchat::connectionEnded() {
     if (reconnectBox_) reconnectBox_->disconnect(this), reconnectBox_->close();
     // A notice that ends the game ("Game is full") closes the window itself;
     // after the host's own end the window stays for the first screen.
-    if ((closeAfterNotice_ && notice_) || session_->hostEnded()) return;
+    if ((closeAfterNotice_ && notice_) || connection_->hostEnded()) return;
     if (leaving_) return closeNow();
     // Never gone without a word: the first screen, with what happened.
     const QString said = reconnect_ == Reconnect::Cancelled ? tr("You stopped reconnecting and left the game.")

@@ -1,6 +1,6 @@
 // The main window `Tchat`: the board, the chat panel, the menus, and the
 // handlers of the connection layer's messages. The network side lives in
-// Session; chat in ChatView; sounds in Sounds.
+// HostConnection; chat in ChatView; sounds in Sounds.
 #pragma once
 
 #include <QLineEdit>
@@ -16,7 +16,7 @@
 #include "client/art/colortext.h"
 #include "client/window/hostcontrol.h"
 #include "client/chat/phrasegate.h"
-#include "client/window/session.h"
+#include "client/window/hostconnection.h"
 #include "client/sound/sounds.h"
 #include "client/model/actions.h"
 #include "client/model/seating.h"
@@ -51,7 +51,7 @@ class Sounds;
 
 
 struct TchatOptions {
-    SessionOptions session;
+    HostConnectionOptions connection;
     std::unique_ptr<SoundOutput> soundOutput;  // null: Qt Multimedia
     // Hosting for others: opens the port on the router (null: left alone).
     std::unique_ptr<net::PortMapper> portMapper;
@@ -161,7 +161,7 @@ private:
     void startSolo();  // the solo table and the first screen, once the name is known
     bool joinpress(bool again = false);
     // tchat_network.cpp: what failed, in a player's words, and the ways on.
-    void joinFailed(Session::JoinFailure failure);
+    void joinFailed(HostConnection::JoinFailure failure);
     void hostFailed(const QString& error);
     // Starts again at the solo table, its chat saying `said` when not empty.
     void backToFirstScreen(const QString& said = {});
@@ -177,7 +177,7 @@ private:
     TableModel table_;
     std::unique_ptr<TableActions> actions_;
     std::unique_ptr<Seating> seating_;
-    std::unique_ptr<Session> session_;
+    std::unique_ptr<HostConnection> connection_;
     std::unique_ptr<net::PortMapper> portMapper_;  // gone with the window, and the mapping with it
     QString routerStatus_;  // what the router said, for the host-or-join dialog
     QString tableAddress_;  // where friends join a table hosted for them

@@ -15,15 +15,15 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 }  // namespace
 
 void Tchat::registerHandlers() {
-    net::Dispatcher& d = session_->dispatcher();
+    net::Dispatcher& d = connection_->dispatcher();
     using Handler = std::function<void(std::string_view)>;
     auto add = [&d](const char* name, Handler h) {
         d.add(name, [h = std::move(h)](std::string_view payload, net::ConnectionId) { h(payload); });
     };
     auto chat = [this](std::string_view p) { mainchat_->chatrecieved(text(p)); };
     add(cmd::kSendlogininfo, [this](std::string_view p) {
-        session_->sendloginfo(p);
-        table_.ownSeat = session_->ownSeat();
+        connection_->sendloginfo(p);
+        table_.ownSeat = connection_->ownSeat();
     });
     add(cmd::kChat, chat);
     add(cmd::kAction, chat);
@@ -47,8 +47,8 @@ void Tchat::registerHandlers() {
     add(cmd::kFull, [this](std::string_view) { showNotice(tr("Game is full"), true); });
     add(cmd::kJustwatching, seated(&Seating::watching));
     add(cmd::kOwner, [this](std::string_view p) { tableowner(p); });
-    add(cmd::kSeattoken, [this](std::string_view p) { session_->seattoken(p); });
-    add(cmd::kRejoinrefused, [this](std::string_view) { session_->rejoinrefused(); });
+    add(cmd::kSeattoken, [this](std::string_view p) { connection_->seattoken(p); });
+    add(cmd::kRejoinrefused, [this](std::string_view) { connection_->rejoinrefused(); });
     add(cmd::kHostclosing, [this](std::string_view) { hostEnded(); });
     for (const TableModel::Event& e : TableModel::events())
         add(e.command, [this, h = e.handler](std::string_view p) { table_.handle(h, p); });
@@ -57,8 +57,8 @@ void Tchat::registerHandlers() {
 // A headless host names the table's owner, who gets the hosting player's
 // Start Game; mid-game it waits in the File menu.
 void Tchat::tableowner(std::string_view payload) {
-    if (wire::toInt(payload) != session_->ownSeat()) return;
-    session_->becomeOwner();
+    if (wire::toInt(payload) != connection_->ownSeat()) return;
+    connection_->becomeOwner();
     offerStart(table_.currentPlayer == 0 || table_.waitingForHost || table_.showWinner);
 }
 

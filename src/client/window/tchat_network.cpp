@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTcpServer>
 
-#include "client/window/session.h"
+#include "client/window/hostconnection.h"
 #include "client/window/tchat.h"
 
 namespace velmora::client {
@@ -13,21 +13,21 @@ namespace {
 
 constexpr int kPortsTried = 20;  // the ports after a taken one that are offered
 
-QString failureText(Session::JoinFailure failure, const QString& where) {
+QString failureText(HostConnection::JoinFailure failure, const QString& where) {
     switch (failure) {
-        case Session::JoinFailure::Refused:
+        case HostConnection::JoinFailure::Refused:
             return Tchat::tr("Nobody is hosting a game at %1: the computer there refused the connection. "
                              "Check the address and the port, and ask the host whether the game is open.")
                 .arg(where);
-        case Session::JoinFailure::Unreachable:
+        case HostConnection::JoinFailure::Unreachable:
             return Tchat::tr("%1 cannot be reached from this computer. Check the address and your network "
                              "connection.")
                 .arg(where);
-        case Session::JoinFailure::NoAnswer:
+        case HostConnection::JoinFailure::NoAnswer:
             return Tchat::tr("There was no answer from %1. The computer may be switched off, or a firewall may "
                              "be in the way.")
                 .arg(where);
-        case Session::JoinFailure::NameNotFound:
+        case HostConnection::JoinFailure::NameNotFound:
             break;
     }
     return Tchat::tr("No computer named %1 was found. Check the spelling of the address.").arg(where);
@@ -57,19 +57,19 @@ void Tchat::offerWays(const QString& text, const std::vector<std::pair<QString, 
     box->open();
 }
 
-void Tchat::joinFailed(Session::JoinFailure failure) {
-    const QString where = session_->hostAddress;
+void Tchat::joinFailed(HostConnection::JoinFailure failure) {
+    const QString where = connection_->hostAddress;
     addlinetochat(tr("Could not join the game at %1.").arg(where));
     offerWays(failureText(failure, where),
               {{tr("Try Again"), [this] {
                     addlinetochat(tr("Loading Multi-player Game.. Please Wait."));
-                    if (joinpress(true)) session_->openLobbyLink();
+                    if (joinpress(true)) connection_->openLobbyLink();
                 }},
                {tr("Back"), [this] { backToFirstScreen(); }}});
 }
 
 void Tchat::hostFailed(const QString& error) {
-    const QString port = session_->hostPort();
+    const QString port = connection_->hostPort();
     const quint16 other = freePortAfter(quint16(port.toUInt()));
     if (error != QLatin1String("Listen - Error Binding Socket") || other == 0) {
         offerWays(error, {{tr("Back"), [this] { backToFirstScreen(); }}});
@@ -80,8 +80,8 @@ void Tchat::hostFailed(const QString& error) {
                   .arg(port)
                   .arg(other),
               {{tr("Host on Port %1").arg(other), [this, other] {
-                    session_->setHostPort(QString::number(other));
-                    if (hostpress()) session_->openLobbyLink();
+                    connection_->setHostPort(QString::number(other));
+                    if (hostpress()) connection_->openLobbyLink();
                 }},
                {tr("Back"), [this] { backToFirstScreen(); }}});
 }

@@ -26,7 +26,7 @@ void Tchat::connectionLost() {
     // Cancel gives up: the first screen follows, saying so.
     connect(box, &QMessageBox::finished, this, [this] {
         reconnect_ = Reconnect::Cancelled;
-        session_->cancelReconnect();
+        connection_->cancelReconnect();
     });
     box->open();
 }
@@ -42,13 +42,13 @@ void Tchat::connectionRestored() {
     const TableModel::Batch told(table_);
     table_.clearall();
     seating_->forgetAll();
-    table_.ownSeat = session_->ownSeat();
+    table_.ownSeat = connection_->ownSeat();
     table_.changed();
 }
 
 // The host ends the game on purpose: say so, then offer the first screen.
 void Tchat::hostEnded() {
-    session_->hostclosing();
+    connection_->hostclosing();
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Velmora"),
                                 tr("The host has ended the game."), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("box_hostended"));

@@ -3,7 +3,7 @@
 #include <QAction>
 
 #include "client/settings/playerfiles.h"
-#include "client/window/session.h"
+#include "client/window/hostconnection.h"
 #include "client/window/tchat.h"
 #include "windows/sidewindows.h"
 
@@ -38,7 +38,7 @@ void Tchat::loadchecklist() {
 
 void Tchat::recordGame(const QString& winner) {
     // A spectator's tally is not touched.
-    const int own = session_->ownSeat();
+    const int own = connection_->ownSeat();
     if (own < 1 || own > kSeatCount) return;
     loadchecklist();
     side_->tallylist()->addgame(winner);

@@ -11,7 +11,7 @@
 #include "client/settings/optionsmenu.h"
 #include "client/settings/playerfiles.h"
 #include "client/window/relaunch.h"
-#include "client/window/session.h"
+#include "client/window/hostconnection.h"
 #include "client/settings/settings.h"
 #include "client/window/tchat.h"
 #include "game/discovery.h"
@@ -51,7 +51,7 @@ QStringList recentGames(const Settings& settings) {
 windows::SideWindowHooks Tchat::sideWindowHooks() {
     windows::SideWindowHooks hooks;
     hooks.spylist = [this](windows::Tspylist& spies) {
-        connect(&spies, &windows::Tspylist::kick, this, [this](int place) { session_->kicking(place); });
+        connect(&spies, &windows::Tspylist::kick, this, [this](int place) { connection_->kicking(place); });
     };
     hooks.help = [](windows::Thelp& help) {
         help.appendSection(kGamePlayPage, tr("Keys"), KeyboardPlay::helpHtml());
@@ -93,13 +93,13 @@ void Tchat::chooseComputerPlayers(int count) {
         settings.set(SettingKey::Computerplayers, count);
         settings.save(SettingGroup::Solo);
     }
-    if (host_ && session_->hosting()) host_->setComputerSeats(count);
+    if (host_ && connection_->hosting()) host_->setComputerSeats(count);
 }
 
 // A game started meanwhile ends only when the player says so; the table is
 // then told afresh by the snapshot that follows.
 void Tchat::resumeSavedGame() {
-    if (!host_ || !session_->hosting()) return;
+    if (!host_ || !connection_->hosting()) return;
     if (host_->savedGame().withOthers && params_.isEmpty()) {
         side_->download()->setSavedGame(true, {});   // still offered if the dialog is cancelled
         return openHostToResume();
@@ -141,8 +141,8 @@ void Tchat::openHostJoin(bool host, bool joinOnly) {
     Settings settings;
     settings.load();
     // The name given at launch, else the one kept.
-    QString name = params_.isEmpty() ? settings.text(SettingKey::Playername) : session_->playerName;
-    if (name.isEmpty() && session_->playerName != QLatin1String("You")) name = session_->playerName;
+    QString name = params_.isEmpty() ? settings.text(SettingKey::Playername) : connection_->playerName;
+    if (name.isEmpty() && connection_->playerName != QLatin1String("You")) name = connection_->playerName;
     hostJoin_->setRecent(name, recentGames(settings));
     hostJoin_->setOwnAddresses(ownAddresses());
     hostJoin_->setAnnounce(settings.flag(SettingKey::Announcetable));
@@ -193,7 +193,7 @@ void Tchat::openRouterPort() {
     });
     connect(portMapper_.get(), &net::PortMapper::failed, this,
             [tell](const QString& reason) { tell(reason + QLatin1Char('.')); });
-    portMapper_->open(session_->hostedPort());
+    portMapper_->open(connection_->hostedPort());
 }
 
 }  // namespace velmora::client
@@ -204,8 +204,8 @@ namespace velmora::client {
 // Table Address (the router's address instead, once it opened the port).
 void Tchat::tellTableAddress() {
     QStringList at;
-    for (const QString& a : ownAddresses()) at << windows::recentEntry(a, session_->hostedPort());
-    if (at.isEmpty()) at << windows::recentEntry(QStringLiteral("127.0.0.1"), session_->hostedPort());
+    for (const QString& a : ownAddresses()) at << windows::recentEntry(a, connection_->hostedPort());
+    if (at.isEmpty()) at << windows::recentEntry(QStringLiteral("127.0.0.1"), connection_->hostedPort());
     tableAddress_ = at.first();
     addlinetochat(tr("Table: friends on your network join you at %1.").arg(at.join(QStringLiteral(", "))));
     action("CopyAddress1")->setEnabled(true);

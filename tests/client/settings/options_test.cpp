@@ -111,7 +111,7 @@ TEST_F(Options, LongPasteStillReachesTheHostWithoutBeingCutOff) {
     input(w)->Paste1Click();
     input(w)->sendit();
     ASSERT_TRUE(waitUntil([&] { return test::TchatParts::mainchat(w)->toPlainText().contains("You chats: " + QString(100, QChar(0xE9))); }));
-    EXPECT_TRUE(test::TchatParts::session(w).connected());
+    EXPECT_TRUE(test::TchatParts::connection(w).connected());
     EXPECT_EQ(hosted->host.server().table().player(1).name, "You");
 }
 

@@ -39,7 +39,7 @@ struct Reconnect : testing::Test {
         ASSERT_TRUE(ann->waitFor("CMD_sendlogininfo+1"));
         ann->login(1, "Ann");
         client::TchatOptions o = test::quietOptions(proxy->port());
-        o.session.reconnect = {1, 5, giveUpMs, 2000, 100};
+        o.connection.reconnect = {1, 5, giveUpMs, 2000, 100};
         bob = std::make_unique<test::HostedWindow>(QStringList{"Bob", "127.0.0.1", "false"}, std::move(o));
         bob->window.show();
         ASSERT_TRUE(chatHas("You are Connected."));
@@ -69,7 +69,7 @@ struct Reconnect : testing::Test {
     // Back at seat 2 with the hand the host holds for it.
     bool backAtSeat() {
         return waitUntil([&] {
-            return TchatParts::session(window()).connected() && host->table().player(2).connected == 1 &&
+            return TchatParts::connection(window()).connected() && host->table().player(2).connected == 1 &&
                    table().ownSeat == 2 && shownHand() == hostHand(2);
         });
     }
@@ -85,7 +85,7 @@ TEST_F(Reconnect, ResetAndCutLinesComeBackToTheSeatWithTheHandAndThePoints) {
     proxy->down(true);
     proxy->reset();
     ASSERT_TRUE(chatHas("Connection lost: reconnecting…"));
-    ASSERT_TRUE(waitUntil([&] { return TchatParts::session(window()).attempt() >= 2; }));
+    ASSERT_TRUE(waitUntil([&] { return TchatParts::connection(window()).attempt() >= 2; }));
     ASSERT_NE(box("box_reconnect"), nullptr);
     EXPECT_TRUE(box("box_reconnect")->text().startsWith("Connection lost: reconnecting…\nAttempt "));
     EXPECT_TRUE(host->held(2));
@@ -140,7 +140,7 @@ TEST_F(Reconnect, CancelAndGivingUpGoBackToTheFirstScreenSayingSo) {
     box("box_reconnect")->button(QMessageBox::Cancel)->click();
     ASSERT_TRUE(waitUntil([&] { return !bob->relaunched.empty(); }));
     EXPECT_EQ(bob->relaunched[0], QStringList({"--said", "You stopped reconnecting and left the game."}));
-    EXPECT_FALSE(TchatParts::session(window()).reconnecting());
+    EXPECT_FALSE(TchatParts::connection(window()).reconnecting());
 
     bob.reset();
     proxy->down(false);
@@ -158,7 +158,7 @@ TEST_F(Reconnect, HostsOwnEndIsToldAndTheWindowStays) {
     host.reset();
     ASSERT_TRUE(waitUntil([&] { return box("box_hostended") != nullptr; }));
     EXPECT_EQ(box("box_hostended")->text(), "The host has ended the game.");
-    EXPECT_FALSE(TchatParts::session(window()).reconnecting());
+    EXPECT_FALSE(TchatParts::connection(window()).reconnecting());
     EXPECT_FALSE(chat().contains("Connection lost"));
     EXPECT_TRUE(window().isVisible());
     box("box_hostended")->button(QMessageBox::Ok)->click();
@@ -186,7 +186,7 @@ TEST(DesignedPeers, AWholeGameOverALineOfDesignedNamesOnly) {
     QObject::connect(&bob.window, &Tchat::gameFinished, [&](const QString& w) { finished.push_back(w); });
     bob.window.show();
     client::TableModel& t = TchatParts::table(bob.window);
-    ASSERT_TRUE(waitUntil([&] { return TchatParts::session(bob.window).connected() && t.ownSeat == 2; }));
+    ASSERT_TRUE(waitUntil([&] { return TchatParts::connection(bob.window).connected() && t.ownSeat == 2; }));
     ann.sendMessage("CMD_startgame+Ann+");
     ASSERT_TRUE(waitUntil([&] { return t.cardCount() == 10; }));
     ann.sendMessage("CMD_justwatch+1+1");

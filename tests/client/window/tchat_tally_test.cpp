@@ -36,7 +36,7 @@ struct TallyInWindow : testing::Test {
         w.reset();
         client::setPlayerFilesDir(QString());
     }
-    void run(const std::string& line) { test::TchatParts::session(*w).dispatcher().dispatch({line, 0}); }
+    void run(const std::string& line) { test::TchatParts::connection(*w).dispatcher().dispatch({line, 0}); }
     // The host announces the winner at `seat`.
     void won(int seat) { run("CMD_winner+" + std::to_string(seat) + "+1+11+2+9+3+9+4+9"); }
     windows::Ttallylist* tally() { return test::TchatParts::sideWindows(*w).tallylist(); }

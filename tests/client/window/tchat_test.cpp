@@ -45,11 +45,11 @@ TEST_F(Windows, SoloGameHostsAsYouAndConnectsToItsOwnHost) {
     EXPECT_TRUE(chat(w).startsWith("Loading Solo Game..Please wait.\nYou are Connected."));
     EXPECT_EQ(w.windowTitle(), "Velmora");
     EXPECT_EQ(seat(w, 1), "You");
-    EXPECT_EQ(test::TchatParts::session(w).ownSeat(), 1);
-    EXPECT_TRUE(test::TchatParts::session(w).hosting());
+    EXPECT_EQ(test::TchatParts::connection(w).ownSeat(), 1);
+    EXPECT_TRUE(test::TchatParts::connection(w).hosting());
     EXPECT_TRUE(test::TchatParts::board(w)->button_start()->isVisible());
     EXPECT_TRUE(test::TchatParts::action(w, "StartGame1")->isEnabled());
-    EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());
+    EXPECT_FALSE(test::TchatParts::connection(w).lobbyLinkOpen());
     EXPECT_TRUE(test::TchatParts::sideWindows(w).download()->isVisible());  // shown at every solo start
     EXPECT_EQ(serverOf(w).table().player(1).name, "You");
     EXPECT_FALSE(played.empty());  // the "entered" sound
@@ -67,7 +67,7 @@ TEST_F(Windows, IdleGameArmsNoTimer) {
                 out << QString::fromLatin1(o->metaObject()->className()) + u' ' + o->objectName();
             for (QObject* child : o->children()) walk(child);
         };
-        for (QObject* root : std::initializer_list<QObject*>{&w, &test::TchatParts::session(w), &serverOf(w)})
+        for (QObject* root : std::initializer_list<QObject*>{&w, &test::TchatParts::connection(w), &serverOf(w)})
             walk(root);
         return out;
     };
@@ -165,7 +165,7 @@ TEST_F(Windows, HostOrJoinHostsOnAFreePortAndASecondCopyJoinsIt) {
     ASSERT_TRUE(chatHas(solo, "You are Connected."));
     Tchat& ann = playWithOthers(solo, "Ann", "", true);
     ASSERT_TRUE(chatHas(ann, "You are Connected."));
-    EXPECT_TRUE(test::TchatParts::session(ann).hosting());
+    EXPECT_TRUE(test::TchatParts::connection(ann).hosting());
     EXPECT_EQ(serverOf(ann).port(), port);
 
     Tchat& other = open({"Bob", "127.0.0.1"});
@@ -224,8 +224,8 @@ TEST_F(Windows, TwoParametersOnlyShowTheLoadingNotice) {
     EXPECT_EQ(later.got.front(), "CMD_sendlogininfo+1");
     EXPECT_FALSE(test::TchatParts::sideWindows(w).madeDownload() && test::TchatParts::sideWindows(w).madeDownload()->isVisible());
     EXPECT_EQ(chat(w), "Loading Multi-player Game.. Please Wait.");
-    EXPECT_FALSE(test::TchatParts::session(w).connected());
-    EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());
+    EXPECT_FALSE(test::TchatParts::connection(w).connected());
+    EXPECT_FALSE(test::TchatParts::connection(w).lobbyLinkOpen());
     EXPECT_FALSE(test::TchatParts::board(w)->button_start()->isVisible());
 }
 
@@ -234,7 +234,7 @@ TEST_F(Windows, CapitalTrueJoinsInsteadOfHosting) {
     other.listen("0");
     Tchat& w = open({"Ann", "127.0.0.1", "True"}, other.port());
     ASSERT_TRUE(chatHas(w, "You are Connected."));
-    EXPECT_FALSE(test::TchatParts::session(w).hosting());
+    EXPECT_FALSE(test::TchatParts::connection(w).hosting());
     EXPECT_EQ(serverOf(w).port(), 0);  // its own host never listened
     EXPECT_EQ(other.table().player(1).name, "Ann");
     EXPECT_FALSE(test::TchatParts::board(w)->button_start()->isVisible());
@@ -248,7 +248,7 @@ TEST_F(Windows, TwoCopiesChatAndSeeEachOtherComeAndGo) {
     ASSERT_TRUE(chatHas(a, "You are Connected."));
     const quint16 port = serverOf(a).port();
     ASSERT_NE(port, 0);
-    EXPECT_TRUE(test::TchatParts::session(a).lobbyLinkOpen());
+    EXPECT_TRUE(test::TchatParts::connection(a).lobbyLinkOpen());
     ASSERT_TRUE(waitUntil([&] { return lobby.hasPendingConnections(); }));
     Tchat& b = open({"Bob", "127.0.0.1", "false"}, port);
     ASSERT_TRUE(chatHas(b, "You are Connected."));
@@ -285,7 +285,7 @@ TEST_F(Windows, FullTableShowsTheNoticeThenCloses) {
     }
     Tchat& w = open({"Late", "127.0.0.1", "no"}, other.port());
     bool ended = false;
-    QObject::connect(&test::TchatParts::session(w), &client::Session::closed, [&] { ended = true; });
+    QObject::connect(&test::TchatParts::connection(w), &client::HostConnection::closed, [&] { ended = true; });
     ASSERT_TRUE(waitUntil([&] { return test::TchatParts::noticeBox(w) != nullptr; }));
     EXPECT_EQ(test::TchatParts::noticeBox(w)->text(), "Game is full");
     ASSERT_TRUE(waitUntil([&] { return ended; }));  // the host has closed the connection
@@ -305,8 +305,8 @@ TEST_F(Windows, HostingOnATakenPortSaysSoAndOffersAnother) {
         QString("Port %1 is already in use on this computer").arg(squatter.serverPort())))
         << box->text().toStdString();
     EXPECT_FALSE(test::TchatParts::board(w)->button_start()->isVisible());
-    EXPECT_FALSE(test::TchatParts::session(w).connected());
-    EXPECT_FALSE(test::TchatParts::session(w).lobbyLinkOpen());  // start-up waits for the player
+    EXPECT_FALSE(test::TchatParts::connection(w).connected());
+    EXPECT_FALSE(test::TchatParts::connection(w).lobbyLinkOpen());  // start-up waits for the player
     QAbstractButton* other = box->buttons().value(0);
     ASSERT_TRUE(other && other->text().startsWith("Host on Port "));
     const QString caption = other->text();
@@ -328,7 +328,7 @@ TEST_F(Windows, AJoinThatFindsNoGameSaysWhyAndOffersTryAgainOrBack) {
     ASSERT_TRUE(waitUntil([&] { return test::TchatParts::noticeBox(named) != nullptr; }));
     EXPECT_EQ(test::TchatParts::noticeBox(named)->text(),
               "No computer named no-such-host.invalid was found. Check the spelling of the address.");
-    EXPECT_FALSE(test::TchatParts::session(named).lobbyLinkOpen());
+    EXPECT_FALSE(test::TchatParts::connection(named).lobbyLinkOpen());
     std::vector<QStringList> relaunched;
     named.setRelauncher([&](const QStringList& args) { relaunched.push_back(args); });
     ASSERT_NE(button(named, "Back"), nullptr);
@@ -399,7 +399,7 @@ TEST_F(Windows, HostingOpensTheRouterPortShowsWhereAndGoesOnWhenRefused) {
     emit router->failed("The router refused the port: ConflictInMappingEntry (718)");
     EXPECT_TRUE(chat(w).endsWith("Router: The router refused the port: ConflictInMappingEntry (718)."));
     EXPECT_EQ(dialog->routerStatus(), "The router refused the port: ConflictInMappingEntry (718).");
-    EXPECT_TRUE(test::TchatParts::session(w).connected());
+    EXPECT_TRUE(test::TchatParts::connection(w).connected());
 
     dialog->check_openport()->setChecked(true);
     dialog->button_hostClick();
@@ -415,7 +415,7 @@ TEST_F(Windows, HostingOpensTheRouterPortShowsWhereAndGoesOnWhenRefused) {
 TEST_F(Windows, NoticesOfArrivalsDeparturesAndVersions) {
     Tchat& w = open({"Ann", "127.0.0.1"});  // not connected: handlers driven directly
     ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));
-    auto run = [&](const std::string& line) { test::TchatParts::session(w).dispatcher().dispatch({line, 0}); };
+    auto run = [&](const std::string& line) { test::TchatParts::connection(w).dispatcher().dispatch({line, 0}); };
     test::TchatParts::mainchat(w)->clearMainChat();
     run("CMD_havewrongversion+Old");
     run("CMD_wrongversion+");
@@ -438,7 +438,7 @@ TEST_F(Windows, SpectatorSeesItselfSpyingAndJustWatchMarks) {
     Tchat& w = open({"Ann", "127.0.0.1"});
     ASSERT_TRUE(chatHas(w, "Loading Multi-player Game.. Please Wait."));
     test::TchatParts::mainchat(w)->clearMainChat();
-    auto run = [&](const std::string& line) { test::TchatParts::session(w).dispatcher().dispatch({line, 0}); };
+    auto run = [&](const std::string& line) { test::TchatParts::connection(w).dispatcher().dispatch({line, 0}); };
     run("CMD_sendlogininfo+6");
     run("CMD_newplayerinfo+6+Ann");
     EXPECT_EQ(chat(w), "You are Connected.\nYou are spying.");
@@ -503,11 +503,11 @@ TEST_F(Windows, OwnerOfAHeadlessTableGetsStartGameAndItPassesOn) {
     Tchat& ann = open({"Ann", "127.0.0.1", "false"}, headless.port());
     ASSERT_TRUE(waitUntil([&] { return test::TchatParts::board(ann)->button_start()->isVisible(); }));
     EXPECT_TRUE(test::TchatParts::action(ann, "StartGame1")->isEnabled());
-    EXPECT_FALSE(test::TchatParts::session(ann).hosting());
+    EXPECT_FALSE(test::TchatParts::connection(ann).hosting());
     Tchat& bob = open({"Bob", "127.0.0.1", "false"}, headless.port());
     ASSERT_TRUE(chatHas(bob, "Ann is Connected."));
     // Ann's line comes after anything the host told Bob at his login.
-    test::TchatParts::session(ann).send("CMD_chat+1+hello");
+    test::TchatParts::connection(ann).send("CMD_chat+1+hello");
     ASSERT_TRUE(chatHas(bob, "hello"));
     EXPECT_FALSE(test::TchatParts::board(bob)->button_start()->isVisible());
     EXPECT_FALSE(test::TchatParts::action(bob, "StartGame1")->isEnabled());
@@ -519,7 +519,7 @@ TEST_F(Windows, OwnerOfAHeadlessTableGetsStartGameAndItPassesOn) {
     windows.erase(windows.begin());
     ASSERT_TRUE(waitUntil([&] { return test::TchatParts::action(bob, "StartGame1")->isEnabled(); }));
     EXPECT_FALSE(test::TchatParts::board(bob)->button_start()->isVisible());
-    EXPECT_TRUE(test::TchatParts::session(bob).manages());
+    EXPECT_TRUE(test::TchatParts::connection(bob).manages());
 }
 
 TEST(WindowHost, BotSpeedReachesTheHostAtOnce) {

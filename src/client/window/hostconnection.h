@@ -35,7 +35,7 @@ struct ReconnectPacing {
 };
 
 // Ports and pacing; tests use free ports and instant dispatch.
-struct SessionOptions {
+struct HostConnectionOptions {
     QString hostPort = QString::fromLatin1(kDefaultPortText);
     QString lobbyPort = QStringLiteral("9001");
     int dispatchMs = 1;
@@ -44,7 +44,7 @@ struct SessionOptions {
     int joinTimeoutMs = 10000;
 };
 
-class Session : public QObject {
+class HostConnection : public QObject {
     Q_OBJECT
 public:
     // Why a join found no game: the connection was refused, the network
@@ -52,7 +52,7 @@ public:
     // stands for no computer.
     enum class JoinFailure { Refused, Unreachable, NoAnswer, NameNotFound };
 
-    explicit Session(SessionOptions options = {}, QObject* parent = nullptr);
+    explicit HostConnection(HostConnectionOptions options = {}, QObject* parent = nullptr);
 
     net::Dispatcher& dispatcher() { return pump_.dispatcher(); }
     net::MessagePump& pump() { return pump_; }
@@ -63,8 +63,9 @@ public:
     // listens on the loopback address only, on any free port when the host
     // port is taken.
     QString hostpress(HostControl& host, bool solo = false);
-    // Connects to hostAddress. Returns the error text when the name cannot
-    // be found, empty on success; later failures are told by joinFailed.
+    // Connects to hostAddress. Returns the error text when the address is
+    // malformed, empty on success; later failures (a name not found among
+    // them) are told by joinFailed.
     // Again: the failed attempt before it is put away first.
     QString joinpress(bool again = false);
     int joinTimeoutMs() const { return options_.joinTimeoutMs; }
@@ -116,24 +117,25 @@ signals:
     // Logged in again after a lost connection.
     void restored();
     // A join reached no game; the attempt has been put away.
-    void joinFailed(velmora::client::Session::JoinFailure failure);
+    void joinFailed(velmora::client::HostConnection::JoinFailure failure);
 
 private:
     QString open(const QString& host);
-    void sockInfo(net::TSock* s, int code, const QString& text);
+    void sockInfo(net::TSock* s, int code);
+    void sockError(net::TSock* s, QAbstractSocket::SocketError error);
     void ended();
-    // session_reconnect.cpp
+    // hostconnection_reconnect.cpp
     void startReconnect();
     void scheduleAttempt();
     void attemptNow();
     void attemptFailed();
-    void reconnectInfo(int code);
+    void reconnectFailed();
     void login(int place);
     void sendRaw(const std::string& text);
     void failJoin(JoinFailure failure);
     void closeQuietly();
 
-    SessionOptions options_;
+    HostConnectionOptions options_;
     net::TSock sock;
     net::TSock Sock11;
     net::MessagePump pump_;
@@ -143,6 +145,7 @@ private:
     int hosting_ = 0;
     quint16 hostedPort_ = 0;
     bool lobbyOpened_ = false;
+    bool lobbyWaits_ = false;  // opened once the host's name is found
     bool closing_ = false;
     bool owner_ = false;
     std::string token_;        // the own seat's token, empty when none

@@ -1,22 +1,28 @@
-#include "client/window/session.h"
+#include "client/window/hostconnection.h"
+
+#include <utility>
 
 #include "net/wire.h"
 
 namespace velmora::client {
 
-Session::Session(SessionOptions options, QObject* parent)
+HostConnection::HostConnection(HostConnectionOptions options, QObject* parent)
     : QObject(parent),
       options_(std::move(options)),
       pump_("receivedlist", net::InboxLimits::client(), options_.dispatchMs) {
     sock.SetPortName(options_.hostPort);
-    sock.OnRead = [this](net::TSock* s, int) { pump_.readFrom(s); };
-    sock.OnInfo = [this](net::TSock* s, int code, const QString& text) { sockInfo(s, code, text); };
+    connect(&sock, &net::TSock::OnRead, this, [this](net::TSock* s) { pump_.readFrom(s); });
+    connect(&sock, &net::TSock::OnInfo, this, &HostConnection::sockInfo);
+    connect(&sock, &net::TSock::OnError, this, &HostConnection::sockError);
+    connect(&sock, &net::TSock::OnConnect, this, [this] {
+        if (lobbyWaits_) openLobbyLink();
+    });
     Sock11.SetHostName(QStringLiteral("127.0.0.1"));
     Sock11.SetPortName(options_.lobbyPort);
     retry_.setSingleShot(true);
-    connect(&retry_, &QTimer::timeout, this, &Session::attemptNow);
+    connect(&retry_, &QTimer::timeout, this, &HostConnection::attemptNow);
     rejoinAnswer_.setSingleShot(true);
-    connect(&rejoinAnswer_, &QTimer::timeout, this, &Session::rejoinrefused);
+    connect(&rejoinAnswer_, &QTimer::timeout, this, &HostConnection::rejoinrefused);
     attemptLimit_.setSingleShot(true);
     connect(&attemptLimit_, &QTimer::timeout, this, [this] {
         if (reconnecting_ && attemptLive_) attemptFailed();
@@ -25,7 +31,7 @@ Session::Session(SessionOptions options, QObject* parent)
     connect(&joinTimer_, &QTimer::timeout, this, [this] { failJoin(JoinFailure::NoAnswer); });
 }
 
-QString Session::hostpress(HostControl& host, bool solo) {
+QString HostConnection::hostpress(HostControl& host, bool solo) {
     const auto reach = solo ? HostControl::Reach::ThisComputer : HostControl::Reach::Everyone;
     ListenResult listening = host.listen(options_.hostPort, reach);
     if (!listening.ok() && solo) listening = host.listen(QStringLiteral("0"), reach);
@@ -38,7 +44,7 @@ QString Session::hostpress(HostControl& host, bool solo) {
     return open(QStringLiteral("127.0.0.1"));
 }
 
-QString Session::joinpress(bool again) {
+QString HostConnection::joinpress(bool again) {
     if (again) closeQuietly();
     loginName_ = playerName.toStdString() + wire::kTerminator;
     const QString error = open(hostAddress);
@@ -46,20 +52,20 @@ QString Session::joinpress(bool again) {
     return error;
 }
 
-void Session::failJoin(JoinFailure failure) {
+void HostConnection::failJoin(JoinFailure failure) {
     joinTimer_.stop();
     closeQuietly();
     emit joinFailed(failure);
 }
 
 // A failed attempt's socket is put away without its close ending the window.
-void Session::closeQuietly() {
+void HostConnection::closeQuietly() {
     quiet_ = true;
     sock.Close();
     quiet_ = false;
 }
 
-QString Session::open(const QString& host) {
+QString HostConnection::open(const QString& host) {
     sock.SetHostName(host);
     try {
         sock.Open();
@@ -69,7 +75,11 @@ QString Session::open(const QString& host) {
     return {};
 }
 
-void Session::openLobbyLink() {
+void HostConnection::openLobbyLink() {
+    // While the host's name is looked up the link waits: a name nobody knows
+    // ends the start before it, as a look-up that fails at once does.
+    lobbyWaits_ = sock.LookingUp();
+    if (lobbyWaits_) return;
     try {
         Sock11.Open();
         lobbyOpened_ = true;
@@ -78,7 +88,7 @@ void Session::openLobbyLink() {
     }
 }
 
-void Session::sendloginfo(std::string_view payload) {
+void HostConnection::sendloginfo(std::string_view payload) {
     const int place = wire::toInt(payload);  // the place, with no "+" after it
     if (reconnecting_ && !token_.empty() && !rejoinSent_) {
         rejoinSent_ = true;
@@ -90,7 +100,7 @@ void Session::sendloginfo(std::string_view payload) {
     login(place);
 }
 
-void Session::login(int place) {
+void HostConnection::login(int place) {
     rejoinAnswer_.stop();
     attemptLimit_.stop();
     ownSeat_ = place;
@@ -104,7 +114,7 @@ void Session::login(int place) {
     }
 }
 
-bool Session::send(const std::string& text) {
+bool HostConnection::send(const std::string& text) {
     if (connected_ != 1 || !sock.Connected()) return false;
     QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
     bytes.append(wire::kTerminator);
@@ -112,28 +122,33 @@ bool Session::send(const std::string& text) {
     return true;
 }
 
-void Session::kicking(int target) {
+void HostConnection::kicking(int target) {
     if (manages() && connected_ == 1) send(wire::message(cmd::kKickhim, ownSeat_, target, ""));
 }
 
-void Session::requestJustWatch(int seat, bool watch) {
+void HostConnection::requestJustWatch(int seat, bool watch) {
     if (connected_ == 1 && seat >= 1 && seat <= kSeatCount)
         send(wire::message(cmd::kJustwatch, seat, watch ? 1 : 2));
 }
 
-void Session::sockInfo(net::TSock*, int code, const QString& text) {
+// A join that fails before it connects: the error says why.
+void HostConnection::sockError(net::TSock*, QAbstractSocket::SocketError error) {
+    if (std::exchange(lobbyWaits_, false) && error != QAbstractSocket::HostNotFoundError) openLobbyLink();
+    if (quiet_ || sock.Connected()) return;
+    if (reconnecting_) return reconnectFailed();
+    if (!joinTimer_.isActive()) return;
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError: return failJoin(JoinFailure::Refused);
+    case QAbstractSocket::SocketTimeoutError: return failJoin(JoinFailure::NoAnswer);
+    case QAbstractSocket::HostNotFoundError: return failJoin(JoinFailure::NameNotFound);
+    default: return failJoin(JoinFailure::Unreachable);
+    }
+}
+
+void HostConnection::sockInfo(net::TSock*, int code) {
     if (quiet_) return;
-    if (reconnecting_) return reconnectInfo(code);
-    // A join that fails before it connects: the error's number (Winsock
-    // numbering, as the socket component reports it) says why.
-    if (code == net::InfoError && joinTimer_.isActive() && !sock.Connected()) {
-        const bool refused = text.startsWith(QLatin1String("Error #10061"));
-        const bool timedOut = text.startsWith(QLatin1String("Error #10060"));
-        const bool unknown = text.startsWith(QLatin1String("Error #11001"));
-        failJoin(refused    ? JoinFailure::Refused
-                 : timedOut ? JoinFailure::NoAnswer
-                 : unknown  ? JoinFailure::NameNotFound
-                            : JoinFailure::Unreachable);
+    if (reconnecting_) {
+        if (code == net::InfoClose) reconnectFailed();
         return;
     }
     if (code != net::InfoClose || closing_) return;
@@ -143,12 +158,12 @@ void Session::sockInfo(net::TSock*, int code, const QString& text) {
     if (pump_.queue().empty())
         ended();
     else
-        connect(&pump_, &net::MessagePump::drained, this, &Session::ended, Qt::SingleShotConnection);
+        connect(&pump_, &net::MessagePump::drained, this, &HostConnection::ended, Qt::SingleShotConnection);
 }
 
 // A player at the table whose connection broke gets it back; a refusal, a
 // removal, the host's own end or the hosting copy's loopback end it.
-void Session::ended() {
+void HostConnection::ended() {
     if (connected_ == 1 && hosting_ == 0 && !hostEnded_ && !tokenVoid_)
         startReconnect();
     else

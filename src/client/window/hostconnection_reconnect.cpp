@@ -3,19 +3,19 @@
 // does not know tokens.
 #include <algorithm>
 
-#include "client/window/session.h"
+#include "client/window/hostconnection.h"
 #include "net/wire.h"
 
 namespace velmora::client {
 
-void Session::seattoken(std::string_view payload) {
+void HostConnection::seattoken(std::string_view payload) {
     wire::FieldReader f(payload);
     if (f.nextInt() != ownSeat_) return;
     const std::string_view token = f.rest();
     if (token.size() == static_cast<std::size_t>(kSeatTokenHexDigits)) token_ = std::string(token);
 }
 
-void Session::rejoinrefused() {
+void HostConnection::rejoinrefused() {
     if (reconnecting_ && rejoinSent_) {
         // The seat is gone (its hold ran out, the game ended) or the host
         // does not know tokens: the player comes back at the place given.
@@ -27,14 +27,14 @@ void Session::rejoinrefused() {
     }
 }
 
-void Session::sendRaw(const std::string& text) {
+void HostConnection::sendRaw(const std::string& text) {
     if (!sock.Connected()) return;
     QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
     bytes.append(wire::kTerminator);
     sock.Send(bytes);
 }
 
-void Session::startReconnect() {
+void HostConnection::startReconnect() {
     reconnecting_ = true;
     closing_ = false;
     connected_ = 0;
@@ -46,7 +46,7 @@ void Session::startReconnect() {
     scheduleAttempt();
 }
 
-void Session::scheduleAttempt() {
+void HostConnection::scheduleAttempt() {
     if (lostFor_.elapsed() + pause_ > options_.reconnect.giveUpMs) {
         reconnecting_ = false;
         emit closed();
@@ -56,7 +56,7 @@ void Session::scheduleAttempt() {
     pause_ = std::min(pause_ * 2, options_.reconnect.maxPauseMs);
 }
 
-void Session::attemptNow() {
+void HostConnection::attemptNow() {
     if (!reconnecting_) return;
     ++attempt_;
     rejoinSent_ = false;
@@ -72,12 +72,11 @@ void Session::attemptNow() {
 
 // An attempt that could not connect, or whose connection ended before the
 // login, is followed by the next.
-void Session::reconnectInfo(int code) {
-    if (!attemptLive_) return;
-    if (code == net::InfoClose || (code == net::InfoError && !sock.Connected())) attemptFailed();
+void HostConnection::reconnectFailed() {
+    if (attemptLive_) attemptFailed();
 }
 
-void Session::attemptFailed() {
+void HostConnection::attemptFailed() {
     attemptLive_ = false;
     rejoinAnswer_.stop();
     attemptLimit_.stop();
@@ -87,7 +86,7 @@ void Session::attemptFailed() {
     scheduleAttempt();
 }
 
-void Session::cancelReconnect() {
+void HostConnection::cancelReconnect() {
     if (!reconnecting_) return;
     reconnecting_ = false;
     attemptLive_ = false;
