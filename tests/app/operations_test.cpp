@@ -142,8 +142,9 @@ TEST_F(Operations, MetricsScrapedAfterAWholeGameCountItAndNameEveryFamily) {
         const double value = line.mid(line.lastIndexOf(' ') + 1).toDouble();
         if (line.startsWith("velmora_rounds_total") || line.startsWith("velmora_turns_total") ||
             line.startsWith("velmora_received_bytes_total") || line.startsWith("velmora_sent_bytes_total") ||
-            line.startsWith("velmora_autosave_seconds_count"))
+            line.startsWith("velmora_autosave_seconds_count")) {
             EXPECT_GT(value, 0) << line.constData();
+        }
     }
     EXPECT_GE(samples, 20);
 }
@@ -178,7 +179,8 @@ TEST_F(Operations, AgonesIsToldReadySeatsLabelsHealthAndShutdownOnceTheEndedTabl
 // health pings and the shutdown behind them still go.
 TEST_F(Operations, AgonesCallsTheSidecarKeepsRefusingDoNotHoldUpTheOthers) {
     StandInSdk sdk(0, "/alpha/");
-    app::AgonesSdk agones(server, {.port = sdk.port(), .healthMs = 20, .shutdownWhenEmptyMs = 0, .firstRetryMs = 1});
+    app::AgonesSdk agones(server, {.port = sdk.port(), .healthMs = 20, .shutdownWhenEmptyMs = 0,
+                                   .tableName = {}, .firstRetryMs = 1});
     agones.start();
     playWholeGame();
     ann->close();
