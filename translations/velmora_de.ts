@@ -651,8 +651,9 @@ turn.&lt;/li&gt;
 Slow (2 seconds), Normal (1 second) or Fast (half a second). It counts when
 you host.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Computer Level&lt;/b&gt;: Designed plays the computer players&apos; usual game;
-Strong plays harder, for players who want a challenge. It counts when you
-host.&lt;/li&gt;
+Strong plays harder, for players who want a challenge; Expert harder still,
+trying many ways the hidden cards may lie before each choice; the hint gives
+its advice. It counts when you host.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Animations&lt;/b&gt;: cards move across the table when they are drawn,
 discarded or laid; switch it off for a table that changes at once.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Text Size&lt;/b&gt;: the size of the chat text.&lt;/li&gt;
@@ -693,7 +694,9 @@ Zug bist.&lt;/li&gt;
 Sekunde). Es zählt, wenn du leitest.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Spielstärke des Computers&lt;/b&gt;: Normal spielt das gewohnte Spiel der
 Computerspieler; Stark spielt härter, für Spieler, die eine Herausforderung
-wollen. Es zählt, wenn du leitest.&lt;/li&gt;
+wollen; Experte noch härter: Vor jeder Entscheidung spielt er viele Arten
+durch, wie die verdeckten Karten liegen könnten; der Tipp gibt seinen
+Rat. Es zählt, wenn du leitest.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Animationen&lt;/b&gt;: Karten bewegen sich über den Tisch, wenn sie gezogen,
 abgeworfen oder ausgelegt werden; schalte sie aus, damit sich der Tisch
 sofort ändert.&lt;/li&gt;
@@ -806,6 +809,22 @@ passen, die neben ihm veröffentlicht ist.&lt;/p&gt;
         <source>Take the %1 from the pile: %2</source>
         <translation>%1 aufnehmen: %2</translation>
     </message>
+    <message>
+        <source>in %1 of %2 sampled ways you lay your stage within %3 turns</source>
+        <translation>in %1 von %2 durchgespielten Verläufen legst du deine Stufe in %3 Zügen aus</translation>
+    </message>
+    <message>
+        <source>in %1 of %2 sampled ways you are out of cards within %3 turns</source>
+        <translation>in %1 von %2 durchgespielten Verläufen bist du in %3 Zügen alle Karten los</translation>
+    </message>
+    <message>
+        <source>Take the %1 from the pile: %2 (%3 by drawing)</source>
+        <translation>%1 aufnehmen: %2 (%3 beim Ziehen)</translation>
+    </message>
+    <message>
+        <source>Draw: %1 (%2 with the pile&apos;s %3)</source>
+        <translation>Ziehen: %1 (%2 mit %3 von der Ablage)</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -874,6 +893,14 @@ Mehr dazu mit &apos;%1 --help&apos;.
         <translation>der Name der fortzusetzenden Datei ist leer</translation>
     </message>
     <message>
+        <source>a computer level</source>
+        <translation>eine Spielstärke</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a computer level (designed, strong or expert)</source>
+        <translation>&apos;%1&apos; ist keine Spielstärke (designed, strong oder expert)</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; is not a number from %2 to %3</source>
         <translation>&apos;%1&apos; ist keine Zahl von %2 bis %3</translation>
     </message>
@@ -902,7 +929,7 @@ Mehr dazu mit &apos;%1 --help&apos;.
        %1 [--port N] NAME HOST true|false  as the lobby starts it: play as
                                                 NAME, and host (true) or join HOST
        %1 --serve [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
-               [--state FILE] [--resume FILE]  the game host alone, without a window
+               [--state FILE] [--resume FILE] [--level L]  the game host alone, without a window
        %1 --find [--timeout S]             list the tables announced on this network
 
 Velmora is a rummy-style card game for one table of four seats; computer
@@ -919,6 +946,8 @@ Options:
                the file resumed, else $XDG_STATE_HOME/velmora/table.state)
   --resume FILE  go on with the game saved in FILE; the players take their
                seats back; a damaged file is refused (exit 3) and kept
+  --level L    the computer players&apos; level: designed (the default), strong
+               or expert
   --open-port  when hosting, ask the router (UPnP, else NAT-PMP) to open the
                port to the internet; --serve prints where friends join
   --find       print the tables found as tab-separated lines (address, port,
@@ -946,7 +975,7 @@ is writable, otherwise in $XDG_CONFIG_HOME/velmora and $XDG_DATA_HOME/velmora.
         %1 [--port N] NAME HOST true|false  wie die Lobby es startet: als NAME
                                                 spielen und leiten (true) oder HOST beitreten
         %1 --serve [--port N] [--announce [--announce-to ADRESSE]] [--name TEXT]
-               [--state DATEI] [--resume DATEI]  nur der Spielleiter, ohne Fenster
+               [--state DATEI] [--resume DATEI] [--level L]  nur der Spielleiter, ohne Fenster
         %1 --find [--timeout S]             die in diesem Netz angekündigten Tische zeigen
 
 Velmora ist ein Rommé-artiges Kartenspiel für einen Tisch mit vier Plätzen;
@@ -963,6 +992,8 @@ Optionen:
                die fortgesetzte Datei, sonst $XDG_STATE_HOME/velmora/table.state)
   --resume DATEI  das in DATEI gespeicherte Spiel fortsetzen; die Spieler nehmen
                ihre Plätze wieder ein; eine beschädigte Datei wird abgelehnt (Ende mit 3) und bleibt
+  --level L    die Spielstärke der Computerspieler: designed (Vorgabe), strong
+               oder expert
   --open-port  beim Leiten den Router (UPnP, sonst NAT-PMP) bitten, den Port
                zum Internet zu öffnen; --serve gibt aus, wo Freunde beitreten
   --find       die gefundenen Tische als Zeilen mit Tabulatoren ausgeben (Adresse, Port,
@@ -1537,7 +1568,7 @@ beschreibbar ist, sonst in $XDG_CONFIG_HOME/velmora und $XDG_DATA_HOME/velmora.
         <source>Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
           [--state FILE] [--resume FILE] [--open-port] [--pace N]
           [--metrics ADDRESS:PORT] [--log-format text|json]
-          [--health-interval S] [--shutdown-when-empty S]
+          [--health-interval S] [--shutdown-when-empty S] [--level L]
        %1 --find [--timeout S]
 
 One Velmora table without a window: the options are those of
@@ -1546,7 +1577,7 @@ One Velmora table without a window: the options are those of
         <translation>Aufruf: %1 [--port N] [--announce [--announce-to ADRESSE]] [--name TEXT]
           [--state DATEI] [--resume DATEI] [--open-port] [--pace N]
           [--metrics ADRESSE:PORT] [--log-format text|json]
-          [--health-interval S] [--shutdown-when-empty S]
+          [--health-interval S] [--shutdown-when-empty S] [--level L]
         %1 --find [--timeout S]
 
 Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
@@ -1862,6 +1893,10 @@ Ein Velmora-Tisch ohne Fenster: die Optionen sind die von
     <message>
         <source>Strong</source>
         <translation>Stark</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
     </message>
 </context>
 <context>

@@ -653,8 +653,9 @@ turn.&lt;/li&gt;
 Slow (2 seconds), Normal (1 second) or Fast (half a second). It counts when
 you host.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Computer Level&lt;/b&gt;: Designed plays the computer players&apos; usual game;
-Strong plays harder, for players who want a challenge. It counts when you
-host.&lt;/li&gt;
+Strong plays harder, for players who want a challenge; Expert harder still,
+trying many ways the hidden cards may lie before each choice; the hint gives
+its advice. It counts when you host.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Animations&lt;/b&gt;: cards move across the table when they are drawn,
 discarded or laid; switch it off for a table that changes at once.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Text Size&lt;/b&gt;: the size of the chat text.&lt;/li&gt;
@@ -694,8 +695,10 @@ turno.&lt;/li&gt;
 antes de cada jugada: Lenta (2 segundos), Normal (1 segundo) o Rápida (medio
 segundo). Cuenta cuando eres el anfitrión.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Nivel del ordenador&lt;/b&gt;: Normal juega la partida de siempre de los
-jugadores del ordenador; Fuerte juega más duro, para quien busca un reto.
-Cuenta cuando eres el anfitrión.&lt;/li&gt;
+jugadores del ordenador; Fuerte juega más duro, para quien busca un reto;
+Experto, más aún: antes de cada decisión prueba muchas formas en que pueden
+estar las cartas ocultas; la pista da su consejo. Cuenta cuando eres el
+anfitrión.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Animaciones&lt;/b&gt;: las cartas se mueven por la mesa al robarlas,
 descartarlas o bajarlas; desactívalas para que la mesa cambie al
 instante.&lt;/li&gt;
@@ -808,6 +811,22 @@ comprobación publicada junto a ella.&lt;/p&gt;
         <source>Take the %1 from the pile: %2</source>
         <translation>Recoge el %1: %2</translation>
     </message>
+    <message>
+        <source>in %1 of %2 sampled ways you lay your stage within %3 turns</source>
+        <translation>en %1 de %2 partidas simuladas bajas tu fase en %3 turnos</translation>
+    </message>
+    <message>
+        <source>in %1 of %2 sampled ways you are out of cards within %3 turns</source>
+        <translation>en %1 de %2 partidas simuladas te quedas sin cartas en %3 turnos</translation>
+    </message>
+    <message>
+        <source>Take the %1 from the pile: %2 (%3 by drawing)</source>
+        <translation>Recoge el %1: %2 (%3 si robas)</translation>
+    </message>
+    <message>
+        <source>Draw: %1 (%2 with the pile&apos;s %3)</source>
+        <translation>Roba: %1 (%2 con el %3 del descarte)</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -876,6 +895,14 @@ Prueba &apos;%1 --help&apos; para más información.
         <translation>el nombre del archivo que continuar está vacío</translation>
     </message>
     <message>
+        <source>a computer level</source>
+        <translation>un nivel del ordenador</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a computer level (designed, strong or expert)</source>
+        <translation>&apos;%1&apos; no es un nivel del ordenador (designed, strong o expert)</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; is not a number from %2 to %3</source>
         <translation>&apos;%1&apos; no es un número de %2 a %3</translation>
     </message>
@@ -904,7 +931,7 @@ Prueba &apos;%1 --help&apos; para más información.
        %1 [--port N] NAME HOST true|false  as the lobby starts it: play as
                                                 NAME, and host (true) or join HOST
        %1 --serve [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
-               [--state FILE] [--resume FILE]  the game host alone, without a window
+               [--state FILE] [--resume FILE] [--level L]  the game host alone, without a window
        %1 --find [--timeout S]             list the tables announced on this network
 
 Velmora is a rummy-style card game for one table of four seats; computer
@@ -921,6 +948,8 @@ Options:
                the file resumed, else $XDG_STATE_HOME/velmora/table.state)
   --resume FILE  go on with the game saved in FILE; the players take their
                seats back; a damaged file is refused (exit 3) and kept
+  --level L    the computer players&apos; level: designed (the default), strong
+               or expert
   --open-port  when hosting, ask the router (UPnP, else NAT-PMP) to open the
                port to the internet; --serve prints where friends join
   --find       print the tables found as tab-separated lines (address, port,
@@ -948,7 +977,7 @@ is writable, otherwise in $XDG_CONFIG_HOME/velmora and $XDG_DATA_HOME/velmora.
      %1 [--port N] NOMBRE HOST true|false  como lo inicia el lobby: jugar como
                                                 NOMBRE y ser anfitrión (true) o unirse a HOST
      %1 --serve [--port N] [--announce [--announce-to DIRECCIÓN]] [--name TEXTO]
-               [--state ARCHIVO] [--resume ARCHIVO]  solo el anfitrión, sin ventana
+               [--state ARCHIVO] [--resume ARCHIVO] [--level L]  solo el anfitrión, sin ventana
      %1 --find [--timeout S]             mostrar las mesas anunciadas en esta red
 
 Velmora es un juego de cartas de tipo rummy para una mesa de cuatro puestos;
@@ -965,6 +994,8 @@ Opciones:
                el archivo continuado, si no $XDG_STATE_HOME/velmora/table.state)
   --resume ARCHIVO  continuar la partida guardada en ARCHIVO; los jugadores
                recuperan sus puestos; un archivo dañado se rechaza (sale con 3) y se conserva
+  --level L    el nivel de los jugadores del ordenador: designed (por omisión),
+               strong o expert
   --open-port  al ser anfitrión, pedir al router (UPnP, si no NAT-PMP) que abra
                el puerto hacia internet; --serve muestra dónde se unen tus amigos
   --find       mostrar las mesas encontradas como líneas separadas por tabuladores
@@ -1540,7 +1571,7 @@ escribir en su carpeta; si no, en $XDG_CONFIG_HOME/velmora y $XDG_DATA_HOME/velm
         <source>Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]
           [--state FILE] [--resume FILE] [--open-port] [--pace N]
           [--metrics ADDRESS:PORT] [--log-format text|json]
-          [--health-interval S] [--shutdown-when-empty S]
+          [--health-interval S] [--shutdown-when-empty S] [--level L]
        %1 --find [--timeout S]
 
 One Velmora table without a window: the options are those of
@@ -1549,7 +1580,7 @@ One Velmora table without a window: the options are those of
         <translation>Uso: %1 [--port N] [--announce [--announce-to DIRECCIÓN]] [--name TEXTO]
           [--state ARCHIVO] [--resume ARCHIVO] [--open-port] [--pace N]
           [--metrics DIRECCIÓN:PUERTO] [--log-format text|json]
-          [--health-interval S] [--shutdown-when-empty S]
+          [--health-interval S] [--shutdown-when-empty S] [--level L]
      %1 --find [--timeout S]
 
 Una mesa de Velmora sin ventana: las opciones son las de
@@ -1865,6 +1896,10 @@ Una mesa de Velmora sin ventana: las opciones son las de
     <message>
         <source>Strong</source>
         <translation>Fuerte</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 #include "app/inprocesshost.h"
 
 #include "app/tableview_hint.h"
-#include "host/strong.h"
+#include "host/expert.h"
 #include <QFileInfo>
 
 namespace velmora::app {
@@ -37,8 +37,9 @@ client::ListenResult InProcessHost::listen(const QString& portName, Reach reach)
 
 client::HintAnswer InProcessHost::hint(const client::TableModel& table) {
     // The host's own table also knows the round's pick-ups and discards.
+    // The advice is the expert level's, with what its samples said.
     const host::PublicView view = hosting_ ? host::publicview(server_.table(), table.ownSeat) : publicviewOfTable(table);
-    const host::StrongMove m = host::strongmove(view);
+    const host::StrongMove m = host::expertmove(view);
     client::HintAnswer a;
     using Pile = client::HintAnswer::Pile;
     a.pile = m.kind == host::StrongMove::Draw ? Pile::Draw : m.kind == host::StrongMove::PickUp ? Pile::Discard : Pile::None;

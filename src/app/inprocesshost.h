@@ -19,7 +19,7 @@ public:
     void setBotSpeed(int ms) override { server_.setBotSpeed(ms); }
     void setComputerSeats(int count) override { server_.setComputerSeats(count); }
     void setComputerLevel(int level) override {
-        server_.setComputerLevel(level == 1 ? host::ComputerLevel::Strong : host::ComputerLevel::Designed);
+        server_.setComputerLevel(host::computerlevelof(level));
     }
 
     client::HintAnswer hint(const client::TableModel& table) override;

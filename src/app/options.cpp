@@ -120,6 +120,15 @@ const ValueOption kValueOptions[] = {
          o.said = v;
          return QString();
      }},
+    {QLatin1String("--level"), QT_TRANSLATE_NOOP("Options", "a computer level"),
+     [](Options& o, const QString& v) {
+         static const QLatin1String kLevels[] = {QLatin1String("designed"), QLatin1String("strong"),
+                                                 QLatin1String("expert")};
+         for (int n = 0; n < 3; ++n)
+             if (v.compare(kLevels[n], Qt::CaseInsensitive) == 0) return o.computerLevel = n, QString();
+         return QCoreApplication::translate("Options", "'%1' is not a computer level (designed, strong or expert)")
+             .arg(v);
+     }},
     {QLatin1String("--timeout"), QT_TRANSLATE_NOOP("Options", "a number of seconds"),
      [](Options& o, const QString& v) {
          bool ok = false;
@@ -218,7 +227,7 @@ QString usageText(const QString& program) {
                "       %1 [--port N] NAME HOST true|false  as the lobby starts it: play as\n"
                "                                                NAME, and host (true) or join HOST\n"
                "       %1 --serve [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]\n"
-               "               [--state FILE] [--resume FILE]  the game host alone, without a window\n"
+               "               [--state FILE] [--resume FILE] [--level L]  the game host alone, without a window\n"
                "       %1 --find [--timeout S]             list the tables announced on this network\n"
                "\n"
                "Velmora is a rummy-style card game for one table of four seats; computer\n"
@@ -235,6 +244,8 @@ QString usageText(const QString& program) {
                "               the file resumed, else $XDG_STATE_HOME/velmora/table.state)\n"
                "  --resume FILE  go on with the game saved in FILE; the players take their\n"
                "               seats back; a damaged file is refused (exit 3) and kept\n"
+               "  --level L    the computer players' level: designed (the default), strong\n"
+               "               or expert\n"
                "  --open-port  when hosting, ask the router (UPnP, else NAT-PMP) to open the\n"
                "               port to the internet; --serve prints where friends join\n"
                "  --find       print the tables found as tab-separated lines (address, port,\n"

@@ -41,6 +41,9 @@ struct Options {
     int shutdownWhenEmpty = -1;
     int pace = 1;
     QString said;        // the window's first line after a game ended on its own
+    // --serve only: the computer players' level, numbered as Options >
+    // Computer Level numbers it (0 designed, 1 strong, 2 expert).
+    int computerLevel = 0;
     QString error;       // what was wrong, for Action::Error
 };
 

@@ -97,6 +97,7 @@ int serve(const Options& options) {
     if (options.logJson) net::setLogFormat(net::LogFormat::json);
     host::TServer server(timings(options));
     server.setHeadless(true);
+    server.setComputerLevel(host::computerlevelof(options.computerLevel));
     // A saved table is read whole before anything listens; one that does not
     // hold up is left exactly as it is for its owner to look at.
     if (!options.resumeFile.isEmpty()) {

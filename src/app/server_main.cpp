@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
                        "Usage: %1 [--port N] [--announce [--announce-to ADDRESS]] [--name TEXT]\n"
                        "          [--state FILE] [--resume FILE] [--open-port] [--pace N]\n"
                        "          [--metrics ADDRESS:PORT] [--log-format text|json]\n"
-                       "          [--health-interval S] [--shutdown-when-empty S]\n"
+                       "          [--health-interval S] [--shutdown-when-empty S] [--level L]\n"
                        "       %1 --find [--timeout S]\n"
                        "\n"
                        "One Velmora table without a window: the options are those of\n"

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "game/stagetable.h"
+#include "host/expert.h"
 #include "host/table.h"
 
 namespace velmora::host {
@@ -127,10 +128,17 @@ private:
     }
 };
 
-enum class ComputerLevel : unsigned char { Designed, Strong };
+enum class ComputerLevel : unsigned char { Designed, Strong, Expert };
 
-// Every computer-played seat at its level: the designed greedy player, or the
-// strong one that decides from the seat's public view.
+// The level the Options menu and the settings number 0, 1 and 2; any other
+// number is the designed level.
+constexpr ComputerLevel computerlevelof(int number) {
+    return number >= 1 && number <= 2 ? static_cast<ComputerLevel>(number) : ComputerLevel::Designed;
+}
+
+// Every computer-played seat at its level: the designed greedy player, the
+// strong one that decides from the seat's public view, or the expert that
+// searches samples of the hidden cards from the same view.
 class ComputerSeats {
 public:
     explicit ComputerSeats(Table& table, ComputerMends mends = {}) : t_(table), designed(table, mends) {}
@@ -141,12 +149,17 @@ public:
     // One strong move for the seat whose turn it is; a refused move (never
     // expected) is counted and the turn goes on with a plain draw or discard.
     void playstrong(int seat);
+    void playexpert(int seat);
 
     long strongrefusals = 0;
+    long expertrefusals = 0;
+    int expertbudget = kExpertBudget;   // samples per searched decision
 
 private:
     Table& t_;
     std::array<ComputerLevel, kSeats + 1> levels_{};
+    // Carries out a move of the public view's players; false when refused.
+    bool carryout(int seat, const StrongMove& move);
 
 public:
     ComputerPlayer designed;

@@ -1,5 +1,5 @@
 // The computer's levels: which player makes a seat's move, and the strong
-// player's moves carried out through the table's rule operations.
+// and expert players' moves carried out through the table's rule operations.
 #include "host/computer.h"
 #include "host/strong.h"
 
@@ -10,16 +10,28 @@ void ComputerSeats::setlevel(int seat, ComputerLevel level) {
 }
 
 void ComputerSeats::play(int seat) {
-    if (level(seat) == ComputerLevel::Strong)
-        playstrong(seat);
-    else
-        designed.computerplay(seat);
+    switch (level(seat)) {
+        case ComputerLevel::Strong: playstrong(seat); break;
+        case ComputerLevel::Expert: playexpert(seat); break;
+        default: designed.computerplay(seat); break;
+    }
 }
 
 void ComputerSeats::playstrong(int seat) {
     const TableState& st = t_.state();
     if (seat != st.curplayer || (st.turnphase != 1 && st.turnphase != 2)) return;
-    const StrongMove m = strongmove(publicview(t_, seat));
+    if (!carryout(seat, strongmove(publicview(t_, seat)))) ++strongrefusals;
+}
+
+void ComputerSeats::playexpert(int seat) {
+    const TableState& st = t_.state();
+    if (seat != st.curplayer || (st.turnphase != 1 && st.turnphase != 2)) return;
+    if (!carryout(seat, expertmove(publicview(t_, seat), expertbudget))) ++expertrefusals;
+}
+
+// A refused move (never expected) leaves the turn to a plain draw or discard.
+bool ComputerSeats::carryout(int seat, const StrongMove& m) {
+    const TableState& st = t_.state();
     PlayResult r = refusal(PlayError::NotValid);
     switch (m.kind) {
         case StrongMove::Draw: r = t_.draw(seat); break;
@@ -29,14 +41,14 @@ void ComputerSeats::playstrong(int seat) {
         case StrongMove::Discard: r = t_.discard(seat, m.picks[0]); break;
         case StrongMove::None: break;
     }
-    if (r == kDone) return;
-    ++strongrefusals;
+    if (r == kDone) return true;
     if (st.turnphase == 1) {
         t_.draw(seat);
-        return;
+        return false;
     }
     for (int k = 1; k <= kHandSlots; ++k)
-        if (st.players[seat].hand[k] != 0 && t_.discard(seat, k) == kDone) return;
+        if (st.players[seat].hand[k] != 0 && t_.discard(seat, k) == kDone) return false;
+    return false;
 }
 
 }  // namespace velmora::host

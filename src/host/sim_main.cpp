@@ -1,8 +1,11 @@
 // velmora-sim --games N [--seed S] [--seats 2|3|4] [--levels L1,L2[,L3,L4]]
+//             [--budget N] [--jobs N]
 //             [--check-every N] [--without streakcap|surpluswilds|stallbreaker]...
 //             [--keep-going]
-// --levels gives each seat its computer level (Designed or Strong) and the
-// seat count, and adds one line per seat: level, games won, win rate.
+// --levels gives each seat its computer level (Designed, Strong or Expert)
+// and the seat count, and adds one line per seat: level, games won, win
+// rate. --budget sets the expert's samples per decision; --jobs spreads the
+// games over that many threads without changing any result.
 // Computer players in every seat play N games on the engine alone, the whole
 // table checked after every 8th move unless --check-every says otherwise;
 // exits 1 when a check broke (at the first one, unless --keep-going counts
@@ -23,7 +26,8 @@ using velmora::host::SimOptions;
 
 
 constexpr const char* kUsage =
-    "usage: velmora-sim --games N [--seed S] [--seats 2|3|4] [--levels L1,L2[,L3,L4]] [--check-every N]\n"
+    "usage: velmora-sim --games N [--seed S] [--seats 2|3|4] [--levels L1,L2[,L3,L4]] [--budget N] [--jobs N]\n"
+    "                   [--check-every N]\n"
     "                   [--without streakcap|surpluswilds|stallbreaker]... [--keep-going]\n"
     "       velmora-sim --help | --version\n";
 
@@ -38,7 +42,7 @@ int unknown(const char* arg) {
 }
 
 bool takesValue(const char* arg) {
-    for (const char* name : {"--games", "--seed", "--seats", "--check-every", "--without", "--levels"})
+    for (const char* name : {"--games", "--seed", "--seats", "--check-every", "--without", "--levels", "--budget", "--jobs"})
         if (std::strcmp(arg, name) == 0) return true;
     return false;
 }
@@ -58,7 +62,9 @@ bool switchoff(const char* name, SimOptions& options) {
 }
 
 constexpr std::pair<const char*, velmora::host::ComputerLevel> kLevelNames[] = {
-    {"Designed", velmora::host::ComputerLevel::Designed}, {"Strong", velmora::host::ComputerLevel::Strong}};
+    {"Designed", velmora::host::ComputerLevel::Designed},
+    {"Strong", velmora::host::ComputerLevel::Strong},
+    {"Expert", velmora::host::ComputerLevel::Expert}};
 
 const char* levelname(velmora::host::ComputerLevel level) {
     for (auto [name, l] : kLevelNames)
@@ -86,7 +92,7 @@ long parselevels(const char* text, SimOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    long games = -1, seed = 1, seats = 4, every = 8;
+    long games = -1, seed = 1, seats = 4, every = 8, jobs = 1;
     bool levels = false;
     SimOptions options;
     for (int i = 1; i < argc; ++i) {
@@ -119,6 +125,10 @@ int main(int argc, char** argv) {
             seats = n;
         else if (std::strcmp(arg, "--check-every") == 0)
             every = n;
+        else if (std::strcmp(arg, "--budget") == 0 && n >= 1 && n <= 100000)
+            options.budget = static_cast<int>(n);
+        else if (std::strcmp(arg, "--jobs") == 0 && n >= 1 && n <= 64)
+            jobs = n;
         else
             return usage();
     }
@@ -126,7 +136,7 @@ int main(int argc, char** argv) {
     options.checkevery = static_cast<int>(every);
 
     const auto stats = velmora::host::simulate(static_cast<int>(games), static_cast<std::uint32_t>(seed),
-                                               static_cast<int>(seats), options);
+                                               static_cast<int>(seats), options, static_cast<int>(jobs));
     const double secs = stats.seconds > 0 ? stats.seconds : 1e-9;
     std::printf("games finished: %d of %ld (seed %ld, %ld seats)\n", stats.finished, games, seed, seats);
     std::printf("rounds per game: mean %.2f, max %d\n",
@@ -139,6 +149,7 @@ int main(int argc, char** argv) {
             std::printf("seat %d %s: won %d of %d, win rate %.1f %%\n", s, levelname(options.levels[s]), stats.wins[s],
                         stats.finished, stats.finished ? 100.0 * stats.wins[s] / stats.finished : 0.0);
     if (stats.strongrefusals != 0) std::printf("refused strong requests: %ld\n", stats.strongrefusals);
+    if (stats.expertrefusals != 0) std::printf("refused expert requests: %ld\n", stats.expertrefusals);
     std::printf("moves per second: %.0f\ngames per second: %.1f\n", stats.moves / secs, stats.played / secs);
     if (stats.broken == 0) return 0;
     std::fprintf(stderr, "games with a broken check: %d\nfirst: %s\nseeds:", stats.broken, stats.violation.c_str());

@@ -1,7 +1,10 @@
 #include "host/simulation.h"
 
+#include <algorithm>
+#include <atomic>
 #include <ctime>
 #include <string_view>
+#include <thread>
 
 #include "host/computer.h"
 #include "host/table.h"
@@ -22,6 +25,7 @@ public:
     Game(std::uint32_t seed, int seats, const SimOptions& options)
         : seats_(seats), options_(options), table_(sink_, timers_, seed), computer_(table_, options.mends) {
         for (int s = 1; s <= kSeats; ++s) computer_.setlevel(s, options.levels[s]);
+        computer_.expertbudget = options.budget;
         table_.computerplay = [this](int seat) { computer_.play(seat); };
         table_.diagnostic = [](std::string_view) {};
     }
@@ -67,7 +71,8 @@ GameResult Game::play() {
     }
     if (violation.empty() && winner_ == 0) violation = "the game stopped without a winner";
     const long strong = computer_.strongrefusals;
-    return {winner_, rounds_, moves_, computer_.designed.refusals + strong, strong, violation};
+    const long expert = computer_.expertrefusals;
+    return {winner_, rounds_, moves_, computer_.designed.refusals + strong + expert, strong, expert, violation};
 }
 
 // Fires the timer that is due. A round begins when the pause ends in a deal;
@@ -129,16 +134,40 @@ GameResult playgame(std::uint32_t seed, int seats, const SimOptions& options) {
     return game.play();
 }
 
-SimStats simulate(int games, std::uint32_t seed, int seats, const SimOptions& options) {
+namespace {
+
+// Every game, shared among the jobs; results[g] is game g's.
+std::vector<GameResult> playall(int games, std::uint32_t seed, int seats, const SimOptions& options, int jobs) {
+    std::vector<GameResult> results(static_cast<std::size_t>(std::max(games, 0)));
+    std::atomic<int> nextgame{0};
+    std::atomic<bool> stop{false};
+    auto work = [&] {
+        for (int g = nextgame++; g < games && !stop; g = nextgame++) {
+            results[g] = playgame(seed + static_cast<std::uint32_t>(g), seats, options);
+            if (!results[g].violation.empty() && !options.keepgoing) stop = true;
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int j = 1; j < std::min(jobs, games); ++j) helpers.emplace_back(work);
+    work();
+    for (std::thread& h : helpers) h.join();
+    return results;
+}
+
+}  // namespace
+
+SimStats simulate(int games, std::uint32_t seed, int seats, const SimOptions& options, int jobs) {
     SimStats stats;
     const std::clock_t begin = std::clock();
+    const std::vector<GameResult> results = playall(games, seed, seats, options, jobs);
     for (int g = 0; g < games; ++g) {
         const std::uint32_t gameseed = seed + static_cast<std::uint32_t>(g);
-        const GameResult r = playgame(gameseed, seats, options);
+        const GameResult& r = results[g];
         ++stats.played;
         stats.moves += r.moves;
         stats.refusals += r.refusals;
         stats.strongrefusals += r.strongrefusals;
+        stats.expertrefusals += r.expertrefusals;
         if (!r.violation.empty()) {
             if (stats.brokenseeds.size() < SimStats::kSeedsKept) stats.brokenseeds.push_back(gameseed);
             if (stats.broken++ == 0)

@@ -21,6 +21,7 @@ struct SimOptions {
     bool keepgoing = false;   // play on after a broken check (to count them)
     ComputerMends mends;
     std::array<ComputerLevel, kSeats + 1> levels{};   // [1..4], Designed unless set
+    int budget = kExpertBudget;   // the expert seats' samples per decision
 };
 
 struct GameResult {
@@ -29,6 +30,7 @@ struct GameResult {
     long moves = 0;        // computer ticks
     long refusals = 0;     // refused computer requests
     long strongrefusals = 0;   // of them, the strong player's
+    long expertrefusals = 0;   // of them, the expert player's
     std::string violation; // empty when every check held
 };
 
@@ -45,6 +47,7 @@ struct SimStats {
     long moves = 0;
     long refusals = 0;
     long strongrefusals = 0;
+    long expertrefusals = 0;
     double seconds = 0;         // processor time of the run
     std::string violation;      // the first one, with seed and move
     static constexpr std::size_t kSeedsKept = 100;
@@ -53,6 +56,8 @@ struct SimStats {
 
 // Game g of the run uses the table seed `seed + g`, so a seed repeats its
 // games. The run stops at the first broken check unless keepgoing is set.
-SimStats simulate(int games, std::uint32_t seed, int seats, const SimOptions& options = {});
+// `jobs` threads share the games; each game is its own, and the results are
+// counted in game order, so the answer is the same for any number of jobs.
+SimStats simulate(int games, std::uint32_t seed, int seats, const SimOptions& options = {}, int jobs = 1);
 
 }  // namespace velmora::host

@@ -17,67 +17,6 @@ namespace {
 using Hand = std::array<int, kHandSlots + 1>;
 using Positions = std::array<int, kGroupSize + 1>;
 
-// The reasons are read by the player who asked for a hint and never sent,
-// so they are in the player's language.
-std::string cardname(int card) {
-    if (card == kSkip) return i18n::translate("Hint", "skip");
-    if (iswild(card)) return i18n::translate("Hint", "wild card");
-    // The colours the cards are drawn in: blue, brown, green, red.
-    static constexpr const char* kColours[] = {"", VELMORA_TRANSLATE_NOOP("Hint", "blue %1"),
-                                               VELMORA_TRANSLATE_NOOP("Hint", "brown %1"),
-                                               VELMORA_TRANSLATE_NOOP("Hint", "green %1"),
-                                               VELMORA_TRANSLATE_NOOP("Hint", "red %1")};
-    return i18n::fill(i18n::translate("Hint", kColours[getsuit(card)]), {std::to_string(rankof(card))});
-}
-
-// Whether the group takes the card as a hit, as the table would decide.
-bool takes(const Positions& g, int type, int card) {
-    if (card == 0 || card == kSkip) return false;
-    int filled = 0;
-    bool natural = false;
-    unsigned ranks = 0, suits = 0;
-    for (int p = 1; p <= kGroupSize; ++p) {
-        if (g[p] == 0) continue;
-        ++filled;
-        if (!isnatural(g[p])) continue;
-        natural = true;
-        ranks |= 1u << rankof(g[p]);
-        suits |= 1u << getsuit(g[p]);
-    }
-    if (filled == 0) return false;
-    const int r = rankof(card);
-    switch (type) {
-        case kSet: return filled < kGroupSize && natural && (iswild(card) || ((ranks >> r) & 1u));
-        case kColour: return filled < kGroupSize && natural && (iswild(card) || ((suits >> getsuit(card)) & 1u));
-        case kRun:
-            if (iswild(card)) return filled < kGroupSize;
-            if (g[r] != 0) return false;
-            return (r > 1 && g[r - 1] != 0) || (r < kGroupSize && g[r + 1] != 0);
-        default: return false;
-    }
-}
-
-// The first laid group that takes the card: {seat, group}, or {0, 0}.
-std::pair<int, int> hittarget(const PublicView& v, int card) {
-    for (int t = 1; t <= kSeats; ++t) {
-        const SeatView& s = v.seats[t];
-        if (s.stagedone != 1) continue;
-        for (int g = 1; g <= 2; ++g) {
-            const StageShape& shape = stageshape(s.stage);
-            if (takes(s.groups[g], g == 1 ? shape.type1 : shape.type2, card)) return {t, g};
-        }
-    }
-    return {0, 0};
-}
-
-int nextseat(const PublicView& v) {
-    for (int i = 1; i <= kSeats; ++i) {
-        const int s = (v.seat + i - 1) % kSeats + 1;
-        if (s != v.seat && v.seats[s].inround == 1) return s;
-    }
-    return 0;
-}
-
 // Cards of each rank and colour that may still come from the deck: eight of
 // a rank (24 naturals of a colour) less those in hand, laid or thrown away.
 struct Live {
@@ -125,33 +64,6 @@ int outs(const HandCounts& c, int stage, int distance, const Live& live) {
     return n;
 }
 
-// How much the next seat would gain from the card on the pile, judged from
-// what it picked up and threw away in this round.
-int denial(const PublicView& v, int card) {
-    if (iswild(card)) return 400;
-    if (card == kSkip) return 0;
-    const int next = nextseat(v);
-    if (next == 0) return 0;
-    const SeatView& n = v.seats[next];
-    int cost = hittarget(v, card).first != 0 ? (n.stagedone == 1 ? 300 : 30) : 0;
-    if (n.stagedone == 1) return cost;
-    const StageShape& shape = stageshape(n.stage);
-    int recent = 0;
-    for (auto it = v.history.rbegin(); it != v.history.rend(); ++it) {
-        if (it->seat != next) continue;
-        const int r = rankof(it->card);
-        if (it->kind == PublicAction::Discard) {
-            if (recent++ < 3 && r == rankof(card)) cost -= 100;   // it will not take that rank back
-            continue;
-        }
-        if (!isnatural(it->card) || it->card == kSkip) continue;
-        if (shape.type1 == kColour && getsuit(it->card) == getsuit(card)) cost += 150;
-        if (shape.type1 == kSet && r == rankof(card)) cost += 150;
-        if ((shape.type1 == kRun || shape.type2 == kRun) && std::abs(r - rankof(card)) <= 2) cost += 80;
-    }
-    return cost;
-}
-
 bool pickedthisturn(const PublicView& v, int card) {
     return !v.history.empty() && v.history.back().kind == PublicAction::Pickup && v.history.back().seat == v.seat &&
            v.history.back().card == card;
@@ -165,11 +77,6 @@ StrongMove discardmove(const PublicView& v, int slot, const std::string& why) {
     return m;
 }
 
-// Cards held back from the others can keep every seat from going out for
-// ever (the last cards a laid group takes, kept for a stage that cannot
-// come). Once the deck has gone round this often without a lay or a hit, the
-// strong player gives such a card up.
-constexpr int kStallReshuffles = 2;
 
 StrongMove choosediscard(const PublicView& v) {
     const SeatView& me = v.seats[v.seat];
@@ -284,6 +191,94 @@ StrongMove drawmove(const PublicView& v) {
 }
 
 }  // namespace
+
+// Whether the group takes the card as a hit, as the table would decide.
+bool takes(const Positions& g, int type, int card) {
+    if (card == 0 || card == kSkip) return false;
+    int filled = 0;
+    bool natural = false;
+    unsigned ranks = 0, suits = 0;
+    for (int p = 1; p <= kGroupSize; ++p) {
+        if (g[p] == 0) continue;
+        ++filled;
+        if (!isnatural(g[p])) continue;
+        natural = true;
+        ranks |= 1u << rankof(g[p]);
+        suits |= 1u << getsuit(g[p]);
+    }
+    if (filled == 0) return false;
+    const int r = rankof(card);
+    switch (type) {
+        case kSet: return filled < kGroupSize && natural && (iswild(card) || ((ranks >> r) & 1u));
+        case kColour: return filled < kGroupSize && natural && (iswild(card) || ((suits >> getsuit(card)) & 1u));
+        case kRun:
+            if (iswild(card)) return filled < kGroupSize;
+            if (g[r] != 0) return false;
+            return (r > 1 && g[r - 1] != 0) || (r < kGroupSize && g[r + 1] != 0);
+        default: return false;
+    }
+}
+
+// The reasons are read by the player who asked for a hint and never sent,
+// so they are in the player's language.
+std::string cardname(int card) {
+    if (card == kSkip) return i18n::translate("Hint", "skip");
+    if (iswild(card)) return i18n::translate("Hint", "wild card");
+    // The colours the cards are drawn in: blue, brown, green, red.
+    static constexpr const char* kColours[] = {"", VELMORA_TRANSLATE_NOOP("Hint", "blue %1"),
+                                               VELMORA_TRANSLATE_NOOP("Hint", "brown %1"),
+                                               VELMORA_TRANSLATE_NOOP("Hint", "green %1"),
+                                               VELMORA_TRANSLATE_NOOP("Hint", "red %1")};
+    return i18n::fill(i18n::translate("Hint", kColours[getsuit(card)]), {std::to_string(rankof(card))});
+}
+
+// The first laid group that takes the card: {seat, group}, or {0, 0}.
+std::pair<int, int> hittarget(const PublicView& v, int card) {
+    for (int t = 1; t <= kSeats; ++t) {
+        const SeatView& s = v.seats[t];
+        if (s.stagedone != 1) continue;
+        for (int g = 1; g <= 2; ++g) {
+            const StageShape& shape = stageshape(s.stage);
+            if (takes(s.groups[g], g == 1 ? shape.type1 : shape.type2, card)) return {t, g};
+        }
+    }
+    return {0, 0};
+}
+
+int nextseat(const PublicView& v) {
+    for (int i = 1; i <= kSeats; ++i) {
+        const int s = (v.seat + i - 1) % kSeats + 1;
+        if (s != v.seat && v.seats[s].inround == 1) return s;
+    }
+    return 0;
+}
+
+// How much the next seat would gain from the card on the pile, judged from
+// what it picked up and threw away in this round.
+int denial(const PublicView& v, int card) {
+    if (iswild(card)) return 400;
+    if (card == kSkip) return 0;
+    const int next = nextseat(v);
+    if (next == 0) return 0;
+    const SeatView& n = v.seats[next];
+    int cost = hittarget(v, card).first != 0 ? (n.stagedone == 1 ? 300 : 30) : 0;
+    if (n.stagedone == 1) return cost;
+    const StageShape& shape = stageshape(n.stage);
+    int recent = 0;
+    for (auto it = v.history.rbegin(); it != v.history.rend(); ++it) {
+        if (it->seat != next) continue;
+        const int r = rankof(it->card);
+        if (it->kind == PublicAction::Discard) {
+            if (recent++ < 3 && r == rankof(card)) cost -= 100;   // it will not take that rank back
+            continue;
+        }
+        if (!isnatural(it->card) || it->card == kSkip) continue;
+        if (shape.type1 == kColour && getsuit(it->card) == getsuit(card)) cost += 150;
+        if (shape.type1 == kSet && r == rankof(card)) cost += 150;
+        if ((shape.type1 == kRun || shape.type2 == kRun) && std::abs(r - rankof(card)) <= 2) cost += 80;
+    }
+    return cost;
+}
 
 StrongMove strongmove(const PublicView& v) {
     if (v.seat < 1 || v.seat > kSeats || v.curplayer != v.seat) return {};

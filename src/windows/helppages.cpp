@@ -223,8 +223,9 @@ turn.</li>
 Slow (2 seconds), Normal (1 second) or Fast (half a second). It counts when
 you host.</li>
 <li><b>Computer Level</b>: Designed plays the computer players' usual game;
-Strong plays harder, for players who want a challenge. It counts when you
-host.</li>
+Strong plays harder, for players who want a challenge; Expert harder still,
+trying many ways the hidden cards may lie before each choice; the hint gives
+its advice. It counts when you host.</li>
 <li><b>Animations</b>: cards move across the table when they are drawn,
 discarded or laid; switch it off for a table that changes at once.</li>
 <li><b>Text Size</b>: the size of the chat text.</li>

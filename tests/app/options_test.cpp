@@ -58,6 +58,9 @@ TEST(Options, ServeHelpAndVersion) {
     EXPECT_EQ(announced.announceTo, "127.0.0.1");
     EXPECT_EQ(announced.tableName, "Back room");
     EXPECT_EQ(announced.discoveryPort, 7999);
+    EXPECT_EQ(serve.computerLevel, 0);
+    EXPECT_EQ(parse({"--serve", "--level", "Expert"}).computerLevel, 2);
+    EXPECT_EQ(parse({"--serve", "--level=strong"}).computerLevel, 1);
     const Options find = parse({"--find", "--timeout", "10"});
     EXPECT_EQ(find.action, Action::Find);
     EXPECT_EQ(find.findSeconds, 10);
@@ -92,6 +95,7 @@ TEST(Options, MistakesAreErrorsThatNameTheCulprit) {
         {{"--serve", "--metrics", "127.0.0.1:91000"}, "'127.0.0.1:91000' is not ADDRESS:PORT"},
         {{"--serve", "--log-format", "xml"}, "'xml' is not a log format (text or json)"},
         {{"--serve", "--shutdown-when-empty", "-1"}, "'-1' is not a number from 0 to 86400"},
+        {{"--serve", "--level", "hard"}, "'hard' is not a computer level (designed, strong or expert)"},
     };
     for (const Case& c : cases) {
         const Options o = parse(c.args);

@@ -73,7 +73,7 @@ void OptionsMenu::fill(QMenu* options, QAction* justWatch) {
                       {{"Slow1", tr("Slow"), 2000}, {"Normal1", tr("Normal"), 1000}, {"Fast1", tr("Fast"), 500}}, 1000,
                       &OptionsMenu::Fast1Click);
     computerLevel_ = radio(options, tr("Computer Level"), "ComputerLevel1",
-                           {{"Designed1", tr("Designed"), 0}, {"Strong1", tr("Strong"), 1}}, 0,
+                           {{"Designed1", tr("Designed"), 0}, {"Strong1", tr("Strong"), 1}, {"Expert1", tr("Expert"), 2}}, 0,
                            &OptionsMenu::Strong1Click);
     textSize_ = radio(options, tr("Text Size"), "TextSize1",
                       {{"N8", tr("8"), 8}, {"N10", tr("10"), 10}, {"N12", tr("12"), 12}, {"N14", tr("14"), 14}},

@@ -82,7 +82,7 @@ public:
 signals:
     // For the in-process host's computer players, if this copy hosts.
     void botSpeedChanged(int ms);
-    // 0 Designed, 1 Strong: every computer seat of the in-process host.
+    // 0 Designed, 1 Strong, 2 Expert: every computer seat of the in-process host.
     void computerLevelChanged(int level);
     // The turn sound the table plays (0 classic, 1 new).
     void turnSoundChanged(int value);

@@ -66,7 +66,7 @@ constexpr std::array<Row, static_cast<size_t>(K::Count)> kSettingKeys{{
     {K::Animations, {"Animations", S::Flag, "true", kMotion}},
     // How many computer players a solo game deals in: 1, 2 or 3.
     {K::Computerplayers, {"Computerplayers", S::Choice, "3", SettingGroup::Solo, {"1", "2", "3"}}},
-    {K::Computerlevel, {"Computerlevel", S::Choice, "0", kComputer, {"0", "1"}}},
+    {K::Computerlevel, {"Computerlevel", S::Choice, "0", kComputer, {"0", "1", "2"}}},
     // Hosting: ask the router to open the port; off until the player asks.
     {K::Openrouterport, {"Openrouterport", S::Flag, "false", SettingGroup::Router}},
     // "en", "de" or "es"; empty follows the system's language.

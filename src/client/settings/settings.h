@@ -58,7 +58,7 @@ enum class SettingKey {
     Animations,
     // Written by the first screen's solo choice.
     Computerplayers,
-    // Written when the player picks Options > Computer Level: 0 Designed, 1 Strong.
+    // Written when the player picks Options > Computer Level: 0 Designed, 1 Strong, 2 Expert.
     Computerlevel,
     // Written by the host-or-join dialog, on its own.
     Openrouterport,

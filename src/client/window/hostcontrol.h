@@ -38,7 +38,7 @@ public:
     // How many seats (1..3, from seat 2 on) the computer takes when nobody
     // holds them, from the next game on.
     virtual void setComputerSeats(int count) = 0;
-    // Options > Computer Level: 0 Designed, 1 Strong, for every computer seat.
+    // Options > Computer Level: 0 Designed, 1 Strong, 2 Expert, for every computer seat.
     virtual void setComputerLevel(int level) = 0;
     // Worked out in this copy from what the own seat may know: from the
     // host's table when this copy hosts, otherwise from the window's table.
