@@ -116,8 +116,8 @@ TEST_F(Layout, PanelsLeaveTheTableInReachAndTheLastHitIsOutlined) {
         const bool card = it.kind == BoardItem::Kind::Group || it.kind == BoardItem::Kind::Pile;
         const QRect under = it.rect & panel->rect;
         if (card && it.visible && !under.isEmpty()) {
-            const BoardItem* hit = itemAt(items, under.center());  // the card, or one of the panel's buttons
-            EXPECT_TRUE(hit->name == it.name || hit->kind == BoardItem::Kind::TextButton) << hit->name.toStdString();
+            const BoardItem* top = itemAt(items, under.center());  // the card, or one of the panel's buttons
+            EXPECT_TRUE(top->name == it.name || top->kind == BoardItem::Kind::TextButton) << top->name.toStdString();
         }
     }
     const QRect group = findItem(items, u"image_set31")->rect;
