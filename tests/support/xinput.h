@@ -58,8 +58,9 @@ inline void openOnX(client::Tchat& w, bool ownHost = true) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top != &w) top->hide();  // the download window would cover the table
-    if (ownHost)
+    if (ownHost) {
         ASSERT_TRUE(waitUntil([&] { return TchatParts::mainchat(w)->toPlainText().contains("You are Connected."); }));
+    }
 }
 
 // Where on screen a point inside an item of the table lies.
