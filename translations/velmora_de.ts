@@ -811,11 +811,11 @@ passen, die neben ihm veröffentlicht ist.&lt;/p&gt;
     </message>
     <message>
         <source>in %1 of %2 sampled ways you lay your stage within %3 turns</source>
-        <translation>in %1 von %2 durchgespielten Verläufen legst du deine Stufe in %3 Zügen aus</translation>
+        <translation>%1 von %2 Verläufen: Stufe in %3 Zügen</translation>
     </message>
     <message>
         <source>in %1 of %2 sampled ways you are out of cards within %3 turns</source>
-        <translation>in %1 von %2 durchgespielten Verläufen bist du in %3 Zügen alle Karten los</translation>
+        <translation>%1 von %2 Verläufen: in %3 Zügen ohne Karten</translation>
     </message>
     <message>
         <source>Take the %1 from the pile: %2 (%3 by drawing)</source>
@@ -823,7 +823,7 @@ passen, die neben ihm veröffentlicht ist.&lt;/p&gt;
     </message>
     <message>
         <source>Draw: %1 (%2 with the pile&apos;s %3)</source>
-        <translation>Ziehen: %1 (%2 mit %3 von der Ablage)</translation>
+        <translation>Ziehen: %1 (%2 mit %3)</translation>
     </message>
 </context>
 <context>

@@ -813,11 +813,11 @@ comprobación publicada junto a ella.&lt;/p&gt;
     </message>
     <message>
         <source>in %1 of %2 sampled ways you lay your stage within %3 turns</source>
-        <translation>en %1 de %2 partidas simuladas bajas tu fase en %3 turnos</translation>
+        <translation>%1 de %2 simulaciones: fase en %3 turnos</translation>
     </message>
     <message>
         <source>in %1 of %2 sampled ways you are out of cards within %3 turns</source>
-        <translation>en %1 de %2 partidas simuladas te quedas sin cartas en %3 turnos</translation>
+        <translation>%1 de %2 simulaciones: sin cartas en %3 turnos</translation>
     </message>
     <message>
         <source>Take the %1 from the pile: %2 (%3 by drawing)</source>
@@ -825,7 +825,7 @@ comprobación publicada junto a ella.&lt;/p&gt;
     </message>
     <message>
         <source>Draw: %1 (%2 with the pile&apos;s %3)</source>
-        <translation>Roba: %1 (%2 con el %3 del descarte)</translation>
+        <translation>Roba: %1 (%2 con el %3)</translation>
     </message>
 </context>
 <context>
