@@ -89,26 +89,26 @@ def check(value, schema, where, problems):
         problems.append(f"{where}: {value!r} is not a documented value")
 
 
-def agrees(spec, where, recipe, server, problems):
-    """The GameServer spec against the container recipe and the program."""
-    containers = spec["template"]["spec"]["containers"]
+def agrees(gameserver, where, recipe, server, problems):
+    """The GameServer's body against the container recipe and the program."""
+    containers = gameserver["template"]["spec"]["containers"]
     names = [c["name"] for c in containers]
-    if spec.get("container") not in names:
+    if gameserver.get("container") not in names:
         problems.append(f"{where}: spec.container names no container of the pod")
-    game = containers[names.index(spec["container"])] if spec.get("container") in names else containers[0]
+    game = containers[names.index(gameserver["container"])] if gameserver.get("container") in names else containers[0]
     image = re.search(r"build -t (\S+)", recipe).group(1)
     if game["image"] != image:
         problems.append(f"{where}: image {game['image']} is not the container recipe's {image}")
     exposed = int(re.search(r"^EXPOSE (\d+)/tcp", recipe, re.M).group(1))
-    port = spec["ports"][0]
+    port = gameserver["ports"][0]
     if port.get("containerPort") != exposed or port.get("protocol") != "TCP":
         problems.append(f"{where}: the game's port is not the recipe's TCP {exposed}")
     args = game.get("args", [])
     if "--port" in args and int(args[args.index("--port") + 1]) != exposed:
         problems.append(f"{where}: --port is not {exposed}")
     period = int(args[args.index("--health-interval") + 1]) if "--health-interval" in args else 5
-    if spec["health"]["periodSeconds"] <= period:
-        problems.append(f"{where}: health period {spec['health']['periodSeconds']} s is not longer than the server's {period} s")
+    if gameserver["health"]["periodSeconds"] <= period:
+        problems.append(f"{where}: health period {gameserver['health']['periodSeconds']} s is not longer than the server's {period} s")
     # The program refuses arguments it does not take before it looks at --help.
     run = subprocess.run([server, *args, "--help"], capture_output=True, text=True, timeout=30)
     if run.returncode != 0:
